@@ -1,0 +1,47 @@
+// One running program: its settings, its state and its main window. A test builds a fresh App over a
+// temporary program directory.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+#include "app/program_state.h"
+#include "platform/win32_backend.h"
+#include "settings/settings_store.h"
+
+namespace corvanta {
+
+class MainWindow;
+
+class App {
+ public:
+  App(HINSTANCE instance, std::string programDir);
+  ~App();
+  App(const App&) = delete;
+  App& operator=(const App&) = delete;
+
+  HINSTANCE Instance() const { return instance_; }
+  SettingsStore& Settings() { return settings_; }
+  ProgramState& State() { return state_; }
+  MainWindow& Main() { return *mainWindow_; }
+  bool HasMainWindow() const { return mainWindow_ != nullptr; }
+
+  // Creates the main window, which runs the start-up sequence. Returns false when creation failed.
+  bool Start(int showCommand);
+  // The real program ends its message loop when the main window is gone; tests keep theirs running.
+  void SetQuitOnExit(bool quit) { quitOnExit_ = quit; }
+  bool QuitOnExit() const { return quitOnExit_; }
+  static int RunMessageLoop();
+
+ private:
+  HINSTANCE instance_;
+  Win32SettingsBackend backend_;
+  SettingsStore settings_;
+  ProgramState state_;
+  std::unique_ptr<MainWindow> mainWindow_;
+  bool quitOnExit_ = true;
+};
+
+}  // namespace corvanta

@@ -1,0 +1,87 @@
+// Small RAII owners for GDI handles and device contexts; copying is deleted.
+#pragma once
+
+#include <windows.h>
+
+#include <utility>
+
+namespace corvanta {
+
+template <typename Handle>
+class ScopedGdiObject {
+ public:
+  ScopedGdiObject() = default;
+  explicit ScopedGdiObject(Handle handle) : handle_(handle) {}
+  ScopedGdiObject(const ScopedGdiObject&) = delete;
+  ScopedGdiObject& operator=(const ScopedGdiObject&) = delete;
+  ScopedGdiObject(ScopedGdiObject&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
+  ScopedGdiObject& operator=(ScopedGdiObject&& other) noexcept {
+    if (this != &other) Reset(std::exchange(other.handle_, nullptr));
+    return *this;
+  }
+  ~ScopedGdiObject() { Reset(); }
+
+  void Reset(Handle handle = nullptr) {
+    if (handle_ != nullptr) DeleteObject(handle_);
+    handle_ = handle;
+  }
+  Handle Get() const { return handle_; }
+  explicit operator bool() const { return handle_ != nullptr; }
+
+ private:
+  Handle handle_ = nullptr;
+};
+
+using ScopedPen = ScopedGdiObject<HPEN>;
+using ScopedBrush = ScopedGdiObject<HBRUSH>;
+using ScopedBitmap = ScopedGdiObject<HBITMAP>;
+using ScopedFont = ScopedGdiObject<HFONT>;
+using ScopedRegion = ScopedGdiObject<HRGN>;
+
+// GetDC / ReleaseDC.
+class ScopedWindowDC {
+ public:
+  explicit ScopedWindowDC(HWND hwnd) : hwnd_(hwnd), dc_(GetDC(hwnd)) {}
+  ScopedWindowDC(const ScopedWindowDC&) = delete;
+  ScopedWindowDC& operator=(const ScopedWindowDC&) = delete;
+  ~ScopedWindowDC() {
+    if (dc_ != nullptr) ReleaseDC(hwnd_, dc_);
+  }
+  HDC Get() const { return dc_; }
+
+ private:
+  HWND hwnd_;
+  HDC dc_;
+};
+
+// CreateCompatibleDC / DeleteDC.
+class ScopedMemoryDC {
+ public:
+  explicit ScopedMemoryDC(HDC reference) : dc_(CreateCompatibleDC(reference)) {}
+  ScopedMemoryDC(const ScopedMemoryDC&) = delete;
+  ScopedMemoryDC& operator=(const ScopedMemoryDC&) = delete;
+  ~ScopedMemoryDC() {
+    if (dc_ != nullptr) DeleteDC(dc_);
+  }
+  HDC Get() const { return dc_; }
+
+ private:
+  HDC dc_;
+};
+
+// SelectObject, undone at scope exit.
+class ScopedSelect {
+ public:
+  ScopedSelect(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
+  ScopedSelect(const ScopedSelect&) = delete;
+  ScopedSelect& operator=(const ScopedSelect&) = delete;
+  ~ScopedSelect() {
+    if (previous_ != nullptr && previous_ != HGDI_ERROR) SelectObject(dc_, previous_);
+  }
+
+ private:
+  HDC dc_;
+  HGDIOBJ previous_;
+};
+
+}  // namespace corvanta

@@ -1,0 +1,25 @@
+// The platform operations the settings store needs: profile strings and folders.
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+namespace corvanta {
+
+class SettingsBackend {
+ public:
+  virtual ~SettingsBackend() = default;
+  // Reads a profile string with an empty default into a buffer of bufferSize bytes, so at most
+  // bufferSize - 1 bytes come back. A missing file, section or key gives the empty text.
+  virtual std::string ReadProfileText(const std::string& path, const std::string& section,
+                                        const std::string& key, size_t bufferSize) = 0;
+  // Creates the file when missing, replaces the key in place, keeps everything else. Failure is silent.
+  virtual void WriteProfileText(const std::string& path, const std::string& section,
+                                  const std::string& key, const std::string& value) = 0;
+  // True when any file-system entry (file or folder) has that name.
+  virtual bool Exists(const std::string& path) = 0;
+  // Creates one folder level; the parent must exist. Failure is silent.
+  virtual void CreateFolder(const std::string& path) = 0;
+};
+
+}  // namespace corvanta

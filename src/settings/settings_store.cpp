@@ -1,0 +1,71 @@
+#include "settings/settings_store.h"
+
+#include "settings/paths.h"
+#include "settings/text.h"
+
+namespace corvanta {
+
+SettingsStore::SettingsStore(SettingsBackend& backend, std::string programDir)
+    : backend_(backend), programDir_(std::move(programDir)) {}
+
+std::string SettingsStore::PathOf(std::string_view relative) const {
+  return programDir_ + std::string(relative);
+}
+
+std::string SettingsStore::Read(std::string_view path, std::string_view section, std::string_view key) const {
+  path = TrimLeadingControls(path);
+  section = TrimLeadingControls(section);
+  key = TrimLeadingControls(key);
+  if (path.empty() || section.empty() || key.empty()) return {};
+  return backend_.ReadProfileText(std::string(path), std::string(section), std::string(key), kReadBufferSize);
+}
+
+int32_t SettingsStore::ReadInt(std::string_view path, std::string_view section, std::string_view key) const {
+  return ParseLeadingInt(Read(path, section, key));
+}
+
+void SettingsStore::Write(std::string_view path, std::string_view section, std::string_view key,
+                          std::string_view value) {
+  path = TrimLeadingControls(path);
+  section = TrimLeadingControls(section);
+  key = TrimLeadingControls(key);
+  if (path.empty() || section.empty() || key.empty()) return;
+  backend_.WriteProfileText(std::string(path), std::string(section), std::string(key), std::string(value));
+}
+
+void SettingsStore::WriteInt(std::string_view path, std::string_view section, std::string_view key, int64_t value) {
+  Write(path, section, key, FormatInt(value));
+}
+
+std::string SettingsStore::Config(std::string_view section, std::string_view key) const {
+  return Read(PathOf(paths::kConfigFile), section, key);
+}
+
+int32_t SettingsStore::ConfigInt(std::string_view section, std::string_view key) const {
+  return ReadInt(PathOf(paths::kConfigFile), section, key);
+}
+
+void SettingsStore::SetConfig(std::string_view section, std::string_view key, std::string_view value) {
+  Write(PathOf(paths::kConfigFile), section, key, value);
+}
+
+void SettingsStore::SetConfigInt(std::string_view section, std::string_view key, int64_t value) {
+  WriteInt(PathOf(paths::kConfigFile), section, key, value);
+}
+
+bool SettingsStore::ConfigTextFlag(std::string_view section, std::string_view key) const {
+  return TextEquals(Config(section, key), "1");
+}
+
+bool SettingsStore::ConfigIntFlag(std::string_view section, std::string_view key) const {
+  return ConfigInt(section, key) == 1;
+}
+
+bool SettingsStore::Exists(std::string_view relative) const { return backend_.Exists(PathOf(relative)); }
+
+void SettingsStore::EnsureFolder(std::string_view relative) {
+  const std::string path = PathOf(relative);
+  if (!backend_.Exists(path)) backend_.CreateFolder(path);
+}
+
+}  // namespace corvanta

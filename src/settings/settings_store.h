@@ -1,0 +1,51 @@
+// Access rules for the INI settings: every value is read from the file when needed and written when
+// it changes; nothing is cached here.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "settings/settings_backend.h"
+
+namespace corvanta {
+
+class SettingsStore {
+ public:
+  static constexpr size_t kReadBufferSize = 10240;
+
+  SettingsStore(SettingsBackend& backend, std::string programDir);
+
+  const std::string& ProgramDir() const { return programDir_; }
+  // Program directory + a relative path that begins with a backslash.
+  std::string PathOf(std::string_view relative) const;
+
+  // Leading bytes up to 0x20 are stripped from path, section and key; if any of them is then empty
+  // the result is the empty text (or 0) and the file is not touched.
+  std::string Read(std::string_view path, std::string_view section, std::string_view key) const;
+  int32_t ReadInt(std::string_view path, std::string_view section, std::string_view key) const;
+  void Write(std::string_view path, std::string_view section, std::string_view key, std::string_view value);
+  void WriteInt(std::string_view path, std::string_view section, std::string_view key, int64_t value);
+
+  // Shorthands for Config\Config.ini.
+  std::string Config(std::string_view section, std::string_view key) const;
+  int32_t ConfigInt(std::string_view section, std::string_view key) const;
+  void SetConfig(std::string_view section, std::string_view key, std::string_view value);
+  void SetConfigInt(std::string_view section, std::string_view key, int64_t value);
+  // `Top` and `TST` count as set only for the exact text "1".
+  bool ConfigTextFlag(std::string_view section, std::string_view key) const;
+  // The other flags are read as integers and count as set when the integer is 1 ("01" too).
+  bool ConfigIntFlag(std::string_view section, std::string_view key) const;
+
+  bool Exists(std::string_view relative) const;
+  // Creates the folder when no entry of that name exists under the program directory.
+  void EnsureFolder(std::string_view relative);
+
+  SettingsBackend& Backend() const { return backend_; }
+
+ private:
+  SettingsBackend& backend_;
+  std::string programDir_;
+};
+
+}  // namespace corvanta

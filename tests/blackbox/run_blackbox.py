@@ -1,0 +1,37 @@
+#!/usr/bin/env python3
+"""Black-box runs of corvanta.exe under Wine; prints one line per check and a closing count."""
+import os
+import sys
+import traceback
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+
+import startup_cases  # noqa: E402
+
+CASE_MODULES = [startup_cases]
+
+
+def main():
+    build_dir = os.path.abspath(sys.argv[1] if len(sys.argv) > 1 else "build/win64")
+    only = sys.argv[2] if len(sys.argv) > 2 else ""
+    work_root = os.path.join(build_dir, "blackbox")
+    os.makedirs(work_root, exist_ok=True)
+    passed = failed = 0
+    for module in CASE_MODULES:
+        for name in sorted(n for n in dir(module) if n.startswith("case_")):
+            if only and only not in name:
+                continue
+            try:
+                getattr(module, name)(build_dir, work_root)
+                print(f"[ PASS ] {module.__name__}.{name}", flush=True)
+                passed += 1
+            except Exception:  # a failed check or a broken run both count as a failure
+                print(f"[ FAIL ] {module.__name__}.{name}", flush=True)
+                traceback.print_exc()
+                failed += 1
+    print(f"blackbox: {passed} passed, {failed} failed")
+    return 0 if failed == 0 else 1
+
+
+if __name__ == "__main__":
+    sys.exit(main())

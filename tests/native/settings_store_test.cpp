@@ -1,0 +1,102 @@
+#include "settings/settings_store.h"
+
+#include <gtest/gtest.h>
+
+#include "settings/memory_backend.h"
+#include "settings/paths.h"
+
+namespace corvanta {
+namespace {
+
+constexpr const char* kRoot = "C:\\prog";
+
+class SettingsStoreTest : public ::testing::Test {
+ protected:
+  SettingsStoreTest() : backend_(kRoot), settings_(backend_, kRoot) { backend_.CreateFolder("C:\\prog\\Config"); }
+  MemoryBackend backend_;
+  SettingsStore settings_;
+};
+
+TEST_F(SettingsStoreTest, PathsAreProgramDirectoryPlusRelativePath) {
+  EXPECT_EQ(settings_.PathOf(paths::kConfigFile), "C:\\prog\\Config\\Config.ini");
+  EXPECT_EQ(settings_.PathOf(paths::kMixedPairFile), "C:\\prog\\Effect\\D\\N.ini");
+}
+
+TEST_F(SettingsStoreTest, WriteThenReadBackAndMissingValuesAreEmpty) {
+  settings_.SetConfig("Config", "SetP", "C");
+  settings_.SetConfigInt("Config", "L", -20);
+  EXPECT_EQ(settings_.Config("Config", "SetP"), "C");
+  EXPECT_EQ(settings_.ConfigInt("Config", "L"), -20);
+  EXPECT_EQ(settings_.Config("Config", "Missing"), "");
+  EXPECT_EQ(settings_.ConfigInt("Config", "Missing"), 0);
+  EXPECT_EQ(settings_.Read(settings_.PathOf("\\Config\\Nope.ini"), "Config", "SetP"), "");
+}
+
+TEST_F(SettingsStoreTest, LeadingBlanksAndControlsAreStrippedFromPathSectionAndKey) {
+  settings_.Write(" \t" + settings_.PathOf(paths::kConfigFile), "  Config", "\x01" "Alpha", "75");
+  EXPECT_EQ(settings_.ConfigInt("Config", "Alpha"), 75);
+  EXPECT_EQ(settings_.Read("  " + settings_.PathOf(paths::kConfigFile), " Config", "\tAlpha"), "75");
+}
+
+TEST_F(SettingsStoreTest, EmptyOrBlankNamesNeverTouchTheFile) {
+  const std::string file = settings_.PathOf(paths::kConfigFile);
+  settings_.Write(file, "   ", "Key", "x");
+  settings_.Write(file, "Section", " \t", "x");
+  settings_.Write("  ", "Section", "Key", "x");
+  settings_.Write(file, "", "Key", "x");
+  EXPECT_EQ(backend_.WriteCount(), 0);
+  EXPECT_EQ(backend_.FileAt(file), nullptr);
+
+  settings_.Write(file, "Section", "Key", "value");
+  const int readsBefore = backend_.ReadCount();
+  EXPECT_EQ(settings_.Read(file, " ", "Key"), "");
+  EXPECT_EQ(settings_.Read(file, "Section", ""), "");
+  EXPECT_EQ(settings_.ReadInt("", "Section", "Key"), 0);
+  EXPECT_EQ(backend_.ReadCount(), readsBefore);
+}
+
+TEST_F(SettingsStoreTest, LongValuesComeBackCutToTheBuffer) {
+  const std::string longValue(20000, 'x');
+  settings_.SetConfig("Config", "Long", longValue);
+  EXPECT_EQ(settings_.Config("Config", "Long").size(), SettingsStore::kReadBufferSize - 1);
+  settings_.SetConfig("Config", "Exact", std::string(10239, 'y'));
+  EXPECT_EQ(settings_.Config("Config", "Exact").size(), 10239u);
+}
+
+TEST_F(SettingsStoreTest, FlagsCompareAsTextOrAsIntegers) {
+  struct Case {
+    const char* value;
+    bool textFlag;
+    bool intFlag;
+  } cases[] = {{"1", true, true},    {"01", false, true}, {"true", false, false}, {"1 ", false, true},
+               {" 1", false, true},  {"0", false, false}, {"", false, false},     {"2", false, false}};
+  for (const Case& c : cases) {
+    settings_.SetConfig("SP", "TST", c.value);
+    EXPECT_EQ(settings_.ConfigTextFlag("SP", "TST"), c.textFlag) << c.value;
+    EXPECT_EQ(settings_.ConfigIntFlag("SP", "TST"), c.intFlag) << c.value;
+  }
+}
+
+TEST_F(SettingsStoreTest, WritesReplaceInPlaceAndKeepOtherSections) {
+  const std::string file = settings_.PathOf(paths::kConfigFile);
+  settings_.Write(file, "A", "x", "1");
+  settings_.Write(file, "B", "y", "2");
+  settings_.Write(file, "A", "z", "3");
+  settings_.Write(file, "A", "x", "4");
+  const MemoryBackend::File& f = *backend_.FileAt(file);
+  ASSERT_EQ(f.size(), 2u);
+  EXPECT_EQ(f[0].name, "A");
+  ASSERT_EQ(f[0].keys.size(), 2u);
+  EXPECT_EQ(f[0].keys[0].value, "4");
+  EXPECT_EQ(f[1].keys[0].value, "2");
+}
+
+TEST_F(SettingsStoreTest, EnsureFolderCreatesOnlyWhenNothingHasThatName) {
+  settings_.EnsureFolder("\\Effect");
+  settings_.EnsureFolder("\\Effect");
+  settings_.EnsureFolder("\\Missing\\Child");  // one level only: the parent does not exist
+  EXPECT_EQ(backend_.FolderCreationOrder(), (std::vector<std::string>{"C:\\prog\\Config", "C:\\prog\\Effect"}));
+}
+
+}  // namespace
+}  // namespace corvanta
