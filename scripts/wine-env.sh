@@ -21,6 +21,9 @@ wine_env_start() {
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     echo "Creating the Wine prefix (first time only, about 15 s)..."
     LC_ALL=zh_CN.UTF-8 "$WINE64" wineboot --init >/dev/null 2>&1 || true
+    # Without a window manager, Wine would wait two seconds for one on every hide of a captioned
+    # window; let Wine's own driver manage the windows instead.
+    LC_ALL=zh_CN.UTF-8 "$WINE64" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
     /usr/lib/wine/wineserver -w 2>/dev/null || wineserver -w 2>/dev/null || true
   fi
 }

@@ -52,6 +52,9 @@ struct ProgramState {
   int32_t pictureDisplayMode = 3;  // Dp: 0 top-left, 1 stretched, 2 centred, 3 tiled
   std::array<uint32_t, 9> programColours{};
   int screenshotDepth = 32;
+  // The mixed-mode pair (Effect\D\N.ini) as read by the last mixed-mode list fill.
+  std::string mixedPresetName;
+  std::string mixedPictureName;
   // The suite's list request, recorded by "预览效果或配置".
   bool hasListRequest = false;
   std::string listRequestPath;

@@ -6,9 +6,10 @@ import traceback
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
+import attach_cases  # noqa: E402
 import startup_cases  # noqa: E402
 
-CASE_MODULES = [startup_cases]
+CASE_MODULES = [startup_cases, attach_cases]
 
 
 def main():

@@ -1,31 +1,146 @@
+// The start screen: start-up, layout, minimum size, geometry at exit.
+#include <windows.h>
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
-#include "app/app.h"
-#include "app/main_window.h"
-#include "settings/paths.h"
-#include "temp_program_dir.h"
+#include "app/start_screen_layout.h"
+#include "test_program.h"
 
 namespace corvanta {
 namespace {
 
-using testing::TempProgramDir;
+using testing::ChildRect;
+using testing::TestProgram;
+using testing::WindowRect;
 
-TEST(MainWindowStartTest, FreshDirectoryGetsDefaultsAndFirstRunSelection) {
-  TempProgramDir dir;
+void ExpectAt(HWND control, const ControlRect& expected, const char* what) {
+  const RECT r = ChildRect(control);
+  EXPECT_EQ(r.left, expected.x) << what;
+  EXPECT_EQ(r.top, expected.y) << what;
+  EXPECT_EQ(r.right - r.left, expected.width) << what;
+  EXPECT_EQ(r.bottom - r.top, expected.height) << what;
+}
+
+TEST(MainWindowTest, FirstStartInAnEmptyDirectory) {
+  TestProgram program;
+  program.Start();
+  HWND hwnd = program.Hwnd();
+  ASSERT_NE(hwnd, nullptr);
+  const RECT window = WindowRect(hwnd);
+  EXPECT_EQ(window.left, 50);
+  EXPECT_EQ(window.top, 50);
+  EXPECT_EQ(window.right - window.left, 740);
+  EXPECT_EQ(window.bottom - window.top, 514);
+  MainWindow& main = program.Main();
+  EXPECT_EQ(SendMessageA(main.Control(kStrengthSliderId), TBM_GETPOS, 0, 0), 75);
+  EXPECT_EQ(SendMessageA(main.Control(kStrengthSliderId), TBM_GETSELEND, 0, 0), 75);
+  EXPECT_EQ(SendMessageA(main.Control(kTopmostCheckboxId), BM_GETCHECK, 0, 0), BST_CHECKED);
+  EXPECT_EQ(SendMessageA(main.Control(kCustomModeCheckboxId), BM_GETCHECK, 0, 0), BST_CHECKED);
+  EXPECT_EQ(SendMessageA(main.Control(kPictureModeCheckboxId), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+  EXPECT_TRUE(main.GetMenus().IsChecked(MenuId::kTopmost));
+  EXPECT_TRUE(main.IsAlwaysOnTop());
+  EXPECT_EQ(program.app->State().savedGeometry, (ScreenRect{50, 50, 740, 514}));
+
+  RECT client{};
+  GetClientRect(hwnd, &client);
+  const StartScreenLayout layout = ComputeStartScreenLayout(client.right, client.bottom, 12);
+  ExpectAt(main.Control(kCustomModeCheckboxId), layout.customModeCheckbox, "custom mode");
+  ExpectAt(main.Control(kPictureModeCheckboxId), layout.pictureModeCheckbox, "picture mode");
+  ExpectAt(main.Control(kMixedModeCheckboxId), layout.mixedModeCheckbox, "mixed mode");
+  ExpectAt(main.Control(kTopmostCheckboxId), layout.topmostCheckbox, "topmost");
+  ExpectAt(main.Control(kStrengthSliderId), layout.strengthSlider, "slider");
+  ExpectAt(main.Control(kStrengthSwatchId), layout.strengthSwatch, "swatch");
+  ExpectAt(main.Control(kAttachButtonId), layout.attachButton, "attach");
+  ExpectAt(main.Control(kRegionButtonId), layout.regionButton, "region");
+  ExpectAt(main.Control(kSuiteButtonId), layout.suiteButton, "suite");
+  ExpectAt(main.Control(kEffectListId), layout.effectList, "list");
+  EXPECT_FALSE(IsWindowVisible(main.Control(kDrawCanvasId)));
+  EXPECT_EQ(ListView_GetColumnWidth(main.Control(kEffectListId), 0), 56);
+  EXPECT_EQ(ListView_GetColumnWidth(main.Control(kEffectListId), 1), client.right - 208);
+}
+
+TEST(MainWindowTest, StartPositionGuards) {
   {
-    App app(GetModuleHandleA(nullptr), dir.Path());
-    app.SetQuitOnExit(false);
-    ASSERT_TRUE(app.Start(SW_SHOWNOACTIVATE));
-    char caption[64] = {};
-    GetWindowTextA(app.Main().Hwnd(), caption, sizeof(caption));
-    EXPECT_STREQ(caption, "Corvanta");
-    EXPECT_EQ(app.State().enabled.custom, 23);
-    EXPECT_EQ(app.State().enabled.picture, 3);
+    TestProgram program;
+    program.WriteConfig("[Config]\r\nFirst=1\r\nSetP=C\r\nL=5000\r\nT=60\r\nW=740\r\nH=514\r\n");
+    program.Start();
+    EXPECT_EQ(WindowRect(program.Hwnd()).left, 50);
+    EXPECT_EQ(WindowRect(program.Hwnd()).top, 60);
+    EXPECT_EQ(program.app->State().hideRestore.left, 50);
   }
-  const std::string config = dir.ReadFile(paths::kConfigFile);
-  EXPECT_NE(config.find("GetC=23"), std::string::npos);
-  EXPECT_NE(config.find("GetP=3"), std::string::npos);
-  EXPECT_NE(config.find("First=1"), std::string::npos);
+  {
+    TestProgram program;
+    program.WriteConfig("[Config]\r\nFirst=1\r\nSetP=C\r\nL=-20\r\nT=-7\r\nW=740\r\nH=514\r\n");
+    program.Start();
+    EXPECT_EQ(WindowRect(program.Hwnd()).left, 0);
+    EXPECT_EQ(WindowRect(program.Hwnd()).top, 0);
+    EXPECT_EQ(program.app->State().savedGeometry.left, -20);
+    program.Stop();
+    EXPECT_NE(program.ConfigFile().find("L=-20"), std::string::npos);  // left 0: nothing saved at exit
+  }
+}
+
+TEST(MainWindowTest, GeometryIsWrittenAtExitOnlyWhenAllowed) {
+  {
+    TestProgram program;
+    program.WriteConfig("[Config]\r\nFirst=1\r\nSetP=C\r\n[Other]\r\nX=1\r\n");
+    program.Start();
+    SetWindowPos(program.Hwnd(), nullptr, 120, 130, 800, 600, SWP_NOZORDER | SWP_NOACTIVATE);
+    program.Stop();
+    const std::string file = program.ConfigFile();
+    const size_t w = file.find("W=800"), h = file.find("H=600"), l = file.find("L=120"), t = file.find("T=130");
+    ASSERT_NE(w, std::string::npos);
+    ASSERT_NE(t, std::string::npos);
+    EXPECT_LT(w, h);
+    EXPECT_LT(h, l);
+    EXPECT_LT(l, t);
+  }
+  for (int caseIndex = 0; caseIndex < 2; ++caseIndex) {
+    TestProgram program;
+    program.WriteConfig("[Config]\r\nFirst=1\r\nSetP=C\r\nW=700\r\nH=500\r\nL=40\r\nT=45\r\n");
+    program.Start();
+    if (caseIndex == 0) {
+      SetWindowPos(program.Hwnd(), nullptr, 0, 200, 800, 600, SWP_NOZORDER | SWP_NOACTIVATE);
+    } else {
+      SetWindowPos(program.Hwnd(), nullptr, 100, 200, 800, 600, SWP_NOZORDER | SWP_NOACTIVATE);
+      program.app->State().lockedState = kLocked;
+    }
+    program.Stop();
+    const std::string file = program.ConfigFile();
+    for (const char* kept : {"W=700", "H=500", "L=40", "T=45"}) {
+      EXPECT_NE(file.find(kept), std::string::npos) << kept << " case " << caseIndex;
+    }
+  }
+}
+
+TEST(MainWindowTest, MinimumSizeAndUnknownFontSizeKeepsColumns) {
+  TestProgram program;
+  program.WriteConfig("[Config]\r\nFirst=1\r\nSetP=C\r\nTC=13\r\nW=740\r\nH=514\r\nL=50\r\nT=50\r\n");
+  program.Start();
+  HWND list = program.Main().Control(kEffectListId);
+  const int first = ListView_GetColumnWidth(list, 0);
+  const int status = ListView_GetColumnWidth(list, 2);
+  EXPECT_EQ(first, 64);  // the creation widths stay for a size outside the table
+  EXPECT_EQ(status, 84);
+  SetWindowPos(program.Hwnd(), nullptr, 0, 0, 300, 200, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  testing::PumpMessages(50);
+  const RECT window = WindowRect(program.Hwnd());
+  EXPECT_EQ(window.right - window.left, 588);
+  EXPECT_EQ(window.bottom - window.top, 372);
+  EXPECT_EQ(ListView_GetColumnWidth(list, 0), first);
+  EXPECT_EQ(ListView_GetColumnWidth(list, 2), status);
+  // While a region is chosen no minimum applies.
+  program.app->State().regionMode = kRegionModeSelecting;
+  SetWindowPos(program.Hwnd(), nullptr, 0, 0, 300, 200, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  EXPECT_EQ(WindowRect(program.Hwnd()).right - WindowRect(program.Hwnd()).left, 300);
+}
+
+TEST(MainWindowTest, FontSizeFromTheFileIsClamped) {
+  TestProgram program;
+  program.WriteConfig("[Config]\r\nFirst=1\r\nSetP=C\r\nTC=30\r\nW=740\r\nH=514\r\nL=50\r\nT=50\r\n");
+  program.Start();
+  EXPECT_EQ(program.app->State().listFontSize, 24);
+  EXPECT_EQ(program.Config("Config", "TC"), "24");
 }
 
 }  // namespace

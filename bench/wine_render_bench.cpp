@@ -1,0 +1,129 @@
+// Timed runs under Wine: Prepare canvas + Draw grid of a dense preset on 1920 x 1080 and 3840 x 2160
+// canvases, until the surface holds every pixel. Prints the minimum and the median of several runs,
+// and for comparison the same segments drawn with plain GDI MoveToEx/LineTo on a DIB section.
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+#include "overlay/draw_canvas.h"
+#include "overlay/grid.h"
+#include "overlay/render.h"
+#include "platform/gdi.h"
+
+namespace corvanta {
+namespace {
+
+constexpr int kRuns = 15;
+
+Preset DensePreset(int32_t lineType, int32_t pixelSize) {
+  Preset p;
+  p.lineType = lineType;
+  p.pixelSize = pixelSize;
+  p.red = 12;
+  p.green = 6;
+  p.blue = 2;
+  p.transverse = 4;
+  p.vertical = 4;
+  p.oblique = 3;
+  p.antiskew = 3;
+  return p;
+}
+
+double Milliseconds(LARGE_INTEGER from, LARGE_INTEGER to) {
+  LARGE_INTEGER frequency;
+  QueryPerformanceFrequency(&frequency);
+  return static_cast<double>(to.QuadPart - from.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
+}
+
+double TimeOnce(const std::function<void()>& work) {
+  LARGE_INTEGER start;
+  LARGE_INTEGER end;
+  QueryPerformanceCounter(&start);
+  work();
+  QueryPerformanceCounter(&end);
+  return Milliseconds(start, end);
+}
+
+void Report(const char* what, int w, int h, const std::function<void()>& work) {
+  const double first = TimeOnce(work);
+  std::vector<double> times;
+  for (int i = 0; i < kRuns; ++i) times.push_back(TimeOnce(work));
+  std::sort(times.begin(), times.end());
+  std::printf("%-44s %4d x %4d  first %7.2f ms  min %7.2f ms  median %7.2f ms\n", what, w, h, first, times.front(),
+              times[times.size() / 2]);
+}
+
+void GdiBaseline(int w, int h, const Preset& preset) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+  info.bmiHeader.biWidth = w;
+  info.bmiHeader.biHeight = -h;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  ScopedBitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  ScopedMemoryDC dc(nullptr);
+  ScopedSelect selectBitmap(dc.Get(), bitmap.Get());
+  ScopedBrush brush(CreateSolidBrush(kOverlayBackground));
+  ScopedPen pen(CreatePen(PS_SOLID, 1, PresetPenColour(preset)));
+  ScopedSelect selectPen(dc.Get(), pen.Get());
+  Report("plain GDI: fill + MoveToEx/LineTo", w, h, [&] {
+    RECT all{0, 0, w, h};
+    FillRect(dc.Get(), &all, brush.Get());
+    ForEachGridSegment(preset, w, h, [&](const Segment& s) {
+      MoveToEx(dc.Get(), s.x1, s.y1, nullptr);
+      LineTo(dc.Get(), s.x2, s.y2);
+    });
+    GdiFlush();
+  });
+}
+
+int Run() {
+  HWND host = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 3840, 2160, nullptr, nullptr,
+                              GetModuleHandleA(nullptr), nullptr);
+  const struct {
+    int w;
+    int h;
+  } sizes[] = {{1920, 1080}, {3840, 2160}};
+  for (const auto& size : sizes) {
+    DrawCanvas canvas;
+    if (!canvas.Create(host, GetModuleHandleA(nullptr), 0, 0, 1, 1)) return 1;
+    const int w = size.w;
+    const int h = size.h;
+    const Preset solid = DensePreset(1, 1);
+    std::printf("P = 1, T = V = 4, O = K = 3: %zu segments\n", GridSegments(solid, w, h).size());
+    Report("Prepare + Draw grid, one-pixel solid pen", w, h, [&] {
+      PrepareCanvas(canvas, w, h, solid);
+      DrawGrid(canvas, w, h, solid);
+      canvas.Flush();
+    });
+    Report("Prepare only", w, h, [&] {
+      PrepareCanvas(canvas, w, h, solid);
+      canvas.Flush();
+    });
+    GdiBaseline(w, h, solid);
+    const Preset dashed = DensePreset(2, 1);
+    Report("Prepare + Draw grid, one-pixel dashed pen", w, h, [&] {
+      PrepareCanvas(canvas, w, h, dashed);
+      DrawGrid(canvas, w, h, dashed);
+      canvas.Flush();
+    });
+    const Preset wide = DensePreset(1, 2);
+    Report("Prepare + Draw grid, two-pixel pen (P = 2)", w, h, [&] {
+      PrepareCanvas(canvas, w, h, wide);
+      DrawGrid(canvas, w, h, wide);
+      canvas.Flush();
+    });
+  }
+  DestroyWindow(host);
+  return 0;
+}
+
+}  // namespace
+}  // namespace corvanta
+
+int main() { return corvanta::Run(); }

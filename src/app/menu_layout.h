@@ -1,0 +1,88 @@
+// The menu trees of the main window: the menu bar (whose entries are all hidden on the start screen),
+// the effect list's popup and the tray popup, with their texts and initial states.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+namespace corvanta {
+
+// Every menu item that the program names. Separators have no id.
+enum class MenuId : uint16_t {
+  kNone = 0,
+  // Menu bar entries and their single items.
+  kBarMenu = 1001,
+  kFinishAndLock,
+  kBarF5,
+  kBarF5Text,
+  kBarVisibleArea,
+  kBarVisibleAreaText,
+  kBarOptions,
+  kBarPressAnyKey,
+  kBarPressAnyKeyText,
+  kBarEscBack,
+  kBarEscBackText,
+  kBarHoldMouse,
+  kBarHoldMouseText,
+  kBarQuickMenu,
+  // EffectListMenu.
+  kPreviewPicture = 1101,
+  kPreviewOrEditPreset,
+  kEnableSelected,
+  kDeleteSelected,
+  // TrayMenu.
+  kTopmost = 1201,
+  kStrongTopmost,
+  kCustomRegionScreenshot,
+  kScreenshotIncludesSelf,
+  kBitDepthMenu,
+  kDepth1,
+  kDepth4,
+  kDepth8,
+  kDepth16,
+  kDepth24,
+  kDepth32,
+  kDepthRestoreNote,
+  kAutoPreview,
+  kAutoOpenImages,
+  kScanRegionScreenshotMenu,
+  kOpenScreenshotFolder,
+  kFormatNote,
+  kSaveBmp,
+  kSaveJpg,
+  kSaveGif,
+  kSavePng,
+  kRegionHint,
+  kAdvancedOptions,
+  kProgramColours,
+  kReattach,
+  kReselectRegion,
+  kReturnToStart,
+  kMoveOrResize,
+  kCustomHotkeys,
+  kHotkeyHints,
+  kShowMainWindow,
+  kHideMainWindow,
+  kHomepage,
+  kVersionCheck,
+  kDonate,
+  kHelp,
+  kExit,
+};
+
+struct MenuItemSpec {
+  MenuId id = MenuId::kNone;  // kNone for a separator
+  const char* text = nullptr;
+  bool checked = false;
+  bool disabled = false;
+  bool visible = true;
+  std::vector<MenuItemSpec> children;
+
+  bool IsSeparator() const { return id == MenuId::kNone; }
+};
+
+// The menu bar: eight hidden entries, each with one submenu; entry "选项" holds EffectListMenu and
+// entry "快捷菜单" holds TrayMenu.
+std::vector<MenuItemSpec> MenuBarLayout();
+
+}  // namespace corvanta

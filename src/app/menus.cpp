@@ -1,0 +1,133 @@
+#include "app/menus.h"
+
+namespace corvanta {
+
+namespace {
+
+UINT StateFlags(bool checked, bool disabled) { return (checked ? MFS_CHECKED : 0u) | (disabled ? MFS_DISABLED : 0u); }
+
+}  // namespace
+
+Menus::Menus() { bar_ = BuildMenu(MenuBarLayout(), false); }
+
+Menus::~Menus() {
+  // Detach every submenu first, then destroy each menu once: hidden submenus are not inside any menu.
+  for (const auto& node : nodes_) {
+    if (node->submenu != nullptr && node->visible) RemoveMenu(node->parentMenu, VisiblePosition(*node), MF_BYPOSITION);
+  }
+  for (HMENU menu : allMenus_) DestroyMenu(menu);
+}
+
+HMENU Menus::BuildMenu(const std::vector<MenuItemSpec>& specs, bool popup) {
+  HMENU menu = popup ? CreatePopupMenu() : CreateMenu();
+  allMenus_.push_back(menu);
+  std::vector<Node*> level;
+  for (const MenuItemSpec& spec : specs) {
+    auto node = std::make_unique<Node>();
+    node->spec = spec;
+    node->spec.children.clear();
+    node->checked = spec.checked;
+    node->disabled = spec.disabled;
+    node->visible = spec.visible;
+    node->parentMenu = menu;
+    if (!spec.children.empty()) node->submenu = BuildMenu(spec.children, true);
+    if (!spec.IsSeparator()) byId_[static_cast<uint16_t>(spec.id)] = node.get();
+    level.push_back(node.get());
+    nodes_.push_back(std::move(node));
+  }
+  for (Node* node : level) {
+    node->siblings = level;
+    if (node->visible) InsertItem(*node);
+  }
+  return menu;
+}
+
+Menus::Node* Menus::Find(MenuId id) const {
+  auto it = byId_.find(static_cast<uint16_t>(id));
+  return it == byId_.end() ? nullptr : it->second;
+}
+
+HMENU Menus::SubmenuOf(MenuId id) const {
+  const Node* node = Find(id);
+  return node == nullptr ? nullptr : node->submenu;
+}
+
+UINT Menus::VisiblePosition(const Node& node) const {
+  UINT position = 0;
+  for (const Node* sibling : node.siblings) {
+    if (sibling == &node) break;
+    if (sibling->visible) ++position;
+  }
+  return position;
+}
+
+void Menus::InsertItem(const Node& node) {
+  MENUITEMINFOA info{};
+  info.cbSize = sizeof(info);
+  if (node.spec.IsSeparator()) {
+    info.fMask = MIIM_FTYPE;
+    info.fType = MFT_SEPARATOR;
+  } else {
+    info.fMask = MIIM_ID | MIIM_STRING | MIIM_STATE | (node.submenu != nullptr ? MIIM_SUBMENU : 0u);
+    info.wID = static_cast<UINT>(node.spec.id);
+    info.dwTypeData = const_cast<char*>(node.spec.text);
+    info.fState = StateFlags(node.checked, node.disabled);
+    info.hSubMenu = node.submenu;
+  }
+  InsertMenuItemA(node.parentMenu, VisiblePosition(node), TRUE, &info);
+}
+
+void Menus::ApplyState(const Node& node) {
+  if (!node.visible) return;
+  MENUITEMINFOA info{};
+  info.cbSize = sizeof(info);
+  info.fMask = MIIM_STATE;
+  info.fState = StateFlags(node.checked, node.disabled);
+  SetMenuItemInfoA(node.parentMenu, VisiblePosition(node), TRUE, &info);
+}
+
+void Menus::SetChecked(MenuId id, bool checked) {
+  if (Node* node = Find(id)) {
+    node->checked = checked;
+    ApplyState(*node);
+  }
+}
+
+bool Menus::IsChecked(MenuId id) const {
+  const Node* node = Find(id);
+  return node != nullptr && node->checked;
+}
+
+void Menus::SetEnabled(MenuId id, bool enabled) {
+  if (Node* node = Find(id)) {
+    node->disabled = !enabled;
+    ApplyState(*node);
+  }
+}
+
+bool Menus::IsEnabled(MenuId id) const {
+  const Node* node = Find(id);
+  return node != nullptr && !node->disabled;
+}
+
+void Menus::SetVisible(MenuId id, bool visible) {
+  Node* node = Find(id);
+  if (node == nullptr || node->visible == visible) return;
+  if (visible) {
+    node->visible = true;
+    InsertItem(*node);
+  } else {
+    RemoveMenu(node->parentMenu, VisiblePosition(*node), MF_BYPOSITION);
+    node->visible = false;
+  }
+  if (node->parentMenu == bar_ && onBarChanged_) onBarChanged_();
+}
+
+bool Menus::IsVisible(MenuId id) const {
+  const Node* node = Find(id);
+  return node != nullptr && node->visible;
+}
+
+bool Menus::AnyBarEntryVisible() const { return GetMenuItemCount(bar_) > 0; }
+
+}  // namespace corvanta

@@ -1,0 +1,41 @@
+// The modal confirmation before an effect file is deleted: caption "Corvanta_删除文件:", the file's
+// full path, and the buttons "确定" and "取消".
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "platform/gdi.h"
+#include "platform/window_base.h"
+
+namespace corvanta {
+
+class DeleteConfirmWindow : public WindowBase<DeleteConfirmWindow> {
+ public:
+  static constexpr const char* kClassName = "CorvantaDeleteConfirm";
+  static constexpr const char* kCaption = "Corvanta_删除文件:";
+  static constexpr int kPathLabelId = 100;
+
+  DeleteConfirmWindow(HINSTANCE instance, std::string path);
+
+  // Shows the window over owner, which takes no input meanwhile, and returns when it is closed:
+  // true for "确定" (or Enter), false for "取消", Esc or the close box.
+  bool RunModal(HWND owner);
+
+ protected:
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  bool CreateAt(HWND owner);
+  void CreateControls();
+  void Close(bool confirmed);
+
+  HINSTANCE instance_;
+  std::string path_;
+  HWND owner_ = nullptr;
+  ScopedFont font_;
+  bool confirmed_ = false;
+};
+
+}  // namespace corvanta

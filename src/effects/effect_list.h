@@ -1,0 +1,89 @@
+// The effect list of the start screen: a three-column list view ("序号", "名称", "状态") that shows
+// the effects of the current display mode and marks the enabled one. It also runs the commands of its
+// popup menu: enable, preview picture, preview or edit preset, delete.
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/gdi.h"
+
+namespace corvanta {
+
+class App;
+class PreviewPictureWindow;
+
+class EffectList {
+ public:
+  explicit EffectList(App& app);
+  ~EffectList();
+  EffectList(const EffectList&) = delete;
+  EffectList& operator=(const EffectList&) = delete;
+
+  bool Create(HWND parent, int controlId);
+  HWND Hwnd() const { return list_; }
+
+  void SetFontSize(int pointSize);
+  void SetColumnWidths(const std::array<int, 3>& widths);
+  void RevealSelection();
+
+  // Rows.
+  int RowCount() const;
+  int SelectedIndex() const;  // -1 when nothing is selected
+  std::string NameAt(int row) const;
+  std::string StatusAt(int row) const;
+  std::string SelectedName() const { return NameAt(SelectedIndex()); }
+  void SelectAndReveal(int row);
+
+  // The list fill (timer), the mixed-mode preparation (timer) and enabling the selected entry.
+  void Fill();
+  void PrepareMixedMode();
+  void EnableSelected(bool byDoubleClick);
+
+  // "预览效果或配置": records the selected preset as the suite's list request, then StartSuite().
+  void PreviewOrEditPreset();
+  // Greys the tray items that stay unavailable while the suite is open, then opens the suite.
+  void StartSuite();
+  // "预览效果图片", and the screenshot preview after a saved screenshot: opens the picture preview
+  // window, or restarts its timer when it is open.
+  void PreviewPicture();
+  PreviewPictureWindow* PicturePreview() { return picturePreview_.get(); }
+  // "删除选中文件": asks in a modal window, then deletes the selected file.
+  void DeleteSelected();
+  // The confirmed deletion: deletes the file, refills the list and says so when the file could not be
+  // deleted. Returns whether the file is gone.
+  bool DeleteConfirmed(const std::string& path);
+
+  // The list colouring marks the enabled row; called wherever the enabled row may have changed.
+  void RefreshColouring(int enabledIndex);
+  int ColouredIndex() const { return colouredIndex_; }
+
+  // WM_NOTIFY from the list view; returns true when handled.
+  bool OnNotify(const NMHDR& header, LRESULT& result);
+
+ private:
+  void RemoveAllRows();
+  void AddRow(const std::string& name);
+  void SetStatus(int row, const char* status);
+  void AddFolderRows(const std::string& displayMode);
+  // Selects and marks the entry of the enabled index and shows it in the caption; returns the row,
+  // -1 when the index points outside the list.
+  int MarkEnabled(int32_t enabledIndex);
+  void SetMainCaption(int row);
+  void ShowPopupMenu();
+  // Where the suite comes in: opens the custom mode suite with the recorded list request.
+  void OpenSuite();
+
+  App& app_;
+  HWND parent_ = nullptr;
+  HWND list_ = nullptr;
+  ScopedFont font_;
+  int colouredIndex_ = -1;
+  std::unique_ptr<PreviewPictureWindow> picturePreview_;
+};
+
+}  // namespace corvanta

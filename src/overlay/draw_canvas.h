@@ -1,0 +1,116 @@
+// A retained drawing surface inside a child window: a background (a colour, and over it an optional
+// picture laid out by a placement code), a pen, and the lines drawn with it, kept in a 32-bpp top-down
+// DIB section until the next clear and painted on WM_PAINT. Created visible, white, with a one-pixel
+// solid black pen.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "overlay/canvas_pixels.h"
+#include "platform/gdi.h"
+#include "platform/window_base.h"
+
+namespace corvanta {
+
+// Pen style codes as stored in presets.
+inline constexpr int kLineNone = 0;
+inline constexpr int kLineSolid = 1;
+inline constexpr int kLineDash = 2;
+inline constexpr int kLineDot = 3;
+inline constexpr int kLineDashDot = 4;
+inline constexpr int kLineDashDotDot = 5;
+inline constexpr int kLineInsideFrame = 6;
+
+class DrawCanvas : public WindowBase<DrawCanvas> {
+ public:
+  static constexpr const char* kClassName = "CorvantaDrawCanvas";
+
+  DrawCanvas() = default;
+  ~DrawCanvas() override;
+
+  bool Create(HWND parent, HINSTANCE instance, int x, int y, int width, int height);
+  // Moves the window; a new size gives a new surface showing the background.
+  void SetBounds(int x, int y, int width, int height);
+  // As SetBounds, keeping the position.
+  void SetSize(int width, int height);
+  void Show(bool visible);
+
+  int Width() const { return surface_.width; }
+  int Height() const { return surface_.height; }
+
+  // The background colour and the placement take effect at the next clear or picture change.
+  void SetBackgroundColour(uint32_t colour);
+  void SetPlacement(int code);
+  // Decodes the picture file bytes (PNG, BMP) and repaints the whole canvas with the new background.
+  // Unreadable bytes leave no picture (the background colour alone). Returns whether it decoded.
+  bool SetPicture(const std::vector<unsigned char>& fileBytes);
+  // Repaints the whole canvas with the background colour when a picture was set.
+  void RemovePicture();
+  bool HasPicture() const { return picture_.has_value(); }
+  // Natural size of the picture; 0 x 0 without one.
+  SIZE PictureSize() const;
+
+  // Line type 0 draws nothing; 1 solid, 2 dash, 3 dot, 4 dash-dot, 5 dash-dot-dot, 6 inside-frame,
+  // anything else solid. Widths up to 1 draw one-pixel lines; wider pens are solid with round ends.
+  // Only the low 8 bits of each colour component count.
+  void SetPen(int lineType, int width, uint32_t colour);
+
+  void Clear();
+  void Clear(const RECT& rect);
+  // Start point drawn, end point not; zero-length segments draw nothing; clipped at the edges.
+  void DrawLine(int x1, int y1, int x2, int y2);
+
+  // One-pixel solid lines and full clears are collected and written into the surface in one pass
+  // when its pixels are needed (painting, PixelAt, other drawing); Flush does it now.
+  void Flush();
+
+  // The colour at a point (COLORREF), CLR_INVALID outside the surface.
+  uint32_t PixelAt(int x, int y);
+
+ protected:
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  struct Surface {
+    ScopedBitmap bitmap;
+    HDC dc = nullptr;
+    HGDIOBJ previousBitmap = nullptr;
+    uint32_t* bits = nullptr;
+    int width = 0;
+    int height = 0;
+  };
+
+  void ResizeSurface(int width, int height);
+  void ReleaseSurface();
+  PixelView View() const { return PixelView{surface_.bits, surface_.width, surface_.height}; }
+  void RebuildBackground();
+  void FillWithBackground(int64_t left, int64_t top, int64_t right, int64_t bottom);
+  void DrawWithGdi(int x1, int y1, int x2, int y2);
+  HPEN GdiPen();
+  void DropGdiPen();
+  int GdiPenWidth() const;
+  void FinishGdi();
+  void MarkChanged();
+  void Paint();
+
+  Surface surface_;
+  uint32_t backgroundPixel_ = 0xFFFFFF;
+  int placement_ = kPlaceTopLeft;
+  std::optional<PixelImage> picture_;
+  std::vector<uint32_t> background_;  // the composed background while a picture is set
+  LineBatch pendingLines_;
+  bool fillPending_ = false;  // a full clear not yet written into the surface
+
+  int penStyle_ = kLineSolid;
+  int penWidth_ = 1;
+  uint32_t penColour_ = 0;
+  ScopedPen gdiPen_;
+  bool gdiPending_ = false;
+  bool repaintPending_ = false;
+};
+
+}  // namespace corvanta

@@ -1,0 +1,288 @@
+#include "overlay/overlay_controller.h"
+
+#include <commctrl.h>
+
+#include "app/app.h"
+#include "app/main_window.h"
+#include "effects/effect_list.h"
+#include "overlay/draw_canvas.h"
+#include "overlay/render.h"
+#include "overlay/strength_swatch.h"
+#include "platform/file_enum.h"
+#include "settings/paths.h"
+
+namespace corvanta {
+
+namespace {
+
+constexpr int kHiddenPosition = 28888;
+constexpr DWORD kNormalBorderStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+constexpr DWORD kNoBorderStyle = WS_POPUP | WS_CLIPCHILDREN;
+constexpr LONG kOverlayExStyle = WS_EX_TRANSPARENT | WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_LAYERED;
+
+constexpr ControlId kStartScreenControls[] = {
+    kMixedModeCheckboxId, kPictureModeCheckboxId, kCustomModeCheckboxId, kTopmostCheckboxId, kStrengthSliderId,
+    kAttachButtonId,      kRegionButtonId,        kSuiteButtonId,        kEffectListId,      kStrengthSwatchId};
+
+// Items that disappear from the tray menu while the main window is hidden.
+constexpr MenuId kItemsHiddenWithMainWindow[] = {MenuId::kTopmost,       MenuId::kStrongTopmost,
+                                                 MenuId::kScanRegionScreenshotMenu, MenuId::kAdvancedOptions,
+                                                 MenuId::kProgramColours, MenuId::kReturnToStart,
+                                                 MenuId::kMoveOrResize};
+
+void SetStyleKeepingVisibility(HWND hwnd, DWORD style) {
+  const LONG visible = GetWindowLongA(hwnd, GWL_STYLE) & WS_VISIBLE;
+  SetWindowLongA(hwnd, GWL_STYLE, static_cast<LONG>(style) | visible);
+  SetWindowPos(hwnd, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
+}  // namespace
+
+OverlayController::OverlayController(App& app, MainWindow& window) : app_(app), window_(window) {}
+
+COLORREF OverlayController::ColourKey() const {
+  const RgbColour& key = app_.State().colourKey;
+  return RGB(key.red & 0xFF, key.green & 0xFF, key.blue & 0xFF);
+}
+
+int OverlayController::Strength() const {
+  return static_cast<int>(SendMessageA(window_.Control(kStrengthSliderId), TBM_GETPOS, 0, 0));
+}
+
+void OverlayController::OnKeyReleased(WPARAM virtualKey) {
+  if (!app_.State().selectionState) return;
+  if (virtualKey == VK_BACK || virtualKey == VK_ESCAPE) {
+    CancelSelection();
+  } else {
+    Lock();
+  }
+}
+
+void OverlayController::SetHintEntriesVisible(bool visible) {
+  Menus& menus = window_.GetMenus();
+  menus.SetVisible(MenuId::kBarEscBack, visible);
+  menus.SetVisible(MenuId::kBarPressAnyKey, visible);
+  menus.SetVisible(MenuId::kBarHoldMouse, visible);
+}
+
+void OverlayController::ShowStartScreenControls(bool visible) {
+  for (ControlId id : kStartScreenControls) ShowWindow(window_.Control(id), visible ? SW_SHOW : SW_HIDE);
+}
+
+void OverlayController::SetNormalBorder() { SetStyleKeepingVisibility(window_.Hwnd(), kNormalBorderStyle); }
+
+void OverlayController::SetNoBorder() { SetStyleKeepingVisibility(window_.Hwnd(), kNoBorderStyle); }
+
+void OverlayController::ApplyTopmostState(bool onTop) {
+  window_.SetAlwaysOnTop(onTop);
+  window_.GetMenus().SetChecked(MenuId::kTopmost, onTop);
+  SendMessageA(window_.Control(kTopmostCheckboxId), BM_SETCHECK, onTop ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+void OverlayController::LoadSelectedPreset() {
+  if (app_.State().displayMode != "C") return;
+  const std::string path =
+      app_.Settings().PathOf(paths::kPresetFolder) + "\\" + window_.List().SelectedName();
+  if (FileExists(path)) lockedPreset_ = ReadPreset(app_.Settings(), path);
+}
+
+void OverlayController::RenderLockedCanvas() {
+  RECT client{};
+  GetClientRect(window_.Hwnd(), &client);
+  const ProgramState& state = app_.State();
+  SettingsStore& settings = app_.Settings();
+  RenderRequest request;
+  request.displayMode = state.displayMode;
+  request.placement = settings.ConfigInt("Config", "Dp");
+  if (state.displayMode == "D") {
+    const std::string presetPath =
+        settings.PathOf(paths::kPresetFolder) + "\\" + ReadMixedPair(settings).presetName;
+    if (FileExists(presetPath)) lockedPreset_ = ReadPreset(settings, presetPath);
+    request.picturePath = settings.PathOf(paths::kPictureFolder) + "\\" + state.mixedPictureName;
+  } else if (state.displayMode == "P") {
+    request.picturePath = settings.PathOf(paths::kPictureFolder) + "\\" + window_.List().SelectedName();
+  }
+  request.preset = lockedPreset_;
+  RenderDisplayMode(window_.Canvas(), client.right, client.bottom, request);
+}
+
+void OverlayController::Lock() {
+  HWND hwnd = window_.Hwnd();
+  Menus& menus = window_.GetMenus();
+  ShowWindow(hwnd, SW_HIDE);
+  SetHintEntriesVisible(false);
+  menus.SetEnabled(MenuId::kReselectRegion, true);
+  menus.SetEnabled(MenuId::kReattach, true);
+  EnableWindow(hwnd, FALSE);
+  ApplyTopmostState(true);
+  LoadSelectedPreset();
+  RenderLockedCanvas();
+  menus.SetEnabled(MenuId::kMoveOrResize, true);
+  menus.SetEnabled(MenuId::kReattach, true);
+  menus.SetEnabled(MenuId::kReturnToStart, true);
+  window_.StopTimer(MainTimer::kAttachTrack);
+  app_.State().selectionState = false;
+  app_.State().lockedState = kLocked;
+  SetWindowLongA(hwnd, GWL_EXSTYLE, GetWindowLongA(hwnd, GWL_EXSTYLE) | kOverlayExStyle);
+  SetLayeredWindowAttributes(hwnd, ColourKey(), static_cast<BYTE>(Strength()), LWA_COLORKEY | LWA_ALPHA);
+  ShowWindow(hwnd, SW_SHOWNA);
+  ClearHotkeyBusyMark();
+}
+
+void OverlayController::CancelSelection() {
+  HWND hwnd = window_.Hwnd();
+  ProgramState& state = app_.State();
+  ShowWindow(hwnd, SW_HIDE);
+  ShowStartScreenControls(true);
+  window_.Canvas().Show(false);
+  SetNormalBorder();
+  window_.SetBackgroundColour(kStartScreenBackground);
+  SetHintEntriesVisible(false);
+  window_.GetMenus().SetEnabled(MenuId::kReselectRegion, false);
+  window_.GetMenus().SetEnabled(MenuId::kReattach, false);
+  window_.StopTimer(MainTimer::kAttachTrack);
+  state.selectionState = false;
+  state.regionMode = 0;
+  const ScreenRect& saved = state.savedGeometry;
+  SetWindowPos(hwnd, nullptr, saved.left, saved.top, saved.width, saved.height, SWP_NOZORDER | SWP_NOACTIVATE);
+  window_.GetMenus().SetEnabled(MenuId::kProgramColours, true);
+  EnableWindow(hwnd, TRUE);
+  SetWindowLongA(hwnd, GWL_EXSTYLE, 0);
+  ShowWindow(hwnd, SW_SHOW);
+  ClearHotkeyBusyMark();
+}
+
+void OverlayController::ReturnToStartScreen() {
+  ProgramState& state = app_.State();
+  if (state.lockedState != kLocked) return;
+  HWND hwnd = window_.Hwnd();
+  Menus& menus = window_.GetMenus();
+  ShowWindow(hwnd, SW_HIDE);
+  EnableWindow(hwnd, TRUE);
+  window_.Canvas().Clear();
+  window_.Canvas().RemovePicture();
+  ShowStartScreenControls(true);
+  window_.Canvas().Show(false);
+  SetNormalBorder();
+  window_.SetBackgroundColour(kStartScreenBackground);
+  SetHintEntriesVisible(false);
+  for (MenuId id : {MenuId::kMoveOrResize, MenuId::kReattach, MenuId::kReselectRegion, MenuId::kReturnToStart}) {
+    menus.SetEnabled(id, false);
+  }
+  SetWindowLongA(hwnd, GWL_EXSTYLE, 0);
+  const ScreenRect& saved = state.savedGeometry;
+  SetWindowPos(hwnd, nullptr, saved.left, saved.top, saved.width, saved.height, SWP_NOZORDER | SWP_NOACTIVATE);
+  state.lockedState = kNotLocked;
+  state.regionMode = 0;
+  state.customRegionFlag = 0;
+  menus.SetEnabled(MenuId::kProgramColours, true);
+  ShowWindow(hwnd, SW_SHOW);
+  window_.LayOutStartScreen();
+}
+
+void OverlayController::ChooseDisplayMode(const char* mode) {
+  const std::string chosen = mode;
+  ProgramState& state = app_.State();
+  SettingsStore& settings = app_.Settings();
+  Menus& menus = window_.GetMenus();
+  auto check = [this](ControlId id, bool on) {
+    SendMessageA(window_.Control(id), BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
+  };
+  check(kCustomModeCheckboxId, chosen == "C");
+  check(kPictureModeCheckboxId, chosen == "P");
+  check(kMixedModeCheckboxId, chosen == "D");
+  if (chosen == "D") ShowWindow(window_.List().Hwnd(), SW_HIDE);
+  menus.SetVisible(MenuId::kPreviewOrEditPreset, chosen == "C");
+  menus.SetVisible(MenuId::kPreviewPicture, chosen == "P");
+  menus.SetVisible(MenuId::kEnableSelected, true);
+  menus.SetEnabled(MenuId::kEnableSelected, true);
+  menus.SetVisible(MenuId::kDeleteSelected, chosen != "D");
+  menus.SetEnabled(MenuId::kDeleteSelected, true);
+  window_.Canvas().Clear();
+  if (chosen == "D") window_.Canvas().RemovePicture();
+  state.displayMode = chosen;
+  settings.SetConfig("Config", "SetP", chosen);
+  if (chosen == "C") {
+    state.enabled.custom = settings.ConfigInt("Config", "GetC");
+    state.colourKey = kCustomModeColourKey;
+  } else {
+    (chosen == "P" ? state.enabled.picture : state.enabled.mixed) =
+        settings.ConfigInt("Config", chosen == "P" ? "GetP" : "GetD");
+    state.colourKey = {settings.ConfigInt("Config", "Ar"), settings.ConfigInt("Config", "Ag"),
+                       settings.ConfigInt("Config", "Ab")};
+  }
+  if (chosen == "D") {
+    window_.StartTimer(MainTimer::kMixedPreparation, 30);
+  } else {
+    window_.StartTimer(MainTimer::kListFill, 30);
+  }
+}
+
+void OverlayController::OnTopmostCheckboxClicked() {
+  const bool checked = SendMessageA(window_.Control(kTopmostCheckboxId), BM_GETCHECK, 0, 0) == BST_CHECKED;
+  app_.Settings().SetConfig("Config", "Top", checked ? "1" : "0");
+  window_.SetAlwaysOnTop(checked);
+  window_.GetMenus().SetChecked(MenuId::kTopmost, checked);
+}
+
+void OverlayController::ToggleTopmostFromMenu() {
+  const bool onTop = !window_.GetMenus().IsChecked(MenuId::kTopmost);
+  app_.Settings().SetConfig("Config", "Top", onTop ? "1" : "0");
+  ApplyTopmostState(onTop);
+}
+
+void OverlayController::ToggleStrongTopmost() {
+  Menus& menus = window_.GetMenus();
+  if (!menus.IsChecked(MenuId::kStrongTopmost)) {
+    menus.SetChecked(MenuId::kStrongTopmost, true);
+    window_.StartTimer(MainTimer::kStrongTopmost, 30);
+    return;
+  }
+  menus.SetChecked(MenuId::kStrongTopmost, false);
+  window_.StopTimer(MainTimer::kStrongTopmost);
+  // Switch the always-on-top state to the opposite and back: the window ends as "^置顶^" says, whatever
+  // the ticks did to its place in the topmost band.
+  const bool onTop = window_.GetMenus().IsChecked(MenuId::kTopmost);
+  window_.SetAlwaysOnTop(!onTop);
+  window_.SetAlwaysOnTop(onTop);
+}
+
+void OverlayController::OnStrongTopmostTick() {
+  SetWindowPos(window_.Hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE);
+}
+
+void OverlayController::OnStrengthChanged(int position) {
+  SendMessageA(window_.Control(kStrengthSliderId), TBM_SETSEL, TRUE, MAKELPARAM(0, position));
+  DrawStrengthSwatch(window_.Swatch(), position, SwatchColourRule::kOnChange);
+  app_.Settings().SetConfigInt("Config", "Alpha", position);
+}
+
+void OverlayController::HideMainWindow() {
+  Menus& menus = window_.GetMenus();
+  if (!menus.IsChecked(MenuId::kShowMainWindow)) return;
+  RECT rect{};
+  GetWindowRect(window_.Hwnd(), &rect);
+  app_.State().hideRestore = {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
+  SetWindowPos(window_.Hwnd(), nullptr, kHiddenPosition, kHiddenPosition, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  for (MenuId id : kItemsHiddenWithMainWindow) menus.SetVisible(id, false);
+  menus.SetChecked(MenuId::kShowMainWindow, false);
+  menus.SetChecked(MenuId::kHideMainWindow, true);
+}
+
+void OverlayController::ShowMainWindow() {
+  Menus& menus = window_.GetMenus();
+  if (!menus.IsChecked(MenuId::kHideMainWindow)) return;
+  const ScreenRect& r = app_.State().hideRestore;
+  SetWindowPos(window_.Hwnd(), nullptr, r.left, r.top, r.width, r.height, SWP_NOZORDER | SWP_NOACTIVATE);
+  for (MenuId id : kItemsHiddenWithMainWindow) menus.SetVisible(id, true);
+  menus.SetChecked(MenuId::kShowMainWindow, true);
+  menus.SetChecked(MenuId::kHideMainWindow, false);
+}
+
+void OverlayController::ClearHotkeyBusyMark() {
+  // The hotkey host keeps a busy mark while a hotkey action runs a lock or a cancel; it is cleared here
+  // once hotkeys exist.
+}
+
+}  // namespace corvanta

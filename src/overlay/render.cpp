@@ -1,0 +1,61 @@
+#include "overlay/render.h"
+
+#include "overlay/grid.h"
+#include "platform/file_enum.h"
+
+namespace corvanta {
+
+namespace {
+
+bool IsMode(std::string_view mode, std::string_view code) { return mode == code; }
+
+void ShowPicture(DrawCanvas& canvas, const RenderRequest& request) {
+  canvas.SetPlacement(request.placement);
+  canvas.SetPicture(ReadWholeFile(request.picturePath));
+}
+
+// What follows the preparation (or, after a resize, the new size) in each display mode.
+void FinishDisplayMode(DrawCanvas& canvas, int width, int height, const RenderRequest& request) {
+  if (IsMode(request.displayMode, "C")) {
+    DrawGrid(canvas, width, height, request.preset);
+  } else if (IsMode(request.displayMode, "P")) {
+    ShowPicture(canvas, request);
+  } else if (IsMode(request.displayMode, "D")) {
+    ShowPicture(canvas, request);
+    DrawGrid(canvas, width, height, request.preset);
+  }
+}
+
+}  // namespace
+
+void PrepareCanvas(DrawCanvas& canvas, int width, int height, const Preset& preset) {
+  canvas.SetBounds(0, 0, width, height);
+  canvas.SetBackgroundColour(kOverlayBackground);
+  canvas.SetPen(preset.lineType, preset.pixelSize, PresetPenColour(preset));
+  canvas.Clear();
+  canvas.RemovePicture();
+  canvas.Show(true);
+}
+
+void DrawGrid(DrawCanvas& canvas, int width, int height, const Preset& preset) {
+  if (canvas.Width() <= 0 || canvas.Height() <= 0) return;
+  ForEachGridSegment(preset, width, height, [&](const Segment& s) { canvas.DrawLine(s.x1, s.y1, s.x2, s.y2); });
+}
+
+void RenderDisplayMode(DrawCanvas& canvas, int width, int height, const RenderRequest& request) {
+  PrepareCanvas(canvas, width, height, request.preset);
+  if (IsMode(request.displayMode, "P")) {
+    canvas.Clear();
+    canvas.RemovePicture();
+  }
+  FinishDisplayMode(canvas, width, height, request);
+}
+
+void RedrawDisplayMode(DrawCanvas& canvas, int width, int height, const RenderRequest& request) {
+  canvas.Clear();
+  canvas.RemovePicture();
+  canvas.SetSize(width, height);
+  FinishDisplayMode(canvas, width, height, request);
+}
+
+}  // namespace corvanta

@@ -1,0 +1,107 @@
+#include "region/smart_attach.h"
+
+#include <cstdlib>
+
+#include "app/app.h"
+#include "app/main_window.h"
+#include "effects/effect_list.h"
+#include "overlay/draw_canvas.h"
+#include "overlay/overlay_controller.h"
+
+namespace corvanta {
+
+namespace {
+
+constexpr ControlId kControlsHiddenForSelection[] = {
+    kMixedModeCheckboxId, kPictureModeCheckboxId, kCustomModeCheckboxId, kTopmostCheckboxId,
+    kStrengthSliderId,    kAttachButtonId,        kRegionButtonId,       kSuiteButtonId,
+    kEffectListId,        kDrawCanvasId,          kStrengthSwatchId};
+
+constexpr BYTE kSelectionFrameAlpha = 200;
+
+int EnabledIndexOfMode(const ProgramState& state) {
+  if (state.displayMode == "C") return state.enabled.custom;
+  if (state.displayMode == "D") return state.enabled.mixed;
+  if (state.displayMode == "P") return state.enabled.picture;
+  return -1;
+}
+
+}  // namespace
+
+SmartAttach::SmartAttach(App& app, MainWindow& window) : app_(app), window_(window) {}
+
+bool SmartAttach::EnabledRowIsMarked() {
+  EffectList& list = window_.List();
+  list.SelectAndReveal(EnabledIndexOfMode(app_.State()));
+  const int selected = list.SelectedIndex();
+  return selected >= 0 && list.StatusAt(selected) == "已启用";
+}
+
+void SmartAttach::SaveStartScreenGeometry() {
+  RECT r{};
+  GetWindowRect(window_.Hwnd(), &r);
+  const int width = r.right - r.left;
+  const int height = r.bottom - r.top;
+  if (app_.State().lockedState != kNotLocked || width <= 588 || height <= 372 || r.left <= 0 || r.top <= 0) return;
+  app_.State().savedGeometry = {r.left, r.top, width, height};
+  SettingsStore& settings = app_.Settings();
+  settings.SetConfigInt("Config", "W", width);
+  settings.SetConfigInt("Config", "H", height);
+  settings.SetConfigInt("Config", "L", r.left);
+  settings.SetConfigInt("Config", "T", r.top);
+}
+
+void SmartAttach::Start() {
+  if (!EnabledRowIsMarked()) return;
+  SaveStartScreenGeometry();
+  ProgramState& state = app_.State();
+  state.regionMode = kRegionModeSelecting;
+  for (ControlId id : kControlsHiddenForSelection) ShowWindow(window_.Control(id), SW_HIDE);
+  window_.Overlay().SetNoBorder();
+  Menus& menus = window_.GetMenus();
+  menus.SetVisible(MenuId::kBarEscBack, true);
+  menus.SetVisible(MenuId::kBarPressAnyKey, true);
+  menus.SetVisible(MenuId::kBarHoldMouse, true);
+  menus.SetEnabled(MenuId::kReselectRegion, false);
+  menus.SetEnabled(MenuId::kReattach, false);
+  HWND hwnd = window_.Hwnd();
+  SetWindowLongA(hwnd, GWL_EXSTYLE, 0);
+  SetWindowLongA(hwnd, GWL_EXSTYLE, GetWindowLongA(hwnd, GWL_EXSTYLE) | WS_EX_LAYERED);
+  SetLayeredWindowAttributes(hwnd, window_.Overlay().ColourKey(), kSelectionFrameAlpha, LWA_COLORKEY | LWA_ALPHA);
+  window_.SetBackgroundColour(RGB(rand() % 256, rand() % 256, rand() % 256));
+  window_.Canvas().Clear();
+  window_.Canvas().RemovePicture();
+  state.selectionState = true;
+  menus.SetEnabled(MenuId::kProgramColours, false);
+  window_.StartTimer(MainTimer::kAttachTrack, 30);
+}
+
+void SmartAttach::Track() {
+  if (!app_.State().selectionState) return;
+  HWND hwnd = window_.Hwnd();
+  SetFocus(hwnd);
+  POINT cursor{};
+  GetCursorPos(&cursor);
+  HWND under = WindowFromPoint(cursor);
+  RECT rect{};
+  if (under != nullptr && GetWindowRect(under, &rect)) tracked_ = rect;
+  SetWindowPos(hwnd, nullptr, tracked_.left, tracked_.top, tracked_.right - tracked_.left,
+               tracked_.bottom - tracked_.top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void SmartAttach::Reattach() {
+  HWND hwnd = window_.Hwnd();
+  ShowWindow(hwnd, SW_HIDE);
+  window_.Overlay().ReturnToStartScreen();
+  Start();
+  ShowWindow(hwnd, SW_SHOW);
+}
+
+bool SmartAttach::OnLeftButtonDown() {
+  if (!app_.State().selectionState) return false;
+  ReleaseCapture();
+  SendMessageA(window_.Hwnd(), WM_NCLBUTTONDOWN, HTCAPTION, 0);
+  return true;
+}
+
+}  // namespace corvanta

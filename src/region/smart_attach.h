@@ -1,0 +1,38 @@
+// Smart attach: the main window turns into a tinted, borderless selection frame that jumps every
+// 30 ms onto the window under the mouse cursor, until a key locks it or Esc/Backspace cancels.
+#pragma once
+
+#include <windows.h>
+
+namespace corvanta {
+
+class App;
+class MainWindow;
+
+class SmartAttach {
+ public:
+  SmartAttach(App& app, MainWindow& window);
+  SmartAttach(const SmartAttach&) = delete;
+  SmartAttach& operator=(const SmartAttach&) = delete;
+
+  // "智能吸附": does nothing unless the enabled entry of the display mode is marked "已启用".
+  void Start();
+  // One tick of the tracking timer.
+  void Track();
+  // "<-=重新吸附窗口": back to the start screen when locked, then a new start.
+  void Reattach();
+  // A left-button press anywhere on the selection frame drags it.
+  bool OnLeftButtonDown();
+
+  RECT TrackedRect() const { return tracked_; }
+
+ private:
+  bool EnabledRowIsMarked();
+  void SaveStartScreenGeometry();
+
+  App& app_;
+  MainWindow& window_;
+  RECT tracked_{};
+};
+
+}  // namespace corvanta

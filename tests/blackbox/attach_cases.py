@@ -1,0 +1,108 @@
+"""Smart attach end to end: click "智能吸附", point at a window, press a key, look at the screen."""
+import os
+import shutil
+import subprocess
+import time
+
+from harness import WINE64, Program, screenshot, wine_env
+
+ATTACH_BUTTON_ID = 109  # the main window's control id of "智能吸附"
+TARGET = (600, 300, 400, 300)  # left, top, width, height of the test window
+LINE = (200, 30, 30)  # the preset's line colour
+BARS_PRESET = ("[Scantype]\r\nLinetype=1\r\n[Linetype]\r\nPixelsize=1\r\n[Scanlinecolor]\r\nColorR=200\r\n"
+               "ColorG=30\r\nColorB=30\r\n[ScanlineTransversespacing]\r\nTransverse=5\r\n"
+               "[ScanlineVerticalspacing]\r\nVertical=9\r\n[ScanlineObliquespacing]\r\nOblique=0\r\n"
+               "[ScanlineAntiskewspacing]\r\nAntiskew=0\r\n")
+
+
+def read_ppm(path):
+    with open(path, "rb") as f:
+        data = f.read()
+    parts, pos = [], 0
+    while len(parts) < 4:  # magic, width, height, maxval
+        while data[pos:pos + 1].isspace():
+            pos += 1
+        if data[pos:pos + 1] == b"#":
+            pos = data.index(b"\n", pos) + 1
+            continue
+        end = pos
+        while not data[end:end + 1].isspace():
+            end += 1
+        parts.append(data[pos:end])
+        pos = end
+    assert parts[0] == b"P6", parts[0]
+    width, height = int(parts[1]), int(parts[2])
+    return width, height, data[pos + 1:]
+
+
+def pixel(image, x, y):
+    width, _, rgb = image
+    i = (y * width + x) * 3
+    return tuple(rgb[i:i + 3])
+
+
+def target_colour(x):
+    return (0, 0, 255) if (x // 16) % 2 == 0 else (255, 255, 0)
+
+
+def locate(build_dir, control_id):
+    out = subprocess.run([WINE64, os.path.join(build_dir, "corvanta_bb_target.exe"), "locate", str(control_id)],
+                         capture_output=True, text=True, env=wine_env(), timeout=30).stdout.split()
+    return [int(v) for v in out] if len(out) == 4 else None
+
+
+def xdotool(*args):
+    subprocess.run(["xdotool", *[str(a) for a in args]], capture_output=True, timeout=10)
+
+
+def case_attach_and_lock_over_a_window(build_dir, work_root):
+    program = Program(build_dir, work_root, "attach")
+    program.write("\\Config\\Config.ini", "[Config]\r\nFirst=1\r\nSetP=C\r\nGetC=0\r\nTop=1\r\nAlpha=200\r\n"
+                                          "W=740\r\nH=514\r\nL=50\r\nT=50\r\n")
+    program.write("\\Effect\\C\\00_bars.ini", BARS_PRESET)
+    left, top, width, height = TARGET
+    target = subprocess.Popen([WINE64, os.path.join(build_dir, "corvanta_bb_target.exe"), "paint",
+                               str(left), str(top), str(width), str(height)], env=wine_env(),
+                              stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    try:
+        program.start()
+        assert program.window_ids(), "the main window did not appear"
+        time.sleep(1.0)  # the list fills 30 ms after start-up
+        button = None
+        for _ in range(20):
+            button = locate(build_dir, ATTACH_BUTTON_ID)
+            if button:
+                break
+            time.sleep(0.3)
+        assert button, "the attach button was not found"
+        xdotool("mousemove", (button[0] + button[2]) // 2, (button[1] + button[3]) // 2)
+        time.sleep(0.3)
+        xdotool("click", 1)
+        time.sleep(0.5)
+        xdotool("mousemove", left + width // 2, top + height // 2)
+        time.sleep(0.8)
+        xdotool("key", "space")
+        time.sleep(1.5)
+        shot = os.path.join(work_root, "attach.ppm")
+        screenshot(shot)
+        image = read_ppm(shot)
+        docs_png = os.path.join(work_root, "attach.png")
+        subprocess.run(["convert", shot, docs_png], capture_output=True, timeout=30)
+        wrong = []
+        line_pixels = 0
+        for y in range(top, top + height):
+            for x in range(left, left + width):
+                on_line = (y - top) % 5 == 0 or (x - left) % 9 == 0
+                expected = LINE if on_line else target_colour(x - left)
+                got = pixel(image, x, y)
+                line_pixels += on_line
+                if got != expected:
+                    wrong.append((x, y, got, expected))
+        assert not wrong, f"{len(wrong)} of {width * height} pixels differ, first: {wrong[:5]}"
+        assert line_pixels > width * height // 4
+        # Outside the overlay the target window is untouched.
+        assert pixel(image, left - 5, top - 5) != LINE
+    finally:
+        program.kill()
+        target.kill()
+        target.wait()

@@ -1,0 +1,65 @@
+// A helper program for the black-box runs:
+//   target.exe paint X Y W H   shows a borderless window at that rectangle painted in a known pattern
+//                              (vertical stripes of pure blue and pure yellow, 16 pixels wide)
+//   target.exe locate ID       prints the screen rectangle "left top right bottom" of the child control
+//                              ID of Corvanta's main window, or nothing when there is none
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+LRESULT CALLBACK PaintProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_PAINT) {
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(hwnd, &ps);
+    RECT client;
+    GetClientRect(hwnd, &client);
+    HBRUSH blue = CreateSolidBrush(RGB(0, 0, 255));
+    HBRUSH yellow = CreateSolidBrush(RGB(255, 255, 0));
+    for (int x = 0; x < client.right; x += 16) {
+      RECT stripe{x, 0, x + 16, client.bottom};
+      FillRect(dc, &stripe, (x / 16) % 2 == 0 ? blue : yellow);
+    }
+    DeleteObject(blue);
+    DeleteObject(yellow);
+    EndPaint(hwnd, &ps);
+    return 0;
+  }
+  if (message == WM_DESTROY) PostQuitMessage(0);
+  return DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+int Paint(int x, int y, int w, int h) {
+  WNDCLASSA wc{};
+  wc.lpfnWndProc = PaintProc;
+  wc.hInstance = GetModuleHandleA(nullptr);
+  wc.lpszClassName = "CorvantaBlackboxTarget";
+  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+  RegisterClassA(&wc);
+  CreateWindowExA(0, wc.lpszClassName, "corvanta-target", WS_POPUP | WS_VISIBLE, x, y, w, h, nullptr, nullptr,
+                  wc.hInstance, nullptr);
+  MSG message;
+  while (GetMessageA(&message, nullptr, 0, 0) > 0) DispatchMessageA(&message);
+  return 0;
+}
+
+int Locate(int controlId) {
+  HWND main = FindWindowA("CorvantaMainWindow", nullptr);
+  HWND control = main ? GetDlgItem(main, controlId) : nullptr;
+  RECT r{};
+  if (control != nullptr && GetWindowRect(control, &r)) printf("%ld %ld %ld %ld\n", r.left, r.top, r.right, r.bottom);
+  fflush(stdout);
+  return control != nullptr ? 0 : 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc == 6 && strcmp(argv[1], "paint") == 0) return Paint(atoi(argv[2]), atoi(argv[3]), atoi(argv[4]), atoi(argv[5]));
+  if (argc == 3 && strcmp(argv[1], "locate") == 0) return Locate(atoi(argv[2]));
+  fprintf(stderr, "usage: target paint X Y W H | target locate ID\n");
+  return 2;
+}

@@ -1,0 +1,229 @@
+// The real HMENUs of the main window, the hidden-item mechanism, the tray icon and the menu toggles.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/menus.h"
+#include "popup_watcher.h"
+#include "test_program.h"
+
+namespace corvanta {
+namespace {
+
+using testing::PopupWatcher;
+using testing::PumpMessages;
+using testing::TestProgram;
+
+struct ShownItem {
+  std::string text;  // "-" for a separator
+  bool checked;
+  bool disabled;
+  HMENU submenu;
+};
+
+std::vector<ShownItem> ShownItems(HMENU menu) {
+  std::vector<ShownItem> items;
+  const int count = GetMenuItemCount(menu);
+  for (int i = 0; i < count; ++i) {
+    char text[256] = {};
+    MENUITEMINFOA info{};
+    info.cbSize = sizeof(info);
+    info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_STRING | MIIM_SUBMENU;
+    info.dwTypeData = text;
+    info.cch = sizeof(text);
+    GetMenuItemInfoA(menu, i, TRUE, &info);
+    std::string shown = (info.fType & MFT_SEPARATOR) ? "-" : text;
+    shown = shown.substr(0, shown.find('\t'));
+    items.push_back({shown, (info.fState & MFS_CHECKED) != 0, (info.fState & MFS_DISABLED) != 0, info.hSubMenu});
+  }
+  return items;
+}
+
+// Compares a real menu with the layout, item for item, as it must look with hidden items left out.
+void ExpectMenuMatchesLayout(HMENU menu, const std::vector<MenuItemSpec>& specs, const std::string& where) {
+  std::vector<const MenuItemSpec*> visible;
+  for (const MenuItemSpec& spec : specs)
+    if (spec.visible) visible.push_back(&spec);
+  const auto shown = ShownItems(menu);
+  ASSERT_EQ(shown.size(), visible.size()) << where;
+  for (size_t i = 0; i < shown.size(); ++i) {
+    const MenuItemSpec& spec = *visible[i];
+    const std::string expected = spec.IsSeparator() ? "-" : spec.text;
+    const std::string at = where + " / " + expected;
+    EXPECT_EQ(shown[i].text, expected.substr(0, expected.find('\t'))) << at;
+    if (spec.IsSeparator()) continue;
+    EXPECT_EQ(shown[i].checked, spec.checked) << at;
+    EXPECT_EQ(shown[i].disabled, spec.disabled) << at;
+    EXPECT_EQ(shown[i].submenu != nullptr, !spec.children.empty()) << at;
+    if (shown[i].submenu != nullptr) ExpectMenuMatchesLayout(shown[i].submenu, spec.children, at);
+  }
+}
+
+TEST(MenusTest, FreshMenusMatchTheLayoutAndHideTheWholeBar) {
+  Menus menus;
+  EXPECT_EQ(GetMenuItemCount(menus.Bar()), 0);
+  EXPECT_FALSE(menus.AnyBarEntryVisible());
+  const auto layout = MenuBarLayout();
+  ExpectMenuMatchesLayout(menus.EffectListMenu(), layout[3].children, "选项");
+  ExpectMenuMatchesLayout(menus.TrayMenu(), layout[7].children, "快捷菜单");
+}
+
+TEST(MenusTest, HiddenItemsComeBackAtTheirPositionWithTheirState) {
+  Menus menus;
+  HMENU tray = menus.TrayMenu();
+  const int count = GetMenuItemCount(tray);
+  menus.SetVisible(MenuId::kStrongTopmost, false);
+  menus.SetVisible(MenuId::kTopmost, false);
+  menus.SetChecked(MenuId::kTopmost, true);  // changed while hidden
+  EXPECT_EQ(GetMenuItemCount(tray), count - 2);
+  EXPECT_EQ(ShownItems(tray)[0].text, "-");
+  menus.SetVisible(MenuId::kStrongTopmost, true);
+  EXPECT_EQ(ShownItems(tray)[0].text, ">+^强力置顶^+<");
+  menus.SetVisible(MenuId::kTopmost, true);
+  const auto shown = ShownItems(tray);
+  EXPECT_EQ(shown[0].text, "^置顶^");
+  EXPECT_TRUE(shown[0].checked);
+  EXPECT_EQ(shown[1].text, ">+^强力置顶^+<");
+  EXPECT_EQ(GetMenuItemCount(tray), count);
+  // A submenu survives being hidden and shown.
+  menus.SetVisible(MenuId::kScanRegionScreenshotMenu, false);
+  menus.SetVisible(MenuId::kScanRegionScreenshotMenu, true);
+  EXPECT_EQ(GetMenuItemCount(menus.SubmenuOf(MenuId::kScanRegionScreenshotMenu)), 8);
+  EXPECT_EQ(ShownItems(tray)[10].submenu, menus.SubmenuOf(MenuId::kScanRegionScreenshotMenu));
+}
+
+TEST(MenusTest, BarEntriesShowInOrder) {
+  Menus menus;
+  int changes = 0;
+  menus.SetOnBarChanged([&] { ++changes; });
+  menus.SetVisible(MenuId::kBarHoldMouse, true);
+  menus.SetVisible(MenuId::kBarEscBack, true);
+  menus.SetVisible(MenuId::kBarPressAnyKey, true);
+  const auto shown = ShownItems(menus.Bar());
+  ASSERT_EQ(shown.size(), 3u);
+  EXPECT_EQ(shown[0].text, "按任意键锁定扫描区");
+  EXPECT_EQ(shown[1].text, "ESC键或退格键返回");
+  EXPECT_EQ(shown[2].text, "按住鼠标以拖动区域");
+  EXPECT_EQ(changes, 3);
+  EXPECT_TRUE(menus.AnyBarEntryVisible());
+}
+
+TEST(MainWindowMenusTest, StartScreenStatesAndMenuBarAttachment) {
+  TestProgram program;
+  program.Start();
+  MainWindow& main = program.Main();
+  Menus& menus = main.GetMenus();
+  EXPECT_EQ(GetMenu(program.Hwnd()), nullptr);  // no visible entry: no menu bar at all
+  for (MenuId greyed : {MenuId::kReturnToStart, MenuId::kMoveOrResize, MenuId::kReattach, MenuId::kReselectRegion}) {
+    EXPECT_FALSE(menus.IsEnabled(greyed));
+  }
+  // Custom mode: the effect list menu has no "预览效果图片".
+  const auto effectItems = ShownItems(menus.EffectListMenu());
+  ASSERT_EQ(effectItems.size(), 4u);
+  EXPECT_EQ(effectItems[0].text, "预览效果或配置");
+  menus.SetVisible(MenuId::kBarEscBack, true);
+  EXPECT_EQ(GetMenu(program.Hwnd()), menus.Bar());
+  menus.SetVisible(MenuId::kBarEscBack, false);
+  EXPECT_EQ(GetMenu(program.Hwnd()), nullptr);
+  EXPECT_TRUE(menus.IsChecked(MenuId::kDepth32));
+  EXPECT_TRUE(menus.IsChecked(MenuId::kAutoPreview));
+  EXPECT_TRUE(menus.IsChecked(MenuId::kAutoOpenImages));
+  EXPECT_TRUE(menus.IsChecked(MenuId::kScreenshotIncludesSelf));
+  EXPECT_TRUE(menus.IsChecked(MenuId::kHotkeyHints));
+  EXPECT_FALSE(menus.IsChecked(MenuId::kStrongTopmost));
+}
+
+TEST(MainWindowMenusTest, MixedModeEffectMenuShowsOnlyEnable) {
+  TestProgram program;
+  program.WriteConfig("[Config]\r\nFirst=1\r\nSetP=D\r\nW=740\r\nH=514\r\nL=50\r\nT=50\r\n");
+  program.Start();
+  const auto items = ShownItems(program.Main().GetMenus().EffectListMenu());
+  ASSERT_EQ(items.size(), 2u);  // the separator stays
+  EXPECT_EQ(items[0].text, "启用选中效果");
+}
+
+TEST(MainWindowMenusTest, SettingsFromTheFileSetTheChecks) {
+  TestProgram program;
+  program.WriteConfig(
+      "[Config]\r\nFirst=1\r\nSetP=P\r\n[Tips]\r\nTS=0\r\n[Preview]\r\nPre=0\r\n[Folder]\r\nAuto=01\r\n"
+      "[Self]\r\nSwitch=0\r\n[SP]\r\nTST=01\r\n");
+  program.Start();
+  Menus& menus = program.Main().GetMenus();
+  EXPECT_FALSE(menus.IsChecked(MenuId::kRegionHint));
+  EXPECT_FALSE(menus.IsChecked(MenuId::kAutoPreview));
+  EXPECT_TRUE(menus.IsChecked(MenuId::kAutoOpenImages));  // read as the integer 1
+  EXPECT_FALSE(menus.IsChecked(MenuId::kScreenshotIncludesSelf));
+  EXPECT_FALSE(menus.IsChecked(MenuId::kHotkeyHints));  // compared as text
+  EXPECT_EQ(program.app->State().hintFlag, "0");
+  EXPECT_FALSE(menus.IsChecked(MenuId::kTopmost));
+  EXPECT_FALSE(program.Main().IsAlwaysOnTop());
+}
+
+TEST(MainWindowMenusTest, TogglesFlipTheirMarkAndWriteTheirKey) {
+  TestProgram program;
+  program.Start();
+  struct Toggle {
+    MenuId id;
+    const char* section;
+    const char* key;
+  } toggles[] = {{MenuId::kRegionHint, "Tips", "TS"},
+                 {MenuId::kAutoPreview, "Preview", "Pre"},
+                 {MenuId::kAutoOpenImages, "Folder", "Auto"},
+                 {MenuId::kScreenshotIncludesSelf, "Self", "Switch"},
+                 {MenuId::kHotkeyHints, "SP", "TST"}};
+  Menus& menus = program.Main().GetMenus();
+  for (const Toggle& t : toggles) {
+    ASSERT_TRUE(menus.IsChecked(t.id)) << t.key;
+    SendMessageA(program.Hwnd(), WM_COMMAND, static_cast<WPARAM>(t.id), 0);
+    EXPECT_FALSE(menus.IsChecked(t.id)) << t.key;
+    EXPECT_EQ(program.Config(t.section, t.key), "0");
+    SendMessageA(program.Hwnd(), WM_COMMAND, static_cast<WPARAM>(t.id), 0);
+    EXPECT_TRUE(menus.IsChecked(t.id)) << t.key;
+    EXPECT_EQ(program.Config(t.section, t.key), "1");
+  }
+  EXPECT_EQ(program.app->State().hintFlag, "1");
+}
+
+TEST(MainWindowMenusTest, OnlyTheRightButtonOpensTheTrayMenu) {
+  TestProgram program;
+  program.Start();
+  EXPECT_TRUE(program.Main().Tray().IsShown());
+  EXPECT_STREQ(program.Main().Tray().Tooltip(), "Corvanta\r\n右击图标可呼出功能菜单！");
+  PopupWatcher watcher;
+  SendMessageA(program.Hwnd(), kTrayMessage, 1, WM_LBUTTONUP);
+  SendMessageA(program.Hwnd(), kTrayMessage, 1, WM_LBUTTONDBLCLK);
+  EXPECT_TRUE(watcher.opened.empty());
+  SendMessageA(program.Hwnd(), kTrayMessage, 1, WM_RBUTTONUP);
+  ASSERT_EQ(watcher.opened.size(), 1u);
+  EXPECT_EQ(watcher.opened[0], program.Main().GetMenus().TrayMenu());
+}
+
+TEST(MainWindowMenusTest, ExitItemRunsTheExitSequence) {
+  TestProgram program;
+  program.WriteConfig("[Config]\r\nFirst=1\r\nSetP=C\r\nW=740\r\nH=514\r\nL=50\r\nT=50\r\n");
+  program.Start();
+  HWND hwnd = program.Hwnd();
+  SetWindowPos(hwnd, nullptr, 60, 70, 800, 600, SWP_NOZORDER | SWP_NOACTIVATE);
+  SendMessageA(hwnd, WM_COMMAND, static_cast<WPARAM>(MenuId::kExit), 0);
+  EXPECT_FALSE(IsWindow(hwnd));
+  EXPECT_FALSE(program.Main().Tray().IsShown());
+  EXPECT_EQ(program.Config("Config", "L"), "60");
+  EXPECT_EQ(program.Config("Config", "W"), "800");
+}
+
+TEST(MainWindowMenusTest, BalloonShowsAtTheStartPoint) {
+  TestProgram program;
+  program.Start();
+  HWND balloon = program.Main().BalloonWindow();
+  ASSERT_NE(balloon, nullptr);
+  EXPECT_TRUE(GetWindowLongA(balloon, GWL_STYLE) & 0x40 /* TTS_BALLOON */);
+  const int x = static_cast<int>(GetSystemMetrics(SM_CXSCREEN) / 100.0 * 6);
+  const int y = static_cast<int>(GetSystemMetrics(SM_CYSCREEN) / 100.0 * 92);
+  EXPECT_EQ(x, 115);  // 1920 x 1080 screen under Xvfb
+  EXPECT_EQ(y, 993);
+}
+
+}  // namespace
+}  // namespace corvanta

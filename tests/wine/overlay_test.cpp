@@ -1,0 +1,319 @@
+// Smart attach, the lock into the overlay, cancel and return, display modes, strength, topmost,
+// strong topmost and hiding the main window.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include "effects/effect_list.h"
+#include "effects/preset.h"
+#include "overlay/draw_canvas.h"
+#include "overlay/overlay_controller.h"
+#include "overlay/render.h"
+#include "region/smart_attach.h"
+#include "test_program.h"
+
+namespace corvanta {
+namespace {
+
+using testing::PumpMessages;
+using testing::PumpUntil;
+using testing::TestProgram;
+using testing::WindowRect;
+
+constexpr const char* kPresetIni =
+    "[Scantype]\r\nLinetype=1\r\n[Linetype]\r\nPixelsize=1\r\n[Scanlinecolor]\r\nColorR=12\r\nColorG=6\r\n"
+    "ColorB=2\r\n[ScanlineTransversespacing]\r\nTransverse=3\r\n[ScanlineVerticalspacing]\r\nVertical=7\r\n"
+    "[ScanlineObliquespacing]\r\nOblique=0\r\n[ScanlineAntiskewspacing]\r\nAntiskew=9\r\n";
+
+// A plain top-level window of the test, for smart attach to find under the cursor.
+class TargetWindow {
+ public:
+  TargetWindow(int x, int y, int w, int h) {
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = DefWindowProcA;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    wc.lpszClassName = "CorvantaTestTarget";
+    RegisterClassA(&wc);
+    hwnd_ = CreateWindowExA(0, wc.lpszClassName, "target", WS_POPUP | WS_VISIBLE, x, y, w, h, nullptr, nullptr,
+                            wc.hInstance, nullptr);
+  }
+  ~TargetWindow() { DestroyWindow(hwnd_); }
+  HWND Hwnd() const { return hwnd_; }
+
+ private:
+  HWND hwnd_;
+};
+
+class OverlayTest : public ::testing::Test {
+ protected:
+  // Two presets; the enabled one (index 1) is "b.ini".
+  void StartWithPresets(const std::string& extraConfig = "") {
+    program_.WriteConfig("[Config]\r\nFirst=1\r\nSetP=C\r\nGetC=1\r\nGetP=0\r\nAlpha=120\r\nTop=1\r\nW=740\r\nH=514\r\n"
+                         "L=50\r\nT=50\r\nAr=1\r\nAg=2\r\nAb=3\r\nDp=3\r\n" +
+                         extraConfig);
+    program_.dir.MakeFolder("\\Effect");
+    program_.dir.MakeFolder("\\Effect\\C");
+    program_.dir.WriteFile("\\Effect\\C\\a.ini", "[Linetype]\r\nPixelsize=1\r\n");
+    program_.dir.WriteFile("\\Effect\\C\\b.ini", kPresetIni);
+    program_.Start();
+    ASSERT_TRUE(PumpUntil([&] { return Main().List().RowCount() == 2; }));
+  }
+  MainWindow& Main() { return program_.Main(); }
+  // Starts smart attach with the cursor on the target, then waits for the frame to cover it.
+  void AttachTo(const TargetWindow& target) {
+    const RECT r = WindowRect(target.Hwnd());
+    SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    Main().Attach().Start();
+    ASSERT_TRUE(app().State().selectionState);
+    ASSERT_TRUE(PumpUntil([&] {
+      const RECT m = WindowRect(Main().Hwnd());
+      return EqualRect(&m, &r) != FALSE;
+    })) << "the frame did not follow the cursor";
+  }
+  App& app() { return *program_.app; }
+  void Key(WPARAM key) { SendMessageA(Main().Hwnd(), WM_KEYUP, key, 0); }
+
+  TestProgram program_;
+};
+
+TEST_F(OverlayTest, AttachAndLockCoversTheTargetWithTheEnabledGrid) {
+  StartWithPresets();
+  TargetWindow target(900, 200, 400, 300);
+  AttachTo(target);
+  EXPECT_EQ(app().State().regionMode, kRegionModeSelecting);
+  EXPECT_FALSE(IsWindowVisible(Main().Control(kEffectListId)));
+  EXPECT_EQ(GetMenu(Main().Hwnd()), Main().GetMenus().Bar());  // the hint entries show
+  EXPECT_EQ(GetWindowLongA(Main().Hwnd(), GWL_EXSTYLE) & ~WS_EX_TOPMOST, WS_EX_LAYERED);
+  EXPECT_FALSE(Main().GetMenus().IsEnabled(MenuId::kProgramColours));
+  EXPECT_EQ(app().Settings().Config("Config", "L"), "50");  // saved geometry written at the start
+
+  Key('A');
+  HWND hwnd = Main().Hwnd();
+  const RECT main = WindowRect(hwnd);
+  const RECT wanted = WindowRect(target.Hwnd());
+  EXPECT_TRUE(EqualRect(&main, &wanted));
+  EXPECT_EQ(app().State().lockedState, kLocked);
+  EXPECT_FALSE(app().State().selectionState);
+  const LONG ex = GetWindowLongA(hwnd, GWL_EXSTYLE);
+  EXPECT_EQ(ex & (WS_EX_TRANSPARENT | WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_LAYERED),
+            WS_EX_TRANSPARENT | WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_LAYERED);
+  COLORREF key = 0;
+  BYTE alpha = 0;
+  DWORD flags = 0;
+  ASSERT_TRUE(GetLayeredWindowAttributes(hwnd, &key, &alpha, &flags));
+  EXPECT_EQ(key, RGB(208, 222, 227));  // custom mode keys its own background, whatever Ar/Ag/Ab say
+  EXPECT_EQ(alpha, 120);
+  EXPECT_EQ(flags, 3u);
+  EXPECT_FALSE(IsWindowEnabled(hwnd));
+  EXPECT_TRUE(Main().IsAlwaysOnTop());
+  EXPECT_EQ(GetMenu(hwnd), nullptr);
+  EXPECT_TRUE(Main().GetMenus().IsEnabled(MenuId::kReturnToStart));
+  EXPECT_TRUE(Main().GetMenus().IsEnabled(MenuId::kMoveOrResize));
+  EXPECT_TRUE(Main().GetMenus().IsEnabled(MenuId::kReattach));
+
+  // The canvas holds exactly the grid of b.ini for the client size.
+  RECT client{};
+  GetClientRect(hwnd, &client);
+  EXPECT_EQ(client.right, 400);
+  EXPECT_EQ(client.bottom, 300);
+  DrawCanvas& canvas = Main().Canvas();
+  EXPECT_TRUE(IsWindowVisible(canvas.Hwnd()));
+  ASSERT_EQ(canvas.Width(), 400);
+  ASSERT_EQ(canvas.Height(), 300);
+  DrawCanvas reference;
+  reference.Create(target.Hwnd(), GetModuleHandleA(nullptr), 0, 0, 400, 300);
+  const Preset preset = ReadPreset(app().Settings(), program_.dir.PathOf("\\Effect\\C\\b.ini"));
+  PrepareCanvas(reference, 400, 300, preset);
+  DrawGrid(reference, 400, 300, preset);
+  int differences = 0, linePixels = 0;
+  for (int y = 0; y < 300; ++y) {
+    for (int x = 0; x < 400; ++x) {
+      const uint32_t pixel = canvas.PixelAt(x, y);
+      differences += pixel != reference.PixelAt(x, y);
+      linePixels += pixel == RGB(12, 6, 2);
+    }
+  }
+  EXPECT_EQ(differences, 0);
+  EXPECT_GT(linePixels, 400 * 300 / 3);
+  EXPECT_EQ(canvas.PixelAt(0, 0), RGB(12, 6, 2));    // transverse and vertical lines start at 0
+  EXPECT_EQ(canvas.PixelAt(1, 1), RGB(208, 222, 227));
+  EXPECT_EQ(canvas.PixelAt(1, 3), RGB(12, 6, 2));    // transverse spacing 3
+}
+
+TEST_F(OverlayTest, EscapeCancelsBackToTheSavedGeometry) {
+  StartWithPresets();
+  SetWindowPos(Main().Hwnd(), nullptr, 70, 80, 760, 520, SWP_NOZORDER | SWP_NOACTIVATE);
+  TargetWindow target(1000, 300, 300, 200);
+  AttachTo(target);
+  Key(VK_ESCAPE);
+  const RECT r = WindowRect(Main().Hwnd());
+  EXPECT_EQ(r.left, 70);
+  EXPECT_EQ(r.top, 80);
+  EXPECT_EQ(r.right - r.left, 760);
+  EXPECT_EQ(r.bottom - r.top, 520);
+  EXPECT_EQ(app().State().lockedState, kNotLocked);
+  EXPECT_FALSE(app().State().selectionState);
+  EXPECT_EQ(app().State().regionMode, 0);
+  EXPECT_TRUE(IsWindowVisible(Main().Control(kEffectListId)));
+  EXPECT_EQ(GetMenu(Main().Hwnd()), nullptr);
+  EXPECT_EQ(GetWindowLongA(Main().Hwnd(), GWL_EXSTYLE) & WS_EX_LAYERED, 0);
+  EXPECT_TRUE(GetWindowLongA(Main().Hwnd(), GWL_STYLE) & WS_THICKFRAME);
+  // A key outside the selection state does nothing.
+  Key('A');
+  EXPECT_EQ(app().State().lockedState, kNotLocked);
+  // Backspace cancels too.
+  AttachTo(target);
+  Key(VK_BACK);
+  EXPECT_EQ(app().State().lockedState, kNotLocked);
+}
+
+TEST_F(OverlayTest, ReturnRestoresTheStartScreenAndKeepsTopmost) {
+  StartWithPresets();
+  SendMessageA(Main().Control(kTopmostCheckboxId), BM_CLICK, 0, 0);  // switch topmost off: Top=0
+  ASSERT_EQ(app().Settings().Config("Config", "Top"), "0");
+  ASSERT_FALSE(Main().IsAlwaysOnTop());
+  TargetWindow target(900, 150, 500, 400);
+  AttachTo(target);
+  Key(VK_SPACE);
+  ASSERT_EQ(app().State().lockedState, kLocked);
+  SendMessageA(Main().Hwnd(), WM_COMMAND, static_cast<WPARAM>(MenuId::kReturnToStart), 0);
+  EXPECT_EQ(app().State().lockedState, kNotLocked);
+  EXPECT_EQ(app().State().regionMode, 0);
+  const RECT r = WindowRect(Main().Hwnd());
+  EXPECT_EQ(r.left, 50);
+  EXPECT_EQ(r.right - r.left, 740);
+  EXPECT_TRUE(IsWindowEnabled(Main().Hwnd()));
+  EXPECT_TRUE(IsWindowVisible(Main().Control(kAttachButtonId)));
+  EXPECT_FALSE(IsWindowVisible(Main().Canvas().Hwnd()));
+  EXPECT_EQ(SendMessageA(Main().Control(kTopmostCheckboxId), BM_GETCHECK, 0, 0), BST_CHECKED);
+  EXPECT_TRUE(Main().GetMenus().IsChecked(MenuId::kTopmost));
+  EXPECT_TRUE(Main().IsAlwaysOnTop());
+  EXPECT_EQ(app().Settings().Config("Config", "Top"), "0");
+  for (MenuId id : {MenuId::kReturnToStart, MenuId::kMoveOrResize, MenuId::kReattach, MenuId::kReselectRegion}) {
+    EXPECT_FALSE(Main().GetMenus().IsEnabled(id));
+  }
+  // A second return does nothing.
+  SendMessageA(Main().Hwnd(), WM_COMMAND, static_cast<WPARAM>(MenuId::kReturnToStart), 0);
+  EXPECT_EQ(WindowRect(Main().Hwnd()).left, 50);
+}
+
+TEST_F(OverlayTest, ReattachFromALockedOverlayStartsAgainFromTheStartScreen) {
+  StartWithPresets();
+  TargetWindow target(1000, 250, 320, 240);
+  AttachTo(target);
+  Key('Q');
+  ASSERT_EQ(app().State().lockedState, kLocked);
+  SendMessageA(Main().Hwnd(), WM_COMMAND, static_cast<WPARAM>(MenuId::kReattach), 0);
+  EXPECT_EQ(app().State().lockedState, kNotLocked);
+  EXPECT_TRUE(app().State().selectionState);
+  EXPECT_EQ(app().Settings().Config("Config", "W"), "740");  // the start-screen rectangle, not the overlay's
+  Key(VK_ESCAPE);
+}
+
+TEST_F(OverlayTest, AttachDoesNothingWithoutAnEnabledRow) {
+  StartWithPresets();
+  app().State().enabled.custom = 5;  // past the end of the list
+  const RECT before = WindowRect(Main().Hwnd());
+  Main().Attach().Start();
+  EXPECT_FALSE(app().State().selectionState);
+  EXPECT_EQ(app().State().regionMode, 0);
+  const RECT after = WindowRect(Main().Hwnd());
+  EXPECT_TRUE(EqualRect(&before, &after));
+  EXPECT_TRUE(IsWindowVisible(Main().Control(kEffectListId)));
+}
+
+TEST_F(OverlayTest, PictureModeKeysTheConfiguredColour) {
+  StartWithPresets();
+  SendMessageA(Main().Control(kPictureModeCheckboxId), BM_CLICK, 0, 0);
+  EXPECT_EQ(app().State().displayMode, "P");
+  EXPECT_EQ(app().Settings().Config("Config", "SetP"), "P");
+  EXPECT_EQ(SendMessageA(Main().Control(kCustomModeCheckboxId), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+  EXPECT_EQ(Main().Overlay().ColourKey(), RGB(1, 2, 3));
+  EXPECT_TRUE(Main().GetMenus().IsVisible(MenuId::kPreviewPicture));
+  EXPECT_FALSE(Main().GetMenus().IsVisible(MenuId::kPreviewOrEditPreset));
+  SendMessageA(Main().Control(kCustomModeCheckboxId), BM_CLICK, 0, 0);
+  EXPECT_EQ(Main().Overlay().ColourKey(), RGB(208, 222, 227));
+  EXPECT_EQ(app().State().enabled.custom, 1);
+}
+
+TEST(OverlayStrengthTest, AlphaOutOfRangeStartsClamped) {
+  for (auto [stored, expected] : {std::pair{"300", 255}, std::pair{"-5", 0}}) {
+    TestProgram program;
+    program.WriteConfig(std::string("[Config]\r\nFirst=1\r\nSetP=C\r\nAlpha=") + stored + "\r\n");
+    program.Start();
+    EXPECT_EQ(SendMessageA(program.Main().Control(kStrengthSliderId), TBM_GETPOS, 0, 0), expected) << stored;
+  }
+}
+
+TEST(OverlayStrengthTest, MovingTheSliderWritesAlphaAndRedrawsTheSwatch) {
+  TestProgram program;
+  program.Start();
+  HWND slider = program.Main().Control(kStrengthSliderId);
+  SendMessageA(slider, TBM_SETPOS, TRUE, 255);
+  SendMessageA(program.Hwnd(), WM_HSCROLL, MAKEWPARAM(TB_THUMBPOSITION, 255), reinterpret_cast<LPARAM>(slider));
+  EXPECT_EQ(program.Config("Config", "Alpha"), "255");
+  EXPECT_EQ(SendMessageA(slider, TBM_GETSELEND, 0, 0), 255);
+  EXPECT_EQ(program.Main().Swatch().PixelAt(10, 5), RGB(0, 0, 1));  // the line at y = 5 (pen width 2)
+}
+
+TEST(OverlayTopmostTest, StrongTopmostOnThenOffKeepsTheTopmostState) {
+  for (const char* top : {"1", "0"}) {
+    TestProgram program;
+    program.WriteConfig(std::string("[Config]\r\nFirst=1\r\nSetP=C\r\nTop=") + top + "\r\n");
+    program.Start();
+    const bool before = program.Main().IsAlwaysOnTop();
+    EXPECT_EQ(before, std::string(top) == "1");
+    SendMessageA(program.Hwnd(), WM_COMMAND, static_cast<WPARAM>(MenuId::kStrongTopmost), 0);
+    EXPECT_TRUE(program.Main().GetMenus().IsChecked(MenuId::kStrongTopmost));
+    PumpMessages(100);
+    SendMessageA(program.Hwnd(), WM_COMMAND, static_cast<WPARAM>(MenuId::kStrongTopmost), 0);
+    EXPECT_FALSE(program.Main().GetMenus().IsChecked(MenuId::kStrongTopmost));
+    PumpMessages(60);
+    EXPECT_EQ(program.Main().IsAlwaysOnTop(), before) << top;
+  }
+}
+
+TEST(OverlayTopmostTest, MenuItemAndCheckboxMirrorEachOther) {
+  TestProgram program;
+  program.Start();
+  SendMessageA(program.Hwnd(), WM_COMMAND, static_cast<WPARAM>(MenuId::kTopmost), 0);
+  EXPECT_EQ(program.Config("Config", "Top"), "0");
+  EXPECT_FALSE(program.Main().IsAlwaysOnTop());
+  EXPECT_EQ(SendMessageA(program.Main().Control(kTopmostCheckboxId), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+  SendMessageA(program.Main().Control(kTopmostCheckboxId), BM_CLICK, 0, 0);
+  EXPECT_EQ(program.Config("Config", "Top"), "1");
+  EXPECT_TRUE(program.Main().GetMenus().IsChecked(MenuId::kTopmost));
+  EXPECT_TRUE(program.Main().IsAlwaysOnTop());
+}
+
+TEST(OverlayHideTest, HidingTwiceKeepsTheFirstRectangle) {
+  TestProgram program;
+  program.Start();
+  HWND hwnd = program.Hwnd();
+  Menus& menus = program.Main().GetMenus();
+  SendMessageA(hwnd, WM_COMMAND, static_cast<WPARAM>(MenuId::kHideMainWindow), 0);
+  EXPECT_EQ(WindowRect(hwnd).left, 28888);
+  EXPECT_EQ(WindowRect(hwnd).top, 28888);
+  EXPECT_FALSE(menus.IsVisible(MenuId::kTopmost));
+  EXPECT_FALSE(menus.IsVisible(MenuId::kMoveOrResize));
+  EXPECT_TRUE(menus.IsVisible(MenuId::kCustomHotkeys));
+  EXPECT_TRUE(menus.IsChecked(MenuId::kHideMainWindow));
+  EXPECT_FALSE(menus.IsChecked(MenuId::kShowMainWindow));
+  SendMessageA(hwnd, WM_COMMAND, static_cast<WPARAM>(MenuId::kHideMainWindow), 0);
+  EXPECT_EQ(program.app->State().hideRestore, (ScreenRect{50, 50, 740, 514}));
+  SendMessageA(hwnd, WM_COMMAND, static_cast<WPARAM>(MenuId::kShowMainWindow), 0);
+  const RECT r = WindowRect(hwnd);
+  EXPECT_EQ(r.left, 50);
+  EXPECT_EQ(r.right - r.left, 740);
+  EXPECT_TRUE(menus.IsVisible(MenuId::kTopmost));
+  EXPECT_TRUE(menus.IsChecked(MenuId::kShowMainWindow));
+  // The tray menu shows the items at their places again.
+  char text[64] = {};
+  GetMenuStringA(menus.TrayMenu(), 0, text, sizeof(text), MF_BYPOSITION);
+  EXPECT_STREQ(text, "^置顶^");
+}
+
+}  // namespace
+}  // namespace corvanta

@@ -1,0 +1,62 @@
+// A fresh program (App + main window) over a temporary program directory, for in-process tests.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+#include "app/app.h"
+#include "app/main_window.h"
+#include "settings/paths.h"
+#include "temp_program_dir.h"
+
+namespace corvanta::testing {
+
+class TestProgram {
+ public:
+  TestProgram() = default;
+  // Writes Config\Config.ini before the start; an empty text leaves the directory fresh.
+  void WriteConfig(const std::string& iniText) {
+    dir.MakeFolder("\\Config");
+    dir.WriteFile(paths::kConfigFile, iniText);
+  }
+  // Starts the program and lets its start-up timers run.
+  App& Start() {
+    app = std::make_unique<App>(GetModuleHandleA(nullptr), dir.Path());
+    app->SetQuitOnExit(false);
+    if (!app->Start(SW_SHOWNOACTIVATE)) return *app;
+    PumpMessages(150);
+    return *app;
+  }
+  // Destroys the main window (the exit sequence runs) and the App.
+  void Stop() { app.reset(); }
+  MainWindow& Main() { return app->Main(); }
+  HWND Hwnd() { return app->Main().Hwnd(); }
+  std::string Config(const char* section, const char* key) { return app ? app->Settings().Config(section, key) : ""; }
+  std::string ConfigFile() const { return dir.ReadFile(paths::kConfigFile); }
+
+  TempProgramDir dir;
+  std::unique_ptr<App> app;
+};
+
+inline RECT WindowRect(HWND hwnd) {
+  RECT r{};
+  GetWindowRect(hwnd, &r);
+  return r;
+}
+
+// The rectangle of a child in its parent's client coordinates.
+inline RECT ChildRect(HWND child) {
+  RECT r = WindowRect(child);
+  MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&r), 2);
+  return r;
+}
+
+inline std::string WindowText(HWND hwnd) {
+  char buffer[1024] = {};
+  GetWindowTextA(hwnd, buffer, sizeof(buffer));
+  return buffer;
+}
+
+}  // namespace corvanta::testing
