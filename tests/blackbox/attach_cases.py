@@ -1,6 +1,5 @@
 """Smart attach end to end: click "智能吸附", point at a window, press a key, look at the screen."""
 import os
-import shutil
 import subprocess
 import time
 
@@ -83,11 +82,13 @@ def case_attach_and_lock_over_a_window(build_dir, work_root):
         time.sleep(0.8)
         xdotool("key", "space")
         time.sleep(1.5)
-        shot = os.path.join(work_root, "attach.ppm")
+        shot = os.path.join(work_root, "attach.png")
         screenshot(shot)
-        image = read_ppm(shot)
-        docs_png = os.path.join(work_root, "attach.png")
-        subprocess.run(["convert", shot, docs_png], capture_output=True, timeout=30)
+        ppm = os.path.join(work_root, "attach.ppm")
+        subprocess.run(["convert", shot, "-depth", "8", ppm], capture_output=True, timeout=30)
+        image = read_ppm(ppm)
+        subprocess.run(["convert", shot, "-crop", f"{width + 200}x{height + 200}+{left - 100}+{top - 100}",
+                        os.path.join(work_root, "attach-crop.png")], capture_output=True, timeout=30)
         wrong = []
         line_pixels = 0
         for y in range(top, top + height):

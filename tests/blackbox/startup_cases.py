@@ -1,7 +1,11 @@
 """Start-up and exit of corvanta.exe in fresh program directories."""
 import os
 
-from harness import Program, ini_entries, ini_value
+import subprocess
+import time
+
+from attach_cases import pixel, read_ppm
+from harness import Program, ini_entries, ini_value, screenshot
 
 DEFAULT_ORDER = [
     ("Config", "Ar", "208"), ("Config", "Ag", "222"), ("Config", "Ab", "227"), ("Config", "Num", "0"),
@@ -68,3 +72,25 @@ def case_hostile_config_files_do_not_crash(build_dir, work_root):
     os.makedirs(program.path("\\Config\\Config.ini"))
     start_and_close(program)
     assert os.path.isdir(program.path("\\Config\\Config.ini"))
+
+
+def case_start_screen_shows_its_controls(build_dir, work_root):
+    program = Program(build_dir, work_root, "startscreen", with_library=True)
+    program.start()
+    try:
+        windows = program.window_ids()
+        assert windows, "the main window did not appear"
+        time.sleep(1.5)
+        shot = os.path.join(work_root, "start-screen-full.png")
+        screenshot(shot)
+        subprocess.run(["convert", shot, "-crop", "760x540+40+40", os.path.join(work_root, "start-screen.png")],
+                       capture_output=True, timeout=30)
+        ppm = os.path.join(work_root, "start-screen.ppm")
+        subprocess.run(["convert", shot, "-depth", "8", ppm], capture_output=True, timeout=30)
+        image = read_ppm(ppm)
+        # The start-screen background between the checkboxes and the list.
+        assert pixel(image, 400, 170) == (224, 225, 229), pixel(image, 400, 170)
+        program.close_with_alt_f4(windows[0])
+        assert program.wait_exit() == 0
+    finally:
+        program.kill()
