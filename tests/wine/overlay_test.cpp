@@ -317,3 +317,96 @@ TEST(OverlayHideTest, HidingTwiceKeepsTheFirstRectangle) {
 
 }  // namespace
 }  // namespace corvanta
+
+namespace corvanta {
+namespace {
+
+// A 24-bit bottom-up BMP file of one colour.
+std::string SolidBmp(int width, int height, uint8_t red, uint8_t green, uint8_t blue) {
+  const int rowBytes = (width * 3 + 3) & ~3;
+  const uint32_t dataSize = static_cast<uint32_t>(rowBytes * height);
+  std::string bmp(54 + dataSize, '\0');
+  auto put32 = [&](size_t at, uint32_t v) {
+    for (int i = 0; i < 4; ++i) bmp[at + i] = static_cast<char>((v >> (8 * i)) & 0xFF);
+  };
+  bmp[0] = 'B';
+  bmp[1] = 'M';
+  put32(2, static_cast<uint32_t>(bmp.size()));
+  put32(10, 54);
+  put32(14, 40);
+  put32(18, static_cast<uint32_t>(width));
+  put32(22, static_cast<uint32_t>(height));
+  bmp[26] = 1;
+  bmp[28] = 24;
+  put32(34, dataSize);
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      const size_t at = 54 + static_cast<size_t>(y * rowBytes + x * 3);
+      bmp[at] = static_cast<char>(blue);
+      bmp[at + 1] = static_cast<char>(green);
+      bmp[at + 2] = static_cast<char>(red);
+    }
+  }
+  return bmp;
+}
+
+class DisplayModeLockTest : public ::testing::Test {
+ protected:
+  void Start(const char* mode) {
+    program_.WriteConfig(std::string("[Config]\r\nFirst=1\r\nGetC=0\r\nGetP=1\r\nGetD=0\r\nAlpha=90\r\nDp=3\r\n"
+                                     "Ar=208\r\nAg=222\r\nAb=227\r\nW=740\r\nH=514\r\nL=50\r\nT=50\r\nSetP=") +
+                         mode + "\r\n");
+    program_.dir.MakeFolder("\\Effect");
+    program_.dir.MakeFolder("\\Effect\\C");
+    program_.dir.MakeFolder("\\Effect\\P");
+    program_.dir.WriteFile("\\Effect\\C\\lines.ini",
+                           "[Scantype]\r\nLinetype=1\r\n[Linetype]\r\nPixelsize=1\r\n[Scanlinecolor]\r\nColorR=0\r\n"
+                           "ColorG=0\r\nColorB=0\r\n[ScanlineTransversespacing]\r\nTransverse=4\r\n");
+    program_.dir.WriteFile("\\Effect\\P\\a.bmp", SolidBmp(8, 8, 0, 200, 0));
+    program_.dir.WriteFile("\\Effect\\P\\b.bmp", SolidBmp(8, 8, 200, 0, 0));
+    program_.Start();
+    ASSERT_TRUE(PumpUntil([&] { return program_.Main().List().RowCount() > 0; }));
+    PumpMessages(100);
+  }
+  void AttachAndLock() {
+    TargetWindow target(1000, 300, 200, 120);
+    const RECT r = WindowRect(target.Hwnd());
+    SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    program_.Main().Attach().Start();
+    ASSERT_TRUE(program_.app->State().selectionState);
+    ASSERT_TRUE(PumpUntil([&] { return WindowRect(program_.Hwnd()).left == 1000; }));
+    SendMessageA(program_.Hwnd(), WM_KEYUP, 'L', 0);
+    ASSERT_EQ(program_.app->State().lockedState, kLocked);
+  }
+  TestProgram program_;
+};
+
+TEST_F(DisplayModeLockTest, PictureModeShowsTheSelectedPictureTiled) {
+  Start("P");
+  AttachAndLock();
+  DrawCanvas& canvas = program_.Main().Canvas();
+  ASSERT_EQ(canvas.Width(), 200);
+  EXPECT_EQ(canvas.PixelAt(0, 0), RGB(200, 0, 0));  // picture entry 1 is b.bmp
+  EXPECT_EQ(canvas.PixelAt(199, 119), RGB(200, 0, 0));
+  EXPECT_EQ(canvas.PixelAt(0, 4), RGB(200, 0, 0));  // no grid in picture mode
+  COLORREF key = 0;
+  BYTE alpha = 0;
+  DWORD flags = 0;
+  GetLayeredWindowAttributes(program_.Hwnd(), &key, &alpha, &flags);
+  EXPECT_EQ(key, RGB(208, 222, 227));
+  EXPECT_EQ(alpha, 90);
+}
+
+TEST_F(DisplayModeLockTest, MixedModeDrawsThePresetOverThePicture) {
+  Start("D");
+  ASSERT_TRUE(PumpUntil([&] { return program_.Main().List().NameAt(0).find("lines.ini") != std::string::npos; }));
+  AttachAndLock();
+  DrawCanvas& canvas = program_.Main().Canvas();
+  EXPECT_EQ(canvas.PixelAt(3, 0), RGB(0, 0, 0));    // transverse line of lines.ini
+  EXPECT_EQ(canvas.PixelAt(3, 4), RGB(0, 0, 0));
+  EXPECT_EQ(canvas.PixelAt(3, 1), RGB(200, 0, 0));  // b.bmp (GetP = 1) between the lines
+  EXPECT_EQ(canvas.PixelAt(150, 118), RGB(200, 0, 0));
+}
+
+}  // namespace
+}  // namespace corvanta
