@@ -79,16 +79,13 @@ void OverlayController::ApplyTopmostState(bool onTop) {
   SendMessageA(window_.Control(kTopmostCheckboxId), BM_SETCHECK, onTop ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
-void OverlayController::LoadSelectedPreset() {
+void OverlayController::LoadPreset(const std::string& presetName) {
   if (app_.State().displayMode != "C") return;
-  const std::string path =
-      app_.Settings().PathOf(paths::kPresetFolder) + "\\" + window_.List().SelectedName();
+  const std::string path = app_.Settings().PathOf(paths::kPresetFolder) + "\\" + presetName;
   if (FileExists(path)) lockedPreset_ = ReadPreset(app_.Settings(), path);
 }
 
-void OverlayController::RenderLockedCanvas() {
-  RECT client{};
-  GetClientRect(window_.Hwnd(), &client);
+void OverlayController::RenderLockedCanvas(const LockRequest& lock) {
   const ProgramState& state = app_.State();
   SettingsStore& settings = app_.Settings();
   RenderRequest request;
@@ -100,13 +97,30 @@ void OverlayController::RenderLockedCanvas() {
     if (FileExists(presetPath)) lockedPreset_ = ReadPreset(settings, presetPath);
     request.picturePath = settings.PathOf(paths::kPictureFolder) + "\\" + state.mixedPictureName;
   } else if (state.displayMode == "P") {
-    request.picturePath = settings.PathOf(paths::kPictureFolder) + "\\" + window_.List().SelectedName();
+    request.picturePath = settings.PathOf(paths::kPictureFolder) + "\\" + lock.pictureName;
   }
   request.preset = lockedPreset_;
-  RenderDisplayMode(window_.Canvas(), client.right, client.bottom, request);
+  RECT client{};
+  GetClientRect(window_.Hwnd(), &client);
+  const SIZE size = lock.canvasSize.value_or(SIZE{client.right, client.bottom});
+  RenderDisplayMode(window_.Canvas(), size.cx, size.cy, request);
+}
+
+void OverlayController::TakeRegion(const RECT& region) {
+  ShowStartScreenControls(false);
+  SetNoBorder();
+  SetWindowPos(window_.Hwnd(), nullptr, region.left, region.top, region.right - region.left,
+               region.bottom - region.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void OverlayController::Lock() {
+  LockRequest request;
+  request.presetName = window_.List().SelectedName();
+  request.pictureName = request.presetName;
+  Lock(request);
+}
+
+void OverlayController::Lock(const LockRequest& request) {
   HWND hwnd = window_.Hwnd();
   Menus& menus = window_.GetMenus();
   ShowWindow(hwnd, SW_HIDE);
@@ -115,14 +129,15 @@ void OverlayController::Lock() {
   menus.SetEnabled(MenuId::kReattach, true);
   EnableWindow(hwnd, FALSE);
   ApplyTopmostState(true);
-  LoadSelectedPreset();
-  RenderLockedCanvas();
+  LoadPreset(request.presetName);
+  RenderLockedCanvas(request);
   menus.SetEnabled(MenuId::kMoveOrResize, true);
   menus.SetEnabled(MenuId::kReattach, true);
   menus.SetEnabled(MenuId::kReturnToStart, true);
   window_.StopTimer(MainTimer::kAttachTrack);
   app_.State().selectionState = false;
   app_.State().lockedState = kLocked;
+  if (request.region) TakeRegion(*request.region);
   SetWindowLongA(hwnd, GWL_EXSTYLE, GetWindowLongA(hwnd, GWL_EXSTYLE) | kOverlayExStyle);
   SetLayeredWindowAttributes(hwnd, ColourKey(), static_cast<BYTE>(Strength()), LWA_COLORKEY | LWA_ALPHA);
   ShowWindow(hwnd, SW_SHOWNA);

@@ -5,12 +5,25 @@
 
 #include <windows.h>
 
+#include <optional>
+#include <string>
+
 #include "effects/preset.h"
 
 namespace corvanta {
 
 class App;
 class MainWindow;
+
+// What one lock draws and where. The selection frame locks the list's selected entry at its own client
+// size; a custom region locks the enabled entries at the region window's size and moves the main window
+// onto the region.
+struct LockRequest {
+  std::string presetName;   // a file in Effect\C, read in custom mode
+  std::string pictureName;  // a file in Effect\P, shown in picture mode
+  std::optional<SIZE> canvasSize;  // none: the main window's client size when the canvas is drawn
+  std::optional<RECT> region;  // the screen rectangle the main window takes before it is shown
+};
 
 class OverlayController {
  public:
@@ -21,7 +34,9 @@ class OverlayController {
   // A key released in the main window: in the selection state Backspace and Esc cancel, any other key locks.
   void OnKeyReleased(WPARAM virtualKey);
 
+  // Locks the selection frame where it is.
   void Lock();
+  void Lock(const LockRequest& request);
   void CancelSelection();
   // Acts only in locked state 1.
   void ReturnToStartScreen();
@@ -50,8 +65,9 @@ class OverlayController {
   COLORREF ColourKey() const;
 
  private:
-  void LoadSelectedPreset();
-  void RenderLockedCanvas();
+  void LoadPreset(const std::string& presetName);
+  void RenderLockedCanvas(const LockRequest& request);
+  void TakeRegion(const RECT& region);
   void SetHintEntriesVisible(bool visible);
   void ApplyTopmostState(bool onTop);
   void ClearHotkeyBusyMark();

@@ -410,3 +410,42 @@ TEST_F(DisplayModeLockTest, MixedModeDrawsThePresetOverThePicture) {
 
 }  // namespace
 }  // namespace corvanta
+
+namespace corvanta {
+namespace {
+
+TEST_F(OverlayTest, RegionLockMovesTheWindowOntoTheRegionAndDrawsItsSize) {
+  StartWithPresets();
+  app().State().regionMode = kRegionModeSelecting;  // as the custom region selection sets it
+  LockRequest request;
+  request.presetName = "b.ini";
+  request.canvasSize = SIZE{300, 200};
+  request.region = RECT{1100, 600, 1400, 800};
+  Main().Overlay().Lock(request);
+  const RECT r = WindowRect(Main().Hwnd());
+  EXPECT_EQ(r.left, 1100);
+  EXPECT_EQ(r.top, 600);
+  EXPECT_EQ(r.right, 1400);
+  EXPECT_EQ(r.bottom, 800);
+  EXPECT_EQ(Main().Canvas().Width(), 300);
+  EXPECT_EQ(Main().Canvas().Height(), 200);
+  EXPECT_EQ(GetWindowLongA(Main().Hwnd(), GWL_STYLE) & WS_THICKFRAME, 0);
+  EXPECT_FALSE(IsWindowVisible(Main().Control(kEffectListId)));
+  EXPECT_EQ(Main().Overlay().LockedPreset().transverse, 3);
+  EXPECT_EQ(app().State().lockedState, kLocked);
+}
+
+TEST_F(OverlayTest, EachAttachStartTintsTheFrameAnew) {
+  StartWithPresets();
+  TargetWindow target(1000, 300, 300, 200);
+  AttachTo(target);
+  const COLORREF first = Main().BackgroundColour();
+  Key(VK_ESCAPE);
+  EXPECT_EQ(Main().BackgroundColour(), RGB(224, 225, 229));
+  AttachTo(target);
+  EXPECT_NE(Main().BackgroundColour(), first);  // a repeat has a chance of one in 16.7 million
+  Key(VK_ESCAPE);
+}
+
+}  // namespace
+}  // namespace corvanta
