@@ -251,9 +251,18 @@ void MainWindow::SaveGeometryOnExit() {
   settings.SetConfigInt("Config", "T", rect.top);
 }
 
+void MainWindow::StartHotkeyHost() {
+  // The hidden hotkey host window is created here once global hotkeys exist; it registers them.
+}
+
+void MainWindow::StopHotkeys() {
+  // Stops the hotkey thread and unregisters every hotkey once global hotkeys exist.
+}
+
 void MainWindow::RunExitSequence() {
   if (exited_) return;
   exited_ = true;
+  StopHotkeys();
   SaveGeometryOnExit();
   trayIcon_.Remove();
   // The menus belong to this object, not to the window that is going away.
@@ -268,7 +277,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       RunStartup();
       return 0;
     case WM_SIZE:
-      OnSize();
+      if (wParam != SIZE_MINIMIZED) OnSize();
       return 0;
     case WM_ERASEBKGND: {
       RECT client{};

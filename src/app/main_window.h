@@ -102,6 +102,8 @@ class MainWindow : public WindowBase<MainWindow> {
   void ToggleMenuSetting(MenuId id, const char* section, const char* key);
   LRESULT OnControlColour(HDC dc);
 
+  void StartHotkeyHost();
+  void StopHotkeys();
   void RunExitSequence();
   void SaveGeometryOnExit();
   void UpdateMenuBarAttachment();

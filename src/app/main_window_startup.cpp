@@ -226,7 +226,7 @@ void MainWindow::RunStartup() {
   state.hintFlag = hints ? "1" : "0";
 
   DrawStrengthSwatch(*strengthSwatch_, static_cast<int>(strength), SwatchColourRule::kAtStartup);
-  // The hotkey host window comes here once hotkeys exist.
+  StartHotkeyHost();
 }
 
 }  // namespace corvanta

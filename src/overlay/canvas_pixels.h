@@ -23,7 +23,7 @@ struct PixelImage {
   bool Empty() const { return width <= 0 || height <= 0; }
 };
 
-// Placement codes of the background picture; any other value places as kTopLeft.
+// Placement codes of the background picture; any other value places as kPlaceTopLeft.
 inline constexpr int kPlaceTopLeft = 0;
 inline constexpr int kPlaceStretched = 1;
 inline constexpr int kPlaceCentred = 2;

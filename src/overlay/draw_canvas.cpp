@@ -10,7 +10,7 @@ namespace corvanta {
 
 namespace {
 
-// GDI gets no coordinates beyond this; longer lines are first clipped to the canvas (plus the pen).
+// GDI gets no coordinates beyond this; lines reaching further are first cut to the canvas (plus the pen).
 constexpr int64_t kGdiCoordinateLimit = int64_t{1} << 20;
 
 bool IsDashStyle(int lineType) { return lineType >= kLineDash && lineType <= kLineDashDotDot; }

@@ -449,3 +449,40 @@ TEST_F(OverlayTest, EachAttachStartTintsTheFrameAnew) {
 
 }  // namespace
 }  // namespace corvanta
+
+namespace corvanta {
+namespace {
+
+TEST_F(OverlayTest, TrackingTakesTheRectangleOfWhateverIsUnderTheCursor) {
+  StartWithPresets();
+  // The cursor still over the main window: the frame keeps the main window's rectangle.
+  const RECT start = WindowRect(Main().Hwnd());
+  SetCursorPos(start.left + 200, start.top + 200);
+  Main().Attach().Start();
+  PumpMessages(120);
+  const RECT kept = WindowRect(Main().Hwnd());
+  EXPECT_TRUE(EqualRect(&kept, &start));
+
+  // A child control of another window: the frame takes the child's rectangle, not its parent's.
+  TargetWindow target(1000, 200, 400, 300);
+  HWND button = CreateWindowExA(0, "BUTTON", "child", WS_CHILD | WS_VISIBLE, 50, 40, 120, 60, target.Hwnd(), nullptr,
+                                GetModuleHandleA(nullptr), nullptr);
+  const RECT child = WindowRect(button);
+  SetCursorPos(child.left + 10, child.top + 10);
+  EXPECT_TRUE(PumpUntil([&] {
+    const RECT m = WindowRect(Main().Hwnd());
+    return EqualRect(&m, &child) != FALSE;
+  }));
+
+  // A window partly off screen: its rectangle as reported, negative edges included.
+  TargetWindow offScreen(-60, -40, 300, 200);
+  SetCursorPos(20, 20);
+  EXPECT_TRUE(PumpUntil([&] {
+    const RECT m = WindowRect(Main().Hwnd());
+    return m.left == -60 && m.top == -40 && m.right == 240 && m.bottom == 160;
+  }));
+  Key(VK_ESCAPE);
+}
+
+}  // namespace
+}  // namespace corvanta
