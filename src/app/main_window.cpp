@@ -201,6 +201,9 @@ void MainWindow::OnCommand(int id, int notification) {
     case kAttachButtonId:
       attach_->Start();
       break;
+    case kSuiteButtonId:
+      effectList_->StartSuite();
+      break;
     default:
       break;
   }

@@ -11,6 +11,7 @@
 #include "app/main_window.h"
 #include "app/start_screen_layout.h"
 #include "effects/effect_list.h"
+#include "effects/effect_list_text.h"
 #include "overlay/draw_canvas.h"
 #include "overlay/strength_swatch.h"
 #include "settings/first_run.h"
@@ -194,7 +195,9 @@ void MainWindow::RunStartup() {
     state.programColours[i] = static_cast<uint32_t>(settings.ConfigInt("Color", "C" + std::to_string(i + 1)));
   }
 
-  // List colouring is set up by the program colours; nothing to do until they exist.
+  if (const int32_t* index = EnabledIndexSlot(state.enabled, state.displayMode)) {
+    effectList_->RefreshColouring(*index);
+  }
   ApplyModeControls();
   ApplyStartupGeometry();
 

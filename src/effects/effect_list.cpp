@@ -207,17 +207,12 @@ void EffectList::PreviewOrEditPreset() {
   StartSuite();
 }
 
-void EffectList::StartSuite() {
-  Menus& menus = app_.Main().GetMenus();
-  for (MenuId id : {MenuId::kScanRegionScreenshotMenu, MenuId::kProgramColours, MenuId::kAdvancedOptions,
-                    MenuId::kCustomHotkeys}) {
-    menus.SetEnabled(id, false);
-  }
-  OpenSuite();
-}
+void EffectList::StartSuite() { OpenSuite(); }
 
 void EffectList::OpenSuite() {
-  // The custom mode suite window is not part of the program yet; it picks up the list request here.
+  // The custom mode suite window is not part of the program yet. Opening it will grey
+  // "<-=扫描区域截图=->", "#程序配色>", "#高级配置选项>" and "<#=自定义快捷键=#>" until it closes, and it
+  // picks up the list request; until then nothing opens, so nothing is greyed either.
 }
 
 void EffectList::PreviewPicture() {

@@ -5,6 +5,7 @@
 #include "app/app.h"
 #include "app/main_window.h"
 #include "effects/effect_list.h"
+#include "effects/effect_list_text.h"
 #include "overlay/draw_canvas.h"
 #include "overlay/render.h"
 #include "overlay/strength_swatch.h"
@@ -217,15 +218,15 @@ void OverlayController::ChooseDisplayMode(const char* mode) {
   if (chosen == "D") window_.Canvas().RemovePicture();
   state.displayMode = chosen;
   settings.SetConfig("Config", "SetP", chosen);
+  int32_t& enabled = *EnabledIndexSlot(state.enabled, chosen);
+  enabled = settings.ConfigInt("Config", EnabledIndexKey(chosen));
   if (chosen == "C") {
-    state.enabled.custom = settings.ConfigInt("Config", "GetC");
     state.colourKey = kCustomModeColourKey;
   } else {
-    (chosen == "P" ? state.enabled.picture : state.enabled.mixed) =
-        settings.ConfigInt("Config", chosen == "P" ? "GetP" : "GetD");
     state.colourKey = {settings.ConfigInt("Config", "Ar"), settings.ConfigInt("Config", "Ag"),
                        settings.ConfigInt("Config", "Ab")};
   }
+  window_.List().RefreshColouring(enabled);
   if (chosen == "D") {
     window_.StartTimer(MainTimer::kMixedPreparation, 30);
   } else {

@@ -5,6 +5,7 @@
 #include "app/app.h"
 #include "app/main_window.h"
 #include "effects/effect_list.h"
+#include "effects/effect_list_text.h"
 #include "overlay/draw_canvas.h"
 #include "overlay/overlay_controller.h"
 
@@ -19,20 +20,15 @@ constexpr ControlId kControlsHiddenForSelection[] = {
 
 constexpr BYTE kSelectionFrameAlpha = 200;
 
-int EnabledIndexOfMode(const ProgramState& state) {
-  if (state.displayMode == "C") return state.enabled.custom;
-  if (state.displayMode == "D") return state.enabled.mixed;
-  if (state.displayMode == "P") return state.enabled.picture;
-  return -1;
-}
-
 }  // namespace
 
 SmartAttach::SmartAttach(App& app, MainWindow& window) : app_(app), window_(window) {}
 
 bool SmartAttach::EnabledRowIsMarked() {
   EffectList& list = window_.List();
-  list.SelectAndReveal(EnabledIndexOfMode(app_.State()));
+  ProgramState& state = app_.State();
+  const int32_t* enabled = EnabledIndexSlot(state.enabled, state.displayMode);
+  list.SelectAndReveal(enabled != nullptr ? *enabled : -1);
   const int selected = list.SelectedIndex();
   return selected >= 0 && list.StatusAt(selected) == "已启用";
 }

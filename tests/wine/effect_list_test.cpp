@@ -333,7 +333,7 @@ TEST_F(EffectListTest, RightClickPopsUpTheEffectListMenu) {
   EXPECT_EQ(watcher.opened[0], program_.Main().GetMenus().EffectListMenu());
 }
 
-TEST_F(EffectListTest, PreviewOrEditRecordsTheRequestAndGreysTheSuiteBlockedItems) {
+TEST_F(EffectListTest, PreviewOrEditRecordsTheRequestWithoutGreyingItemsWhileNoSuiteOpens) {
   AddFiles("\\Effect\\C", {"a.ini", "b.ini"});
   Start("C", 0, 0);
   Menus& menus = program_.Main().GetMenus();
@@ -344,7 +344,7 @@ TEST_F(EffectListTest, PreviewOrEditRecordsTheRequestAndGreysTheSuiteBlockedItem
   EXPECT_EQ(State().listRequestPath, Path("\\Effect\\C\\b.ini"));
   for (MenuId id : {MenuId::kScanRegionScreenshotMenu, MenuId::kProgramColours, MenuId::kAdvancedOptions,
                     MenuId::kCustomHotkeys}) {
-    EXPECT_FALSE(menus.IsEnabled(id)) << static_cast<int>(id);
+    EXPECT_TRUE(menus.IsEnabled(id)) << static_cast<int>(id);
   }
   EXPECT_TRUE(menus.IsEnabled(MenuId::kTopmost));
   EXPECT_TRUE(menus.IsEnabled(MenuId::kExit));
