@@ -54,56 +54,86 @@ def xdotool(*args):
     subprocess.run(["xdotool", *[str(a) for a in args]], capture_output=True, timeout=10)
 
 
+def attach_and_lock(build_dir, work_root, program, shot_name):
+    """Starts the program and the test window, attaches to it with real input, locks with a key and
+    returns the screenshot; the caller kills the processes."""
+    left, top, width, height = TARGET
+    target = subprocess.Popen([WINE64, os.path.join(build_dir, "corvanta_bb_target.exe"), "paint",
+                               str(left), str(top), str(width), str(height)], env=wine_env(),
+                              stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    program.start()
+    program.extra_processes = [target]
+    assert program.window_ids(), "the main window did not appear"
+    time.sleep(1.0)  # the list fills 30 ms after start-up
+    button = None
+    for _ in range(20):
+        button = locate(build_dir, ATTACH_BUTTON_ID)
+        if button:
+            break
+        time.sleep(0.3)
+    assert button, "the attach button was not found"
+    xdotool("mousemove", (button[0] + button[2]) // 2, (button[1] + button[3]) // 2)
+    time.sleep(0.3)
+    xdotool("click", 1)
+    time.sleep(0.5)
+    xdotool("mousemove", left + width // 2, top + height // 2)
+    time.sleep(0.8)
+    xdotool("key", "space")
+    time.sleep(1.5)
+    shot = os.path.join(work_root, shot_name + ".png")
+    screenshot(shot)
+    ppm = os.path.join(work_root, shot_name + ".ppm")
+    subprocess.run(["convert", shot, "-depth", "8", ppm], capture_output=True, timeout=30)
+    subprocess.run(["convert", shot, "-crop", f"{width + 200}x{height + 200}+{left - 100}+{top - 100}",
+                    os.path.join(work_root, shot_name + "-crop.png")], capture_output=True, timeout=30)
+    return read_ppm(ppm)
+
+
+def compare_region(image, expected_at):
+    """Pixels of the target rectangle that differ from expected_at(dx, dy)."""
+    left, top, width, height = TARGET
+    wrong = []
+    for y in range(top, top + height):
+        for x in range(left, left + width):
+            expected = expected_at(x - left, y - top)
+            got = pixel(image, x, y)
+            if got != expected:
+                wrong.append((x, y, got, expected))
+    return wrong
+
+
+def stop(program):
+    program.kill()
+    for process in getattr(program, "extra_processes", []):
+        process.kill()
+        process.wait()
+
+
 def case_attach_and_lock_over_a_window(build_dir, work_root):
     program = Program(build_dir, work_root, "attach")
     program.write("\\Config\\Config.ini", "[Config]\r\nFirst=1\r\nSetP=C\r\nGetC=0\r\nTop=1\r\nAlpha=200\r\n"
                                           "W=740\r\nH=514\r\nL=50\r\nT=50\r\n")
     program.write("\\Effect\\C\\00_bars.ini", BARS_PRESET)
-    left, top, width, height = TARGET
-    target = subprocess.Popen([WINE64, os.path.join(build_dir, "corvanta_bb_target.exe"), "paint",
-                               str(left), str(top), str(width), str(height)], env=wine_env(),
-                              stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     try:
-        program.start()
-        assert program.window_ids(), "the main window did not appear"
-        time.sleep(1.0)  # the list fills 30 ms after start-up
-        button = None
-        for _ in range(20):
-            button = locate(build_dir, ATTACH_BUTTON_ID)
-            if button:
-                break
-            time.sleep(0.3)
-        assert button, "the attach button was not found"
-        xdotool("mousemove", (button[0] + button[2]) // 2, (button[1] + button[3]) // 2)
-        time.sleep(0.3)
-        xdotool("click", 1)
-        time.sleep(0.5)
-        xdotool("mousemove", left + width // 2, top + height // 2)
-        time.sleep(0.8)
-        xdotool("key", "space")
-        time.sleep(1.5)
-        shot = os.path.join(work_root, "attach.png")
-        screenshot(shot)
-        ppm = os.path.join(work_root, "attach.ppm")
-        subprocess.run(["convert", shot, "-depth", "8", ppm], capture_output=True, timeout=30)
-        image = read_ppm(ppm)
-        subprocess.run(["convert", shot, "-crop", f"{width + 200}x{height + 200}+{left - 100}+{top - 100}",
-                        os.path.join(work_root, "attach-crop.png")], capture_output=True, timeout=30)
-        wrong = []
-        line_pixels = 0
-        for y in range(top, top + height):
-            for x in range(left, left + width):
-                on_line = (y - top) % 5 == 0 or (x - left) % 9 == 0
-                expected = LINE if on_line else target_colour(x - left)
-                got = pixel(image, x, y)
-                line_pixels += on_line
-                if got != expected:
-                    wrong.append((x, y, got, expected))
+        image = attach_and_lock(build_dir, work_root, program, "attach")
+        _, _, width, height = TARGET
+        wrong = compare_region(image, lambda dx, dy: LINE if dy % 5 == 0 or dx % 9 == 0 else target_colour(dx))
         assert not wrong, f"{len(wrong)} of {width * height} pixels differ, first: {wrong[:5]}"
-        assert line_pixels > width * height // 4
-        # Outside the overlay the target window is untouched.
-        assert pixel(image, left - 5, top - 5) != LINE
+        left, top, _, _ = TARGET
+        assert pixel(image, left - 5, top - 5) != LINE  # outside the overlay nothing is drawn
     finally:
-        program.kill()
-        target.kill()
-        target.wait()
+        stop(program)
+
+
+def case_picture_mode_shows_a_starter_picture_over_a_window(build_dir, work_root):
+    program = Program(build_dir, work_root, "picture", with_library=True)
+    program.write("\\Config\\Config.ini", "[Config]\r\nFirst=1\r\nSetP=P\r\nGetP=3\r\nTop=1\r\nAlpha=200\r\n"
+                                          "Dp=3\r\nAr=208\r\nAg=222\r\nAb=227\r\nW=740\r\nH=514\r\nL=50\r\nT=50\r\n")
+    try:
+        image = attach_and_lock(build_dir, work_root, program, "picture")
+        # Picture 3 is the 3x scanline tile: every third row dark, the others the colour key.
+        wrong = compare_region(image, lambda dx, dy: (12, 12, 12) if dy % 3 == 2 else target_colour(dx))
+        _, _, width, height = TARGET
+        assert not wrong, f"{len(wrong)} of {width * height} pixels differ, first: {wrong[:5]}"
+    finally:
+        stop(program)
