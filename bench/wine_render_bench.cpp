@@ -57,15 +57,8 @@ void Report(const char* what, int w, int h, const std::function<void()>& work) {
 }
 
 void GdiBaseline(int w, int h, const Preset& preset) {
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-  info.bmiHeader.biWidth = w;
-  info.bmiHeader.biHeight = -h;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
   void* bits = nullptr;
-  ScopedBitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  ScopedBitmap bitmap(CreateTopDownDib(w, h, &bits));
   ScopedMemoryDC dc(nullptr);
   ScopedSelect selectBitmap(dc.Get(), bitmap.Get());
   ScopedBrush brush(CreateSolidBrush(kOverlayBackground));

@@ -18,20 +18,20 @@ Menus::~Menus() {
   for (HMENU menu : allMenus_) DestroyMenu(menu);
 }
 
-HMENU Menus::BuildMenu(const std::vector<MenuItemSpec>& specs, bool popup) {
+HMENU Menus::BuildMenu(const std::vector<MenuItemSpec>& items, bool popup) {
   HMENU menu = popup ? CreatePopupMenu() : CreateMenu();
   allMenus_.push_back(menu);
   std::vector<Node*> level;
-  for (const MenuItemSpec& spec : specs) {
+  for (const MenuItemSpec& item : items) {
     auto node = std::make_unique<Node>();
-    node->spec = spec;
-    node->spec.children.clear();
-    node->checked = spec.checked;
-    node->disabled = spec.disabled;
-    node->visible = spec.visible;
+    node->item = item;
+    node->item.children.clear();
+    node->checked = item.checked;
+    node->disabled = item.disabled;
+    node->visible = item.visible;
     node->parentMenu = menu;
-    if (!spec.children.empty()) node->submenu = BuildMenu(spec.children, true);
-    if (!spec.IsSeparator()) byId_[static_cast<uint16_t>(spec.id)] = node.get();
+    if (!item.children.empty()) node->submenu = BuildMenu(item.children, true);
+    if (!item.IsSeparator()) byId_[static_cast<uint16_t>(item.id)] = node.get();
     level.push_back(node.get());
     nodes_.push_back(std::move(node));
   }
@@ -64,13 +64,13 @@ UINT Menus::VisiblePosition(const Node& node) const {
 void Menus::InsertItem(const Node& node) {
   MENUITEMINFOA info{};
   info.cbSize = sizeof(info);
-  if (node.spec.IsSeparator()) {
+  if (node.item.IsSeparator()) {
     info.fMask = MIIM_FTYPE;
     info.fType = MFT_SEPARATOR;
   } else {
     info.fMask = MIIM_ID | MIIM_STRING | MIIM_STATE | (node.submenu != nullptr ? MIIM_SUBMENU : 0u);
-    info.wID = static_cast<UINT>(node.spec.id);
-    info.dwTypeData = const_cast<char*>(node.spec.text);
+    info.wID = static_cast<UINT>(node.item.id);
+    info.dwTypeData = const_cast<char*>(node.item.text);
     info.fState = StateFlags(node.checked, node.disabled);
     info.hSubMenu = node.submenu;
   }

@@ -40,7 +40,7 @@ class Menus {
 
  private:
   struct Node {
-    MenuItemSpec spec;
+    MenuItemSpec item;
     std::atomic<bool> checked{false};
     std::atomic<bool> disabled{false};
     std::atomic<bool> visible{true};
@@ -49,7 +49,7 @@ class Menus {
     std::vector<Node*> siblings;  // the parent's children, in order, this node included
   };
 
-  HMENU BuildMenu(const std::vector<MenuItemSpec>& specs, bool popup);
+  HMENU BuildMenu(const std::vector<MenuItemSpec>& items, bool popup);
   Node* Find(MenuId id) const;
   UINT VisiblePosition(const Node& node) const;
   void InsertItem(const Node& node);

@@ -103,15 +103,8 @@ void DrawCanvas::ResizeSurface(int width, int height) {
   ReleaseSurface();
   gdiPen_.Reset();  // a wide pen's width is capped by the surface size
   if (width > 0 && height > 0) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;  // top-down rows
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    surface_.bitmap.Reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    surface_.bitmap.Reset(CreateTopDownDib(width, height, &bits));
     surface_.dc = surface_.bitmap ? CreateCompatibleDC(nullptr) : nullptr;
     if (surface_.dc != nullptr) {
       surface_.previousBitmap = SelectObject(surface_.dc, surface_.bitmap.Get());

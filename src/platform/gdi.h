@@ -84,4 +84,16 @@ class ScopedSelect {
   HGDIOBJ previous_;
 };
 
+// A 32-bpp top-down DIB section of width x height; bits receives its first row.
+inline HBITMAP CreateTopDownDib(int width, int height, void** bits) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;  // negative: the first row is the top row
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  return CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, bits, nullptr, 0);
+}
+
 }  // namespace corvanta

@@ -106,15 +106,8 @@ TEST_F(DrawCanvasTest, WorkedExampleWithAOnePixelPenGivesExactlyItsSegments) {
 // The same lines drawn by GDI itself with a one-pixel solid pen on a DIB section of the same size.
 std::vector<uint32_t> GdiPixels(int w, int h, COLORREF background, COLORREF ink, const std::vector<Segment>& lines,
                                 int penWidth = 1) {
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-  info.bmiHeader.biWidth = w;
-  info.bmiHeader.biHeight = -h;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
   void* bits = nullptr;
-  ScopedBitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  ScopedBitmap bitmap(CreateTopDownDib(w, h, &bits));
   ScopedMemoryDC dc(nullptr);
   ScopedSelect selectBitmap(dc.Get(), bitmap.Get());
   ScopedBrush brush(CreateSolidBrush(background));

@@ -42,22 +42,22 @@ std::vector<ShownItem> ShownItems(HMENU menu) {
 }
 
 // Compares a real menu with the layout, item for item, as it must look with hidden items left out.
-void ExpectMenuMatchesLayout(HMENU menu, const std::vector<MenuItemSpec>& specs, const std::string& where) {
+void ExpectMenuMatchesLayout(HMENU menu, const std::vector<MenuItemSpec>& items, const std::string& where) {
   std::vector<const MenuItemSpec*> visible;
-  for (const MenuItemSpec& spec : specs)
-    if (spec.visible) visible.push_back(&spec);
+  for (const MenuItemSpec& layout : items)
+    if (layout.visible) visible.push_back(&layout);
   const auto shown = ShownItems(menu);
   ASSERT_EQ(shown.size(), visible.size()) << where;
   for (size_t i = 0; i < shown.size(); ++i) {
-    const MenuItemSpec& spec = *visible[i];
-    const std::string expected = spec.IsSeparator() ? "-" : spec.text;
+    const MenuItemSpec& layout = *visible[i];
+    const std::string expected = layout.IsSeparator() ? "-" : layout.text;
     const std::string at = where + " / " + expected;
     EXPECT_EQ(shown[i].text, expected.substr(0, expected.find('\t'))) << at;
-    if (spec.IsSeparator()) continue;
-    EXPECT_EQ(shown[i].checked, spec.checked) << at;
-    EXPECT_EQ(shown[i].disabled, spec.disabled) << at;
-    EXPECT_EQ(shown[i].submenu != nullptr, !spec.children.empty()) << at;
-    if (shown[i].submenu != nullptr) ExpectMenuMatchesLayout(shown[i].submenu, spec.children, at);
+    if (layout.IsSeparator()) continue;
+    EXPECT_EQ(shown[i].checked, layout.checked) << at;
+    EXPECT_EQ(shown[i].disabled, layout.disabled) << at;
+    EXPECT_EQ(shown[i].submenu != nullptr, !layout.children.empty()) << at;
+    if (shown[i].submenu != nullptr) ExpectMenuMatchesLayout(shown[i].submenu, layout.children, at);
   }
 }
 
