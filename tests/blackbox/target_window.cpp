@@ -3,6 +3,8 @@
 //                              (vertical stripes of pure blue and pure yellow, 16 pixels wide)
 //   target.exe locate ID       prints the screen rectangle "left top right bottom" of the child control
 //                              ID of Corvanta's main window, or nothing when there is none
+//   target.exe state           prints Corvanta's main window as "left top right bottom exstyle visible
+//                              enabled"
 #include <windows.h>
 
 #include <cstdio>
@@ -55,11 +57,23 @@ int Locate(int controlId) {
   return control != nullptr ? 0 : 1;
 }
 
+int State() {
+  HWND main = FindWindowA("CorvantaMainWindow", nullptr);
+  RECT r{};
+  if (main == nullptr || !GetWindowRect(main, &r)) return 1;
+  printf("%ld %ld %ld %ld %lu %d %d\n", r.left, r.top, r.right, r.bottom,
+         static_cast<unsigned long>(GetWindowLongA(main, GWL_EXSTYLE)), IsWindowVisible(main) ? 1 : 0,
+         IsWindowEnabled(main) ? 1 : 0);
+  fflush(stdout);
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   if (argc == 6 && strcmp(argv[1], "paint") == 0) return Paint(atoi(argv[2]), atoi(argv[3]), atoi(argv[4]), atoi(argv[5]));
   if (argc == 3 && strcmp(argv[1], "locate") == 0) return Locate(atoi(argv[2]));
-  fprintf(stderr, "usage: target paint X Y W H | target locate ID\n");
+  if (argc == 2 && strcmp(argv[1], "state") == 0) return State();
+  fprintf(stderr, "usage: target paint X Y W H | target locate ID | target state\n");
   return 2;
 }
