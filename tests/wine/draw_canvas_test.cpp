@@ -13,6 +13,7 @@
 #include "overlay/grid.h"
 #include "overlay/render.h"
 #include "temp_program_dir.h"
+#include "test_pictures.h"
 
 namespace corvanta {
 namespace {
@@ -283,32 +284,8 @@ COLORREF PictureColour(int x, int y) { return RGB(20 + x * 20, 30 + y * 25, 100)
 
 // A 24-bit bottom-up BMP file of the given size with PictureColour at each pixel.
 std::vector<unsigned char> MakeBmp(int w, int h) {
-  const int stride = (w * 3 + 3) & ~3;
-  const int imageSize = stride * h;
-  std::vector<unsigned char> bytes(54 + imageSize, 0);
-  auto put32 = [&](size_t at, uint32_t v) {
-    for (int i = 0; i < 4; ++i) bytes[at + i] = static_cast<unsigned char>(v >> (8 * i));
-  };
-  bytes[0] = 'B';
-  bytes[1] = 'M';
-  put32(2, static_cast<uint32_t>(bytes.size()));
-  put32(10, 54);
-  put32(14, 40);
-  put32(18, static_cast<uint32_t>(w));
-  put32(22, static_cast<uint32_t>(h));
-  bytes[26] = 1;
-  bytes[28] = 24;
-  put32(34, static_cast<uint32_t>(imageSize));
-  for (int y = 0; y < h; ++y) {
-    unsigned char* row = bytes.data() + 54 + static_cast<size_t>(h - 1 - y) * stride;
-    for (int x = 0; x < w; ++x) {
-      const COLORREF c = PictureColour(x, y);
-      row[x * 3] = GetBValue(c);
-      row[x * 3 + 1] = GetGValue(c);
-      row[x * 3 + 2] = GetRValue(c);
-    }
-  }
-  return bytes;
+  const std::string bmp = testing::BmpFile(w, h, &PictureColour);
+  return std::vector<unsigned char>(bmp.begin(), bmp.end());
 }
 
 // The same picture re-encoded as PNG with the GDI+ encoder.

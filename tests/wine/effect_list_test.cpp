@@ -15,11 +15,14 @@
 #include "overlay/draw_canvas.h"
 #include "platform/file_enum.h"
 #include "popup_watcher.h"
+#include "test_pictures.h"
 #include "test_program.h"
 
 namespace corvanta {
 namespace {
 
+using testing::BmpFile;
+using testing::PngFile;
 using testing::PopupWatcher;
 using testing::PumpMessages;
 using testing::PumpUntil;
@@ -30,92 +33,6 @@ constexpr const char* kEnabled = "已启用";
 constexpr const char* kAvailable = "待选";
 
 // ---- Files --------------------------------------------------------------------------------------
-
-uint32_t Crc32(const std::string& bytes) {
-  uint32_t crc = 0xFFFFFFFFu;
-  for (unsigned char byte : bytes) {
-    crc ^= byte;
-    for (int bit = 0; bit < 8; ++bit) crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
-  }
-  return ~crc;
-}
-
-void AppendBigEndian(std::string& out, uint32_t value) {
-  for (int shift = 24; shift >= 0; shift -= 8) out.push_back(static_cast<char>(value >> shift & 0xFF));
-}
-
-void AppendLittleEndian(std::string& out, uint32_t value, int bytes) {
-  for (int i = 0; i < bytes; ++i) out.push_back(static_cast<char>(value >> (8 * i) & 0xFF));
-}
-
-// A one-colour 24-bit PNG, its image data in stored (uncompressed) deflate blocks.
-std::string PngFile(int width, int height, COLORREF colour) {
-  std::string raw;
-  for (int y = 0; y < height; ++y) {
-    raw.push_back('\0');
-    for (int x = 0; x < width; ++x) {
-      raw.push_back(static_cast<char>(GetRValue(colour)));
-      raw.push_back(static_cast<char>(GetGValue(colour)));
-      raw.push_back(static_cast<char>(GetBValue(colour)));
-    }
-  }
-  std::string zlib = "\x78\x01";
-  for (size_t at = 0; at < raw.size();) {
-    const size_t length = std::min<size_t>(65535, raw.size() - at);
-    zlib.push_back(at + length == raw.size() ? 1 : 0);
-    AppendLittleEndian(zlib, static_cast<uint32_t>(length), 2);
-    AppendLittleEndian(zlib, static_cast<uint32_t>(~length & 0xFFFF), 2);
-    zlib.append(raw, at, length);
-    at += length;
-  }
-  uint32_t a = 1, b = 0;
-  for (unsigned char byte : raw) {
-    a = (a + byte) % 65521;
-    b = (b + a) % 65521;
-  }
-  AppendBigEndian(zlib, b << 16 | a);
-
-  std::string png = "\x89PNG\r\n\x1A\n";
-  auto chunk = [&png](const char* type, const std::string& data) {
-    AppendBigEndian(png, static_cast<uint32_t>(data.size()));
-    const std::string typed = type + data;
-    png += typed;
-    AppendBigEndian(png, Crc32(typed));
-  };
-  std::string header;
-  AppendBigEndian(header, width);
-  AppendBigEndian(header, height);
-  header += std::string("\x08\x02\x00\x00\x00", 5);  // 8 bits, RGB, deflate, no filter, no interlace
-  chunk("IHDR", header);
-  chunk("IDAT", zlib);
-  chunk("IEND", "");
-  return png;
-}
-
-// A one-colour 24-bit BMP.
-std::string BmpFile(int width, int height, COLORREF colour) {
-  const uint32_t stride = (static_cast<uint32_t>(width) * 3 + 3) / 4 * 4;
-  const uint32_t imageSize = stride * static_cast<uint32_t>(height);
-  std::string bmp = "BM";
-  AppendLittleEndian(bmp, 54 + imageSize, 4);
-  AppendLittleEndian(bmp, 0, 4);
-  AppendLittleEndian(bmp, 54, 4);
-  AppendLittleEndian(bmp, 40, 4);
-  AppendLittleEndian(bmp, width, 4);
-  AppendLittleEndian(bmp, height, 4);
-  AppendLittleEndian(bmp, 1, 2);
-  AppendLittleEndian(bmp, 24, 2);
-  for (int i = 0; i < 6; ++i) AppendLittleEndian(bmp, 0, 4);
-  for (int y = 0; y < height; ++y) {
-    for (int x = 0; x < width; ++x) {
-      bmp.push_back(static_cast<char>(GetBValue(colour)));
-      bmp.push_back(static_cast<char>(GetGValue(colour)));
-      bmp.push_back(static_cast<char>(GetRValue(colour)));
-    }
-    bmp.append(stride - static_cast<uint32_t>(width) * 3, '\0');
-  }
-  return bmp;
-}
 
 std::string ExecutableFolder() {
   char path[MAX_PATH] = {};

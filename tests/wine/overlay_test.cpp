@@ -11,6 +11,7 @@
 #include "overlay/overlay_controller.h"
 #include "overlay/render.h"
 #include "region/smart_attach.h"
+#include "test_pictures.h"
 #include "test_program.h"
 
 namespace corvanta {
@@ -321,35 +322,6 @@ TEST(OverlayHideTest, HidingTwiceKeepsTheFirstRectangle) {
 namespace corvanta {
 namespace {
 
-// A 24-bit bottom-up BMP file of one colour.
-std::string SolidBmp(int width, int height, uint8_t red, uint8_t green, uint8_t blue) {
-  const int rowBytes = (width * 3 + 3) & ~3;
-  const uint32_t dataSize = static_cast<uint32_t>(rowBytes * height);
-  std::string bmp(54 + dataSize, '\0');
-  auto put32 = [&](size_t at, uint32_t v) {
-    for (int i = 0; i < 4; ++i) bmp[at + i] = static_cast<char>((v >> (8 * i)) & 0xFF);
-  };
-  bmp[0] = 'B';
-  bmp[1] = 'M';
-  put32(2, static_cast<uint32_t>(bmp.size()));
-  put32(10, 54);
-  put32(14, 40);
-  put32(18, static_cast<uint32_t>(width));
-  put32(22, static_cast<uint32_t>(height));
-  bmp[26] = 1;
-  bmp[28] = 24;
-  put32(34, dataSize);
-  for (int y = 0; y < height; ++y) {
-    for (int x = 0; x < width; ++x) {
-      const size_t at = 54 + static_cast<size_t>(y * rowBytes + x * 3);
-      bmp[at] = static_cast<char>(blue);
-      bmp[at + 1] = static_cast<char>(green);
-      bmp[at + 2] = static_cast<char>(red);
-    }
-  }
-  return bmp;
-}
-
 class DisplayModeLockTest : public ::testing::Test {
  protected:
   void Start(const char* mode) {
@@ -362,8 +334,8 @@ class DisplayModeLockTest : public ::testing::Test {
     program_.dir.WriteFile("\\Effect\\C\\lines.ini",
                            "[Scantype]\r\nLinetype=1\r\n[Linetype]\r\nPixelsize=1\r\n[Scanlinecolor]\r\nColorR=0\r\n"
                            "ColorG=0\r\nColorB=0\r\n[ScanlineTransversespacing]\r\nTransverse=4\r\n");
-    program_.dir.WriteFile("\\Effect\\P\\a.bmp", SolidBmp(8, 8, 0, 200, 0));
-    program_.dir.WriteFile("\\Effect\\P\\b.bmp", SolidBmp(8, 8, 200, 0, 0));
+    program_.dir.WriteFile("\\Effect\\P\\a.bmp", testing::BmpFile(8, 8, RGB(0, 200, 0)));
+    program_.dir.WriteFile("\\Effect\\P\\b.bmp", testing::BmpFile(8, 8, RGB(200, 0, 0)));
     program_.Start();
     ASSERT_TRUE(PumpUntil([&] { return program_.Main().List().RowCount() > 0; }));
     PumpMessages(100);
