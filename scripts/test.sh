@@ -49,11 +49,11 @@ if build win64; then
   wine_env_start build/win64
   trap wine_env_stop EXIT
   timeout 1200 bash -c 'source scripts/wine-env.sh; WINE64=/usr/lib/wine/wine64; wine_run build/win64/corvanta_wine_tests.exe' \
-    >"$log_dir/wine.log" 2>&1
+    </dev/null >"$log_dir/wine.log" 2>&1
   count_gtest wine "$log_dir/wine.log" $?
   grep -E '^\[  FAILED  \]' "$log_dir/wine.log" | head -20
   /usr/lib/wine/wineserver -k 2>/dev/null || true
-  timeout 1200 python3 tests/blackbox/run_blackbox.py build/win64 >"$log_dir/blackbox.log" 2>&1
+  timeout 1200 python3 tests/blackbox/run_blackbox.py build/win64 </dev/null >"$log_dir/blackbox.log" 2>&1
   bb_status=$?
   grep -E '^\[ (PASS|FAIL) \]' "$log_dir/blackbox.log" | grep FAIL
   bb_passed=$(grep -c '^\[ PASS \]' "$log_dir/blackbox.log"); bb_failed=$(grep -c '^\[ FAIL \]' "$log_dir/blackbox.log")

@@ -49,7 +49,8 @@ class Program:
 
     def start(self):
         self.process = subprocess.Popen([WINE64, os.path.join(self.dir, "corvanta.exe")], cwd=self.dir,
-                                        env=wine_env(), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+                                        env=wine_env(), stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+                                        stderr=subprocess.DEVNULL)
 
     def window_ids(self, pattern="^Corvanta", timeout=20.0):
         deadline = time.time() + timeout
