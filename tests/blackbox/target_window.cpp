@@ -4,7 +4,7 @@
 //   target.exe locate ID       prints the screen rectangle "left top right bottom" of the child control
 //                              ID of Corvanta's main window, or nothing when there is none
 //   target.exe state           prints Corvanta's main window as "left top right bottom exstyle visible
-//                              enabled"
+//                              enabled count caption" (count: how many main windows exist)
 #include <windows.h>
 
 #include <cstdio>
@@ -41,8 +41,10 @@ int Paint(int x, int y, int w, int h) {
   wc.lpszClassName = "CorvantaBlackboxTarget";
   wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
   RegisterClassA(&wc);
-  CreateWindowExA(0, wc.lpszClassName, "corvanta-target", WS_POPUP | WS_VISIBLE, x, y, w, h, nullptr, nullptr,
-                  wc.hInstance, nullptr);
+  // Never activated: without a window manager, Wine would raise an activated window above the overlay
+  // in the X stacking order although the overlay stays topmost for Windows.
+  CreateWindowExA(WS_EX_NOACTIVATE, wc.lpszClassName, "corvanta-target", WS_POPUP | WS_VISIBLE, x, y, w, h, nullptr,
+                  nullptr, wc.hInstance, nullptr);
   MSG message;
   while (GetMessageA(&message, nullptr, 0, 0) > 0) DispatchMessageA(&message);
   return 0;
@@ -61,9 +63,13 @@ int State() {
   HWND main = FindWindowA("CorvantaMainWindow", nullptr);
   RECT r{};
   if (main == nullptr || !GetWindowRect(main, &r)) return 1;
-  printf("%ld %ld %ld %ld %lu %d %d\n", r.left, r.top, r.right, r.bottom,
+  int windows = 0;
+  for (HWND w = nullptr; (w = FindWindowExA(nullptr, w, "CorvantaMainWindow", nullptr)) != nullptr;) ++windows;
+  char caption[256] = {};
+  GetWindowTextA(main, caption, sizeof(caption));
+  printf("%ld %ld %ld %ld %lu %d %d %d %s\n", r.left, r.top, r.right, r.bottom,
          static_cast<unsigned long>(GetWindowLongA(main, GWL_EXSTYLE)), IsWindowVisible(main) ? 1 : 0,
-         IsWindowEnabled(main) ? 1 : 0);
+         IsWindowEnabled(main) ? 1 : 0, windows, caption);
   fflush(stdout);
   return 0;
 }
