@@ -10,16 +10,7 @@
 namespace corvanta {
 namespace {
 
-Preset DensePreset() {
-  Preset p;
-  p.lineType = 1;
-  p.pixelSize = 1;
-  p.transverse = 4;
-  p.vertical = 4;
-  p.oblique = 3;
-  p.antiskew = 3;
-  return p;
-}
+Preset DensePreset() { return Preset{1, 1, 0, 0, 0, 4, 4, 3, 3}; }
 
 void BM_GridSegments(benchmark::State& state) {
   const auto w = static_cast<int32_t>(state.range(0));

@@ -19,17 +19,7 @@ namespace {
 constexpr int kRuns = 15;
 
 Preset DensePreset(int32_t lineType, int32_t pixelSize) {
-  Preset p;
-  p.lineType = lineType;
-  p.pixelSize = pixelSize;
-  p.red = 12;
-  p.green = 6;
-  p.blue = 2;
-  p.transverse = 4;
-  p.vertical = 4;
-  p.oblique = 3;
-  p.antiskew = 3;
-  return p;
+  return Preset{lineType, pixelSize, 12, 6, 2, 4, 4, 3, 3};
 }
 
 double Milliseconds(LARGE_INTEGER from, LARGE_INTEGER to) {

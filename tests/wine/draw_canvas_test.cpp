@@ -74,17 +74,7 @@ class DrawCanvasTest : public ::testing::Test {
 };
 
 Preset GridPreset(int32_t lineType, int32_t pixelSize, int32_t t, int32_t v, int32_t o, int32_t k) {
-  Preset p;
-  p.lineType = lineType;
-  p.pixelSize = pixelSize;
-  p.red = 12;
-  p.green = 6;
-  p.blue = 2;
-  p.transverse = t;
-  p.vertical = v;
-  p.oblique = o;
-  p.antiskew = k;
-  return p;
+  return Preset{lineType, pixelSize, 12, 6, 2, t, v, o, k};
 }
 
 TEST_F(DrawCanvasTest, WorkedExampleWithAOnePixelPenGivesExactlyItsSegments) {
