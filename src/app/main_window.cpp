@@ -68,8 +68,12 @@ void MainWindow::LayOutStartScreen() {
   GetClientRect(hwnd_, &client);
   const int fontSize = app_.Settings().ConfigInt("Config", "TC");
   const StartScreenLayout layout = ComputeStartScreenLayout(client.right, client.bottom, fontSize);
-  auto place = [this](ControlId id, const ControlRect& r) {
-    SetWindowPos(Control(id), nullptr, r.x, r.y, r.width, r.height, SWP_NOZORDER | SWP_NOACTIVATE);
+  // One batch of moves: each separate move of a child costs a round trip to the window system.
+  HDWP batch = BeginDeferWindowPos(10);
+  auto place = [this, &batch](ControlId id, const ControlRect& r) {
+    if (batch != nullptr) {
+      batch = DeferWindowPos(batch, Control(id), nullptr, r.x, r.y, r.width, r.height, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
   };
   place(kCustomModeCheckboxId, layout.customModeCheckbox);
   place(kPictureModeCheckboxId, layout.pictureModeCheckbox);
@@ -81,6 +85,7 @@ void MainWindow::LayOutStartScreen() {
   place(kRegionButtonId, layout.regionButton);
   place(kSuiteButtonId, layout.suiteButton);
   place(kEffectListId, layout.effectList);
+  if (batch != nullptr) EndDeferWindowPos(batch);
   if (layout.columnWidths) {
     effectList_->SetColumnWidths(*layout.columnWidths);
     effectList_->RevealSelection();
@@ -101,8 +106,11 @@ void MainWindow::OnSize() {
 void MainWindow::UpdateMenuBarAttachment() {
   if (hwnd_ == nullptr) return;
   HMENU wanted = menus_.AnyBarEntryVisible() ? menus_.Bar() : nullptr;
-  if (GetMenu(hwnd_) != wanted) SetMenu(hwnd_, wanted);
-  DrawMenuBar(hwnd_);
+  if (GetMenu(hwnd_) != wanted) {
+    SetMenu(hwnd_, wanted);  // redraws the frame itself
+  } else if (wanted != nullptr && IsWindowVisible(hwnd_)) {
+    DrawMenuBar(hwnd_);
+  }
 }
 
 void MainWindow::OnTrayEvent(LPARAM lParam) {
