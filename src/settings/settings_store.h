@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "settings/settings_backend.h"
+#include "settings/setting_keys.h"
 
 namespace corvanta {
 
@@ -32,6 +33,13 @@ class SettingsStore {
   int32_t ConfigInt(std::string_view section, std::string_view key) const;
   void SetConfig(std::string_view section, std::string_view key, std::string_view value);
   void SetConfigInt(std::string_view section, std::string_view key, int64_t value);
+  // The same through the named keys of Config.ini.
+  std::string Config(SettingKey key) const { return Config(key.section, key.key); }
+  int32_t ConfigInt(SettingKey key) const { return ConfigInt(key.section, key.key); }
+  void SetConfig(SettingKey key, std::string_view value) { SetConfig(key.section, key.key, value); }
+  void SetConfigInt(SettingKey key, int64_t value) { SetConfigInt(key.section, key.key, value); }
+  bool ConfigTextFlag(SettingKey key) const { return ConfigTextFlag(key.section, key.key); }
+  bool ConfigIntFlag(SettingKey key) const { return ConfigIntFlag(key.section, key.key); }
   // `Top` and `TST` count as set only for the exact text "1".
   bool ConfigTextFlag(std::string_view section, std::string_view key) const;
   // The other flags are read as integers and count as set when the integer is 1 ("01" too).
