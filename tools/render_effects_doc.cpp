@@ -297,7 +297,7 @@ class DocRenderer {
     if (names.empty()) Fail("no pictures in " + folder);
     for (const std::string& name : names) {
       RenderRequest request;
-      request.displayMode = "P";
+      request.displayMode = DisplayMode::kPicture;
       request.picturePath = folder + "\\" + name;
       request.placement = kPlaceTiled;
       RenderDisplayMode(canvas_, kWidth, kHeight, request);

@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <string_view>
+
 namespace corvanta {
 
 class BalloonTip {
@@ -12,7 +14,7 @@ class BalloonTip {
   BalloonTip& operator=(const BalloonTip&) = delete;
   ~BalloonTip();
 
-  void Show(HWND owner, POINT screenPoint, const char* text);
+  void Show(HWND owner, POINT screenPoint, std::string_view text);
   void Hide();
   HWND Hwnd() const { return tooltip_; }
   POINT Position() const { return position_; }

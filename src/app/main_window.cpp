@@ -8,15 +8,31 @@
 #include "effects/effect_list.h"
 #include "overlay/draw_canvas.h"
 #include "overlay/overlay_controller.h"
+#include "overlay/strength_swatch.h"
+#include "platform/controls.h"
+#include "platform/dpi.h"
 #include "region/smart_attach.h"
 
 namespace corvanta {
 
+namespace {
+
+constexpr DWORD kNormalFrameStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+constexpr DWORD kBorderlessStyle = WS_POPUP | WS_CLIPCHILDREN;
+
+constexpr ControlId kStartScreenControls[] = {
+    ControlId::kMixedModeCheckbox, ControlId::kPictureModeCheckbox, ControlId::kCustomModeCheckbox,
+    ControlId::kTopmostCheckbox,   ControlId::kStrengthSlider,      ControlId::kAttachButton,
+    ControlId::kRegionButton,      ControlId::kSuiteButton,         ControlId::kEffectList,
+    ControlId::kStrengthSwatch};
+
+}  // namespace
+
 MainWindow::MainWindow(App& app)
     : app_(app),
-      effectList_(std::make_unique<EffectList>(app)),
+      effectList_(std::make_unique<EffectList>(app, *this)),
       overlay_(std::make_unique<OverlayController>(app, *this)),
-      attach_(std::make_unique<SmartAttach>(app, *this)) {
+      attach_(std::make_unique<SmartAttach>(app, *this, *overlay_)) {
   menus_.SetOnBarChanged([this] { UpdateMenuBarAttachment(); });
 }
 
@@ -26,18 +42,20 @@ MainWindow::~MainWindow() {
 }
 
 bool MainWindow::Create(int showCommand) {
-  WNDCLASSEXA wc{};
+  WNDCLASSEXW wc{};
   wc.hInstance = app_.Instance();
-  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  wc.hIcon = LoadIconA(app_.Instance(), MAKEINTRESOURCEA(1));
-  if (wc.hIcon == nullptr) wc.hIcon = LoadIcon(nullptr, IDI_APPLICATION);
+  wc.hCursor = ArrowCursor();
+  wc.hIcon = ProgramIcon(app_.Instance());
   wc.hIconSm = wc.hIcon;
-  RegisterOnce(wc, kClassName);
+  if (!RegisterOnce(wc, kClassName)) return false;
   backgroundBrush_.Reset(CreateSolidBrush(backgroundColour_));
-  CreateWindowExA(0, kClassName, "Corvanta", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, kMainWindowDesignLeft,
-                  kMainWindowDesignTop, kMainWindowDesign.width, kMainWindowDesign.height, nullptr, nullptr,
-                  app_.Instance(), this);
-  if (hwnd_ == nullptr) return false;
+  // Created at its design size for the screen's DPI; the start-up sequence then applies the saved size.
+  const int dpi = SystemDpi();
+  if (!CreateOwnWindow(0, kClassName, "Corvanta", kNormalFrameStyle, DpiScale(kMainWindowDesignLeft, dpi),
+                       DpiScale(kMainWindowDesignTop, dpi), DpiScale(kMainWindowDesign.width, dpi),
+                       DpiScale(kMainWindowDesign.height, dpi), nullptr, app_.Instance())) {
+    return false;
+  }
   ShowWindow(hwnd_, showCommand);
   UpdateWindow(hwnd_);
   return true;
@@ -57,17 +75,57 @@ void MainWindow::SetBackgroundColour(COLORREF colour) {
   InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
+void MainWindow::SetFrame(WindowFrame frame) {
+  const DWORD style = frame == WindowFrame::kNormal ? kNormalFrameStyle : kBorderlessStyle;
+  const LONG visible = GetWindowLongW(hwnd_, GWL_STYLE) & WS_VISIBLE;
+  SetWindowLongW(hwnd_, GWL_STYLE, static_cast<LONG>(style) | visible);
+  SetWindowPos(hwnd_, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
 void MainWindow::SetAlwaysOnTop(bool onTop) {
   SetWindowPos(hwnd_, onTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
-bool MainWindow::IsAlwaysOnTop() const { return (GetWindowLongA(hwnd_, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
+bool MainWindow::IsAlwaysOnTop() const { return (GetWindowLongW(hwnd_, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
+
+void MainWindow::ShowStartScreenControls(bool visible) {
+  for (ControlId id : kStartScreenControls) ShowWindow(Control(id), visible ? SW_SHOW : SW_HIDE);
+}
+
+void MainWindow::ShowModeControls(DisplayMode mode) {
+  if (mode == DisplayMode::kNone) return;
+  auto check = [this](ControlId id, bool on) {
+    SendMessageW(Control(id), BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
+  };
+  check(ControlId::kCustomModeCheckbox, mode == DisplayMode::kCustom);
+  check(ControlId::kPictureModeCheckbox, mode == DisplayMode::kPicture);
+  check(ControlId::kMixedModeCheckbox, mode == DisplayMode::kMixed);
+  const EffectMenuItems items = EffectMenuItemsFor(mode);
+  menus_.SetVisible(MenuId::kPreviewPicture, items.previewPicture);
+  menus_.SetVisible(MenuId::kPreviewOrEditPreset, items.previewOrEditPreset);
+  menus_.SetVisible(MenuId::kEnableSelected, items.enableSelected);
+  menus_.SetVisible(MenuId::kDeleteSelected, items.deleteSelected);
+  menus_.SetEnabled(MenuId::kEnableSelected, true);
+  menus_.SetEnabled(MenuId::kDeleteSelected, true);
+}
+
+void MainWindow::SetTopmostCheckbox(bool checked) {
+  SendMessageW(Control(ControlId::kTopmostCheckbox), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+int MainWindow::StrengthSliderPosition() const {
+  return static_cast<int>(SendMessageW(Control(ControlId::kStrengthSlider), TBM_GETPOS, 0, 0));
+}
+
+void MainWindow::RedrawStrengthSwatch(int strength) {
+  DrawStrengthSwatch(*strengthSwatch_, strength, SwatchColourRule::kOnChange);
+}
 
 void MainWindow::LayOutStartScreen() {
   RECT client{};
   GetClientRect(hwnd_, &client);
-  const int fontSize = app_.Settings().ConfigInt("Config", "TC");
-  const StartScreenLayout layout = ComputeStartScreenLayout(client.right, client.bottom, fontSize);
+  const int fontSize = app_.Settings().ConfigInt(keys::kListFontSize);
+  const StartScreenLayout layout = ComputeStartScreenLayout(client.right, client.bottom, fontSize, dpi_);
   // One batch of moves: each separate move of a child costs a round trip to the window system.
   HDWP batch = BeginDeferWindowPos(10);
   auto place = [this, &batch](ControlId id, const ControlRect& r) {
@@ -75,16 +133,16 @@ void MainWindow::LayOutStartScreen() {
       batch = DeferWindowPos(batch, Control(id), nullptr, r.x, r.y, r.width, r.height, SWP_NOZORDER | SWP_NOACTIVATE);
     }
   };
-  place(kCustomModeCheckboxId, layout.customModeCheckbox);
-  place(kPictureModeCheckboxId, layout.pictureModeCheckbox);
-  place(kMixedModeCheckboxId, layout.mixedModeCheckbox);
-  place(kTopmostCheckboxId, layout.topmostCheckbox);
-  place(kStrengthSwatchId, layout.strengthSwatch);
-  place(kStrengthSliderId, layout.strengthSlider);
-  place(kAttachButtonId, layout.attachButton);
-  place(kRegionButtonId, layout.regionButton);
-  place(kSuiteButtonId, layout.suiteButton);
-  place(kEffectListId, layout.effectList);
+  place(ControlId::kCustomModeCheckbox, layout.customModeCheckbox);
+  place(ControlId::kPictureModeCheckbox, layout.pictureModeCheckbox);
+  place(ControlId::kMixedModeCheckbox, layout.mixedModeCheckbox);
+  place(ControlId::kTopmostCheckbox, layout.topmostCheckbox);
+  place(ControlId::kStrengthSwatch, layout.strengthSwatch);
+  place(ControlId::kStrengthSlider, layout.strengthSlider);
+  place(ControlId::kAttachButton, layout.attachButton);
+  place(ControlId::kRegionButton, layout.regionButton);
+  place(ControlId::kSuiteButton, layout.suiteButton);
+  place(ControlId::kEffectList, layout.effectList);
   if (batch != nullptr) EndDeferWindowPos(batch);
   if (layout.columnWidths) {
     effectList_->SetColumnWidths(*layout.columnWidths);
@@ -97,10 +155,23 @@ void MainWindow::OnSize() {
   RECT window{};
   GetWindowRect(hwnd_, &window);
   const WindowSize current{window.right - window.left, window.bottom - window.top};
-  const WindowSize allowed = EnforceMinimumSize(current, app_.State().regionMode == kRegionModeSelecting);
+  const WindowSize allowed =
+      EnforceMinimumSize(current, app_.State().regionMode == RegionMode::kSelecting, dpi_);
   if (!(allowed == current)) {
     SetWindowPos(hwnd_, nullptr, 0, 0, allowed.width, allowed.height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
+}
+
+void MainWindow::OnDpiChanged(int dpi, const RECT& suggested) {
+  dpi_ = dpi;
+  CreateFonts();
+  // The overlay and the selection frame keep their physical rectangle; the start screen takes the
+  // rectangle the system suggests for the new DPI.
+  if (app_.State().lockedState == LockedState::kNotLocked && app_.State().regionMode != RegionMode::kSelecting) {
+    SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  LayOutStartScreen();
 }
 
 void MainWindow::UpdateMenuBarAttachment() {
@@ -122,32 +193,32 @@ void MainWindow::ShowTrayMenu() {
   POINT cursor{};
   GetCursorPos(&cursor);
   TrackPopupMenu(menus_.TrayMenu(), TPM_RIGHTALIGN, cursor.x - 5, cursor.y - 5, 0, hwnd_, nullptr);
-  PostMessageA(hwnd_, WM_NULL, 0, 0);
+  PostMessageW(hwnd_, WM_NULL, 0, 0);
 }
 
-void MainWindow::ToggleMenuSetting(MenuId id, const char* section, const char* key) {
+void MainWindow::ToggleMenuSetting(MenuId id, SettingKey key) {
   const bool checked = !menus_.IsChecked(id);
   menus_.SetChecked(id, checked);
-  app_.Settings().SetConfig(section, key, checked ? "1" : "0");
+  app_.Settings().SetConfig(key, checked ? "1" : "0");
 }
 
 void MainWindow::OnMenuCommand(MenuId id) {
   switch (id) {
     case MenuId::kRegionHint:
-      ToggleMenuSetting(id, "Tips", "TS");
+      ToggleMenuSetting(id, keys::kRegionHint);
       break;
     case MenuId::kAutoPreview:
-      ToggleMenuSetting(id, "Preview", "Pre");
+      ToggleMenuSetting(id, keys::kAutoPreview);
       break;
     case MenuId::kAutoOpenImages:
-      ToggleMenuSetting(id, "Folder", "Auto");
+      ToggleMenuSetting(id, keys::kAutoOpenImages);
       break;
     case MenuId::kScreenshotIncludesSelf:
-      ToggleMenuSetting(id, "Self", "Switch");
+      ToggleMenuSetting(id, keys::kScreenshotIncludesSelf);
       break;
     case MenuId::kHotkeyHints:
-      ToggleMenuSetting(id, "SP", "TST");
-      app_.State().hintFlag = menus_.IsChecked(id) ? "1" : "0";
+      ToggleMenuSetting(id, keys::kHotkeyHints);
+      app_.State().hintFlag = menus_.IsChecked(id);
       break;
     case MenuId::kExit:
       RequestExit();
@@ -193,23 +264,23 @@ void MainWindow::OnCommand(int id, int notification) {
     return;
   }
   if (notification != BN_CLICKED) return;
-  switch (id) {
-    case kCustomModeCheckboxId:
-      overlay_->ChooseDisplayMode("C");
+  switch (static_cast<ControlId>(id)) {
+    case ControlId::kCustomModeCheckbox:
+      overlay_->ChooseDisplayMode(DisplayMode::kCustom);
       break;
-    case kPictureModeCheckboxId:
-      overlay_->ChooseDisplayMode("P");
+    case ControlId::kPictureModeCheckbox:
+      overlay_->ChooseDisplayMode(DisplayMode::kPicture);
       break;
-    case kMixedModeCheckboxId:
-      overlay_->ChooseDisplayMode("D");
+    case ControlId::kMixedModeCheckbox:
+      overlay_->ChooseDisplayMode(DisplayMode::kMixed);
       break;
-    case kTopmostCheckboxId:
+    case ControlId::kTopmostCheckbox:
       overlay_->OnTopmostCheckboxClicked();
       break;
-    case kAttachButtonId:
+    case ControlId::kAttachButton:
       attach_->Start();
       break;
-    case kSuiteButtonId:
+    case ControlId::kSuiteButton:
       effectList_->StartSuite();
       break;
     default:
@@ -237,6 +308,9 @@ void MainWindow::OnTimer(UINT_PTR id) {
       StopTimer(MainTimer::kBalloonHide);
       if (balloonTip_) balloonTip_->Hide();
       break;
+    case MainTimer::kTrayRetry:
+      AddTrayIcon();
+      break;
     default:
       break;
   }
@@ -254,12 +328,12 @@ void MainWindow::RequestExit() {
 void MainWindow::SaveGeometryOnExit() {
   RECT rect{};
   GetWindowRect(hwnd_, &rect);
-  if (app_.State().lockedState != kNotLocked || rect.left <= 0 || rect.top <= 0) return;
+  if (app_.State().lockedState != LockedState::kNotLocked || rect.left <= 0 || rect.top <= 0) return;
   SettingsStore& settings = app_.Settings();
-  settings.SetConfigInt("Config", "W", rect.right - rect.left);
-  settings.SetConfigInt("Config", "H", rect.bottom - rect.top);
-  settings.SetConfigInt("Config", "L", rect.left);
-  settings.SetConfigInt("Config", "T", rect.top);
+  settings.SetConfigInt(keys::kWidth, rect.right - rect.left);
+  settings.SetConfigInt(keys::kHeight, rect.bottom - rect.top);
+  settings.SetConfigInt(keys::kLeft, rect.left);
+  settings.SetConfigInt(keys::kTop, rect.top);
 }
 
 void MainWindow::StartHotkeyHost() {
@@ -282,13 +356,26 @@ void MainWindow::RunExitSequence() {
 }
 
 LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == taskbarCreatedMessage_ && message != 0) {
+    // The shell restarted: its notification area has forgotten the icon.
+    trayIcon_.Forget();
+    AddTrayIcon();
+    return 0;
+  }
   switch (message) {
     case WM_CREATE:
-      CreateControls();
+      // Creation fails when a control cannot be made: the window is then destroyed again.
+      if (!CreateControls()) {
+        exited_ = true;  // nothing was started, so there is nothing to save or remove
+        return -1;
+      }
       RunStartup();
       return 0;
     case WM_SIZE:
       if (wParam != SIZE_MINIMIZED) OnSize();
+      return 0;
+    case WM_DPICHANGED:
+      OnDpiChanged(DpiFromMessage(wParam), *reinterpret_cast<const RECT*>(lParam));
       return 0;
     case WM_ERASEBKGND: {
       RECT client{};
@@ -309,18 +396,22 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       const auto* header = reinterpret_cast<const NMHDR*>(lParam);
       LRESULT result = 0;
       if (header->hwndFrom == effectList_->Hwnd() && effectList_->OnNotify(*header, result)) return result;
-      return DefWindowProcA(hwnd_, message, wParam, lParam);
+      return DefaultHandling(message, wParam, lParam);
     }
     case WM_KEYUP:
-    case WM_SYSKEYUP:
       overlay_->OnKeyReleased(wParam);
       return 0;
+    case WM_SYSKEYUP:
+      // Alt combinations and F10 lock or cancel a selection like any key; otherwise they keep their
+      // system meaning.
+      if (overlay_->OnKeyReleased(wParam)) return 0;
+      return DefaultHandling(message, wParam, lParam);
     case WM_LBUTTONDOWN:
       if (attach_->OnLeftButtonDown()) return 0;
-      return DefWindowProcA(hwnd_, message, wParam, lParam);
+      return DefaultHandling(message, wParam, lParam);
     case WM_HSCROLL:
-      if (reinterpret_cast<HWND>(lParam) == Control(kStrengthSliderId)) {
-        overlay_->OnStrengthChanged(static_cast<int>(SendMessageA(Control(kStrengthSliderId), TBM_GETPOS, 0, 0)));
+      if (reinterpret_cast<HWND>(lParam) == Control(ControlId::kStrengthSlider)) {
+        overlay_->OnStrengthChanged(StrengthSliderPosition());
       }
       return 0;
     case kTrayMessage:
@@ -330,7 +421,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       RunExitSequence();
       return 0;
     default:
-      return DefWindowProcA(hwnd_, message, wParam, lParam);
+      return DefaultHandling(message, wParam, lParam);
   }
 }
 

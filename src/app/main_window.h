@@ -6,6 +6,8 @@
 #include <memory>
 #include <string>
 
+#include "app/dpi_scale.h"
+#include "app/main_window_seam.h"
 #include "app/menus.h"
 #include "app/tray_icon.h"
 #include "platform/gdi.h"
@@ -20,63 +22,45 @@ class EffectList;
 class OverlayController;
 class SmartAttach;
 
-// Child control ids of the main window.
-enum ControlId : int {
-  kCustomModeCheckboxId = 101,
-  kPictureModeCheckboxId,
-  kMixedModeCheckboxId,
-  kTopmostCheckboxId,
-  kStrengthSliderId,
-  kStrengthSwatchId,
-  kEffectListId,
-  kRegionButtonId,
-  kAttachButtonId,
-  kSuiteButtonId,
-  kDrawCanvasId,
-};
-
-// The main window's timers.
-enum class MainTimer : UINT_PTR {
-  kListFill = 1,          // one-shot: fill the effect list
-  kAttachTrack = 2,       // repeating: smart attach follows the window under the cursor
-  kResizeRedraw = 3,      // one-shot: redraw the overlay at its new size
-  kMixedPreparation = 4,  // one-shot: rewrite the mixed-mode pair, then fill the list
-  kStrongTopmost = 5,     // repeating: re-assert topmost
-  kBalloonHide = 6,       // one-shot: take the start-up balloon away again
-};
-
-inline constexpr COLORREF kStartScreenBackground = RGB(224, 225, 229);
 inline constexpr UINT kTrayMessage = WM_APP + 1;
 
-class MainWindow : public WindowBase<MainWindow> {
+class MainWindow : public WindowBase<MainWindow>, public MainWindowSeam {
  public:
-  static constexpr const char* kClassName = "CorvantaMainWindow";
+  static constexpr const wchar_t* kClassName = L"CorvantaMainWindow";
 
   explicit MainWindow(App& app);
   ~MainWindow() override;
+  // Creates the window, its controls and runs the start-up sequence; false when any of it failed.
   bool Create(int showCommand);
 
+  // MainWindowSeam.
+  HWND Hwnd() const override { return hwnd_; }
+  HWND Control(ControlId id) const override { return GetDlgItem(hwnd_, static_cast<int>(id)); }
+  Menus& GetMenus() override { return menus_; }
+  EffectList& List() override { return *effectList_; }
+  DrawCanvas& Canvas() override { return *drawCanvas_; }
+  void StartTimer(MainTimer timer, UINT milliseconds) override;
+  void StopTimer(MainTimer timer) override;
+  void SetBackgroundColour(COLORREF colour) override;
+  void SetFrame(WindowFrame frame) override;
+  void SetAlwaysOnTop(bool onTop) override;
+  bool IsAlwaysOnTop() const override;
+  void ShowStartScreenControls(bool visible) override;
+  void LayOutStartScreen() override;
+  void ShowModeControls(DisplayMode mode) override;
+  void SetTopmostCheckbox(bool checked) override;
+  int StrengthSliderPosition() const override;
+  void RedrawStrengthSwatch(int strength) override;
+
   App& Application() { return app_; }
-  Menus& GetMenus() { return menus_; }
-  EffectList& List() { return *effectList_; }
-  DrawCanvas& Canvas() { return *drawCanvas_; }
   DrawCanvas& Swatch() { return *strengthSwatch_; }
   OverlayController& Overlay() { return *overlay_; }
   SmartAttach& Attach() { return *attach_; }
-  HWND Control(ControlId id) const { return GetDlgItem(hwnd_, id); }
   const TrayIcon& Tray() const { return trayIcon_; }
   HWND BalloonWindow() const;
-
-  void StartTimer(MainTimer timer, UINT milliseconds);
-  void StopTimer(MainTimer timer);
-
-  // The start-screen layout for the current client size.
-  void LayOutStartScreen();
-  void SetBackgroundColour(COLORREF colour);
   COLORREF BackgroundColour() const { return backgroundColour_; }
-  // Always-on-top state of the window itself.
-  void SetAlwaysOnTop(bool onTop);
-  bool IsAlwaysOnTop() const;
+  // The DPI the window is laid out for.
+  int Dpi() const { return dpi_; }
 
   // Runs the exit sequence and destroys the window ("关闭并退出", exit hotkey).
   void RequestExit();
@@ -86,20 +70,22 @@ class MainWindow : public WindowBase<MainWindow> {
 
  private:
   // Creation and start-up (main_window_startup.cpp).
-  void CreateControls();
+  bool CreateControls();
+  void CreateFonts();
   void RunStartup();
-  void ApplyModeControls();
-  void ApplyStartupGeometry();
+  void ApplyStartupGeometry(bool firstStart);
   void ApplyOffScreenGuard();
   void ShowStartupBalloon();
+  void AddTrayIcon();
 
   void OnSize();
+  void OnDpiChanged(int dpi, const RECT& suggested);
   void OnTimer(UINT_PTR id);
   void OnCommand(int id, int notification);
   void OnMenuCommand(MenuId id);
   void OnTrayEvent(LPARAM lParam);
   void ShowTrayMenu();
-  void ToggleMenuSetting(MenuId id, const char* section, const char* key);
+  void ToggleMenuSetting(MenuId id, SettingKey key);
   LRESULT OnControlColour(HDC dc);
 
   void StartHotkeyHost();
@@ -120,6 +106,9 @@ class MainWindow : public WindowBase<MainWindow> {
   ScopedFont controlFont_;
   ScopedBrush backgroundBrush_;
   COLORREF backgroundColour_ = kStartScreenBackground;
+  int dpi_ = kDesignDpi;
+  UINT taskbarCreatedMessage_ = 0;
+  int trayRetriesLeft_ = 0;
   bool exited_ = false;
 };
 

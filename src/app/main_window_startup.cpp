@@ -11,9 +11,10 @@
 #include "app/main_window.h"
 #include "app/start_screen_layout.h"
 #include "effects/effect_list.h"
-#include "effects/effect_list_text.h"
 #include "overlay/draw_canvas.h"
 #include "overlay/strength_swatch.h"
+#include "platform/controls.h"
+#include "platform/dpi.h"
 #include "settings/first_run.h"
 
 namespace corvanta {
@@ -24,62 +25,70 @@ constexpr const char* kProgramTooltip = "Corvanta\r\n右击图标可呼出功能
 constexpr const char* kBalloonText = "右击图标可呼出功能菜单！\r\n\r\nCorvanta";
 constexpr UINT kBalloonShowMilliseconds = 8000;
 constexpr int kControlFontPoints = 11;
+// A notification area that is not there yet (the shell still starting) gets a minute to appear.
+constexpr UINT kTrayRetryInterval = 2000;
+constexpr int kTrayRetries = 30;
 
-HWND CreateChild(HWND parent, HINSTANCE instance, const char* className, const char* text, DWORD style, int id,
-                 const ControlRect& r) {
-  return CreateWindowExA(0, className, text, WS_CHILD | WS_VISIBLE | style, r.x, r.y, r.width, r.height, parent,
-                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
+ControlSpec Spec(const wchar_t* className, const char* text, DWORD style, ControlId id, const ControlRect& r) {
+  return ControlSpec{className, text, style, static_cast<int>(id), r.x, r.y, r.width, r.height};
 }
 
 }  // namespace
 
-void MainWindow::CreateControls() {
-  HINSTANCE instance = app_.Instance();
-  HDC screen = GetDC(nullptr);
-  const int fontHeight = -MulDiv(kControlFontPoints, GetDeviceCaps(screen, LOGPIXELSY), 72);
-  ReleaseDC(nullptr, screen);
-  controlFont_.Reset(CreateFontA(fontHeight, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, GB2312_CHARSET,
-                                 OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
-                                 DEFAULT_PITCH | FF_DONTCARE, "微软雅黑"));
+void MainWindow::CreateFonts() {
+  controlFont_ = CreateUiFont(kControlFontPoints, dpi_);
+  for (ControlId id : {ControlId::kCustomModeCheckbox, ControlId::kPictureModeCheckbox, ControlId::kMixedModeCheckbox,
+                       ControlId::kTopmostCheckbox, ControlId::kRegionButton, ControlId::kAttachButton,
+                       ControlId::kSuiteButton}) {
+    SetControlFont(Control(id), controlFont_.Get());
+  }
+  effectList_->SetFontSize(app_.State().listFontSize);
+}
 
+bool MainWindow::CreateControls() {
+  HINSTANCE instance = app_.Instance();
+  dpi_ = WindowDpi(hwnd_);
   RECT client{};
   GetClientRect(hwnd_, &client);
-  const StartScreenLayout layout = ComputePreliminaryLayout(client.right, client.bottom);
+  const StartScreenLayout layout = ComputePreliminaryLayout(client.right, client.bottom, dpi_);
   const DWORD checkbox = WS_TABSTOP | BS_CHECKBOX;
   const DWORD button = WS_TABSTOP | BS_PUSHBUTTON;
-  HWND controls[] = {
-      CreateChild(hwnd_, instance, "BUTTON", "自定义模式", checkbox, kCustomModeCheckboxId, layout.customModeCheckbox),
-      CreateChild(hwnd_, instance, "BUTTON", "图片模式", checkbox, kPictureModeCheckboxId, layout.pictureModeCheckbox),
-      CreateChild(hwnd_, instance, "BUTTON", "混合模式", checkbox, kMixedModeCheckboxId, layout.mixedModeCheckbox),
-      CreateChild(hwnd_, instance, "BUTTON", "置顶", WS_TABSTOP | BS_AUTOCHECKBOX, kTopmostCheckboxId,
-                  layout.topmostCheckbox),
-      CreateChild(hwnd_, instance, "BUTTON", "自选区域", button, kRegionButtonId, layout.regionButton),
-      CreateChild(hwnd_, instance, "BUTTON", "智能吸附", button, kAttachButtonId, layout.attachButton),
-      CreateChild(hwnd_, instance, "BUTTON", "自定义模式套件", button, kSuiteButtonId, layout.suiteButton),
+  const ControlSpec specs[] = {
+      Spec(WC_BUTTONW, "自定义模式", checkbox, ControlId::kCustomModeCheckbox, layout.customModeCheckbox),
+      Spec(WC_BUTTONW, "图片模式", checkbox, ControlId::kPictureModeCheckbox, layout.pictureModeCheckbox),
+      Spec(WC_BUTTONW, "混合模式", checkbox, ControlId::kMixedModeCheckbox, layout.mixedModeCheckbox),
+      Spec(WC_BUTTONW, "置顶", WS_TABSTOP | BS_AUTOCHECKBOX, ControlId::kTopmostCheckbox, layout.topmostCheckbox),
+      Spec(WC_BUTTONW, "自选区域", button, ControlId::kRegionButton, layout.regionButton),
+      Spec(WC_BUTTONW, "智能吸附", button, ControlId::kAttachButton, layout.attachButton),
+      Spec(WC_BUTTONW, "自定义模式套件", button, ControlId::kSuiteButton, layout.suiteButton),
+      Spec(TRACKBAR_CLASSW, "", WS_TABSTOP | TBS_HORZ | TBS_ENABLESELRANGE | TBS_NOTICKS | TBS_BOTH,
+           ControlId::kStrengthSlider, layout.strengthSlider),
   };
-  for (HWND control : controls) SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(controlFont_.Get()), TRUE);
-
-  HWND slider = CreateChild(hwnd_, instance, TRACKBAR_CLASSA, "", WS_TABSTOP | TBS_HORZ | TBS_ENABLESELRANGE |
-                                                                      TBS_NOTICKS | TBS_BOTH,
-                            kStrengthSliderId, layout.strengthSlider);
-  SendMessageA(slider, TBM_SETRANGE, TRUE, MAKELPARAM(0, 255));
-  SendMessageA(slider, TBM_SETPOS, TRUE, 75);
+  for (const ControlSpec& spec : specs) {
+    if (CreateControl(hwnd_, instance, spec) == nullptr) return false;
+  }
+  HWND slider = Control(ControlId::kStrengthSlider);
+  SendMessageW(slider, TBM_SETRANGE, TRUE, MAKELPARAM(0, 255));
+  SendMessageW(slider, TBM_SETPOS, TRUE, 75);
 
   strengthSwatch_ = std::make_unique<DrawCanvas>();
-  strengthSwatch_->Create(hwnd_, instance, layout.strengthSwatch.x, layout.strengthSwatch.y,
-                          layout.strengthSwatch.width, layout.strengthSwatch.height);
-  SetWindowLongPtrA(strengthSwatch_->Hwnd(), GWLP_ID, kStrengthSwatchId);
+  if (!strengthSwatch_->Create(hwnd_, instance, layout.strengthSwatch.x, layout.strengthSwatch.y,
+                               layout.strengthSwatch.width, layout.strengthSwatch.height)) {
+    return false;
+  }
+  SetWindowLongPtrW(strengthSwatch_->Hwnd(), GWLP_ID, static_cast<LONG_PTR>(ControlId::kStrengthSwatch));
 
-  effectList_->Create(hwnd_, kEffectListId);
-  SendMessageA(effectList_->Hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(controlFont_.Get()), TRUE);
+  if (!effectList_->Create(hwnd_, static_cast<int>(ControlId::kEffectList))) return false;
   SetWindowPos(effectList_->Hwnd(), nullptr, layout.effectList.x, layout.effectList.y, layout.effectList.width,
                layout.effectList.height, SWP_NOZORDER | SWP_NOACTIVATE);
   if (layout.columnWidths) effectList_->SetColumnWidths(*layout.columnWidths);
 
   drawCanvas_ = std::make_unique<DrawCanvas>();
-  drawCanvas_->Create(hwnd_, instance, 0, 0, 1, 1);
-  SetWindowLongPtrA(drawCanvas_->Hwnd(), GWLP_ID, kDrawCanvasId);
+  if (!drawCanvas_->Create(hwnd_, instance, 0, 0, 1, 1)) return false;
+  SetWindowLongPtrW(drawCanvas_->Hwnd(), GWLP_ID, static_cast<LONG_PTR>(ControlId::kDrawCanvas));
   drawCanvas_->Show(false);
+  CreateFonts();
+  return true;
 }
 
 void MainWindow::ShowStartupBalloon() {
@@ -91,41 +100,38 @@ void MainWindow::ShowStartupBalloon() {
   StartTimer(MainTimer::kBalloonHide, kBalloonShowMilliseconds);
 }
 
-void MainWindow::ApplyModeControls() {
-  ProgramState& state = app_.State();
-  auto check = [this](ControlId id, bool on) { SendMessageA(Control(id), BM_SETCHECK, on ? BST_CHECKED : 0, 0); };
-  auto showMenuItem = [this](MenuId id, bool visible) { menus_.SetVisible(id, visible); };
-  if (state.displayMode == "D") {
-    check(kMixedModeCheckboxId, true);
-    showMenuItem(MenuId::kPreviewOrEditPreset, false);
-    showMenuItem(MenuId::kPreviewPicture, false);
-    showMenuItem(MenuId::kDeleteSelected, false);
-    showMenuItem(MenuId::kEnableSelected, true);
-    StartTimer(MainTimer::kMixedPreparation, 30);
-  } else if (state.displayMode == "C") {
-    check(kCustomModeCheckboxId, true);
-    showMenuItem(MenuId::kPreviewOrEditPreset, true);
-    showMenuItem(MenuId::kEnableSelected, true);
-    showMenuItem(MenuId::kDeleteSelected, true);
-    showMenuItem(MenuId::kPreviewPicture, false);
-    state.colourKey = kCustomModeColourKey;
-  } else if (state.displayMode == "P") {
-    check(kPictureModeCheckboxId, true);
-    showMenuItem(MenuId::kPreviewPicture, true);
-    showMenuItem(MenuId::kEnableSelected, true);
-    showMenuItem(MenuId::kDeleteSelected, true);
-    showMenuItem(MenuId::kPreviewOrEditPreset, false);
+void MainWindow::AddTrayIcon() {
+  if (trayIcon_.IsShown() || trayIcon_.Add(hwnd_, kTrayMessage, ProgramIcon(app_.Instance()), kProgramTooltip)) {
+    StopTimer(MainTimer::kTrayRetry);
+    return;
+  }
+  // The tray is the only way to reach a locked overlay, so a failed add is tried again for a while.
+  if (trayRetriesLeft_-- > 0) {
+    StartTimer(MainTimer::kTrayRetry, kTrayRetryInterval);
+  } else {
+    StopTimer(MainTimer::kTrayRetry);
   }
 }
 
-void MainWindow::ApplyStartupGeometry() {
+void MainWindow::ApplyStartupGeometry(bool firstStart) {
   SettingsStore& settings = app_.Settings();
   ProgramState& state = app_.State();
   // Left and top first; the saved values keep what was read, the window never starts at a negative edge.
-  state.savedGeometry.left = settings.ConfigInt("Config", "L");
-  state.savedGeometry.top = settings.ConfigInt("Config", "T");
+  state.savedGeometry.left = settings.ConfigInt(keys::kLeft);
+  state.savedGeometry.top = settings.ConfigInt(keys::kTop);
   SetWindowPos(hwnd_, nullptr, std::max(state.savedGeometry.left, 0), std::max(state.savedGeometry.top, 0), 0, 0,
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  // The stored size is the window's physical size; the sizes of a fresh Config.ini are design sizes.
+  int width = settings.ConfigInt(keys::kWidth);
+  int height = settings.ConfigInt(keys::kHeight);
+  if (firstStart) {
+    width = DpiScale(width, dpi_);
+    height = DpiScale(height, dpi_);
+  }
+  // A size saved on a larger screen is cut to this one; the minimum size wins over both.
+  width = std::min(width, GetSystemMetrics(SM_CXVIRTUALSCREEN));
+  height = std::min(height, GetSystemMetrics(SM_CYVIRTUALSCREEN));
+  SetWindowPos(hwnd_, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void MainWindow::ApplyOffScreenGuard() {
@@ -135,12 +141,12 @@ void MainWindow::ApplyOffScreenGuard() {
   int left = window.left;
   int top = window.top;
   if (left > GetSystemMetrics(SM_CXSCREEN)) {
-    left = 50;
-    state.hideRestore.left = 50;
+    left = DpiScale(kMainWindowDesignLeft, dpi_);
+    state.hideRestore.left = left;
   }
   if (top > GetSystemMetrics(SM_CYSCREEN)) {
-    top = 50;
-    state.hideRestore.top = 50;
+    top = DpiScale(kMainWindowDesignTop, dpi_);
+    state.hideRestore.top = top;
   }
   if (left != window.left || top != window.top) {
     SetWindowPos(hwnd_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -152,8 +158,8 @@ void MainWindow::RunStartup() {
   ProgramState& state = app_.State();
 
   state.lastScreenshotName.clear();
-  state.regionMode = 0;
-  state.customRegionFlag = 0;
+  state.regionMode = RegionMode::kNone;
+  state.customRegionFlag = false;
   state.picturePreviewFlag = false;
   state.regionScreenshotFlag = false;
 
@@ -163,51 +169,55 @@ void MainWindow::RunStartup() {
   menus_.SetChecked(MenuId::kDepth32, true);
   state.screenshotDepth = 32;
 
-  trayIcon_.Add(hwnd_, kTrayMessage, reinterpret_cast<HICON>(GetClassLongPtrA(hwnd_, GCLP_HICON)), kProgramTooltip);
+  taskbarCreatedMessage_ = RegisterWindowMessageW(L"TaskbarCreated");
+  trayRetriesLeft_ = kTrayRetries;
+  AddTrayIcon();
   ShowStartupBalloon();
 
-  PrepareSettingsFiles(settings);
+  const bool firstStart = PrepareSettingsFiles(settings);
 
-  menus_.SetChecked(MenuId::kRegionHint, settings.ConfigIntFlag("Tips", "TS"));
+  menus_.SetChecked(MenuId::kRegionHint, settings.ConfigIntFlag(keys::kRegionHint));
 
-  const bool topmost = settings.ConfigTextFlag("Config", "Top");
+  const bool topmost = settings.ConfigTextFlag(keys::kTopmost);
   SetAlwaysOnTop(topmost);
   menus_.SetChecked(MenuId::kTopmost, topmost);
-  SendMessageA(Control(kTopmostCheckboxId), BM_SETCHECK, topmost ? BST_CHECKED : 0, 0);
+  SetTopmostCheckbox(topmost);
 
-  state.pictureDisplayMode = settings.ConfigInt("Config", "Dp");
-  state.displayMode = settings.Config("Config", "SetP");
+  state.pictureDisplayMode = settings.ConfigInt(keys::kPicturePlacement);
+  state.displayMode = ParseDisplayMode(settings.Config(keys::kDisplayMode));
   state.listFontSize = ReadClampedFontSize(settings);
   effectList_->SetFontSize(state.listFontSize);
 
   state.enabled = ReadEnabledIndexes(settings);
   ApplyFirstRunSelection(settings, state.enabled);
 
-  state.colourKey = {settings.ConfigInt("Config", "Ar"), settings.ConfigInt("Config", "Ag"),
-                     settings.ConfigInt("Config", "Ab")};
+  state.colourKey = {settings.ConfigInt(keys::kColourKeyRed), settings.ConfigInt(keys::kColourKeyGreen),
+                     settings.ConfigInt(keys::kColourKeyBlue)};
 
-  HWND slider = Control(kStrengthSliderId);
-  SendMessageA(slider, TBM_SETPOS, TRUE, settings.ConfigInt("Config", "Alpha"));
-  const LRESULT strength = SendMessageA(slider, TBM_GETPOS, 0, 0);
-  SendMessageA(slider, TBM_SETSEL, TRUE, MAKELPARAM(0, strength));
+  HWND slider = Control(ControlId::kStrengthSlider);
+  SendMessageW(slider, TBM_SETPOS, TRUE, settings.ConfigInt(keys::kStrength));
+  const int strength = StrengthSliderPosition();
+  SendMessageW(slider, TBM_SETSEL, TRUE, MAKELPARAM(0, strength));
 
   for (size_t i = 0; i < state.programColours.size(); ++i) {
-    state.programColours[i] = static_cast<uint32_t>(settings.ConfigInt("Color", "C" + std::to_string(i + 1)));
+    state.programColours[i] =
+        static_cast<uint32_t>(settings.ConfigInt(keys::kColourSection, keys::ProgramColourKey(static_cast<int>(i))));
   }
 
   if (const int32_t* index = EnabledIndexSlot(state.enabled, state.displayMode)) {
     effectList_->RefreshColouring(*index);
   }
-  ApplyModeControls();
-  ApplyStartupGeometry();
+  ShowModeControls(state.displayMode);
+  if (state.displayMode == DisplayMode::kMixed) StartTimer(MainTimer::kMixedPreparation, 30);
+  if (state.displayMode == DisplayMode::kCustom) state.colourKey = kCustomModeColourKey;
+
+  ApplyStartupGeometry(firstStart);
 
   menus_.SetChecked(MenuId::kAutoPreview, false);
-  state.previewSource = settings.ConfigInt("Preview", "Pre");
+  state.previewSource = settings.ConfigInt(keys::kAutoPreview);
   if (state.previewSource == 1) menus_.SetChecked(MenuId::kAutoPreview, true);
-  if (settings.ConfigIntFlag("Folder", "Auto")) menus_.SetChecked(MenuId::kAutoOpenImages, true);
+  if (settings.ConfigIntFlag(keys::kAutoOpenImages)) menus_.SetChecked(MenuId::kAutoOpenImages, true);
 
-  SetWindowPos(hwnd_, nullptr, 0, 0, settings.ConfigInt("Config", "W"), settings.ConfigInt("Config", "H"),
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   LayOutStartScreen();
   RECT window{};
   GetWindowRect(hwnd_, &window);
@@ -215,20 +225,20 @@ void MainWindow::RunStartup() {
   state.savedGeometry.height = window.bottom - window.top;
 
   state.selectionState = false;
-  state.lockedState = kNotLocked;
+  state.lockedState = LockedState::kNotLocked;
   state.hasListRequest = false;
   srand(static_cast<unsigned>(time(nullptr)));
 
-  if (settings.ConfigIntFlag("Self", "Switch")) menus_.SetChecked(MenuId::kScreenshotIncludesSelf, true);
+  if (settings.ConfigIntFlag(keys::kScreenshotIncludesSelf)) menus_.SetChecked(MenuId::kScreenshotIncludesSelf, true);
   menus_.SetChecked(MenuId::kStrongTopmost, false);
   StartTimer(MainTimer::kListFill, 30);
   ApplyOffScreenGuard();
 
-  const bool hints = settings.ConfigTextFlag("SP", "TST");
+  const bool hints = settings.ConfigTextFlag(keys::kHotkeyHints);
   menus_.SetChecked(MenuId::kHotkeyHints, hints);
-  state.hintFlag = hints ? "1" : "0";
+  state.hintFlag = hints;
 
-  DrawStrengthSwatch(*strengthSwatch_, static_cast<int>(strength), SwatchColourRule::kAtStartup);
+  DrawStrengthSwatch(*strengthSwatch_, strength, SwatchColourRule::kAtStartup);
   StartHotkeyHost();
 }
 

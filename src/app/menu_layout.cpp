@@ -1,5 +1,7 @@
 #include "app/menu_layout.h"
 
+#include <cstddef>
+
 namespace corvanta {
 
 namespace {
@@ -87,6 +89,26 @@ std::vector<MenuItemSpec> MenuBarLayout() {
                   {Item(MenuId::kBarHoldMouseText, "将鼠标按住可拖动已覆盖区域")}),
       HiddenEntry(MenuId::kBarQuickMenu, "快捷菜单", TrayMenuLayout()),
   };
+}
+
+}  // namespace corvanta
+
+namespace corvanta {
+
+std::vector<bool> SeparatorsToShow(const std::vector<bool>& isSeparator, const std::vector<bool>& itemVisible) {
+  std::vector<bool> show(isSeparator.size(), false);
+  bool itemBefore = false;
+  size_t pending = isSeparator.size();  // the separator waiting for a visible item after it
+  for (size_t i = 0; i < isSeparator.size(); ++i) {
+    if (isSeparator[i]) {
+      if (itemBefore && pending == isSeparator.size()) pending = i;
+    } else if (itemVisible[i]) {
+      if (pending != isSeparator.size()) show[pending] = true;
+      pending = isSeparator.size();
+      itemBefore = true;
+    }
+  }
+  return show;
 }
 
 }  // namespace corvanta

@@ -86,3 +86,12 @@ struct MenuItemSpec {
 std::vector<MenuItemSpec> MenuBarLayout();
 
 }  // namespace corvanta
+
+namespace corvanta {
+
+// Which separators of one menu level to show, given the visibility of its items: a separator shows only
+// between two visible items, never at the start or the end and never right after another separator.
+// `itemVisible` holds every entry in order; entries whose `isSeparator` is set are separators.
+std::vector<bool> SeparatorsToShow(const std::vector<bool>& isSeparator, const std::vector<bool>& itemVisible);
+
+}  // namespace corvanta

@@ -1,5 +1,9 @@
 #include "app/menus.h"
 
+#include <string>
+
+#include "platform/text_conv.h"
+
 namespace corvanta {
 
 namespace {
@@ -13,7 +17,7 @@ Menus::Menus() { bar_ = BuildMenu(MenuBarLayout(), false); }
 Menus::~Menus() {
   // Detach every submenu first, then destroy each menu once: hidden submenus are not inside any menu.
   for (const auto& node : nodes_) {
-    if (node->submenu != nullptr && node->visible) RemoveMenu(node->parentMenu, VisiblePosition(*node), MF_BYPOSITION);
+    if (node->submenu != nullptr && node->shown) RemoveMenu(node->parentMenu, VisiblePosition(*node), MF_BYPOSITION);
   }
   for (HMENU menu : allMenus_) DestroyMenu(menu);
 }
@@ -35,10 +39,8 @@ HMENU Menus::BuildMenu(const std::vector<MenuItemSpec>& items, bool popup) {
     level.push_back(node.get());
     nodes_.push_back(std::move(node));
   }
-  for (Node* node : level) {
-    node->siblings = level;
-    if (node->visible) InsertItem(*node);
-  }
+  for (Node* node : level) node->siblings = level;
+  SyncLevel(level);
   return menu;
 }
 
@@ -56,34 +58,58 @@ UINT Menus::VisiblePosition(const Node& node) const {
   UINT position = 0;
   for (const Node* sibling : node.siblings) {
     if (sibling == &node) break;
-    if (sibling->visible) ++position;
+    if (sibling->shown) ++position;
   }
   return position;
 }
 
-void Menus::InsertItem(const Node& node) {
-  MENUITEMINFOA info{};
+void Menus::InsertItem(Node& node) {
+  MENUITEMINFOW info{};
   info.cbSize = sizeof(info);
+  std::wstring text;
   if (node.item.IsSeparator()) {
     info.fMask = MIIM_FTYPE;
     info.fType = MFT_SEPARATOR;
   } else {
+    text = ToWide(node.item.text);
     info.fMask = MIIM_ID | MIIM_STRING | MIIM_STATE | (node.submenu != nullptr ? MIIM_SUBMENU : 0u);
     info.wID = static_cast<UINT>(node.item.id);
-    info.dwTypeData = const_cast<char*>(node.item.text);
+    info.dwTypeData = text.data();
     info.fState = StateFlags(node.checked, node.disabled);
     info.hSubMenu = node.submenu;
   }
-  InsertMenuItemA(node.parentMenu, VisiblePosition(node), TRUE, &info);
+  InsertMenuItemW(node.parentMenu, VisiblePosition(node), TRUE, &info);
+  node.shown = true;
+}
+
+void Menus::RemoveItem(Node& node) {
+  RemoveMenu(node.parentMenu, VisiblePosition(node), MF_BYPOSITION);
+  node.shown = false;
+}
+
+void Menus::SyncLevel(const std::vector<Node*>& level) {
+  std::vector<bool> isSeparator;
+  std::vector<bool> visible;
+  for (const Node* node : level) {
+    isSeparator.push_back(node->item.IsSeparator());
+    visible.push_back(node->visible);
+  }
+  const std::vector<bool> separatorsShown = SeparatorsToShow(isSeparator, visible);
+  for (size_t i = 0; i < level.size(); ++i) {
+    Node& node = *level[i];
+    const bool wanted = node.item.IsSeparator() ? separatorsShown[i] : bool(node.visible);
+    if (wanted && !node.shown) InsertItem(node);
+    if (!wanted && node.shown) RemoveItem(node);
+  }
 }
 
 void Menus::ApplyState(const Node& node) {
-  if (!node.visible) return;
-  MENUITEMINFOA info{};
+  if (!node.shown) return;
+  MENUITEMINFOW info{};
   info.cbSize = sizeof(info);
   info.fMask = MIIM_STATE;
   info.fState = StateFlags(node.checked, node.disabled);
-  SetMenuItemInfoA(node.parentMenu, VisiblePosition(node), TRUE, &info);
+  SetMenuItemInfoW(node.parentMenu, VisiblePosition(node), TRUE, &info);
 }
 
 void Menus::SetChecked(MenuId id, bool checked) {
@@ -113,13 +139,8 @@ bool Menus::IsEnabled(MenuId id) const {
 void Menus::SetVisible(MenuId id, bool visible) {
   Node* node = Find(id);
   if (node == nullptr || node->visible == visible) return;
-  if (visible) {
-    node->visible = true;
-    InsertItem(*node);
-  } else {
-    RemoveMenu(node->parentMenu, VisiblePosition(*node), MF_BYPOSITION);
-    node->visible = false;
-  }
+  node->visible = visible;
+  SyncLevel(node->siblings);
   if (node->parentMenu == bar_ && onBarChanged_) onBarChanged_();
 }
 

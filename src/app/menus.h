@@ -1,6 +1,7 @@
 // The real HMENUs of the menu trees, with a visibility state that the platform lacks: a hidden item is
-// removed from its menu and put back at the same position when it is shown again. Check and disabled
-// states are kept for hidden items too and may be read from any thread.
+// removed from its menu and put back at the same position when it is shown again, and separators show
+// only between visible items. Check and disabled states are kept for hidden items too and may be read
+// from any thread.
 #pragma once
 
 #include <windows.h>
@@ -43,7 +44,8 @@ class Menus {
     MenuItemSpec item;
     std::atomic<bool> checked{false};
     std::atomic<bool> disabled{false};
-    std::atomic<bool> visible{true};
+    std::atomic<bool> visible{true};  // wanted; a separator also needs visible items around it
+    bool shown = false;               // in the platform menu now
     HMENU parentMenu = nullptr;
     HMENU submenu = nullptr;
     std::vector<Node*> siblings;  // the parent's children, in order, this node included
@@ -52,7 +54,10 @@ class Menus {
   HMENU BuildMenu(const std::vector<MenuItemSpec>& items, bool popup);
   Node* Find(MenuId id) const;
   UINT VisiblePosition(const Node& node) const;
-  void InsertItem(const Node& node);
+  void InsertItem(Node& node);
+  void RemoveItem(Node& node);
+  // Brings one menu level in line with the visibility of its items.
+  void SyncLevel(const std::vector<Node*>& level);
   void ApplyState(const Node& node);
 
   HMENU bar_ = nullptr;

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "app/display_mode.h"
 #include "settings/first_run.h"
 
 namespace corvanta {
@@ -26,26 +27,19 @@ struct RgbColour {
 
 inline constexpr RgbColour kCustomModeColourKey{208, 222, 227};
 
-// Values of the locked state.
-inline constexpr int kNotLocked = 0;
-inline constexpr int kLocked = 1;
-inline constexpr int kMovingOrResizing = 5;
-
-inline constexpr int kRegionModeSelecting = 7;
-
 struct ProgramState {
-  std::string displayMode;  // "C", "P", "D"; anything else means no mode is chosen
+  DisplayMode displayMode = DisplayMode::kNone;
   EnabledIndexes enabled;
   RgbColour colourKey = kCustomModeColourKey;
   ScreenRect savedGeometry;
   ScreenRect hideRestore;
-  int lockedState = kNotLocked;
+  LockedState lockedState = LockedState::kNotLocked;
   bool selectionState = false;
-  int regionMode = 0;
-  int customRegionFlag = 0;
+  RegionMode regionMode = RegionMode::kNone;
+  bool customRegionFlag = false;
   bool picturePreviewFlag = false;
   bool regionScreenshotFlag = false;
-  std::string hintFlag = "0";
+  bool hintFlag = false;  // hotkey hints on (SP/TST)
   int32_t previewSource = 0;
   std::string lastScreenshotName;
   int32_t listFontSize = 12;
@@ -60,5 +54,12 @@ struct ProgramState {
   std::string listRequestPath;
   std::string listRequestName;
 };
+
+// The colour key of the current display mode as a COLORREF value (the low 8 bits of each component).
+inline uint32_t ColourKeyOf(const ProgramState& state) {
+  const RgbColour& key = state.colourKey;
+  return static_cast<uint32_t>(key.red & 0xFF) | static_cast<uint32_t>(key.green & 0xFF) << 8 |
+         static_cast<uint32_t>(key.blue & 0xFF) << 16;
+}
 
 }  // namespace corvanta

@@ -1,16 +1,28 @@
 #include "app/start_screen_layout.h"
 
+#include "app/dpi_scale.h"
+
 namespace corvanta {
 
 namespace {
 
-ControlRect At(int x, int y, DesignSize size) { return {x, y, size.width, size.height}; }
-
 constexpr int kButtonBottomGap = 16;
+
+// Design numbers at 96 DPI, scaled to one DPI.
+struct Scaler {
+  int dpi;
+  int operator()(int design) const { return DpiScale(design, dpi); }
+  ControlRect At(int x, int y, DesignSize size) const {
+    return {(*this)(x), (*this)(y), (*this)(size.width), (*this)(size.height)};
+  }
+  int Width(DesignSize size) const { return (*this)(size.width); }
+  int Height(DesignSize size) const { return (*this)(size.height); }
+};
 
 }  // namespace
 
-std::optional<std::array<int, 3>> ColumnWidthsForFontSize(int fontSize, int clientWidth) {
+std::optional<std::array<int, 3>> ColumnWidthsForFontSize(int fontSize, int clientWidth, int dpi) {
+  const Scaler s{dpi};
   struct Row {
     int fontSize;
     int index;
@@ -21,48 +33,60 @@ std::optional<std::array<int, 3>> ColumnWidthsForFontSize(int fontSize, int clie
                                    {12, 56, 208, 90},   {14, 64, 230, 104},  {16, 72, 250, 116},
                                    {18, 80, 270, 128},  {24, 104, 330, 164}};
   for (const Row& row : kTable) {
-    if (row.fontSize == fontSize) return std::array<int, 3>{row.index, clientWidth - row.nameMargin, row.status};
+    if (row.fontSize == fontSize) {
+      return std::array<int, 3>{s(row.index), clientWidth - s(row.nameMargin), s(row.status)};
+    }
   }
   return std::nullopt;
 }
 
-StartScreenLayout ComputeStartScreenLayout(int w, int h, int fontSize) {
+StartScreenLayout ComputeStartScreenLayout(int w, int h, int fontSize, int dpi) {
+  const Scaler s{dpi};
   StartScreenLayout layout;
-  layout.customModeCheckbox = At(15, 9, kCustomModeCheckboxSize);
-  layout.pictureModeCheckbox = At(178, 9, kPictureModeCheckboxSize);
-  layout.mixedModeCheckbox = At(314, 9, kMixedModeCheckboxSize);
-  layout.topmostCheckbox = At(w - kTopmostCheckboxSize.width, 9, kTopmostCheckboxSize);
-  layout.strengthSlider = {kStrengthSliderSize.height + 18, 59, w - 92, kStrengthSliderSize.height};
-  layout.strengthSwatch = {15, layout.strengthSlider.y, kStrengthSwatchSize.width, layout.strengthSlider.height};
-  layout.attachButton = At(w - kAttachButtonSize.width - 15, h - kAttachButtonSize.height - kButtonBottomGap,
-                           kAttachButtonSize);
-  layout.regionButton = At(w - 2 * kRegionButtonSize.width - 22, h - kRegionButtonSize.height - kButtonBottomGap,
-                           kRegionButtonSize);
-  layout.suiteButton = At(15, h - kSuiteButtonSize.height - kButtonBottomGap, kSuiteButtonSize);
-  layout.effectList = {15, 120, w - 30, layout.regionButton.y - 128};
-  layout.columnWidths = ColumnWidthsForFontSize(fontSize, w);
+  layout.customModeCheckbox = s.At(15, 9, kCustomModeCheckboxSize);
+  layout.pictureModeCheckbox = s.At(178, 9, kPictureModeCheckboxSize);
+  layout.mixedModeCheckbox = s.At(314, 9, kMixedModeCheckboxSize);
+  layout.topmostCheckbox = {w - s.Width(kTopmostCheckboxSize), s(9), s.Width(kTopmostCheckboxSize),
+                            s.Height(kTopmostCheckboxSize)};
+  const int sliderHeight = s.Height(kStrengthSliderSize);
+  layout.strengthSlider = {sliderHeight + s(18), s(59), w - s(92), sliderHeight};
+  layout.strengthSwatch = {s(15), layout.strengthSlider.y, s.Width(kStrengthSwatchSize), layout.strengthSlider.height};
+  auto bottomButton = [&](int left, DesignSize size) {
+    return ControlRect{left, h - s.Height(size) - s(kButtonBottomGap), s.Width(size), s.Height(size)};
+  };
+  layout.attachButton = bottomButton(w - s.Width(kAttachButtonSize) - s(15), kAttachButtonSize);
+  layout.regionButton = bottomButton(w - 2 * s.Width(kRegionButtonSize) - s(22), kRegionButtonSize);
+  layout.suiteButton = bottomButton(s(15), kSuiteButtonSize);
+  layout.effectList = {s(15), s(120), w - s(30), layout.regionButton.y - s(128)};
+  layout.columnWidths = ColumnWidthsForFontSize(fontSize, w, dpi);
   return layout;
 }
 
-StartScreenLayout ComputePreliminaryLayout(int w, int h) {
+StartScreenLayout ComputePreliminaryLayout(int w, int h, int dpi) {
   constexpr int kButtonGap = 12;
-  StartScreenLayout layout = ComputeStartScreenLayout(w, h, 0);
-  layout.pictureModeCheckbox = At(151, 9, kPictureModeCheckboxSize);
-  layout.mixedModeCheckbox = At(287, 9, kMixedModeCheckboxSize);
-  layout.strengthSlider = {15, 59, w - 30, kStrengthSliderSize.height};
-  layout.strengthSwatch = {15, 59, kStrengthSwatchSize.width, kStrengthSwatchSize.height};
-  layout.attachButton.y = h - kAttachButtonSize.height - kButtonGap;
-  layout.regionButton.y = h - kRegionButtonSize.height - kButtonGap;
-  layout.suiteButton.y = h - kSuiteButtonSize.height - kButtonGap;
-  layout.effectList = {15, 120, w - 30, layout.regionButton.y - 128};
-  layout.columnWidths = std::array<int, 3>{64, w - 210, 84};
+  const Scaler s{dpi};
+  StartScreenLayout layout = ComputeStartScreenLayout(w, h, 0, dpi);
+  layout.pictureModeCheckbox = s.At(151, 9, kPictureModeCheckboxSize);
+  layout.mixedModeCheckbox = s.At(287, 9, kMixedModeCheckboxSize);
+  layout.strengthSlider = {s(15), s(59), w - s(30), s.Height(kStrengthSliderSize)};
+  layout.strengthSwatch = s.At(15, 59, kStrengthSwatchSize);
+  layout.attachButton.y = h - s.Height(kAttachButtonSize) - s(kButtonGap);
+  layout.regionButton.y = h - s.Height(kRegionButtonSize) - s(kButtonGap);
+  layout.suiteButton.y = h - s.Height(kSuiteButtonSize) - s(kButtonGap);
+  layout.effectList = {s(15), s(120), w - s(30), layout.regionButton.y - s(128)};
+  layout.columnWidths = std::array<int, 3>{s(64), w - s(210), s(84)};
   return layout;
 }
 
-WindowSize EnforceMinimumSize(WindowSize size, bool choosingRegion) {
+WindowSize MinimumWindowSize(int dpi) {
+  return {DpiScale(kMinimumWindowWidth, dpi), DpiScale(kMinimumWindowHeight, dpi)};
+}
+
+WindowSize EnforceMinimumSize(WindowSize size, bool choosingRegion, int dpi) {
   if (choosingRegion) return size;
-  if (size.width < kMinimumWindowWidth) size.width = kMinimumWindowWidth;
-  if (size.height < kMinimumWindowHeight) size.height = kMinimumWindowHeight;
+  const WindowSize minimum = MinimumWindowSize(dpi);
+  if (size.width < minimum.width) size.width = minimum.width;
+  if (size.height < minimum.height) size.height = minimum.height;
   return size;
 }
 

@@ -52,14 +52,16 @@ struct StartScreenLayout {
   std::optional<std::array<int, 3>> columnWidths;  // 序号, 名称, 状态; none = keep the previous widths
 };
 
-// The rule applied on every size change (W, H = client size).
-StartScreenLayout ComputeStartScreenLayout(int clientWidth, int clientHeight, int fontSize);
+// Every number below is a design value at 96 DPI; `dpi` is the window's DPI, which scales them all.
+
+// The rule applied on every size change (W, H = client size in pixels).
+StartScreenLayout ComputeStartScreenLayout(int clientWidth, int clientHeight, int fontSize, int dpi = 96);
 
 // The preliminary layout at creation, before the saved size is applied.
-StartScreenLayout ComputePreliminaryLayout(int clientWidth, int clientHeight);
+StartScreenLayout ComputePreliminaryLayout(int clientWidth, int clientHeight, int dpi = 96);
 
 // Column widths for the list font sizes of the table; no value for any other size.
-std::optional<std::array<int, 3>> ColumnWidthsForFontSize(int fontSize, int clientWidth);
+std::optional<std::array<int, 3>> ColumnWidthsForFontSize(int fontSize, int clientWidth, int dpi = 96);
 
 struct WindowSize {
   int width;
@@ -67,7 +69,8 @@ struct WindowSize {
   bool operator==(const WindowSize&) const = default;
 };
 
+WindowSize MinimumWindowSize(int dpi);
 // The minimum size applies only outside a scan-region selection.
-WindowSize EnforceMinimumSize(WindowSize size, bool choosingRegion);
+WindowSize EnforceMinimumSize(WindowSize size, bool choosingRegion, int dpi = 96);
 
 }  // namespace corvanta

@@ -2,7 +2,9 @@
 
 #include <shellapi.h>
 
-#include <cstring>
+#include <algorithm>
+
+#include "platform/text_conv.h"
 
 namespace corvanta {
 
@@ -24,28 +26,29 @@ TrayCode TrayCodeFromMessage(LPARAM lParam) {
   }
 }
 
-bool TrayIcon::Add(HWND owner, UINT callbackMessage, HICON icon, const char* tooltip) {
-  NOTIFYICONDATAA data{};
+bool TrayIcon::Add(HWND owner, UINT callbackMessage, HICON icon, std::string_view tooltip) {
+  NOTIFYICONDATAW data{};
   data.cbSize = sizeof(data);
   data.hWnd = owner;
   data.uID = kTrayIconId;
   data.uFlags = NIF_ICON | NIF_MESSAGE | NIF_TIP;
   data.uCallbackMessage = callbackMessage;
   data.hIcon = icon;
-  strncpy(data.szTip, tooltip, sizeof(data.szTip) - 1);
-  strncpy(tooltip_, tooltip, sizeof(tooltip_) - 1);
+  const std::wstring tip = ToWide(tooltip);
+  std::copy_n(tip.begin(), std::min(tip.size(), std::size(data.szTip) - 1), data.szTip);
+  tooltip_ = tooltip;
   owner_ = owner;
-  shown_ = Shell_NotifyIconA(NIM_ADD, &data) != FALSE;
+  shown_ = Shell_NotifyIconW(NIM_ADD, &data) != FALSE;
   return shown_;
 }
 
 void TrayIcon::Remove() {
   if (!shown_) return;
-  NOTIFYICONDATAA data{};
+  NOTIFYICONDATAW data{};
   data.cbSize = sizeof(data);
   data.hWnd = owner_;
   data.uID = kTrayIconId;
-  Shell_NotifyIconA(NIM_DELETE, &data);
+  Shell_NotifyIconW(NIM_DELETE, &data);
   shown_ = false;
 }
 

@@ -3,6 +3,9 @@
 
 #include <windows.h>
 
+#include <string>
+#include <string_view>
+
 namespace corvanta {
 
 // The tray icon's mouse events as the program names them.
@@ -16,15 +19,17 @@ class TrayIcon {
   TrayIcon& operator=(const TrayIcon&) = delete;
   ~TrayIcon() { Remove(); }
 
-  bool Add(HWND owner, UINT callbackMessage, HICON icon, const char* tooltip);
+  bool Add(HWND owner, UINT callbackMessage, HICON icon, std::string_view tooltip);
   void Remove();
+  // The shell has restarted and lost every icon: the next Add puts it back.
+  void Forget() { shown_ = false; }
   bool IsShown() const { return shown_; }
-  const char* Tooltip() const { return tooltip_; }
+  const std::string& Tooltip() const { return tooltip_; }
 
  private:
   HWND owner_ = nullptr;
   bool shown_ = false;
-  char tooltip_[128] = {};
+  std::string tooltip_;
 };
 
 }  // namespace corvanta

@@ -1,5 +1,10 @@
 #include "effects/delete_confirm_window.h"
 
+#include <commctrl.h>
+
+#include "platform/controls.h"
+#include "platform/dpi.h"
+
 namespace corvanta {
 
 namespace {
@@ -19,13 +24,14 @@ DeleteConfirmWindow::DeleteConfirmWindow(HINSTANCE instance, std::string path)
     : instance_(instance), path_(std::move(path)) {}
 
 bool DeleteConfirmWindow::CreateAt(HWND owner) {
-  WNDCLASSEXA wc{};
+  WNDCLASSEXW wc{};
   wc.hInstance = instance_;
-  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+  wc.hCursor = ArrowCursor();
   wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  RegisterOnce(wc, kClassName);
+  if (!RegisterOnce(wc, kClassName)) return false;
 
-  RECT frame{0, 0, kClientWidth, kClientHeight};
+  dpi_ = owner != nullptr ? WindowDpi(owner) : SystemDpi();
+  RECT frame{0, 0, Scale(kClientWidth), Scale(kClientHeight)};
   AdjustWindowRectEx(&frame, kStyle, FALSE, kExStyle);
   const int width = frame.right - frame.left;
   const int height = frame.bottom - frame.top;
@@ -34,37 +40,30 @@ bool DeleteConfirmWindow::CreateAt(HWND owner) {
   if (owner != nullptr && IsWindowVisible(owner)) GetWindowRect(owner, &over);
   const int left = over.left + ((over.right - over.left) - width) / 2;
   const int top = over.top + ((over.bottom - over.top) - height) / 2;
-  CreateWindowExA(kExStyle, kClassName, kCaption, kStyle, left, top, width, height, owner, nullptr, instance_, this);
-  return hwnd_ != nullptr;
+  return CreateOwnWindow(kExStyle, kClassName, kCaption, kStyle, left, top, width, height, owner, instance_);
 }
 
-void DeleteConfirmWindow::CreateControls() {
-  HDC screen = GetDC(nullptr);
-  const int fontHeight = -MulDiv(kFontPoints, GetDeviceCaps(screen, LOGPIXELSY), 72);
-  ReleaseDC(nullptr, screen);
-  font_.Reset(CreateFontA(fontHeight, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, GB2312_CHARSET, OUT_DEFAULT_PRECIS,
-                          CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_DONTCARE, "微软雅黑"));
-  const int buttonTop = kClientHeight - kMargin - kButtonHeight;
-  struct Control {
-    const char* className;
-    const char* text;
-    DWORD style;
-    int id;
-    int x, y, width, height;
-  } controls[] = {
-      {"STATIC", path_.c_str(), SS_LEFT | SS_NOPREFIX | SS_EDITCONTROL, kPathLabelId, kMargin, kMargin,
-       kClientWidth - 2 * kMargin, buttonTop - 2 * kMargin},
-      {"BUTTON", "确定", WS_TABSTOP | BS_DEFPUSHBUTTON, IDOK, kClientWidth - 2 * (kButtonWidth + kMargin), buttonTop,
-       kButtonWidth, kButtonHeight},
-      {"BUTTON", "取消", WS_TABSTOP | BS_PUSHBUTTON, IDCANCEL, kClientWidth - kButtonWidth - kMargin, buttonTop,
-       kButtonWidth, kButtonHeight},
+bool DeleteConfirmWindow::CreateControls() {
+  font_ = CreateUiFont(kFontPoints, dpi_);
+  const int clientWidth = Scale(kClientWidth);
+  const int margin = Scale(kMargin);
+  const int buttonWidth = Scale(kButtonWidth);
+  const int buttonHeight = Scale(kButtonHeight);
+  const int buttonTop = Scale(kClientHeight) - margin - buttonHeight;
+  const ControlSpec controls[] = {
+      {WC_STATICW, path_, SS_LEFT | SS_NOPREFIX | SS_EDITCONTROL, kPathLabelId, margin, margin,
+       clientWidth - 2 * margin, buttonTop - 2 * margin},
+      {WC_BUTTONW, "确定", WS_TABSTOP | BS_DEFPUSHBUTTON, IDOK, clientWidth - 2 * (buttonWidth + margin), buttonTop,
+       buttonWidth, buttonHeight},
+      {WC_BUTTONW, "取消", WS_TABSTOP | BS_PUSHBUTTON, IDCANCEL, clientWidth - buttonWidth - margin, buttonTop,
+       buttonWidth, buttonHeight},
   };
-  for (const Control& c : controls) {
-    HWND control = CreateWindowExA(0, c.className, c.text, WS_CHILD | WS_VISIBLE | c.style, c.x, c.y, c.width,
-                                   c.height, hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), instance_,
-                                   nullptr);
-    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
+  for (const ControlSpec& spec : controls) {
+    HWND control = CreateControl(hwnd_, instance_, spec);
+    if (control == nullptr) return false;
+    SetControlFont(control, font_.Get());
   }
+  return true;
 }
 
 bool DeleteConfirmWindow::RunModal(HWND owner) {
@@ -76,14 +75,14 @@ bool DeleteConfirmWindow::RunModal(HWND owner) {
   SetFocus(GetDlgItem(hwnd_, IDOK));
   MSG message{};
   while (hwnd_ != nullptr) {
-    const BOOL got = GetMessageA(&message, nullptr, 0, 0);
+    const BOOL got = GetMessageW(&message, nullptr, 0, 0);
     if (got <= 0) {
       if (got == 0) PostQuitMessage(static_cast<int>(message.wParam));  // the outer loop ends too
       break;
     }
-    if (!IsDialogMessageA(hwnd_, &message)) {
+    if (!IsDialogMessageW(hwnd_, &message)) {
       TranslateMessage(&message);
-      DispatchMessageA(&message);
+      DispatchMessageW(&message);
     }
   }
   if (hwnd_ != nullptr) Close(false);
@@ -101,8 +100,7 @@ void DeleteConfirmWindow::Close(bool confirmed) {
 LRESULT DeleteConfirmWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_CREATE:
-      CreateControls();
-      return 0;
+      return CreateControls() ? 0 : -1;
     case WM_COMMAND:
       if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) Close(LOWORD(wParam) == IDOK);
       return 0;
@@ -110,7 +108,7 @@ LRESULT DeleteConfirmWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM l
       Close(false);
       return 0;
     default:
-      return DefWindowProcA(hwnd_, message, wParam, lParam);
+      return DefaultHandling(message, wParam, lParam);
   }
 }
 

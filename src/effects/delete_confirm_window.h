@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "app/dpi_scale.h"
 #include "platform/gdi.h"
 #include "platform/window_base.h"
 
@@ -13,7 +14,7 @@ namespace corvanta {
 
 class DeleteConfirmWindow : public WindowBase<DeleteConfirmWindow> {
  public:
-  static constexpr const char* kClassName = "CorvantaDeleteConfirm";
+  static constexpr const wchar_t* kClassName = L"CorvantaDeleteConfirm";
   static constexpr const char* kCaption = "Corvanta_删除文件:";
   static constexpr int kPathLabelId = 100;
 
@@ -28,10 +29,13 @@ class DeleteConfirmWindow : public WindowBase<DeleteConfirmWindow> {
 
  private:
   bool CreateAt(HWND owner);
-  void CreateControls();
+  bool CreateControls();
   void Close(bool confirmed);
 
+  int Scale(int designValue) const { return DpiScale(designValue, dpi_); }
+
   HINSTANCE instance_;
+  int dpi_ = kDesignDpi;
   std::string path_;
   HWND owner_ = nullptr;
   ScopedFont font_;

@@ -3,12 +3,16 @@
 #include <commctrl.h>
 
 #include "app/app.h"
-#include "app/main_window.h"
+#include "app/main_window_seam.h"
+#include "app/menus.h"
 #include "effects/delete_confirm_window.h"
 #include "effects/effect_list_text.h"
 #include "effects/preset.h"
 #include "effects/preview_picture_window.h"
+#include "platform/controls.h"
+#include "platform/dpi.h"
 #include "platform/file_enum.h"
+#include "platform/text_conv.h"
 #include "settings/text.h"
 
 namespace corvanta {
@@ -22,38 +26,34 @@ constexpr int32_t kScreenshotPreviewSource = 4;
 
 }  // namespace
 
-EffectList::EffectList(App& app) : app_(app) {}
+EffectList::EffectList(App& app, MainWindowSeam& window) : app_(app), window_(window) {}
 
 EffectList::~EffectList() = default;
 
 bool EffectList::Create(HWND parent, int controlId) {
   parent_ = parent;
-  list_ = CreateWindowExA(WS_EX_CLIENTEDGE, WC_LISTVIEWA, "",
-                          WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS, 15,
-                          120, 704, 216, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)),
-                          app_.Instance(), nullptr);
+  list_ = CreateControl(parent, app_.Instance(),
+                        ControlSpec{WC_LISTVIEWW, "", WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS,
+                                    controlId, 15, 120, 704, 216, WS_EX_CLIENTEDGE});
   if (list_ == nullptr) return false;
   ListView_SetExtendedListViewStyle(list_, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
   const char* titles[] = {"序号", "名称", "状态"};
   const int widths[] = {64, 494, 84};
   for (int i = 0; i < 3; ++i) {
-    LVCOLUMNA column{};
+    std::wstring title = ToWide(titles[i]);
+    LVCOLUMNW column{};
     column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
-    column.pszText = const_cast<char*>(titles[i]);
-    column.cx = widths[i];
+    column.pszText = title.data();
+    column.cx = DpiScale(widths[i], WindowDpi(parent));
     column.iSubItem = i;
-    SendMessageA(list_, LVM_INSERTCOLUMNA, i, reinterpret_cast<LPARAM>(&column));
+    if (SendMessageW(list_, LVM_INSERTCOLUMNW, i, reinterpret_cast<LPARAM>(&column)) < 0) return false;
   }
   return true;
 }
 
 void EffectList::SetFontSize(int pointSize) {
-  HDC screen = GetDC(nullptr);
-  const int height = -MulDiv(pointSize, GetDeviceCaps(screen, LOGPIXELSY), 72);
-  ReleaseDC(nullptr, screen);
-  font_.Reset(CreateFontA(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, GB2312_CHARSET, OUT_DEFAULT_PRECIS,
-                          CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_DONTCARE, "微软雅黑"));
-  SendMessageA(list_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), TRUE);
+  font_ = CreateUiFont(pointSize, WindowDpi(parent_));
+  SetControlFont(list_, font_.Get());
 }
 
 void EffectList::SetColumnWidths(const std::array<int, 3>& widths) {
@@ -69,19 +69,20 @@ int EffectList::RowCount() const { return ListView_GetItemCount(list_); }
 
 int EffectList::SelectedIndex() const { return ListView_GetNextItem(list_, -1, LVNI_SELECTED); }
 
-std::string EffectList::NameAt(int row) const {
+std::string EffectList::CellText(int row, int column) const {
   if (row < 0 || row >= RowCount()) return {};
-  char buffer[1024] = {};
-  ListView_GetItemText(list_, row, 1, buffer, sizeof(buffer));
-  return buffer;
+  wchar_t buffer[1024] = {};
+  LVITEMW item{};
+  item.iSubItem = column;
+  item.pszText = buffer;
+  item.cchTextMax = static_cast<int>(std::size(buffer));
+  const LRESULT length = SendMessageW(list_, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item));
+  return FromWide(std::wstring_view(buffer, static_cast<size_t>(length > 0 ? length : 0)));
 }
 
-std::string EffectList::StatusAt(int row) const {
-  if (row < 0 || row >= RowCount()) return {};
-  char buffer[64] = {};
-  ListView_GetItemText(list_, row, 2, buffer, sizeof(buffer));
-  return buffer;
-}
+std::string EffectList::NameAt(int row) const { return CellText(row, 1); }
+
+std::string EffectList::StatusAt(int row) const { return CellText(row, 2); }
 
 void EffectList::SelectAndReveal(int row) {
   ListView_SetItemState(list_, -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
@@ -92,30 +93,40 @@ void EffectList::SelectAndReveal(int row) {
 
 void EffectList::RemoveAllRows() { ListView_DeleteAllItems(list_); }
 
+namespace {
+
+void SetCellText(HWND list, int row, int column, std::string_view text) {
+  std::wstring wide = ToWide(text);
+  LVITEMW item{};
+  item.iSubItem = column;
+  item.pszText = wide.data();
+  SendMessageW(list, LVM_SETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item));
+}
+
+}  // namespace
+
 void EffectList::AddRow(const std::string& name) {
   const int row = RowCount();
-  std::string number = FormatInt(row);
-  LVITEMA item{};
+  std::wstring number = ToWide(FormatInt(row));
+  LVITEMW item{};
   item.mask = LVIF_TEXT;
   item.iItem = row;
   item.pszText = number.data();
-  const int inserted = static_cast<int>(SendMessageA(list_, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
+  const int inserted = static_cast<int>(SendMessageW(list_, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
   if (inserted < 0) return;
-  ListView_SetItemText(list_, inserted, 1, const_cast<char*>(name.c_str()));
+  SetCellText(list_, inserted, 1, name);
   SetStatus(inserted, kStatusAvailable);
 }
 
-void EffectList::SetStatus(int row, const char* status) {
-  ListView_SetItemText(list_, row, 2, const_cast<char*>(status));
-}
+void EffectList::SetStatus(int row, const char* status) { SetCellText(list_, row, 2, status); }
 
-void EffectList::AddFolderRows(const std::string& displayMode) {
+void EffectList::AddFolderRows(DisplayMode displayMode) {
   for (const std::string& name : ListEffectNames(app_.Settings().ProgramDir(), displayMode, &ListFiles)) AddRow(name);
 }
 
 void EffectList::SetMainCaption(int row) {
   const std::string caption = row < 0 ? MainCaptionFor(-1, "") : MainCaptionFor(row, NameAt(row));
-  SetWindowTextA(parent_, caption.c_str());
+  SetWindowTextGbk(parent_, caption);
 }
 
 int EffectList::MarkEnabled(int32_t enabledIndex) {
@@ -131,9 +142,9 @@ void EffectList::Fill() {
   SettingsStore& settings = app_.Settings();
   ShowWindow(list_, SW_HIDE);
   RemoveAllRows();
-  const std::string mode = state.displayMode;
-  if (TextEquals(mode, "D")) {
-    state.enabled.mixed = settings.ConfigInt("Config", "GetD");
+  const DisplayMode mode = state.displayMode;
+  if (mode == DisplayMode::kMixed) {
+    state.enabled.mixed = settings.ConfigInt(keys::kEnabledMixed);
     const MixedPair pair = ReadMixedPair(settings);
     state.mixedPresetName = pair.presetName;
     state.mixedPictureName = pair.pictureName;
@@ -155,17 +166,17 @@ void EffectList::PrepareMixedMode() {
   ShowWindow(list_, SW_HIDE);
 
   RemoveAllRows();
-  AddFolderRows("C");
-  state.enabled.custom = settings.ConfigInt("Config", "GetC");
+  AddFolderRows(DisplayMode::kCustom);
+  state.enabled.custom = settings.ConfigInt(keys::kEnabledCustom);
   WriteMixedPresetName(settings, NameAt(MarkEnabled(state.enabled.custom)));
 
   RemoveAllRows();
-  AddFolderRows("P");
-  state.enabled.picture = settings.ConfigInt("Config", "GetP");
+  AddFolderRows(DisplayMode::kPicture);
+  state.enabled.picture = settings.ConfigInt(keys::kEnabledPicture);
   WriteMixedPictureName(settings, NameAt(MarkEnabled(state.enabled.picture)));
 
-  app_.Main().StopTimer(MainTimer::kMixedPreparation);
-  app_.Main().StartTimer(MainTimer::kListFill, kListFillDelay);
+  window_.StopTimer(MainTimer::kMixedPreparation);
+  window_.StartTimer(MainTimer::kListFill, kListFillDelay);
 }
 
 void EffectList::EnableSelected(bool byDoubleClick) {
@@ -173,7 +184,7 @@ void EffectList::EnableSelected(bool byDoubleClick) {
   const std::string status = StatusAt(selected);
   if (status.empty() || TextEquals(status, kStatusEnabled)) return;
   ProgramState& state = app_.State();
-  const char* key = EnabledIndexKey(state.displayMode);
+  const SettingKey* key = EnabledIndexKey(state.displayMode);
   int32_t* enabled = EnabledIndexSlot(state.enabled, state.displayMode);
   if (key == nullptr || enabled == nullptr) return;
 
@@ -184,14 +195,14 @@ void EffectList::EnableSelected(bool byDoubleClick) {
   SetStatus(selected, kStatusEnabled);
   SetMainCaption(selected);
   SettingsStore& settings = app_.Settings();
-  settings.SetConfigInt("Config", key, selected);
-  *enabled = settings.ConfigInt("Config", key);
+  settings.SetConfigInt(*key, selected);
+  *enabled = settings.ConfigInt(*key);
 
   if (!byDoubleClick) return;
-  if (TextEquals(state.displayMode, "C")) {
+  if (state.displayMode == DisplayMode::kCustom) {
     WriteMixedPresetName(settings, NameAt(selected));
     RefreshColouring(*enabled);
-  } else if (TextEquals(state.displayMode, "P")) {
+  } else if (state.displayMode == DisplayMode::kPicture) {
     WriteMixedPictureName(settings, NameAt(selected));
     RefreshColouring(*enabled);
   }
@@ -216,6 +227,12 @@ void EffectList::OpenSuite() {
 }
 
 void EffectList::PreviewPicture() {
+  // Without a selected picture there is nothing to show.
+  if (SelectedIndex() < 0) return;
+  ShowPicturePreview();
+}
+
+void EffectList::ShowPicturePreview() {
   ProgramState& state = app_.State();
   if (state.previewSource < kScreenshotPreviewSource) state.picturePreviewFlag = true;
   if (picturePreview_ && picturePreview_->IsOpen()) {
@@ -235,12 +252,9 @@ void EffectList::DeleteSelected() {
 }
 
 bool EffectList::DeleteConfirmed(const std::string& path) {
-  const bool deleted = DeleteFileA(path.c_str()) != 0;
-  app_.Main().StartTimer(MainTimer::kListFill, kListFillDelay);
-  if (!deleted) {
-    const std::string message = "无法删除文件：" + path;
-    MessageBoxA(nullptr, message.c_str(), "信息：", MB_OK | MB_ICONWARNING | MB_TASKMODAL);
-  }
+  const bool deleted = DeleteFileAt(path);
+  window_.StartTimer(MainTimer::kListFill, kListFillDelay);
+  if (!deleted) ShowMessageBox(nullptr, "无法删除文件：" + path, "信息：", MB_OK | MB_ICONWARNING | MB_TASKMODAL);
   return deleted;
 }
 
@@ -253,7 +267,7 @@ void EffectList::RefreshColouring(int enabledIndex) {
 void EffectList::ShowPopupMenu() {
   POINT cursor{};
   GetCursorPos(&cursor);
-  TrackPopupMenu(app_.Main().GetMenus().EffectListMenu(), TPM_RIGHTBUTTON, cursor.x + kPopupOffset,
+  TrackPopupMenu(window_.GetMenus().EffectListMenu(), TPM_RIGHTBUTTON, cursor.x + kPopupOffset,
                  cursor.y + kPopupOffset, 0, parent_, nullptr);
 }
 

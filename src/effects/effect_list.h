@@ -10,16 +10,18 @@
 #include <string>
 #include <vector>
 
+#include "app/display_mode.h"
 #include "platform/gdi.h"
 
 namespace corvanta {
 
 class App;
+class MainWindowSeam;
 class PreviewPictureWindow;
 
 class EffectList {
  public:
-  explicit EffectList(App& app);
+  EffectList(App& app, MainWindowSeam& window);
   ~EffectList();
   EffectList(const EffectList&) = delete;
   EffectList& operator=(const EffectList&) = delete;
@@ -48,9 +50,11 @@ class EffectList {
   void PreviewOrEditPreset();
   // Greys the tray items that stay unavailable while the suite is open, then opens the suite.
   void StartSuite();
-  // "预览效果图片", and the screenshot preview after a saved screenshot: opens the picture preview
-  // window, or restarts its timer when it is open.
+  // "预览效果图片": the picture preview of the selected entry; nothing without a selected entry.
   void PreviewPicture();
+  // Opens the picture preview window, or restarts its timer when it is open (also the screenshot
+  // preview after a saved screenshot).
+  void ShowPicturePreview();
   PreviewPictureWindow* PicturePreview() { return picturePreview_.get(); }
   // "删除选中文件": asks in a modal window, then deletes the selected file.
   void DeleteSelected();
@@ -69,7 +73,8 @@ class EffectList {
   void RemoveAllRows();
   void AddRow(const std::string& name);
   void SetStatus(int row, const char* status);
-  void AddFolderRows(const std::string& displayMode);
+  std::string CellText(int row, int column) const;
+  void AddFolderRows(DisplayMode displayMode);
   // Selects and marks the entry of the enabled index and shows it in the caption; returns the row,
   // -1 when the index points outside the list.
   int MarkEnabled(int32_t enabledIndex);
@@ -79,6 +84,7 @@ class EffectList {
   void OpenSuite();
 
   App& app_;
+  MainWindowSeam& window_;
   HWND parent_ = nullptr;
   HWND list_ = nullptr;
   ScopedFont font_;

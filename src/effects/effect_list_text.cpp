@@ -19,20 +19,20 @@ std::string MixedEntryName(std::string_view presetName, std::string_view picture
   return text;
 }
 
-std::string EffectFilePath(std::string_view programDir, std::string_view displayMode, std::string_view name) {
+std::string EffectFilePath(std::string_view programDir, DisplayMode displayMode, std::string_view name) {
   std::string path(programDir);
-  path.append(paths::kEffectFolder).append("\\").append(displayMode).append("\\").append(name);
+  path.append(paths::kEffectFolder).append("\\").append(EffectFolderLetter(displayMode)).append("\\").append(name);
   return path;
 }
 
-std::vector<std::string> EffectPatterns(std::string_view programDir, std::string_view displayMode) {
+std::vector<std::string> EffectPatterns(std::string_view programDir, DisplayMode displayMode) {
   const std::string dir(programDir);
-  if (TextEquals(displayMode, "C")) return {dir + paths::kPresetPattern};
-  if (TextEquals(displayMode, "P")) return {dir + paths::kPngPattern, dir + paths::kBmpPattern};
+  if (displayMode == DisplayMode::kCustom) return {dir + paths::kPresetPattern};
+  if (displayMode == DisplayMode::kPicture) return {dir + paths::kPngPattern, dir + paths::kBmpPattern};
   return {};
 }
 
-std::vector<std::string> ListEffectNames(std::string_view programDir, std::string_view displayMode,
+std::vector<std::string> ListEffectNames(std::string_view programDir, DisplayMode displayMode,
                                          const FileLister& lister) {
   std::vector<std::string> names;
   for (const std::string& pattern : EffectPatterns(programDir, displayMode)) {
@@ -44,20 +44,6 @@ std::vector<std::string> ListEffectNames(std::string_view programDir, std::strin
 
 int RowOfEnabledIndex(int64_t enabledIndex, int rowCount) {
   return enabledIndex >= 0 && enabledIndex < rowCount ? static_cast<int>(enabledIndex) : -1;
-}
-
-const char* EnabledIndexKey(std::string_view displayMode) {
-  if (TextEquals(displayMode, "C")) return "GetC";
-  if (TextEquals(displayMode, "P")) return "GetP";
-  if (TextEquals(displayMode, "D")) return "GetD";
-  return nullptr;
-}
-
-int32_t* EnabledIndexSlot(EnabledIndexes& indexes, std::string_view displayMode) {
-  if (TextEquals(displayMode, "C")) return &indexes.custom;
-  if (TextEquals(displayMode, "P")) return &indexes.picture;
-  if (TextEquals(displayMode, "D")) return &indexes.mixed;
-  return nullptr;
 }
 
 std::string PicturePreviewCaption(std::string_view name, int width, int height) {

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "settings/first_run.h"
+#include "app/display_mode.h"
 
 namespace corvanta {
 
@@ -22,24 +22,19 @@ std::string MainCaptionFor(int index, std::string_view name);
 std::string MixedEntryName(std::string_view presetName, std::string_view pictureName);
 
 // Program directory + "\Effect\" + display mode + "\" + name.
-std::string EffectFilePath(std::string_view programDir, std::string_view displayMode, std::string_view name);
+std::string EffectFilePath(std::string_view programDir, DisplayMode displayMode, std::string_view name);
 
 // The wildcard patterns whose files a display mode lists, in list order: custom mode the presets,
 // picture mode every PNG file and then every BMP file. Mixed mode and unknown modes list no folder.
-std::vector<std::string> EffectPatterns(std::string_view programDir, std::string_view displayMode);
+std::vector<std::string> EffectPatterns(std::string_view programDir, DisplayMode displayMode);
 
 // The names the list shows for a folder-listing mode, in the order lister returns each pattern.
 using FileLister = std::function<std::vector<std::string>(const std::string& pattern)>;
-std::vector<std::string> ListEffectNames(std::string_view programDir, std::string_view displayMode,
+std::vector<std::string> ListEffectNames(std::string_view programDir, DisplayMode displayMode,
                                          const FileLister& lister);
 
 // The row an enabled index marks in a list of rowCount entries; -1 when it points outside the list.
 int RowOfEnabledIndex(int64_t enabledIndex, int rowCount);
-
-// Config key and in-memory slot of a display mode's enabled index ("GetC", "GetP", "GetD");
-// nullptr for a text that is no display mode.
-const char* EnabledIndexKey(std::string_view displayMode);
-int32_t* EnabledIndexSlot(EnabledIndexes& indexes, std::string_view displayMode);
 
 // The picture preview: caption name + "_" + width + "x" + height, and a client area of the picture's
 // size but never smaller than 520 x 340.

@@ -1,9 +1,13 @@
 #include "effects/preview_picture_window.h"
 
+#include <algorithm>
+
 #include "app/app.h"
 #include "app/main_window.h"
 #include "effects/effect_list_text.h"
 #include "overlay/draw_canvas.h"
+#include "platform/controls.h"
+#include "platform/dpi.h"
 #include "platform/file_enum.h"
 #include "settings/paths.h"
 
@@ -35,20 +39,25 @@ PreviewPictureWindow::PreviewPictureWindow(App& app, std::function<std::string()
 PreviewPictureWindow::~PreviewPictureWindow() = default;
 
 bool PreviewPictureWindow::Open() {
-  WNDCLASSEXA wc{};
+  WNDCLASSEXW wc{};
   wc.hInstance = app_.Instance();
-  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  wc.hIcon = LoadIconA(app_.Instance(), MAKEINTRESOURCEA(1));
+  wc.hCursor = ArrowCursor();
+  wc.hIcon = ProgramIcon(app_.Instance());
   wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-  RegisterOnce(wc, kClassName);
-  RECT initial{0, 0, kPreviewMinClientWidth, kPreviewMinClientHeight};
+  if (!RegisterOnce(wc, kClassName)) return false;
+  const ClientSize minimum = MinimumClient(SystemDpi());
+  RECT initial{0, 0, minimum.width, minimum.height};
   AdjustWindowRectEx(&initial, kStyle, FALSE, 0);
-  CreateWindowExA(0, kClassName, kInitialCaption, kStyle, GetSystemMetrics(SM_CXSCREEN) + 100,
-                  GetSystemMetrics(SM_CYSCREEN) + 100, initial.right - initial.left, initial.bottom - initial.top,
-                  nullptr, nullptr, app_.Instance(), this);
-  if (hwnd_ == nullptr) return false;
+  if (!CreateOwnWindow(0, kClassName, kInitialCaption, kStyle, GetSystemMetrics(SM_CXSCREEN) + 100,
+                       GetSystemMetrics(SM_CYSCREEN) + 100, initial.right - initial.left, initial.bottom - initial.top,
+                       nullptr, app_.Instance())) {
+    return false;
+  }
   canvas_ = std::make_unique<DrawCanvas>();
-  canvas_->Create(hwnd_, app_.Instance(), 0, 0, kPreviewMinClientWidth, kPreviewMinClientHeight);
+  if (!canvas_->Create(hwnd_, app_.Instance(), 0, 0, minimum.width, minimum.height)) {
+    DestroyWindow(hwnd_);
+    return false;
+  }
   RestartTimer();
   return true;
 }
@@ -78,8 +87,14 @@ bool PreviewPictureWindow::LoadRequestedPicture(std::string& caption) {
   return false;
 }
 
+ClientSize PreviewPictureWindow::MinimumClient(int dpi) {
+  return {DpiScale(kPreviewMinClientWidth, dpi), DpiScale(kPreviewMinClientHeight, dpi)};
+}
+
 void PreviewPictureWindow::FitClientTo(int width, int height) {
-  const ClientSize client = PreviewClientSize(width, height);
+  // The picture keeps its own pixels; only the smallest window grows with the DPI.
+  const ClientSize minimum = MinimumClient(WindowDpi(hwnd_));
+  const ClientSize client{std::max(width, minimum.width), std::max(height, minimum.height)};
   const SIZE frame = FrameOf(hwnd_);
   SetWindowPos(hwnd_, nullptr, 0, 0, client.width + frame.cx, client.height + frame.cy,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -96,7 +111,7 @@ void PreviewPictureWindow::OnTimerTick() {
   SetWindowPos(hwnd_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   canvas_->SetBounds(0, 0, canvas_->Width(), canvas_->Height());
   std::string caption;
-  if (LoadRequestedPicture(caption)) SetWindowTextA(hwnd_, caption.c_str());
+  if (LoadRequestedPicture(caption)) SetWindowTextGbk(hwnd_, caption);
   const SIZE picture = canvas_->PictureSize();
   FitClientTo(picture.cx, picture.cy);
   FitCanvasToClient();
@@ -109,9 +124,10 @@ void PreviewPictureWindow::OnTimerTick() {
 }
 
 void PreviewPictureWindow::ApplyMinimumTrackSize(MINMAXINFO& info) const {
-  RECT minimum{0, 0, kPreviewMinClientWidth, kPreviewMinClientHeight};
-  AdjustWindowRectEx(&minimum, static_cast<DWORD>(GetWindowLongA(hwnd_, GWL_STYLE)), FALSE,
-                     static_cast<DWORD>(GetWindowLongA(hwnd_, GWL_EXSTYLE)));
+  const ClientSize client = MinimumClient(WindowDpi(hwnd_));
+  RECT minimum{0, 0, client.width, client.height};
+  AdjustWindowRectEx(&minimum, static_cast<DWORD>(GetWindowLongW(hwnd_, GWL_STYLE)), FALSE,
+                     static_cast<DWORD>(GetWindowLongW(hwnd_, GWL_EXSTYLE)));
   info.ptMinTrackSize.x = minimum.right - minimum.left;
   info.ptMinTrackSize.y = minimum.bottom - minimum.top;
 }
@@ -128,7 +144,7 @@ LRESULT PreviewPictureWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM 
       ApplyMinimumTrackSize(*reinterpret_cast<MINMAXINFO*>(lParam));
       return 0;
     default:
-      return DefWindowProcA(hwnd_, message, wParam, lParam);
+      return DefaultHandling(message, wParam, lParam);
   }
 }
 

@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 
+#include "effects/effect_list_text.h"
 #include "platform/window_base.h"
 
 namespace corvanta {
@@ -18,7 +19,7 @@ class DrawCanvas;
 
 class PreviewPictureWindow : public WindowBase<PreviewPictureWindow> {
  public:
-  static constexpr const char* kClassName = "CorvantaPreviewPicture";
+  static constexpr const wchar_t* kClassName = L"CorvantaPreviewPicture";
   static constexpr const char* kInitialCaption = "预览效果图片";
 
   // selectedName gives the name of the picture selected in the effect list at the moment of the tick.
@@ -41,6 +42,8 @@ class PreviewPictureWindow : public WindowBase<PreviewPictureWindow> {
   void OnTimerTick();
   // Loads the picture this request asks for; returns false when the previous picture stays.
   bool LoadRequestedPicture(std::string& caption);
+  // The smallest client area, 520 x 340 at 96 DPI.
+  static ClientSize MinimumClient(int dpi);
   void FitClientTo(int width, int height);
   void FitCanvasToClient();
   void ApplyMinimumTrackSize(MINMAXINFO& info) const;

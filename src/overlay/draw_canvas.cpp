@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "platform/controls.h"
 #include "platform/picture_decoder.h"
 
 namespace corvanta {
@@ -63,15 +64,16 @@ bool ClipToBox(double& x1, double& y1, double& x2, double& y2, double left, doub
 DrawCanvas::~DrawCanvas() { ReleaseSurface(); }
 
 bool DrawCanvas::Create(HWND parent, HINSTANCE instance, int x, int y, int width, int height) {
-  WNDCLASSEXA wc{};
+  WNDCLASSEXW wc{};
   wc.hInstance = instance;
-  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  RegisterOnce(wc, kClassName);
+  wc.hCursor = ArrowCursor();
+  if (!RegisterOnce(wc, kClassName)) return false;
   width = std::max(width, 0);
   height = std::max(height, 0);
-  CreateWindowExA(0, kClassName, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, x, y, width, height, parent, nullptr,
-                  instance, this);
-  if (hwnd_ == nullptr) return false;
+  if (!CreateOwnWindow(0, kClassName, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, x, y, width, height, parent,
+                       instance)) {
+    return false;
+  }
   ResizeSurface(width, height);
   return true;
 }
@@ -101,19 +103,19 @@ void DrawCanvas::Show(bool visible) {
 void DrawCanvas::ResizeSurface(int width, int height) {
   if (surface_.bits != nullptr && width == surface_.width && height == surface_.height) return;
   ReleaseSurface();
-  gdiPen_.Reset();  // a wide pen's width is capped by the surface size
   if (width > 0 && height > 0) {
     void* bits = nullptr;
     surface_.bitmap.Reset(CreateTopDownDib(width, height, &bits));
-    surface_.dc = surface_.bitmap ? CreateCompatibleDC(nullptr) : nullptr;
-    if (surface_.dc != nullptr) {
-      surface_.previousBitmap = SelectObject(surface_.dc, surface_.bitmap.Get());
+    if (surface_.bitmap) surface_.memoryDC = std::make_unique<ScopedMemoryDC>(nullptr);
+    if (surface_.memoryDC && surface_.memoryDC->Get() != nullptr) {
+      surface_.dc = surface_.memoryDC->Get();
+      surface_.selection = std::make_unique<ScopedSelect>(surface_.dc, surface_.bitmap.Get());
       SetBkMode(surface_.dc, TRANSPARENT);  // the gaps of dashed lines show what lies beneath
       surface_.bits = static_cast<uint32_t*>(bits);
       surface_.width = width;
       surface_.height = height;
     } else {
-      surface_.bitmap.Reset();
+      surface_ = Surface{};
     }
   }
   pendingLines_.Reset(surface_.width, surface_.height);
@@ -123,10 +125,9 @@ void DrawCanvas::ResizeSurface(int width, int height) {
 }
 
 void DrawCanvas::ReleaseSurface() {
-  if (surface_.dc != nullptr) {
-    if (surface_.previousBitmap != nullptr) SelectObject(surface_.dc, surface_.previousBitmap);
-    DeleteDC(surface_.dc);
-  }
+  DropGdiPen();  // the pen lives in the surface's DC; a wide pen's width is capped by the surface size
+  surface_.selection.reset();
+  surface_.memoryDC.reset();
   surface_.bitmap.Reset();
   surface_ = Surface{};
   gdiPending_ = false;
@@ -279,14 +280,13 @@ HPEN DrawCanvas::GdiPen() {
     } else {
       gdiPen_.Reset(CreatePen(PS_SOLID, GdiPenWidth(), penColour_));
     }
-    if (gdiPen_) SelectObject(surface_.dc, gdiPen_.Get());  // stays selected until the pen changes
+    if (gdiPen_) penSelection_ = std::make_unique<ScopedSelect>(surface_.dc, gdiPen_.Get());  // until it changes
   }
   return gdiPen_.Get();
 }
 
 void DrawCanvas::DropGdiPen() {
-  if (!gdiPen_) return;
-  if (surface_.dc != nullptr) SelectObject(surface_.dc, GetStockObject(BLACK_PEN));
+  penSelection_.reset();
   gdiPen_.Reset();
 }
 
@@ -319,16 +319,14 @@ void DrawCanvas::MarkChanged() {
 }
 
 void DrawCanvas::Paint() {
-  PAINTSTRUCT ps{};
-  HDC dc = BeginPaint(hwnd_, &ps);
+  ScopedPaint paint(hwnd_);
   repaintPending_ = false;
-  if (dc != nullptr && surface_.dc != nullptr) {
-    Flush();
-    FinishGdi();
-    BitBlt(dc, ps.rcPaint.left, ps.rcPaint.top, ps.rcPaint.right - ps.rcPaint.left, ps.rcPaint.bottom - ps.rcPaint.top,
-           surface_.dc, ps.rcPaint.left, ps.rcPaint.top, SRCCOPY);
-  }
-  EndPaint(hwnd_, &ps);
+  if (paint.Get() == nullptr || surface_.dc == nullptr) return;
+  Flush();
+  FinishGdi();
+  const RECT& area = paint.Area();
+  BitBlt(paint.Get(), area.left, area.top, area.right - area.left, area.bottom - area.top, surface_.dc, area.left,
+         area.top, SRCCOPY);
 }
 
 LRESULT DrawCanvas::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -341,7 +339,7 @@ LRESULT DrawCanvas::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_NCHITTEST:
       return HTTRANSPARENT;  // mouse input belongs to the window that carries the canvas
     default:
-      return DefWindowProcA(hwnd_, message, wParam, lParam);
+      return DefaultHandling(message, wParam, lParam);
   }
 }
 

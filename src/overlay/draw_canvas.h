@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -27,7 +28,7 @@ inline constexpr int kLineInsideFrame = 6;
 
 class DrawCanvas : public WindowBase<DrawCanvas> {
  public:
-  static constexpr const char* kClassName = "CorvantaDrawCanvas";
+  static constexpr const wchar_t* kClassName = L"CorvantaDrawCanvas";
 
   DrawCanvas() = default;
   ~DrawCanvas() override;
@@ -75,10 +76,12 @@ class DrawCanvas : public WindowBase<DrawCanvas> {
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
+  // The DIB section selected into its own memory DC; members are released in reverse order.
   struct Surface {
     ScopedBitmap bitmap;
+    std::unique_ptr<ScopedMemoryDC> memoryDC;
+    std::unique_ptr<ScopedSelect> selection;
     HDC dc = nullptr;
-    HGDIOBJ previousBitmap = nullptr;
     uint32_t* bits = nullptr;
     int width = 0;
     int height = 0;
@@ -109,6 +112,7 @@ class DrawCanvas : public WindowBase<DrawCanvas> {
   int penWidth_ = 1;
   uint32_t penColour_ = 0;
   ScopedPen gdiPen_;
+  std::unique_ptr<ScopedSelect> penSelection_;  // declared after the pen: deselected before it is deleted
   bool gdiPending_ = false;
   bool repaintPending_ = false;
 };

@@ -3,12 +3,12 @@
 #include <commctrl.h>
 
 #include "app/app.h"
-#include "app/main_window.h"
+#include "app/main_window_seam.h"
+#include "app/menus.h"
 #include "effects/effect_list.h"
 #include "effects/effect_list_text.h"
 #include "overlay/draw_canvas.h"
 #include "overlay/render.h"
-#include "overlay/strength_swatch.h"
 #include "platform/file_enum.h"
 #include "settings/paths.h"
 
@@ -17,13 +17,7 @@ namespace corvanta {
 namespace {
 
 constexpr int kHiddenPosition = 28888;
-constexpr DWORD kNormalBorderStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
-constexpr DWORD kNoBorderStyle = WS_POPUP | WS_CLIPCHILDREN;
 constexpr LONG kOverlayExStyle = WS_EX_TRANSPARENT | WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_LAYERED;
-
-constexpr ControlId kStartScreenControls[] = {
-    kMixedModeCheckboxId, kPictureModeCheckboxId, kCustomModeCheckboxId, kTopmostCheckboxId, kStrengthSliderId,
-    kAttachButtonId,      kRegionButtonId,        kSuiteButtonId,        kEffectListId,      kStrengthSwatchId};
 
 // Items that disappear from the tray menu while the main window is hidden.
 constexpr MenuId kItemsHiddenWithMainWindow[] = {MenuId::kTopmost,       MenuId::kStrongTopmost,
@@ -31,32 +25,22 @@ constexpr MenuId kItemsHiddenWithMainWindow[] = {MenuId::kTopmost,       MenuId:
                                                  MenuId::kProgramColours, MenuId::kReturnToStart,
                                                  MenuId::kMoveOrResize};
 
-void SetStyleKeepingVisibility(HWND hwnd, DWORD style) {
-  const LONG visible = GetWindowLongA(hwnd, GWL_STYLE) & WS_VISIBLE;
-  SetWindowLongA(hwnd, GWL_STYLE, static_cast<LONG>(style) | visible);
-  SetWindowPos(hwnd, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
-}
-
 }  // namespace
 
-OverlayController::OverlayController(App& app, MainWindow& window) : app_(app), window_(window) {}
+OverlayController::OverlayController(App& app, MainWindowSeam& window) : app_(app), window_(window) {}
 
-COLORREF OverlayController::ColourKey() const {
-  const RgbColour& key = app_.State().colourKey;
-  return RGB(key.red & 0xFF, key.green & 0xFF, key.blue & 0xFF);
-}
+COLORREF OverlayController::ColourKey() const { return ColourKeyOf(app_.State()); }
 
-int OverlayController::Strength() const {
-  return static_cast<int>(SendMessageA(window_.Control(kStrengthSliderId), TBM_GETPOS, 0, 0));
-}
+int OverlayController::Strength() const { return window_.StrengthSliderPosition(); }
 
-void OverlayController::OnKeyReleased(WPARAM virtualKey) {
-  if (!app_.State().selectionState) return;
+bool OverlayController::OnKeyReleased(WPARAM virtualKey) {
+  if (!app_.State().selectionState) return false;
   if (virtualKey == VK_BACK || virtualKey == VK_ESCAPE) {
     CancelSelection();
   } else {
     Lock();
   }
+  return true;
 }
 
 void OverlayController::SetHintEntriesVisible(bool visible) {
@@ -66,22 +50,14 @@ void OverlayController::SetHintEntriesVisible(bool visible) {
   menus.SetVisible(MenuId::kBarHoldMouse, visible);
 }
 
-void OverlayController::ShowStartScreenControls(bool visible) {
-  for (ControlId id : kStartScreenControls) ShowWindow(window_.Control(id), visible ? SW_SHOW : SW_HIDE);
-}
-
-void OverlayController::SetNormalBorder() { SetStyleKeepingVisibility(window_.Hwnd(), kNormalBorderStyle); }
-
-void OverlayController::SetNoBorder() { SetStyleKeepingVisibility(window_.Hwnd(), kNoBorderStyle); }
-
 void OverlayController::ApplyTopmostState(bool onTop) {
   window_.SetAlwaysOnTop(onTop);
   window_.GetMenus().SetChecked(MenuId::kTopmost, onTop);
-  SendMessageA(window_.Control(kTopmostCheckboxId), BM_SETCHECK, onTop ? BST_CHECKED : BST_UNCHECKED, 0);
+  window_.SetTopmostCheckbox(onTop);
 }
 
 void OverlayController::LoadPreset(const std::string& presetName) {
-  if (app_.State().displayMode != "C") return;
+  if (app_.State().displayMode != DisplayMode::kCustom) return;
   const std::string path = app_.Settings().PathOf(paths::kPresetFolder) + "\\" + presetName;
   if (FileExists(path)) lockedPreset_ = ReadPreset(app_.Settings(), path);
 }
@@ -91,13 +67,13 @@ void OverlayController::RenderLockedCanvas(const LockRequest& lock) {
   SettingsStore& settings = app_.Settings();
   RenderRequest request;
   request.displayMode = state.displayMode;
-  request.placement = settings.ConfigInt("Config", "Dp");
-  if (state.displayMode == "D") {
+  request.placement = settings.ConfigInt(keys::kPicturePlacement);
+  if (state.displayMode == DisplayMode::kMixed) {
     const std::string presetPath =
         settings.PathOf(paths::kPresetFolder) + "\\" + ReadMixedPair(settings).presetName;
     if (FileExists(presetPath)) lockedPreset_ = ReadPreset(settings, presetPath);
     request.picturePath = settings.PathOf(paths::kPictureFolder) + "\\" + state.mixedPictureName;
-  } else if (state.displayMode == "P") {
+  } else if (state.displayMode == DisplayMode::kPicture) {
     request.picturePath = settings.PathOf(paths::kPictureFolder) + "\\" + lock.pictureName;
   }
   request.preset = lockedPreset_;
@@ -108,8 +84,8 @@ void OverlayController::RenderLockedCanvas(const LockRequest& lock) {
 }
 
 void OverlayController::TakeRegion(const RECT& region) {
-  ShowStartScreenControls(false);
-  SetNoBorder();
+  window_.ShowStartScreenControls(false);
+  window_.SetFrame(WindowFrame::kBorderless);
   SetWindowPos(window_.Hwnd(), nullptr, region.left, region.top, region.right - region.left,
                region.bottom - region.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -137,9 +113,9 @@ void OverlayController::Lock(const LockRequest& request) {
   menus.SetEnabled(MenuId::kReturnToStart, true);
   window_.StopTimer(MainTimer::kAttachTrack);
   app_.State().selectionState = false;
-  app_.State().lockedState = kLocked;
+  app_.State().lockedState = LockedState::kLocked;
   if (request.region) TakeRegion(*request.region);
-  SetWindowLongA(hwnd, GWL_EXSTYLE, GetWindowLongA(hwnd, GWL_EXSTYLE) | kOverlayExStyle);
+  SetWindowLongW(hwnd, GWL_EXSTYLE, GetWindowLongW(hwnd, GWL_EXSTYLE) | kOverlayExStyle);
   SetLayeredWindowAttributes(hwnd, ColourKey(), static_cast<BYTE>(Strength()), LWA_COLORKEY | LWA_ALPHA);
   ShowWindow(hwnd, SW_SHOWNA);
   ClearHotkeyBusyMark();
@@ -149,85 +125,74 @@ void OverlayController::CancelSelection() {
   HWND hwnd = window_.Hwnd();
   ProgramState& state = app_.State();
   ShowWindow(hwnd, SW_HIDE);
-  ShowStartScreenControls(true);
+  window_.ShowStartScreenControls(true);
   window_.Canvas().Show(false);
-  SetNormalBorder();
+  window_.SetFrame(WindowFrame::kNormal);
   window_.SetBackgroundColour(kStartScreenBackground);
   SetHintEntriesVisible(false);
   window_.GetMenus().SetEnabled(MenuId::kReselectRegion, false);
   window_.GetMenus().SetEnabled(MenuId::kReattach, false);
   window_.StopTimer(MainTimer::kAttachTrack);
   state.selectionState = false;
-  state.regionMode = 0;
+  state.regionMode = RegionMode::kNone;
   const ScreenRect& saved = state.savedGeometry;
   SetWindowPos(hwnd, nullptr, saved.left, saved.top, saved.width, saved.height, SWP_NOZORDER | SWP_NOACTIVATE);
   window_.GetMenus().SetEnabled(MenuId::kProgramColours, true);
   EnableWindow(hwnd, TRUE);
-  SetWindowLongA(hwnd, GWL_EXSTYLE, 0);
+  SetWindowLongW(hwnd, GWL_EXSTYLE, 0);
   ShowWindow(hwnd, SW_SHOW);
   ClearHotkeyBusyMark();
 }
 
 void OverlayController::ReturnToStartScreen() {
   ProgramState& state = app_.State();
-  if (state.lockedState != kLocked) return;
+  if (state.lockedState != LockedState::kLocked) return;
   HWND hwnd = window_.Hwnd();
   Menus& menus = window_.GetMenus();
   ShowWindow(hwnd, SW_HIDE);
   EnableWindow(hwnd, TRUE);
   window_.Canvas().Clear();
   window_.Canvas().RemovePicture();
-  ShowStartScreenControls(true);
+  window_.ShowStartScreenControls(true);
   window_.Canvas().Show(false);
-  SetNormalBorder();
+  window_.SetFrame(WindowFrame::kNormal);
   window_.SetBackgroundColour(kStartScreenBackground);
   SetHintEntriesVisible(false);
   for (MenuId id : {MenuId::kMoveOrResize, MenuId::kReattach, MenuId::kReselectRegion, MenuId::kReturnToStart}) {
     menus.SetEnabled(id, false);
   }
-  SetWindowLongA(hwnd, GWL_EXSTYLE, 0);
+  SetWindowLongW(hwnd, GWL_EXSTYLE, 0);
   const ScreenRect& saved = state.savedGeometry;
   SetWindowPos(hwnd, nullptr, saved.left, saved.top, saved.width, saved.height, SWP_NOZORDER | SWP_NOACTIVATE);
-  state.lockedState = kNotLocked;
-  state.regionMode = 0;
-  state.customRegionFlag = 0;
+  state.lockedState = LockedState::kNotLocked;
+  state.regionMode = RegionMode::kNone;
+  state.customRegionFlag = false;
   menus.SetEnabled(MenuId::kProgramColours, true);
   ShowWindow(hwnd, SW_SHOW);
   window_.LayOutStartScreen();
 }
 
-void OverlayController::ChooseDisplayMode(const char* mode) {
-  const std::string chosen = mode;
+void OverlayController::ChooseDisplayMode(DisplayMode mode) {
   ProgramState& state = app_.State();
   SettingsStore& settings = app_.Settings();
-  Menus& menus = window_.GetMenus();
-  auto check = [this](ControlId id, bool on) {
-    SendMessageA(window_.Control(id), BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
-  };
-  check(kCustomModeCheckboxId, chosen == "C");
-  check(kPictureModeCheckboxId, chosen == "P");
-  check(kMixedModeCheckboxId, chosen == "D");
-  if (chosen == "D") ShowWindow(window_.List().Hwnd(), SW_HIDE);
-  menus.SetVisible(MenuId::kPreviewOrEditPreset, chosen == "C");
-  menus.SetVisible(MenuId::kPreviewPicture, chosen == "P");
-  menus.SetVisible(MenuId::kEnableSelected, true);
-  menus.SetEnabled(MenuId::kEnableSelected, true);
-  menus.SetVisible(MenuId::kDeleteSelected, chosen != "D");
-  menus.SetEnabled(MenuId::kDeleteSelected, true);
+  if (mode == DisplayMode::kMixed) ShowWindow(window_.List().Hwnd(), SW_HIDE);
+  window_.ShowModeControls(mode);
   window_.Canvas().Clear();
-  if (chosen == "D") window_.Canvas().RemovePicture();
-  state.displayMode = chosen;
-  settings.SetConfig("Config", "SetP", chosen);
-  int32_t& enabled = *EnabledIndexSlot(state.enabled, chosen);
-  enabled = settings.ConfigInt("Config", EnabledIndexKey(chosen));
-  if (chosen == "C") {
+  if (mode == DisplayMode::kMixed) window_.Canvas().RemovePicture();
+  state.displayMode = mode;
+  settings.SetConfig(keys::kDisplayMode, StoredDisplayMode(mode));
+  int32_t* enabled = EnabledIndexSlot(state.enabled, mode);
+  const SettingKey* enabledKey = EnabledIndexKey(mode);
+  if (enabled == nullptr || enabledKey == nullptr) return;
+  *enabled = settings.ConfigInt(*enabledKey);
+  if (mode == DisplayMode::kCustom) {
     state.colourKey = kCustomModeColourKey;
   } else {
-    state.colourKey = {settings.ConfigInt("Config", "Ar"), settings.ConfigInt("Config", "Ag"),
-                       settings.ConfigInt("Config", "Ab")};
+    state.colourKey = {settings.ConfigInt(keys::kColourKeyRed), settings.ConfigInt(keys::kColourKeyGreen),
+                       settings.ConfigInt(keys::kColourKeyBlue)};
   }
-  window_.List().RefreshColouring(enabled);
-  if (chosen == "D") {
+  window_.List().RefreshColouring(*enabled);
+  if (mode == DisplayMode::kMixed) {
     window_.StartTimer(MainTimer::kMixedPreparation, 30);
   } else {
     window_.StartTimer(MainTimer::kListFill, 30);
@@ -235,15 +200,15 @@ void OverlayController::ChooseDisplayMode(const char* mode) {
 }
 
 void OverlayController::OnTopmostCheckboxClicked() {
-  const bool checked = SendMessageA(window_.Control(kTopmostCheckboxId), BM_GETCHECK, 0, 0) == BST_CHECKED;
-  app_.Settings().SetConfig("Config", "Top", checked ? "1" : "0");
+  const bool checked = SendMessageW(window_.Control(ControlId::kTopmostCheckbox), BM_GETCHECK, 0, 0) == BST_CHECKED;
+  app_.Settings().SetConfig(keys::kTopmost, checked ? "1" : "0");
   window_.SetAlwaysOnTop(checked);
   window_.GetMenus().SetChecked(MenuId::kTopmost, checked);
 }
 
 void OverlayController::ToggleTopmostFromMenu() {
   const bool onTop = !window_.GetMenus().IsChecked(MenuId::kTopmost);
-  app_.Settings().SetConfig("Config", "Top", onTop ? "1" : "0");
+  app_.Settings().SetConfig(keys::kTopmost, onTop ? "1" : "0");
   ApplyTopmostState(onTop);
 }
 
@@ -268,9 +233,9 @@ void OverlayController::OnStrongTopmostTick() {
 }
 
 void OverlayController::OnStrengthChanged(int position) {
-  SendMessageA(window_.Control(kStrengthSliderId), TBM_SETSEL, TRUE, MAKELPARAM(0, position));
-  DrawStrengthSwatch(window_.Swatch(), position, SwatchColourRule::kOnChange);
-  app_.Settings().SetConfigInt("Config", "Alpha", position);
+  SendMessageW(window_.Control(ControlId::kStrengthSlider), TBM_SETSEL, TRUE, MAKELPARAM(0, position));
+  window_.RedrawStrengthSwatch(position);
+  app_.Settings().SetConfigInt(keys::kStrength, position);
 }
 
 void OverlayController::HideMainWindow() {

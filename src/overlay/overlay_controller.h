@@ -8,12 +8,13 @@
 #include <optional>
 #include <string>
 
+#include "app/display_mode.h"
 #include "effects/preset.h"
 
 namespace corvanta {
 
 class App;
-class MainWindow;
+class MainWindowSeam;
 
 // What one lock draws and where. The selection frame locks the list's selected entry at its own client
 // size; a custom region locks the enabled entries at the region window's size and moves the main window
@@ -27,12 +28,13 @@ struct LockRequest {
 
 class OverlayController {
  public:
-  OverlayController(App& app, MainWindow& window);
+  OverlayController(App& app, MainWindowSeam& window);
   OverlayController(const OverlayController&) = delete;
   OverlayController& operator=(const OverlayController&) = delete;
 
-  // A key released in the main window: in the selection state Backspace and Esc cancel, any other key locks.
-  void OnKeyReleased(WPARAM virtualKey);
+  // A key released in the main window: in the selection state Backspace and Esc cancel, any other key
+  // locks. Returns whether the key was taken for that.
+  bool OnKeyReleased(WPARAM virtualKey);
 
   // Locks the selection frame where it is.
   void Lock();
@@ -41,8 +43,8 @@ class OverlayController {
   // Acts only in locked state 1.
   void ReturnToStartScreen();
 
-  // `mode` is "C", "P" or "D".
-  void ChooseDisplayMode(const char* mode);
+  // A mode checkbox clicked.
+  void ChooseDisplayMode(DisplayMode mode);
 
   void OnTopmostCheckboxClicked();
   void ToggleTopmostFromMenu();
@@ -57,10 +59,6 @@ class OverlayController {
   // The preset values drawn by the last lock; a redraw after a resize uses them again.
   const Preset& LockedPreset() const { return lockedPreset_; }
 
-  // Shows or hides every start-screen control (and the StrengthSwatch); the canvas is left alone.
-  void ShowStartScreenControls(bool visible);
-  void SetNormalBorder();
-  void SetNoBorder();
   // The colour key of the current display mode as a COLORREF.
   COLORREF ColourKey() const;
 
@@ -74,7 +72,7 @@ class OverlayController {
   int Strength() const;
 
   App& app_;
-  MainWindow& window_;
+  MainWindowSeam& window_;
   Preset lockedPreset_;
 };
 

@@ -7,8 +7,6 @@ namespace corvanta {
 
 namespace {
 
-bool IsMode(std::string_view mode, std::string_view code) { return mode == code; }
-
 void ShowPicture(DrawCanvas& canvas, const RenderRequest& request) {
   canvas.SetPlacement(request.placement);
   canvas.SetPicture(ReadWholeFile(request.picturePath));
@@ -16,11 +14,11 @@ void ShowPicture(DrawCanvas& canvas, const RenderRequest& request) {
 
 // What follows the preparation (or, after a resize, the new size) in each display mode.
 void FinishDisplayMode(DrawCanvas& canvas, int width, int height, const RenderRequest& request) {
-  if (IsMode(request.displayMode, "C")) {
+  if (request.displayMode == DisplayMode::kCustom) {
     DrawGrid(canvas, width, height, request.preset);
-  } else if (IsMode(request.displayMode, "P")) {
+  } else if (request.displayMode == DisplayMode::kPicture) {
     ShowPicture(canvas, request);
-  } else if (IsMode(request.displayMode, "D")) {
+  } else if (request.displayMode == DisplayMode::kMixed) {
     ShowPicture(canvas, request);
     DrawGrid(canvas, width, height, request.preset);
   }
@@ -44,7 +42,7 @@ void DrawGrid(DrawCanvas& canvas, int width, int height, const Preset& preset) {
 
 void RenderDisplayMode(DrawCanvas& canvas, int width, int height, const RenderRequest& request) {
   PrepareCanvas(canvas, width, height, request.preset);
-  if (IsMode(request.displayMode, "P")) {
+  if (request.displayMode == DisplayMode::kPicture) {
     canvas.Clear();
     canvas.RemovePicture();
   }

@@ -1,5 +1,5 @@
 // The scanline renderer's operations on a canvas: prepare it for a preset, draw the grid, and the
-// complete redraw for a display mode ("C" custom, "P" picture, "D" mixed).
+// complete redraw for a display mode.
 #pragma once
 
 #include <windows.h>
@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "app/display_mode.h"
 #include "effects/preset.h"
 #include "overlay/draw_canvas.h"
 
@@ -17,9 +18,9 @@ inline constexpr uint32_t kOverlayBackground = RGB(208, 222, 227);
 
 // What a display-mode render needs besides the canvas and its size.
 struct RenderRequest {
-  std::string displayMode;  // "C", "P", "D"; anything else draws the bare background
-  Preset preset;                 // the custom preset, or the mixed-mode preset in "D"
-  std::string picturePath;       // full path of the picture file in "P" and "D"
+  DisplayMode displayMode = DisplayMode::kNone;  // no mode draws the bare background
+  Preset preset;                 // the custom preset, or the mixed-mode preset
+  std::string picturePath;       // full path of the picture file in picture and mixed mode
   int placement = kPlaceTiled;   // Config/Dp
 };
 

@@ -21,8 +21,9 @@ class ScopedGdiObject {
   }
   ~ScopedGdiObject() { Reset(); }
 
+  // Takes ownership of handle; the handle held so far is deleted unless it is the same one.
   void Reset(Handle handle = nullptr) {
-    if (handle_ != nullptr) DeleteObject(handle_);
+    if (handle_ != nullptr && handle_ != handle) DeleteObject(handle_);
     handle_ = handle;
   }
   Handle Get() const { return handle_; }
@@ -69,10 +70,26 @@ class ScopedMemoryDC {
   HDC dc_;
 };
 
+// BeginPaint / EndPaint.
+class ScopedPaint {
+ public:
+  explicit ScopedPaint(HWND hwnd) : hwnd_(hwnd), dc_(BeginPaint(hwnd, &paint_)) {}
+  ScopedPaint(const ScopedPaint&) = delete;
+  ScopedPaint& operator=(const ScopedPaint&) = delete;
+  ~ScopedPaint() { EndPaint(hwnd_, &paint_); }
+  HDC Get() const { return dc_; }
+  const RECT& Area() const { return paint_.rcPaint; }
+
+ private:
+  HWND hwnd_;
+  PAINTSTRUCT paint_{};
+  HDC dc_;
+};
+
 // SelectObject, undone at scope exit.
 class ScopedSelect {
  public:
-  ScopedSelect(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
+  ScopedSelect(HDC dc, HGDIOBJ object) : dc_(dc), previous_(dc != nullptr ? SelectObject(dc, object) : nullptr) {}
   ScopedSelect(const ScopedSelect&) = delete;
   ScopedSelect& operator=(const ScopedSelect&) = delete;
   ~ScopedSelect() {

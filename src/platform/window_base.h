@@ -1,8 +1,12 @@
 // Binds a C++ object to its HWND at creation (GWLP_USERDATA) and forwards messages to a member
-// window procedure.
+// window procedure. Windows are wide ("W") windows; their captions come in as GBK text.
 #pragma once
 
 #include <windows.h>
+
+#include <string_view>
+
+#include "platform/text_conv.h"
 
 namespace corvanta {
 
@@ -14,7 +18,7 @@ class WindowBase {
   WindowBase& operator=(const WindowBase&) = delete;
   virtual ~WindowBase() {
     if (hwnd_ != nullptr) {
-      SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
+      SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
       DestroyWindow(hwnd_);
     }
   }
@@ -25,16 +29,16 @@ class WindowBase {
   static LRESULT CALLBACK StaticWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     WindowBase* self = nullptr;
     if (message == WM_NCCREATE) {
-      auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
+      auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
       self = static_cast<WindowBase*>(static_cast<Derived*>(create->lpCreateParams));
       self->hwnd_ = hwnd;
-      SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+      SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     } else {
-      self = reinterpret_cast<WindowBase*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+      self = reinterpret_cast<WindowBase*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     }
-    if (self == nullptr) return DefWindowProcA(hwnd, message, wParam, lParam);
+    if (self == nullptr) return DefWindowProcW(hwnd, message, wParam, lParam);
     if (message == WM_NCDESTROY) {
-      SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+      SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
       const LRESULT result = self->HandleMessage(message, wParam, lParam);
       self->hwnd_ = nullptr;
       return result;
@@ -43,18 +47,31 @@ class WindowBase {
   }
 
   // Registers the class once per process; wndClass.lpfnWndProc and lpszClassName are filled in.
-  static void RegisterOnce(WNDCLASSEXA wndClass, const char* className) {
-    WNDCLASSEXA existing{};
+  // Returns whether the class exists afterwards.
+  static bool RegisterOnce(WNDCLASSEXW wndClass, const wchar_t* className) {
+    WNDCLASSEXW existing{};
     existing.cbSize = sizeof(existing);
-    if (GetClassInfoExA(wndClass.hInstance, className, &existing)) return;
+    if (GetClassInfoExW(wndClass.hInstance, className, &existing)) return true;
     wndClass.cbSize = sizeof(wndClass);
     wndClass.lpfnWndProc = &WindowBase::StaticWindowProc;
     wndClass.lpszClassName = className;
-    RegisterClassExA(&wndClass);
+    return RegisterClassExW(&wndClass) != 0;
+  }
+
+  // CreateWindowExW for this object; the caption is GBK text. Returns whether the window exists.
+  bool CreateOwnWindow(DWORD exStyle, const wchar_t* className, std::string_view caption, DWORD style, int x, int y,
+                       int width, int height, HWND parent, HINSTANCE instance) {
+    CreateWindowExW(exStyle, className, ToWide(caption).c_str(), style, x, y, width, height, parent, nullptr,
+                    instance, static_cast<Derived*>(this));
+    return hwnd_ != nullptr;
+  }
+
+  LRESULT DefaultHandling(UINT message, WPARAM wParam, LPARAM lParam) {
+    return DefWindowProcW(hwnd_, message, wParam, lParam);
   }
 
   virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    return DefWindowProcA(hwnd_, message, wParam, lParam);
+    return DefaultHandling(message, wParam, lParam);
   }
 
   HWND hwnd_ = nullptr;

@@ -3,26 +3,25 @@
 #include <cstdlib>
 
 #include "app/app.h"
-#include "app/main_window.h"
+#include "app/main_window_seam.h"
+#include "app/menus.h"
+#include "app/start_screen_layout.h"
 #include "effects/effect_list.h"
 #include "effects/effect_list_text.h"
 #include "overlay/draw_canvas.h"
 #include "overlay/overlay_controller.h"
+#include "platform/dpi.h"
 
 namespace corvanta {
 
 namespace {
 
-constexpr ControlId kControlsHiddenForSelection[] = {
-    kMixedModeCheckboxId, kPictureModeCheckboxId, kCustomModeCheckboxId, kTopmostCheckboxId,
-    kStrengthSliderId,    kAttachButtonId,        kRegionButtonId,       kSuiteButtonId,
-    kEffectListId,        kDrawCanvasId,          kStrengthSwatchId};
-
 constexpr BYTE kSelectionFrameAlpha = 200;
 
 }  // namespace
 
-SmartAttach::SmartAttach(App& app, MainWindow& window) : app_(app), window_(window) {}
+SmartAttach::SmartAttach(App& app, MainWindowSeam& window, OverlayController& overlay)
+    : app_(app), window_(window), overlay_(overlay) {}
 
 bool SmartAttach::EnabledRowIsMarked() {
   EffectList& list = window_.List();
@@ -38,22 +37,28 @@ void SmartAttach::SaveStartScreenGeometry() {
   GetWindowRect(window_.Hwnd(), &r);
   const int width = r.right - r.left;
   const int height = r.bottom - r.top;
-  if (app_.State().lockedState != kNotLocked || width <= 588 || height <= 372 || r.left <= 0 || r.top <= 0) return;
+  // Only a start screen above its minimum size and fully on screen is worth keeping.
+  const WindowSize minimum = MinimumWindowSize(WindowDpi(window_.Hwnd()));
+  if (app_.State().lockedState != LockedState::kNotLocked || width <= minimum.width || height <= minimum.height ||
+      r.left <= 0 || r.top <= 0) {
+    return;
+  }
   app_.State().savedGeometry = {r.left, r.top, width, height};
   SettingsStore& settings = app_.Settings();
-  settings.SetConfigInt("Config", "W", width);
-  settings.SetConfigInt("Config", "H", height);
-  settings.SetConfigInt("Config", "L", r.left);
-  settings.SetConfigInt("Config", "T", r.top);
+  settings.SetConfigInt(keys::kWidth, width);
+  settings.SetConfigInt(keys::kHeight, height);
+  settings.SetConfigInt(keys::kLeft, r.left);
+  settings.SetConfigInt(keys::kTop, r.top);
 }
 
 void SmartAttach::Start() {
   if (!EnabledRowIsMarked()) return;
   SaveStartScreenGeometry();
   ProgramState& state = app_.State();
-  state.regionMode = kRegionModeSelecting;
-  for (ControlId id : kControlsHiddenForSelection) ShowWindow(window_.Control(id), SW_HIDE);
-  window_.Overlay().SetNoBorder();
+  state.regionMode = RegionMode::kSelecting;
+  window_.ShowStartScreenControls(false);
+  window_.Canvas().Show(false);
+  window_.SetFrame(WindowFrame::kBorderless);
   Menus& menus = window_.GetMenus();
   menus.SetVisible(MenuId::kBarEscBack, true);
   menus.SetVisible(MenuId::kBarPressAnyKey, true);
@@ -61,9 +66,9 @@ void SmartAttach::Start() {
   menus.SetEnabled(MenuId::kReselectRegion, false);
   menus.SetEnabled(MenuId::kReattach, false);
   HWND hwnd = window_.Hwnd();
-  SetWindowLongA(hwnd, GWL_EXSTYLE, 0);
-  SetWindowLongA(hwnd, GWL_EXSTYLE, GetWindowLongA(hwnd, GWL_EXSTYLE) | WS_EX_LAYERED);
-  SetLayeredWindowAttributes(hwnd, window_.Overlay().ColourKey(), kSelectionFrameAlpha, LWA_COLORKEY | LWA_ALPHA);
+  SetWindowLongW(hwnd, GWL_EXSTYLE, 0);
+  SetWindowLongW(hwnd, GWL_EXSTYLE, GetWindowLongW(hwnd, GWL_EXSTYLE) | WS_EX_LAYERED);
+  SetLayeredWindowAttributes(hwnd, ColourKeyOf(app_.State()), kSelectionFrameAlpha, LWA_COLORKEY | LWA_ALPHA);
   window_.SetBackgroundColour(RGB(rand() % 256, rand() % 256, rand() % 256));
   window_.Canvas().Clear();
   window_.Canvas().RemovePicture();
@@ -88,7 +93,7 @@ void SmartAttach::Track() {
 void SmartAttach::Reattach() {
   HWND hwnd = window_.Hwnd();
   ShowWindow(hwnd, SW_HIDE);
-  window_.Overlay().ReturnToStartScreen();
+  overlay_.ReturnToStartScreen();
   Start();
   ShowWindow(hwnd, SW_SHOW);
 }
@@ -96,7 +101,7 @@ void SmartAttach::Reattach() {
 bool SmartAttach::OnLeftButtonDown() {
   if (!app_.State().selectionState) return false;
   ReleaseCapture();
-  SendMessageA(window_.Hwnd(), WM_NCLBUTTONDOWN, HTCAPTION, 0);
+  SendMessageW(window_.Hwnd(), WM_NCLBUTTONDOWN, HTCAPTION, 0);
   return true;
 }
 

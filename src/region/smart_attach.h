@@ -7,11 +7,12 @@
 namespace corvanta {
 
 class App;
-class MainWindow;
+class MainWindowSeam;
+class OverlayController;
 
 class SmartAttach {
  public:
-  SmartAttach(App& app, MainWindow& window);
+  SmartAttach(App& app, MainWindowSeam& window, OverlayController& overlay);
   SmartAttach(const SmartAttach&) = delete;
   SmartAttach& operator=(const SmartAttach&) = delete;
 
@@ -31,7 +32,8 @@ class SmartAttach {
   void SaveStartScreenGeometry();
 
   App& app_;
-  MainWindow& window_;
+  MainWindowSeam& window_;
+  OverlayController& overlay_;
   RECT tracked_{};
 };
 

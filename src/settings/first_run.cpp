@@ -9,28 +9,28 @@ namespace corvanta {
 namespace {
 
 constexpr SettingEntry kDefaults[] = {
-    {"Config", "Ar", "208"},      {"Config", "Ag", "222"},      {"Config", "Ab", "227"},
-    {"Config", "Num", "0"},       {"Config", "Top", "1"},       {"Config", "SetP", "C"},
-    {"Config", "GetD", "0"},      {"Config", "GetC", "0"},      {"Config", "GetP", "0"},
-    {"Config", "First", "0"},     {"Config", "Alpha", "75"},    {"Config", "W", "740"},
-    {"Config", "H", "514"},       {"Config", "L", "50"},        {"Config", "T", "50"},
-    {"Config", "Dp", "3"},        {"Config", "TC", "12"},       {"Config", "SZ", "1000"},
-    {"Tips", "TS", "1"},          {"Preview", "Pre", "1"},      {"Folder", "Auto", "1"},
-    {"Self", "Switch", "1"},      {"SP", "TST", "1"},
-    {"Color", "C1", "2894892"},   {"Color", "C2", "13944764"},  {"Color", "C3", "15132390"},
-    {"Color", "C4", "10256239"},  {"Color", "C5", "65535"},     {"Color", "C6", "2894892"},
-    {"Color", "C7", "15790320"},  {"Color", "C8", "15790320"},  {"Color", "C9", "65280"},
-    {"SCK", "sck0", ""},
-    {"SCK", "sck1", "Shift+D"},   {"SCK", "sck2", "Shift+Q"},   {"SCK", "sck3", "Shift+Alt+D"},
-    {"SCK", "sck4", "Shift+Alt+Q"}, {"SCK", "sck5", "Ctrl+Shift+Alt+A"}, {"SCK", "sck6", "Ctrl+Shift+P"},
-    {"SCK", "sck7", "Ctrl+Shift+K"}, {"SCK", "sck8", "Shift+F"}, {"SCK", "sck9", "Shift+R"},
-    {"SCK", "sck10", "Shift+Alt+E"}, {"SCK", "sck11", "Ctrl+E"}, {"SCK", "sck12", "Alt+W"},
-    {"SCK", "sck13", "Alt+Q"},    {"SCK", "sck14", "Alt+Win+X"},
-    {"SCK", "sx0", "-1"},         {"SCK", "sx1", "30"},         {"SCK", "sx2", "43"},
-    {"SCK", "sx3", "186"},        {"SCK", "sx4", "199"},        {"SCK", "sx5", "261"},
-    {"SCK", "sx6", "146"},        {"SCK", "sx7", "141"},        {"SCK", "sx8", "32"},
-    {"SCK", "sx9", "44"},         {"SCK", "sx10", "187"},       {"SCK", "sx11", "5"},
-    {"SCK", "sx12", "75"},        {"SCK", "sx13", "69"},        {"SCK", "sx14", "258"},
+    {keys::kColourKeyRed, "208"},      {keys::kColourKeyGreen, "222"},      {keys::kColourKeyBlue, "227"},
+    {keys::kNum, "0"},       {keys::kTopmost, "1"},       {keys::kDisplayMode, "C"},
+    {keys::kEnabledMixed, "0"},      {keys::kEnabledCustom, "0"},      {keys::kEnabledPicture, "0"},
+    {keys::kFirstRunDone, "0"},     {keys::kStrength, "75"},    {keys::kWidth, "740"},
+    {keys::kHeight, "514"},       {keys::kLeft, "50"},        {keys::kTop, "50"},
+    {keys::kPicturePlacement, "3"},        {keys::kListFontSize, "12"},       {keys::kBackdropLimit, "1000"},
+    {keys::kRegionHint, "1"},          {keys::kAutoPreview, "1"},      {keys::kAutoOpenImages, "1"},
+    {keys::kScreenshotIncludesSelf, "1"},      {keys::kHotkeyHints, "1"},
+    {{keys::kColourSection, "C1"}, "2894892"},   {{keys::kColourSection, "C2"}, "13944764"},  {{keys::kColourSection, "C3"}, "15132390"},
+    {{keys::kColourSection, "C4"}, "10256239"},  {{keys::kColourSection, "C5"}, "65535"},     {{keys::kColourSection, "C6"}, "2894892"},
+    {{keys::kColourSection, "C7"}, "15790320"},  {{keys::kColourSection, "C8"}, "15790320"},  {{keys::kColourSection, "C9"}, "65280"},
+    {{keys::kHotkeySection, "sck0"}, ""},
+    {{keys::kHotkeySection, "sck1"}, "Shift+D"},   {{keys::kHotkeySection, "sck2"}, "Shift+Q"},   {{keys::kHotkeySection, "sck3"}, "Shift+Alt+D"},
+    {{keys::kHotkeySection, "sck4"}, "Shift+Alt+Q"}, {{keys::kHotkeySection, "sck5"}, "Ctrl+Shift+Alt+A"}, {{keys::kHotkeySection, "sck6"}, "Ctrl+Shift+P"},
+    {{keys::kHotkeySection, "sck7"}, "Ctrl+Shift+K"}, {{keys::kHotkeySection, "sck8"}, "Shift+F"}, {{keys::kHotkeySection, "sck9"}, "Shift+R"},
+    {{keys::kHotkeySection, "sck10"}, "Shift+Alt+E"}, {{keys::kHotkeySection, "sck11"}, "Ctrl+E"}, {{keys::kHotkeySection, "sck12"}, "Alt+W"},
+    {{keys::kHotkeySection, "sck13"}, "Alt+Q"},    {{keys::kHotkeySection, "sck14"}, "Alt+Win+X"},
+    {{keys::kHotkeySection, "sx0"}, "-1"},         {{keys::kHotkeySection, "sx1"}, "30"},         {{keys::kHotkeySection, "sx2"}, "43"},
+    {{keys::kHotkeySection, "sx3"}, "186"},        {{keys::kHotkeySection, "sx4"}, "199"},        {{keys::kHotkeySection, "sx5"}, "261"},
+    {{keys::kHotkeySection, "sx6"}, "146"},        {{keys::kHotkeySection, "sx7"}, "141"},        {{keys::kHotkeySection, "sx8"}, "32"},
+    {{keys::kHotkeySection, "sx9"}, "44"},         {{keys::kHotkeySection, "sx10"}, "187"},       {{keys::kHotkeySection, "sx11"}, "5"},
+    {{keys::kHotkeySection, "sx12"}, "75"},        {{keys::kHotkeySection, "sx13"}, "69"},        {{keys::kHotkeySection, "sx14"}, "258"},
 };
 
 constexpr const char* kFoldersAfterDefaults[] = {paths::kEffectFolder, paths::kMixedFolder, paths::kPictureFolder,
@@ -40,33 +40,35 @@ constexpr const char* kFoldersAfterDefaults[] = {paths::kEffectFolder, paths::kM
 
 std::span<const SettingEntry> DefaultConfigEntries() { return kDefaults; }
 
-void PrepareSettingsFiles(SettingsStore& settings) {
+bool PrepareSettingsFiles(SettingsStore& settings) {
   settings.EnsureFolder(paths::kConfigFolder);
-  if (!settings.Exists(paths::kConfigFile)) {
-    for (const SettingEntry& entry : kDefaults) settings.SetConfig(entry.section, entry.key, entry.value);
+  const bool firstStart = !settings.Exists(paths::kConfigFile);
+  if (firstStart) {
+    for (const SettingEntry& entry : kDefaults) settings.SetConfig(entry.key, entry.value);
   }
   for (const char* folder : kFoldersAfterDefaults) settings.EnsureFolder(folder);
+  return firstStart;
 }
 
 EnabledIndexes ReadEnabledIndexes(const SettingsStore& settings) {
-  return {settings.ConfigInt("Config", "GetD"), settings.ConfigInt("Config", "GetC"),
-          settings.ConfigInt("Config", "GetP")};
+  return {settings.ConfigInt(keys::kEnabledMixed), settings.ConfigInt(keys::kEnabledCustom),
+          settings.ConfigInt(keys::kEnabledPicture)};
 }
 
 bool ApplyFirstRunSelection(SettingsStore& settings, EnabledIndexes& indexes) {
-  if (settings.ConfigInt("Config", "First") != 0) return false;
-  settings.SetConfigInt("Config", "GetD", kFirstRunSelection.mixed);
-  settings.SetConfigInt("Config", "GetC", kFirstRunSelection.custom);
-  settings.SetConfigInt("Config", "GetP", kFirstRunSelection.picture);
-  settings.SetConfigInt("Config", "First", 1);
+  if (settings.ConfigInt(keys::kFirstRunDone) != 0) return false;
+  settings.SetConfigInt(keys::kEnabledMixed, kFirstRunSelection.mixed);
+  settings.SetConfigInt(keys::kEnabledCustom, kFirstRunSelection.custom);
+  settings.SetConfigInt(keys::kEnabledPicture, kFirstRunSelection.picture);
+  settings.SetConfigInt(keys::kFirstRunDone, 1);
   indexes = kFirstRunSelection;
   return true;
 }
 
 int32_t ReadClampedFontSize(SettingsStore& settings) {
-  const int32_t read = settings.ConfigInt("Config", "TC");
+  const int32_t read = settings.ConfigInt(keys::kListFontSize);
   const int32_t clamped = std::clamp(read, kMinFontSize, kMaxFontSize);
-  if (clamped != read) settings.SetConfigInt("Config", "TC", clamped);
+  if (clamped != read) settings.SetConfigInt(keys::kListFontSize, clamped);
   return clamped;
 }
 

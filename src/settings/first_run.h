@@ -9,8 +9,7 @@
 namespace corvanta {
 
 struct SettingEntry {
-  const char* section;
-  const char* key;
+  SettingKey key;
   const char* value;
 };
 
@@ -18,8 +17,8 @@ struct SettingEntry {
 std::span<const SettingEntry> DefaultConfigEntries();
 
 // Ensures \Config, writes the default set when Config.ini is missing, then ensures the effect and
-// screenshot folders in order.
-void PrepareSettingsFiles(SettingsStore& settings);
+// screenshot folders in order. Returns whether the default set was written (a first start).
+bool PrepareSettingsFiles(SettingsStore& settings);
 
 struct EnabledIndexes {
   int32_t mixed = 0;    // GetD

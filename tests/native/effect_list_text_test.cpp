@@ -18,7 +18,7 @@ TEST(EffectListTextTest, CaptionsAndEntryTextsAreGbkBytes) {
   EXPECT_EQ(MixedEntryName("", ""), "\xA1\xBE\xA1\xBF+\xA1\xBE\xA1\xBF");
   EXPECT_STREQ(kStatusAvailable, "\xB4\xFD\xD1\xA1");
   EXPECT_STREQ(kStatusEnabled, "\xD2\xD1\xC6\xF4\xD3\xC3");
-  EXPECT_EQ(EffectFilePath(kRoot, "P", "z.png"), "C:\\prog\\Effect\\P\\z.png");
+  EXPECT_EQ(EffectFilePath(kRoot, DisplayMode::kPicture, "z.png"), "C:\\prog\\Effect\\P\\z.png");
   EXPECT_EQ(PicturePreviewCaption("a.png", 640, 480), "a.png_640x480");
 }
 
@@ -31,14 +31,16 @@ TEST(EffectListTextTest, PicturesListEveryPngBeforeEveryBmp) {
     if (pattern.ends_with("*.ini")) return {"a.ini", "b.ini"};
     return {"unexpected"};
   };
-  EXPECT_EQ(ListEffectNames(kRoot, "P", lister), (std::vector<std::string>{"z.png", "y.png", "a.bmp"}));
+  EXPECT_EQ(ListEffectNames(kRoot, DisplayMode::kPicture, lister), (std::vector<std::string>{"z.png", "y.png", "a.bmp"}));
   EXPECT_EQ(asked, (std::vector<std::string>{"C:\\prog\\Effect\\P\\*.png", "C:\\prog\\Effect\\P\\*.bmp"}));
   asked.clear();
-  EXPECT_EQ(ListEffectNames(kRoot, "C", lister), (std::vector<std::string>{"a.ini", "b.ini"}));
+  EXPECT_EQ(ListEffectNames(kRoot, DisplayMode::kCustom, lister), (std::vector<std::string>{"a.ini", "b.ini"}));
   EXPECT_EQ(asked, (std::vector<std::string>{"C:\\prog\\Effect\\C\\*.ini"}));
-  // Mixed mode has its single pair entry, and only the exact mode texts list a folder.
+  // Mixed mode has its single pair entry, and no mode lists nothing.
   asked.clear();
-  for (const char* mode : {"D", "", "c", "p", "CP", " C"}) EXPECT_TRUE(ListEffectNames(kRoot, mode, lister).empty());
+  for (DisplayMode mode : {DisplayMode::kMixed, DisplayMode::kNone}) {
+    EXPECT_TRUE(ListEffectNames(kRoot, mode, lister).empty());
+  }
   EXPECT_TRUE(asked.empty());
 }
 
@@ -49,23 +51,6 @@ TEST(EffectListTextTest, EnabledIndexMarksARowOnlyInsideTheList) {
     int row;
   } cases[] = {{0, 1, 0}, {9, 10, 9}, {10, 10, -1}, {23, 10, -1}, {0, 0, -1}, {-1, 5, -1}, {int64_t{1} << 32, 5, -1}};
   for (const Case& c : cases) EXPECT_EQ(RowOfEnabledIndex(c.index, c.rows), c.row) << c.index << " of " << c.rows;
-}
-
-TEST(EffectListTextTest, EachModeHasItsOwnEnabledIndex) {
-  EnabledIndexes indexes{1, 2, 3};
-  struct Case {
-    const char* mode;
-    const char* key;
-    int32_t* slot;
-  } cases[] = {{"C", "GetC", &indexes.custom}, {"P", "GetP", &indexes.picture}, {"D", "GetD", &indexes.mixed}};
-  for (const Case& c : cases) {
-    EXPECT_STREQ(EnabledIndexKey(c.mode), c.key);
-    EXPECT_EQ(EnabledIndexSlot(indexes, c.mode), c.slot) << c.mode;
-  }
-  for (const char* other : {"", "c", "X", "CD"}) {
-    EXPECT_EQ(EnabledIndexKey(other), nullptr) << other;
-    EXPECT_EQ(EnabledIndexSlot(indexes, other), nullptr) << other;
-  }
 }
 
 TEST(EffectListTextTest, PreviewClientIsThePictureButAtLeast520By340) {

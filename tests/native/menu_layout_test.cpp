@@ -70,5 +70,26 @@ TEST(MenuLayoutTest, EveryIdIsUnique) {
   EXPECT_EQ(unique.size(), ids.size());
 }
 
+TEST(MenuLayoutTest, SeparatorsShowOnlyBetweenVisibleItems) {
+  // "-" is a separator, "x" a visible item, "." a hidden item; the result marks the separators shown.
+  struct Case {
+    const char* items;
+    const char* shown;
+  } cases[] = {{"x-x", "x-x"},     {"-x-", ".x."},     {"x--x", "x-.x"},   {"x-.-x", "x-..x"},
+               {"x-..", "x..."},   {"..-x", "...x"},   {"x-.x-x", "x-.x-x"}, {"", ""},
+               {"--", ".."},       {"x.-.-.x", "x.-...x"}};
+  for (const Case& c : cases) {
+    std::vector<bool> isSeparator, visible;
+    for (const char* p = c.items; *p != '\0'; ++p) {
+      isSeparator.push_back(*p == '-');
+      visible.push_back(*p == 'x');
+    }
+    const std::vector<bool> show = SeparatorsToShow(isSeparator, visible);
+    std::string rendered;
+    for (size_t i = 0; i < show.size(); ++i) rendered += isSeparator[i] ? (show[i] ? '-' : '.') : c.items[i];
+    EXPECT_EQ(rendered, c.shown) << c.items;
+  }
+}
+
 }  // namespace
 }  // namespace corvanta

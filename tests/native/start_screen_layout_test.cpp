@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "app/dpi_scale.h"
+
 namespace corvanta {
 namespace {
 
@@ -52,6 +54,50 @@ TEST(StartScreenLayoutTest, MinimumSizeOnlyOutsideRegionSelection) {
   EXPECT_EQ(EnforceMinimumSize({600, 200}, false), (WindowSize{600, 372}));
   EXPECT_EQ(EnforceMinimumSize({587, 372}, false), (WindowSize{588, 372}));
   EXPECT_EQ(EnforceMinimumSize({300, 200}, true), (WindowSize{300, 200}));
+}
+
+// At another DPI every design number scales, so each rectangle of a client area 1.5 times as large is
+// 1.5 times the 96-DPI rectangle (up to rounding).
+TEST(StartScreenLayoutTest, At144DpiEveryControlIsOneAndAHalfTimesItsDesignRectangle) {
+  for (int fontSize : {9, 12, 24}) {
+    const StartScreenLayout at96 = ComputeStartScreenLayout(724, 475, fontSize, 96);
+    const StartScreenLayout at144 = ComputeStartScreenLayout(1086, 712, fontSize, 144);
+    const ControlRect StartScreenLayout::*rects[] = {
+        &StartScreenLayout::customModeCheckbox, &StartScreenLayout::pictureModeCheckbox,
+        &StartScreenLayout::mixedModeCheckbox,  &StartScreenLayout::topmostCheckbox,
+        &StartScreenLayout::strengthSwatch,     &StartScreenLayout::strengthSlider,
+        &StartScreenLayout::attachButton,       &StartScreenLayout::regionButton,
+        &StartScreenLayout::suiteButton,        &StartScreenLayout::effectList};
+    for (auto rect : rects) {
+      const ControlRect& a = at96.*rect;
+      const ControlRect& b = at144.*rect;
+      EXPECT_NEAR(b.x, a.x * 1.5, 1.0);
+      EXPECT_NEAR(b.y, a.y * 1.5, 1.0);
+      EXPECT_NEAR(b.width, a.width * 1.5, 1.0);
+      EXPECT_NEAR(b.height, a.height * 1.5, 1.0);
+    }
+    for (int i = 0; i < 3; ++i) EXPECT_NEAR((*at144.columnWidths)[i], (*at96.columnWidths)[i] * 1.5, 1.0) << i;
+  }
+  EXPECT_EQ(ComputeStartScreenLayout(1086, 712, 12, 144).customModeCheckbox, (ControlRect{23, 14, 237, 60}));
+  EXPECT_EQ(ComputePreliminaryLayout(1086, 712, 144).columnWidths, (std::array<int, 3>{96, 1086 - 315, 126}));
+}
+
+TEST(StartScreenLayoutTest, MinimumSizeScalesWithTheDpi) {
+  EXPECT_EQ(MinimumWindowSize(96), (WindowSize{588, 372}));
+  EXPECT_EQ(MinimumWindowSize(120), (WindowSize{735, 465}));
+  EXPECT_EQ(MinimumWindowSize(144), (WindowSize{882, 558}));
+  EXPECT_EQ(MinimumWindowSize(192), (WindowSize{1176, 744}));
+  EXPECT_EQ(EnforceMinimumSize({740, 514}, false, 144), (WindowSize{882, 558}));
+  EXPECT_EQ(EnforceMinimumSize({1200, 900}, false, 144), (WindowSize{1200, 900}));
+  EXPECT_EQ(EnforceMinimumSize({300, 200}, true, 144), (WindowSize{300, 200}));
+}
+
+TEST(StartScreenLayoutTest, DpiScaleRoundsLikeMulDiv) {
+  struct Case {
+    int value, dpi, scaled;
+  } cases[] = {{15, 144, 23}, {9, 144, 14}, {1, 144, 2}, {0, 144, 0}, {-15, 144, -23}, {739, 120, 924},
+               {58, 96, 58},  {3, 120, 4},  {2, 120, 3}, {1, 120, 1}, {588, 144, 882}};
+  for (const Case& c : cases) EXPECT_EQ(DpiScale(c.value, c.dpi), c.scaled) << c.value << " at " << c.dpi;
 }
 
 }  // namespace

@@ -414,7 +414,7 @@ class RenderTest : public DrawCanvasTest {
     const std::vector<unsigned char> bmp = MakeBmp(4, 3);
     dir_.WriteFile("\\P\\pic.bmp", std::string(bmp.begin(), bmp.end()));
   }
-  RenderRequest Request(const char* mode, const char* picture = "\\P\\pic.bmp", int placement = 2) {
+  RenderRequest Request(DisplayMode mode, const char* picture = "\\P\\pic.bmp", int placement = 2) {
     return RenderRequest{mode, GridPreset(1, 1, 5, 0, 0, 0), dir_.PathOf(picture), placement};
   }
   testing::TempProgramDir dir_;
@@ -424,7 +424,7 @@ TEST_F(RenderTest, CustomModePreparesTheCanvasAndDrawsTheGrid) {
   canvas_.SetBounds(7, 9, 3, 3);
   canvas_.Show(false);
   canvas_.SetPen(kLineDash, 4, RGB(1, 2, 3));
-  RenderDisplayMode(canvas_, 20, 12, Request("C"));
+  RenderDisplayMode(canvas_, 20, 12, Request(DisplayMode::kCustom));
   RECT r{};
   GetWindowRect(canvas_.Hwnd(), &r);
   MapWindowPoints(nullptr, host_.Hwnd(), reinterpret_cast<POINT*>(&r), 2);
@@ -439,7 +439,7 @@ TEST_F(RenderTest, CustomModePreparesTheCanvasAndDrawsTheGrid) {
 }
 
 TEST_F(RenderTest, PictureModeShowsThePictureWithoutGrid) {
-  RenderDisplayMode(canvas_, 8, 5, Request("P"));
+  RenderDisplayMode(canvas_, 8, 5, Request(DisplayMode::kPicture));
   EXPECT_EQ(canvas_.PixelAt(2, 1), PictureColour(0, 0));
   EXPECT_EQ(canvas_.PixelAt(5, 3), PictureColour(3, 2));
   EXPECT_EQ(canvas_.PixelAt(0, 0), kKey);
@@ -447,7 +447,7 @@ TEST_F(RenderTest, PictureModeShowsThePictureWithoutGrid) {
 }
 
 TEST_F(RenderTest, MixedModeDrawsTheGridOverThePicture) {
-  RenderDisplayMode(canvas_, 8, 5, Request("D", "\\P\\pic.bmp", 3));
+  RenderDisplayMode(canvas_, 8, 5, Request(DisplayMode::kMixed, "\\P\\pic.bmp", 3));
   EXPECT_EQ(canvas_.PixelAt(1, 0), kInk);
   EXPECT_EQ(canvas_.PixelAt(1, 1), PictureColour(1, 1));
   EXPECT_EQ(canvas_.PixelAt(5, 2), PictureColour(1, 2));
@@ -455,19 +455,19 @@ TEST_F(RenderTest, MixedModeDrawsTheGridOverThePicture) {
 }
 
 TEST_F(RenderTest, NoModeOrAMissingPictureShowsTheBackgroundOnly) {
-  RenderDisplayMode(canvas_, 8, 5, Request("X"));
+  RenderDisplayMode(canvas_, 8, 5, Request(DisplayMode::kNone));
   EXPECT_EQ(CountColour(kKey), 40);
-  RenderDisplayMode(canvas_, 8, 5, Request("P", "\\P\\missing.png"));
+  RenderDisplayMode(canvas_, 8, 5, Request(DisplayMode::kPicture, "\\P\\missing.png"));
   EXPECT_EQ(CountColour(kKey), 40);
-  RenderDisplayMode(canvas_, 8, 5, Request("D", "\\P\\missing.png"));
+  RenderDisplayMode(canvas_, 8, 5, Request(DisplayMode::kMixed, "\\P\\missing.png"));
   EXPECT_EQ(CountColour(kInk), 8);
   EXPECT_EQ(CountColour(kKey), 32);
 }
 
 TEST_F(RenderTest, RedrawAfterResizeKeepsPositionAndPen) {
-  RenderDisplayMode(canvas_, 8, 5, Request("D", "\\P\\pic.bmp", 0));
+  RenderDisplayMode(canvas_, 8, 5, Request(DisplayMode::kMixed, "\\P\\pic.bmp", 0));
   canvas_.SetBounds(2, 3, 8, 5);
-  RenderRequest request = Request("D", "\\P\\pic.bmp", 0);
+  RenderRequest request = Request(DisplayMode::kMixed, "\\P\\pic.bmp", 0);
   request.preset.red = 200;  // not applied: the pen of the lock stays
   RedrawDisplayMode(canvas_, 15, 11, request);
   RECT r{};

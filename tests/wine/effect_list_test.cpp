@@ -11,6 +11,7 @@
 
 #include "effects/delete_confirm_window.h"
 #include "effects/effect_list.h"
+#include "platform/text_conv.h"
 #include "effects/preview_picture_window.h"
 #include "overlay/draw_canvas.h"
 #include "platform/file_enum.h"
@@ -107,10 +108,10 @@ class EffectListTest : public ::testing::Test {
   void Notify(UINT code) {
     NMITEMACTIVATE note{};
     note.hdr.hwndFrom = List().Hwnd();
-    note.hdr.idFrom = kEffectListId;
+    note.hdr.idFrom = static_cast<UINT_PTR>(ControlId::kEffectList);
     note.hdr.code = code;
     note.iItem = List().SelectedIndex();
-    SendMessageA(program_.Hwnd(), WM_NOTIFY, kEffectListId, reinterpret_cast<LPARAM>(&note));
+    SendMessageW(program_.Hwnd(), WM_NOTIFY, static_cast<WPARAM>(ControlId::kEffectList), reinterpret_cast<LPARAM>(&note));
   }
   void DoubleClickRow(int row) {
     List().SelectAndReveal(row);
@@ -152,7 +153,7 @@ TEST_F(EffectListTest, PicturesListEveryPngBeforeEveryBmp) {
   AddFiles("\\Effect\\P", {"a.bmp", "z.png", "m.png", "b.BMP", "c.jpg"});
   AddFiles("\\Effect\\C", {"a.ini"});
   Start("C", 0, 2);
-  ClickModeCheckbox(kPictureModeCheckboxId);
+  ClickModeCheckbox(ControlId::kPictureModeCheckbox);
   EXPECT_EQ(Names(), (std::vector<std::string>{"m.png", "z.png", "a.bmp", "b.BMP"}));
   EXPECT_EQ(EnabledRows(), std::vector<int>{2});
   EXPECT_EQ(Caption(), "Corvanta_2-a.bmp");
@@ -193,7 +194,7 @@ TEST_F(EffectListTest, EnablingWritesOnlyTheIndexOfTheCurrentMode) {
   EXPECT_EQ(Config("GetC"), "2");
 
   // Picture mode keeps its own enabled entry; a double-click there names the picture.
-  ClickModeCheckbox(kPictureModeCheckboxId);
+  ClickModeCheckbox(ControlId::kPictureModeCheckbox);
   EXPECT_EQ(Names(), (std::vector<std::string>{"q0.png", "q1.png"}));
   EXPECT_EQ(EnabledRows(), std::vector<int>{1});
   DoubleClickRow(0);
@@ -222,7 +223,7 @@ TEST_F(EffectListTest, MixedModeRewritesThePairFromTheEnabledPresetAndPicture) {
 
   // An index past its list names no file.
   program_.app->Settings().SetConfig("Config", "GetC", "9");
-  ClickModeCheckbox(kMixedModeCheckboxId);
+  ClickModeCheckbox(ControlId::kMixedModeCheckbox);
   EXPECT_EQ(PairValue("CN", "CNC"), "");
   EXPECT_EQ(Names(), std::vector<std::string>{"【】+【p0.png】"});
 }
@@ -235,7 +236,7 @@ TEST_F(EffectListTest, AnIndexPastTheListOrAnEmptyFolderMarksNothing) {
   EXPECT_EQ(List().SelectedIndex(), -1);
   EXPECT_EQ(Caption(), "Corvanta_-1-");
 
-  ClickModeCheckbox(kPictureModeCheckboxId);  // the picture folder is empty
+  ClickModeCheckbox(ControlId::kPictureModeCheckbox);  // the picture folder is empty
   EXPECT_EQ(List().RowCount(), 0);
   EXPECT_EQ(Caption(), "Corvanta_-1-");
   EXPECT_TRUE(IsWindowVisible(List().Hwnd()));
@@ -385,7 +386,7 @@ class ModalAnswerer {
   static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
     ModalAnswerer* self = self_;
     if (self == nullptr) return;
-    HWND confirm = FindWindowA(DeleteConfirmWindow::kClassName, DeleteConfirmWindow::kCaption);
+    HWND confirm = FindWindowW(DeleteConfirmWindow::kClassName, ToWide(DeleteConfirmWindow::kCaption).c_str());
     if (confirm != nullptr && IsWindowVisible(confirm) && GetPropA(confirm, "answered") == nullptr) {
       SetPropA(confirm, "answered", confirm);
       ++self->confirmations;
@@ -394,7 +395,7 @@ class ModalAnswerer {
       self->ownerDisabled = owner != nullptr && !IsWindowEnabled(owner);
       PostMessageA(GetDlgItem(confirm, self->confirmButton_), BM_CLICK, 0, 0);
     }
-    HWND box = FindWindowA("#32770", "信息：");
+    HWND box = FindWindowW(L"#32770", ToWide("信息：").c_str());
     if (box != nullptr && IsWindowVisible(box)) {
       ++self->messageBoxes;
       self->messageText.clear();
@@ -493,7 +494,7 @@ TEST_F(EffectListTest, AFreshStartWithTheStarterLibraryEnablesItsDefaults) {
   EXPECT_LE(top, 23);
   EXPECT_GT(top + ListView_GetCountPerPage(List().Hwnd()), 23);
 
-  ClickModeCheckbox(kPictureModeCheckboxId);
+  ClickModeCheckbox(ControlId::kPictureModeCheckbox);
   EXPECT_EQ(EnabledRows(), std::vector<int>{3});
   EXPECT_EQ(List().SelectedIndex(), 3);
   EXPECT_EQ(Caption(), "Corvanta_3-" + List().NameAt(3));

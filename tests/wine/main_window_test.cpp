@@ -32,11 +32,11 @@ TEST(MainWindowTest, FirstStartInAnEmptyDirectory) {
   EXPECT_EQ(window.right - window.left, 740);
   EXPECT_EQ(window.bottom - window.top, 514);
   MainWindow& main = program.Main();
-  EXPECT_EQ(SendMessageA(main.Control(kStrengthSliderId), TBM_GETPOS, 0, 0), 75);
-  EXPECT_EQ(SendMessageA(main.Control(kStrengthSliderId), TBM_GETSELEND, 0, 0), 75);
-  EXPECT_EQ(SendMessageA(main.Control(kTopmostCheckboxId), BM_GETCHECK, 0, 0), BST_CHECKED);
-  EXPECT_EQ(SendMessageA(main.Control(kCustomModeCheckboxId), BM_GETCHECK, 0, 0), BST_CHECKED);
-  EXPECT_EQ(SendMessageA(main.Control(kPictureModeCheckboxId), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+  EXPECT_EQ(SendMessageA(main.Control(ControlId::kStrengthSlider), TBM_GETPOS, 0, 0), 75);
+  EXPECT_EQ(SendMessageA(main.Control(ControlId::kStrengthSlider), TBM_GETSELEND, 0, 0), 75);
+  EXPECT_EQ(SendMessageA(main.Control(ControlId::kTopmostCheckbox), BM_GETCHECK, 0, 0), BST_CHECKED);
+  EXPECT_EQ(SendMessageA(main.Control(ControlId::kCustomModeCheckbox), BM_GETCHECK, 0, 0), BST_CHECKED);
+  EXPECT_EQ(SendMessageA(main.Control(ControlId::kPictureModeCheckbox), BM_GETCHECK, 0, 0), BST_UNCHECKED);
   EXPECT_TRUE(main.GetMenus().IsChecked(MenuId::kTopmost));
   EXPECT_TRUE(main.IsAlwaysOnTop());
   EXPECT_EQ(program.app->State().savedGeometry, (ScreenRect{50, 50, 740, 514}));
@@ -44,19 +44,19 @@ TEST(MainWindowTest, FirstStartInAnEmptyDirectory) {
   RECT client{};
   GetClientRect(hwnd, &client);
   const StartScreenLayout layout = ComputeStartScreenLayout(client.right, client.bottom, 12);
-  ExpectAt(main.Control(kCustomModeCheckboxId), layout.customModeCheckbox, "custom mode");
-  ExpectAt(main.Control(kPictureModeCheckboxId), layout.pictureModeCheckbox, "picture mode");
-  ExpectAt(main.Control(kMixedModeCheckboxId), layout.mixedModeCheckbox, "mixed mode");
-  ExpectAt(main.Control(kTopmostCheckboxId), layout.topmostCheckbox, "topmost");
-  ExpectAt(main.Control(kStrengthSliderId), layout.strengthSlider, "slider");
-  ExpectAt(main.Control(kStrengthSwatchId), layout.strengthSwatch, "swatch");
-  ExpectAt(main.Control(kAttachButtonId), layout.attachButton, "attach");
-  ExpectAt(main.Control(kRegionButtonId), layout.regionButton, "region");
-  ExpectAt(main.Control(kSuiteButtonId), layout.suiteButton, "suite");
-  ExpectAt(main.Control(kEffectListId), layout.effectList, "list");
-  EXPECT_FALSE(IsWindowVisible(main.Control(kDrawCanvasId)));
-  EXPECT_EQ(ListView_GetColumnWidth(main.Control(kEffectListId), 0), 56);
-  EXPECT_EQ(ListView_GetColumnWidth(main.Control(kEffectListId), 1), client.right - 208);
+  ExpectAt(main.Control(ControlId::kCustomModeCheckbox), layout.customModeCheckbox, "custom mode");
+  ExpectAt(main.Control(ControlId::kPictureModeCheckbox), layout.pictureModeCheckbox, "picture mode");
+  ExpectAt(main.Control(ControlId::kMixedModeCheckbox), layout.mixedModeCheckbox, "mixed mode");
+  ExpectAt(main.Control(ControlId::kTopmostCheckbox), layout.topmostCheckbox, "topmost");
+  ExpectAt(main.Control(ControlId::kStrengthSlider), layout.strengthSlider, "slider");
+  ExpectAt(main.Control(ControlId::kStrengthSwatch), layout.strengthSwatch, "swatch");
+  ExpectAt(main.Control(ControlId::kAttachButton), layout.attachButton, "attach");
+  ExpectAt(main.Control(ControlId::kRegionButton), layout.regionButton, "region");
+  ExpectAt(main.Control(ControlId::kSuiteButton), layout.suiteButton, "suite");
+  ExpectAt(main.Control(ControlId::kEffectList), layout.effectList, "list");
+  EXPECT_FALSE(IsWindowVisible(main.Control(ControlId::kDrawCanvas)));
+  EXPECT_EQ(ListView_GetColumnWidth(main.Control(ControlId::kEffectList), 0), 56);
+  EXPECT_EQ(ListView_GetColumnWidth(main.Control(ControlId::kEffectList), 1), client.right - 208);
 }
 
 TEST(MainWindowTest, StartPositionGuards) {
@@ -103,7 +103,7 @@ TEST(MainWindowTest, GeometryIsWrittenAtExitOnlyWhenAllowed) {
       SetWindowPos(program.Hwnd(), nullptr, 0, 200, 800, 600, SWP_NOZORDER | SWP_NOACTIVATE);
     } else {
       SetWindowPos(program.Hwnd(), nullptr, 100, 200, 800, 600, SWP_NOZORDER | SWP_NOACTIVATE);
-      program.app->State().lockedState = kLocked;
+      program.app->State().lockedState = LockedState::kLocked;
     }
     program.Stop();
     const std::string file = program.ConfigFile();
@@ -117,7 +117,7 @@ TEST(MainWindowTest, MinimumSizeAndUnknownFontSizeKeepsColumns) {
   TestProgram program;
   program.WriteConfig("[Config]\r\nFirst=1\r\nSetP=C\r\nTC=13\r\nW=740\r\nH=514\r\nL=50\r\nT=50\r\n");
   program.Start();
-  HWND list = program.Main().Control(kEffectListId);
+  HWND list = program.Main().Control(ControlId::kEffectList);
   const int first = ListView_GetColumnWidth(list, 0);
   const int status = ListView_GetColumnWidth(list, 2);
   EXPECT_EQ(first, 64);  // the creation widths stay for a size outside the table
@@ -130,7 +130,7 @@ TEST(MainWindowTest, MinimumSizeAndUnknownFontSizeKeepsColumns) {
   EXPECT_EQ(ListView_GetColumnWidth(list, 0), first);
   EXPECT_EQ(ListView_GetColumnWidth(list, 2), status);
   // While a region is chosen no minimum applies.
-  program.app->State().regionMode = kRegionModeSelecting;
+  program.app->State().regionMode = RegionMode::kSelecting;
   SetWindowPos(program.Hwnd(), nullptr, 0, 0, 300, 200, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   EXPECT_EQ(WindowRect(program.Hwnd()).right - WindowRect(program.Hwnd()).left, 300);
 }

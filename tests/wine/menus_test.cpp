@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/menus.h"
+#include "platform/text_conv.h"
 #include "popup_watcher.h"
 #include "test_program.h"
 
@@ -27,14 +28,14 @@ std::vector<ShownItem> ShownItems(HMENU menu) {
   std::vector<ShownItem> items;
   const int count = GetMenuItemCount(menu);
   for (int i = 0; i < count; ++i) {
-    char text[256] = {};
-    MENUITEMINFOA info{};
+    wchar_t text[256] = {};
+    MENUITEMINFOW info{};
     info.cbSize = sizeof(info);
     info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_STRING | MIIM_SUBMENU;
     info.dwTypeData = text;
-    info.cch = sizeof(text);
-    GetMenuItemInfoA(menu, i, TRUE, &info);
-    std::string shown = (info.fType & MFT_SEPARATOR) ? "-" : text;
+    info.cch = static_cast<UINT>(std::size(text));
+    GetMenuItemInfoW(menu, i, TRUE, &info);
+    std::string shown = (info.fType & MFT_SEPARATOR) ? "-" : FromWide(text);
     shown = shown.substr(0, shown.find('\t'));
     items.push_back({shown, (info.fState & MFS_CHECKED) != 0, (info.fState & MFS_DISABLED) != 0, info.hSubMenu});
   }
@@ -77,8 +78,9 @@ TEST(MenusTest, HiddenItemsComeBackAtTheirPositionWithTheirState) {
   menus.SetVisible(MenuId::kStrongTopmost, false);
   menus.SetVisible(MenuId::kTopmost, false);
   menus.SetChecked(MenuId::kTopmost, true);  // changed while hidden
-  EXPECT_EQ(GetMenuItemCount(tray), count - 2);
-  EXPECT_EQ(ShownItems(tray)[0].text, "-");
+  // The separator below them would now start the menu, so it goes too.
+  EXPECT_EQ(GetMenuItemCount(tray), count - 3);
+  EXPECT_EQ(ShownItems(tray)[0].text, "<-+自选区域截图+->");
   menus.SetVisible(MenuId::kStrongTopmost, true);
   EXPECT_EQ(ShownItems(tray)[0].text, ">+^强力置顶^+<");
   menus.SetVisible(MenuId::kTopmost, true);
@@ -140,8 +142,32 @@ TEST(MainWindowMenusTest, MixedModeEffectMenuShowsOnlyEnable) {
   program.WriteConfig("[Config]\r\nFirst=1\r\nSetP=D\r\nW=740\r\nH=514\r\nL=50\r\nT=50\r\n");
   program.Start();
   const auto items = ShownItems(program.Main().GetMenus().EffectListMenu());
-  ASSERT_EQ(items.size(), 2u);  // the separator stays
+  ASSERT_EQ(items.size(), 1u);  // no separator is left dangling below it
   EXPECT_EQ(items[0].text, "启用选中效果");
+}
+
+// While the main window is hidden, no separator starts or ends the tray menu or follows another one.
+TEST(MainWindowMenusTest, HiddenMainWindowLeavesNoDanglingSeparators) {
+  TestProgram program;
+  program.Start();
+  SendMessageW(program.Hwnd(), WM_COMMAND, static_cast<WPARAM>(MenuId::kHideMainWindow), 0);
+  const auto items = ShownItems(program.Main().GetMenus().TrayMenu());
+  ASSERT_FALSE(items.empty());
+  EXPECT_NE(items.front().text, "-");
+  EXPECT_NE(items.back().text, "-");
+  for (size_t i = 1; i < items.size(); ++i) EXPECT_FALSE(items[i].text == "-" && items[i - 1].text == "-") << i;
+  std::vector<std::string> texts;
+  for (const auto& item : items) texts.push_back(item.text);
+  EXPECT_EQ(texts, (std::vector<std::string>{"<-+自选区域截图+->", "-", "#自选区域截取自身", "-图像位数设置>>>",
+                                             "#自动预览功能", "#自动打开images", "-", "#自选区域提示", "-",
+                                             "<-=重新吸附窗口", "<-=重新自选区域", "-", "<#=自定义快捷键=#>",
+                                             "#启用快捷键提示", "-", "#显示主窗口", "#隐藏主窗口", "-", "前往软件主页",
+                                             "检测版本(更新)", "-", "支持作者(捐赠)", "软件介绍与帮助", "-",
+                                             "关闭并退出"}));
+  SendMessageW(program.Hwnd(), WM_COMMAND, static_cast<WPARAM>(MenuId::kShowMainWindow), 0);
+  const auto again = ShownItems(program.Main().GetMenus().TrayMenu());
+  EXPECT_EQ(again.size(), MenuBarLayout()[7].children.size());
+  EXPECT_EQ(again.front().text, "^置顶^");
 }
 
 TEST(MainWindowMenusTest, SettingsFromTheFileSetTheChecks) {
@@ -156,7 +182,7 @@ TEST(MainWindowMenusTest, SettingsFromTheFileSetTheChecks) {
   EXPECT_TRUE(menus.IsChecked(MenuId::kAutoOpenImages));  // read as the integer 1
   EXPECT_FALSE(menus.IsChecked(MenuId::kScreenshotIncludesSelf));
   EXPECT_FALSE(menus.IsChecked(MenuId::kHotkeyHints));  // compared as text
-  EXPECT_EQ(program.app->State().hintFlag, "0");
+  EXPECT_FALSE(program.app->State().hintFlag);
   EXPECT_FALSE(menus.IsChecked(MenuId::kTopmost));
   EXPECT_FALSE(program.Main().IsAlwaysOnTop());
 }
@@ -183,14 +209,14 @@ TEST(MainWindowMenusTest, TogglesFlipTheirMarkAndWriteTheirKey) {
     EXPECT_TRUE(menus.IsChecked(t.id)) << t.key;
     EXPECT_EQ(program.Config(t.section, t.key), "1");
   }
-  EXPECT_EQ(program.app->State().hintFlag, "1");
+  EXPECT_TRUE(program.app->State().hintFlag);
 }
 
 TEST(MainWindowMenusTest, OnlyTheRightButtonOpensTheTrayMenu) {
   TestProgram program;
   program.Start();
   EXPECT_TRUE(program.Main().Tray().IsShown());
-  EXPECT_STREQ(program.Main().Tray().Tooltip(), "Corvanta\r\n右击图标可呼出功能菜单！");
+  EXPECT_EQ(program.Main().Tray().Tooltip(), "Corvanta\r\n右击图标可呼出功能菜单！");
   PopupWatcher watcher;
   SendMessageA(program.Hwnd(), kTrayMessage, 1, WM_LBUTTONUP);
   SendMessageA(program.Hwnd(), kTrayMessage, 1, WM_LBUTTONDBLCLK);
@@ -218,11 +244,17 @@ TEST(MainWindowMenusTest, BalloonShowsAtTheStartPoint) {
   program.Start();
   HWND balloon = program.Main().BalloonWindow();
   ASSERT_NE(balloon, nullptr);
-  EXPECT_TRUE(GetWindowLongA(balloon, GWL_STYLE) & 0x40 /* TTS_BALLOON */);
-  const int x = static_cast<int>(GetSystemMetrics(SM_CXSCREEN) / 100.0 * 6);
-  const int y = static_cast<int>(GetSystemMetrics(SM_CYSCREEN) / 100.0 * 92);
-  EXPECT_EQ(x, 115);  // 1920 x 1080 screen under Xvfb
-  EXPECT_EQ(y, 993);
+  EXPECT_TRUE(GetWindowLongW(balloon, GWL_STYLE) & 0x40 /* TTS_BALLOON */);
+  ASSERT_TRUE(testing::PumpUntil([&] { return IsWindowVisible(balloon) != FALSE; }));
+  // On a 1920 x 1080 screen the point is (1920 / 100 * 6, 1080 / 100 * 92) = (115, 993); the balloon's
+  // stem points at it, so it lies on the edge of the balloon's window.
+  RECT shown{};
+  GetWindowRect(balloon, &shown);
+  RECT around = shown;
+  InflateRect(&around, 2, 2);
+  EXPECT_TRUE(PtInRect(&around, POINT{115, 993}))
+      << shown.left << "," << shown.top << " - " << shown.right << "," << shown.bottom;
+  EXPECT_GT(shown.right - shown.left, 0);
 }
 
 }  // namespace

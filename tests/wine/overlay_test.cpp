@@ -9,8 +9,10 @@
 #include "effects/preset.h"
 #include "overlay/draw_canvas.h"
 #include "overlay/overlay_controller.h"
+#include "platform/text_conv.h"
 #include "overlay/render.h"
 #include "region/smart_attach.h"
+#include "gdi_reference.h"
 #include "test_pictures.h"
 #include "test_program.h"
 
@@ -83,8 +85,8 @@ TEST_F(OverlayTest, AttachAndLockCoversTheTargetWithTheEnabledGrid) {
   StartWithPresets();
   TargetWindow target(900, 200, 400, 300);
   AttachTo(target);
-  EXPECT_EQ(app().State().regionMode, kRegionModeSelecting);
-  EXPECT_FALSE(IsWindowVisible(Main().Control(kEffectListId)));
+  EXPECT_EQ(app().State().regionMode, RegionMode::kSelecting);
+  EXPECT_FALSE(IsWindowVisible(Main().Control(ControlId::kEffectList)));
   EXPECT_EQ(GetMenu(Main().Hwnd()), Main().GetMenus().Bar());  // the hint entries show
   EXPECT_EQ(GetWindowLongA(Main().Hwnd(), GWL_EXSTYLE) & ~WS_EX_TOPMOST, WS_EX_LAYERED);
   EXPECT_FALSE(Main().GetMenus().IsEnabled(MenuId::kProgramColours));
@@ -95,7 +97,7 @@ TEST_F(OverlayTest, AttachAndLockCoversTheTargetWithTheEnabledGrid) {
   const RECT main = WindowRect(hwnd);
   const RECT wanted = WindowRect(target.Hwnd());
   EXPECT_TRUE(EqualRect(&main, &wanted));
-  EXPECT_EQ(app().State().lockedState, kLocked);
+  EXPECT_EQ(app().State().lockedState, LockedState::kLocked);
   EXPECT_FALSE(app().State().selectionState);
   const LONG ex = GetWindowLongA(hwnd, GWL_EXSTYLE);
   EXPECT_EQ(ex & (WS_EX_TRANSPARENT | WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_LAYERED),
@@ -123,16 +125,13 @@ TEST_F(OverlayTest, AttachAndLockCoversTheTargetWithTheEnabledGrid) {
   EXPECT_TRUE(IsWindowVisible(canvas.Hwnd()));
   ASSERT_EQ(canvas.Width(), 400);
   ASSERT_EQ(canvas.Height(), 300);
-  DrawCanvas reference;
-  reference.Create(target.Hwnd(), GetModuleHandleA(nullptr), 0, 0, 400, 300);
   const Preset preset = ReadPreset(app().Settings(), program_.dir.PathOf("\\Effect\\C\\b.ini"));
-  PrepareCanvas(reference, 400, 300, preset);
-  DrawGrid(reference, 400, 300, preset);
+  const testing::ReferenceImage reference = testing::GdiGridReference(preset, 400, 300, RGB(208, 222, 227));
   int differences = 0, linePixels = 0;
   for (int y = 0; y < 300; ++y) {
     for (int x = 0; x < 400; ++x) {
       const uint32_t pixel = canvas.PixelAt(x, y);
-      differences += pixel != reference.PixelAt(x, y);
+      differences += pixel != reference.At(x, y);
       linePixels += pixel == RGB(12, 6, 2);
     }
   }
@@ -154,41 +153,41 @@ TEST_F(OverlayTest, EscapeCancelsBackToTheSavedGeometry) {
   EXPECT_EQ(r.top, 80);
   EXPECT_EQ(r.right - r.left, 760);
   EXPECT_EQ(r.bottom - r.top, 520);
-  EXPECT_EQ(app().State().lockedState, kNotLocked);
+  EXPECT_EQ(app().State().lockedState, LockedState::kNotLocked);
   EXPECT_FALSE(app().State().selectionState);
-  EXPECT_EQ(app().State().regionMode, 0);
-  EXPECT_TRUE(IsWindowVisible(Main().Control(kEffectListId)));
+  EXPECT_EQ(app().State().regionMode, RegionMode::kNone);
+  EXPECT_TRUE(IsWindowVisible(Main().Control(ControlId::kEffectList)));
   EXPECT_EQ(GetMenu(Main().Hwnd()), nullptr);
   EXPECT_EQ(GetWindowLongA(Main().Hwnd(), GWL_EXSTYLE) & WS_EX_LAYERED, 0);
   EXPECT_TRUE(GetWindowLongA(Main().Hwnd(), GWL_STYLE) & WS_THICKFRAME);
   // A key outside the selection state does nothing.
   Key('A');
-  EXPECT_EQ(app().State().lockedState, kNotLocked);
+  EXPECT_EQ(app().State().lockedState, LockedState::kNotLocked);
   // Backspace cancels too.
   AttachTo(target);
   Key(VK_BACK);
-  EXPECT_EQ(app().State().lockedState, kNotLocked);
+  EXPECT_EQ(app().State().lockedState, LockedState::kNotLocked);
 }
 
 TEST_F(OverlayTest, ReturnRestoresTheStartScreenAndKeepsTopmost) {
   StartWithPresets();
-  SendMessageA(Main().Control(kTopmostCheckboxId), BM_CLICK, 0, 0);  // switch topmost off: Top=0
+  SendMessageA(Main().Control(ControlId::kTopmostCheckbox), BM_CLICK, 0, 0);  // switch topmost off: Top=0
   ASSERT_EQ(app().Settings().Config("Config", "Top"), "0");
   ASSERT_FALSE(Main().IsAlwaysOnTop());
   TargetWindow target(900, 150, 500, 400);
   AttachTo(target);
   Key(VK_SPACE);
-  ASSERT_EQ(app().State().lockedState, kLocked);
+  ASSERT_EQ(app().State().lockedState, LockedState::kLocked);
   SendMessageA(Main().Hwnd(), WM_COMMAND, static_cast<WPARAM>(MenuId::kReturnToStart), 0);
-  EXPECT_EQ(app().State().lockedState, kNotLocked);
-  EXPECT_EQ(app().State().regionMode, 0);
+  EXPECT_EQ(app().State().lockedState, LockedState::kNotLocked);
+  EXPECT_EQ(app().State().regionMode, RegionMode::kNone);
   const RECT r = WindowRect(Main().Hwnd());
   EXPECT_EQ(r.left, 50);
   EXPECT_EQ(r.right - r.left, 740);
   EXPECT_TRUE(IsWindowEnabled(Main().Hwnd()));
-  EXPECT_TRUE(IsWindowVisible(Main().Control(kAttachButtonId)));
+  EXPECT_TRUE(IsWindowVisible(Main().Control(ControlId::kAttachButton)));
   EXPECT_FALSE(IsWindowVisible(Main().Canvas().Hwnd()));
-  EXPECT_EQ(SendMessageA(Main().Control(kTopmostCheckboxId), BM_GETCHECK, 0, 0), BST_CHECKED);
+  EXPECT_EQ(SendMessageA(Main().Control(ControlId::kTopmostCheckbox), BM_GETCHECK, 0, 0), BST_CHECKED);
   EXPECT_TRUE(Main().GetMenus().IsChecked(MenuId::kTopmost));
   EXPECT_TRUE(Main().IsAlwaysOnTop());
   EXPECT_EQ(app().Settings().Config("Config", "Top"), "0");
@@ -205,9 +204,9 @@ TEST_F(OverlayTest, ReattachFromALockedOverlayStartsAgainFromTheStartScreen) {
   TargetWindow target(1000, 250, 320, 240);
   AttachTo(target);
   Key('Q');
-  ASSERT_EQ(app().State().lockedState, kLocked);
+  ASSERT_EQ(app().State().lockedState, LockedState::kLocked);
   SendMessageA(Main().Hwnd(), WM_COMMAND, static_cast<WPARAM>(MenuId::kReattach), 0);
-  EXPECT_EQ(app().State().lockedState, kNotLocked);
+  EXPECT_EQ(app().State().lockedState, LockedState::kNotLocked);
   EXPECT_TRUE(app().State().selectionState);
   EXPECT_EQ(app().Settings().Config("Config", "W"), "740");  // the start-screen rectangle, not the overlay's
   Key(VK_ESCAPE);
@@ -219,22 +218,22 @@ TEST_F(OverlayTest, AttachDoesNothingWithoutAnEnabledRow) {
   const RECT before = WindowRect(Main().Hwnd());
   Main().Attach().Start();
   EXPECT_FALSE(app().State().selectionState);
-  EXPECT_EQ(app().State().regionMode, 0);
+  EXPECT_EQ(app().State().regionMode, RegionMode::kNone);
   const RECT after = WindowRect(Main().Hwnd());
   EXPECT_TRUE(EqualRect(&before, &after));
-  EXPECT_TRUE(IsWindowVisible(Main().Control(kEffectListId)));
+  EXPECT_TRUE(IsWindowVisible(Main().Control(ControlId::kEffectList)));
 }
 
 TEST_F(OverlayTest, PictureModeKeysTheConfiguredColour) {
   StartWithPresets();
-  SendMessageA(Main().Control(kPictureModeCheckboxId), BM_CLICK, 0, 0);
-  EXPECT_EQ(app().State().displayMode, "P");
+  SendMessageA(Main().Control(ControlId::kPictureModeCheckbox), BM_CLICK, 0, 0);
+  EXPECT_EQ(app().State().displayMode, DisplayMode::kPicture);
   EXPECT_EQ(app().Settings().Config("Config", "SetP"), "P");
-  EXPECT_EQ(SendMessageA(Main().Control(kCustomModeCheckboxId), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+  EXPECT_EQ(SendMessageA(Main().Control(ControlId::kCustomModeCheckbox), BM_GETCHECK, 0, 0), BST_UNCHECKED);
   EXPECT_EQ(Main().Overlay().ColourKey(), RGB(1, 2, 3));
   EXPECT_TRUE(Main().GetMenus().IsVisible(MenuId::kPreviewPicture));
   EXPECT_FALSE(Main().GetMenus().IsVisible(MenuId::kPreviewOrEditPreset));
-  SendMessageA(Main().Control(kCustomModeCheckboxId), BM_CLICK, 0, 0);
+  SendMessageA(Main().Control(ControlId::kCustomModeCheckbox), BM_CLICK, 0, 0);
   EXPECT_EQ(Main().Overlay().ColourKey(), RGB(208, 222, 227));
   EXPECT_EQ(app().State().enabled.custom, 1);
 }
@@ -244,14 +243,14 @@ TEST(OverlayStrengthTest, AlphaOutOfRangeStartsClamped) {
     TestProgram program;
     program.WriteConfig(std::string("[Config]\r\nFirst=1\r\nSetP=C\r\nAlpha=") + stored + "\r\n");
     program.Start();
-    EXPECT_EQ(SendMessageA(program.Main().Control(kStrengthSliderId), TBM_GETPOS, 0, 0), expected) << stored;
+    EXPECT_EQ(SendMessageA(program.Main().Control(ControlId::kStrengthSlider), TBM_GETPOS, 0, 0), expected) << stored;
   }
 }
 
 TEST(OverlayStrengthTest, MovingTheSliderWritesAlphaAndRedrawsTheSwatch) {
   TestProgram program;
   program.Start();
-  HWND slider = program.Main().Control(kStrengthSliderId);
+  HWND slider = program.Main().Control(ControlId::kStrengthSlider);
   SendMessageA(slider, TBM_SETPOS, TRUE, 255);
   SendMessageA(program.Hwnd(), WM_HSCROLL, MAKEWPARAM(TB_THUMBPOSITION, 255), reinterpret_cast<LPARAM>(slider));
   EXPECT_EQ(program.Config("Config", "Alpha"), "255");
@@ -282,8 +281,8 @@ TEST(OverlayTopmostTest, MenuItemAndCheckboxMirrorEachOther) {
   SendMessageA(program.Hwnd(), WM_COMMAND, static_cast<WPARAM>(MenuId::kTopmost), 0);
   EXPECT_EQ(program.Config("Config", "Top"), "0");
   EXPECT_FALSE(program.Main().IsAlwaysOnTop());
-  EXPECT_EQ(SendMessageA(program.Main().Control(kTopmostCheckboxId), BM_GETCHECK, 0, 0), BST_UNCHECKED);
-  SendMessageA(program.Main().Control(kTopmostCheckboxId), BM_CLICK, 0, 0);
+  EXPECT_EQ(SendMessageA(program.Main().Control(ControlId::kTopmostCheckbox), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+  SendMessageA(program.Main().Control(ControlId::kTopmostCheckbox), BM_CLICK, 0, 0);
   EXPECT_EQ(program.Config("Config", "Top"), "1");
   EXPECT_TRUE(program.Main().GetMenus().IsChecked(MenuId::kTopmost));
   EXPECT_TRUE(program.Main().IsAlwaysOnTop());
@@ -311,9 +310,9 @@ TEST(OverlayHideTest, HidingTwiceKeepsTheFirstRectangle) {
   EXPECT_TRUE(menus.IsVisible(MenuId::kTopmost));
   EXPECT_TRUE(menus.IsChecked(MenuId::kShowMainWindow));
   // The tray menu shows the items at their places again.
-  char text[64] = {};
-  GetMenuStringA(menus.TrayMenu(), 0, text, sizeof(text), MF_BYPOSITION);
-  EXPECT_STREQ(text, "^置顶^");
+  wchar_t text[64] = {};
+  GetMenuStringW(menus.TrayMenu(), 0, text, static_cast<int>(std::size(text)), MF_BYPOSITION);
+  EXPECT_EQ(FromWide(text), "^置顶^");
 }
 
 }  // namespace
@@ -348,7 +347,7 @@ class DisplayModeLockTest : public ::testing::Test {
     ASSERT_TRUE(program_.app->State().selectionState);
     ASSERT_TRUE(PumpUntil([&] { return WindowRect(program_.Hwnd()).left == 1000; }));
     SendMessageA(program_.Hwnd(), WM_KEYUP, 'L', 0);
-    ASSERT_EQ(program_.app->State().lockedState, kLocked);
+    ASSERT_EQ(program_.app->State().lockedState, LockedState::kLocked);
   }
   TestProgram program_;
 };
@@ -388,7 +387,7 @@ namespace {
 
 TEST_F(OverlayTest, RegionLockMovesTheWindowOntoTheRegionAndDrawsItsSize) {
   StartWithPresets();
-  app().State().regionMode = kRegionModeSelecting;  // as the custom region selection sets it
+  app().State().regionMode = RegionMode::kSelecting;  // as the custom region selection sets it
   LockRequest request;
   request.presetName = "b.ini";
   request.canvasSize = SIZE{300, 200};
@@ -402,9 +401,9 @@ TEST_F(OverlayTest, RegionLockMovesTheWindowOntoTheRegionAndDrawsItsSize) {
   EXPECT_EQ(Main().Canvas().Width(), 300);
   EXPECT_EQ(Main().Canvas().Height(), 200);
   EXPECT_EQ(GetWindowLongA(Main().Hwnd(), GWL_STYLE) & WS_THICKFRAME, 0);
-  EXPECT_FALSE(IsWindowVisible(Main().Control(kEffectListId)));
+  EXPECT_FALSE(IsWindowVisible(Main().Control(ControlId::kEffectList)));
   EXPECT_EQ(Main().Overlay().LockedPreset().transverse, 3);
-  EXPECT_EQ(app().State().lockedState, kLocked);
+  EXPECT_EQ(app().State().lockedState, LockedState::kLocked);
 }
 
 TEST_F(OverlayTest, EachAttachStartTintsTheFrameAnew) {

@@ -8,6 +8,7 @@
 
 #include "app/app.h"
 #include "app/main_window.h"
+#include "platform/controls.h"
 #include "settings/paths.h"
 #include "temp_program_dir.h"
 
@@ -23,7 +24,7 @@ class TestProgram {
   }
   // Starts the program and lets its start-up timers run.
   App& Start() {
-    app = std::make_unique<App>(GetModuleHandleA(nullptr), dir.Path());
+    app = std::make_unique<App>(GetModuleHandleW(nullptr), dir.Path());
     app->SetQuitOnExit(false);
     if (!app->Start(SW_SHOWNOACTIVATE)) return *app;
     PumpMessages(150);
@@ -53,10 +54,7 @@ inline RECT ChildRect(HWND child) {
   return r;
 }
 
-inline std::string WindowText(HWND hwnd) {
-  char buffer[1024] = {};
-  GetWindowTextA(hwnd, buffer, sizeof(buffer));
-  return buffer;
-}
+// The window's text as GBK, read through the wide function whatever the process's code page.
+inline std::string WindowText(HWND hwnd) { return WindowTextGbk(hwnd); }
 
 }  // namespace corvanta::testing

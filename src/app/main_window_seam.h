@@ -1,0 +1,79 @@
+// What the controllers of the main window (overlay, smart attach, effect list, and the windows that
+// hand the topmost state over) may do with it. The main window is the start screen, the selection frame
+// and the overlay at once; everything else reaches it only through these verbs.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+
+#include "app/display_mode.h"
+
+namespace corvanta {
+
+class DrawCanvas;
+class EffectList;
+class Menus;
+
+inline constexpr COLORREF kStartScreenBackground = RGB(224, 225, 229);
+
+// Child controls of the main window.
+enum class ControlId : int {
+  kCustomModeCheckbox = 101,
+  kPictureModeCheckbox,
+  kMixedModeCheckbox,
+  kTopmostCheckbox,
+  kStrengthSlider,
+  kStrengthSwatch,
+  kEffectList,
+  kRegionButton,
+  kAttachButton,
+  kSuiteButton,
+  kDrawCanvas,
+};
+
+// The main window's timers.
+enum class MainTimer : UINT_PTR {
+  kListFill = 1,          // one-shot: fill the effect list
+  kAttachTrack = 2,       // repeating: smart attach follows the window under the cursor
+  kResizeRedraw = 3,      // one-shot: redraw the overlay at its new size
+  kMixedPreparation = 4,  // one-shot: rewrite the mixed-mode pair, then fill the list
+  kStrongTopmost = 5,     // repeating: re-assert topmost
+  kBalloonHide = 6,       // one-shot: take the start-up balloon away again
+  kTrayRetry = 7,         // repeating until the tray icon is in place
+};
+
+// The frame of the main window: the start screen's border and caption, or none (selection frame,
+// overlay).
+enum class WindowFrame { kNormal, kBorderless };
+
+class MainWindowSeam {
+ public:
+  virtual ~MainWindowSeam() = default;
+
+  virtual HWND Hwnd() const = 0;
+  virtual HWND Control(ControlId id) const = 0;
+  virtual Menus& GetMenus() = 0;
+  virtual EffectList& List() = 0;
+  virtual DrawCanvas& Canvas() = 0;
+
+  virtual void StartTimer(MainTimer timer, UINT milliseconds) = 0;
+  virtual void StopTimer(MainTimer timer) = 0;
+
+  virtual void SetBackgroundColour(COLORREF colour) = 0;
+  virtual void SetFrame(WindowFrame frame) = 0;
+  virtual void SetAlwaysOnTop(bool onTop) = 0;
+  virtual bool IsAlwaysOnTop() const = 0;
+
+  // The start screen: its controls shown or hidden together, its layout for the current size, the
+  // mode checkboxes and effect menu entries of a display mode (no mode changes nothing).
+  virtual void ShowStartScreenControls(bool visible) = 0;
+  virtual void LayOutStartScreen() = 0;
+  virtual void ShowModeControls(DisplayMode mode) = 0;
+  virtual void SetTopmostCheckbox(bool checked) = 0;
+  virtual int StrengthSliderPosition() const = 0;
+  // The strength sample beside the slider, redrawn for a new strength.
+  virtual void RedrawStrengthSwatch(int strength) = 0;
+};
+
+}  // namespace corvanta

@@ -1,0 +1,40 @@
+#include "platform/controls.h"
+
+#include <vector>
+
+#include "platform/text_conv.h"
+
+namespace corvanta {
+
+HWND CreateControl(HWND parent, HINSTANCE instance, const ControlSpec& spec) {
+  return CreateWindowExW(spec.exStyle, spec.className, ToWide(spec.text).c_str(), WS_CHILD | WS_VISIBLE | spec.style,
+                         spec.x, spec.y, spec.width, spec.height, parent,
+                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), instance, nullptr);
+}
+
+void SetControlFont(HWND control, HFONT font) {
+  SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+}
+
+void SetWindowTextGbk(HWND hwnd, std::string_view text) { SetWindowTextW(hwnd, ToWide(text).c_str()); }
+
+std::string WindowTextGbk(HWND hwnd) {
+  const int length = GetWindowTextLengthW(hwnd);
+  if (length <= 0) return {};
+  std::vector<wchar_t> buffer(static_cast<size_t>(length) + 1, L'\0');
+  const int copied = GetWindowTextW(hwnd, buffer.data(), length + 1);
+  return FromWide(std::wstring_view(buffer.data(), static_cast<size_t>(copied > 0 ? copied : 0)));
+}
+
+int ShowMessageBox(HWND owner, std::string_view text, std::string_view caption, UINT type) {
+  return MessageBoxW(owner, ToWide(text).c_str(), ToWide(caption).c_str(), type);
+}
+
+HICON ProgramIcon(HINSTANCE instance) {
+  HICON icon = LoadIconW(instance, MAKEINTRESOURCEW(1));
+  return icon != nullptr ? icon : LoadIconW(nullptr, MAKEINTRESOURCEW(32512));  // IDI_APPLICATION
+}
+
+HCURSOR ArrowCursor() { return LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)); }  // IDC_ARROW
+
+}  // namespace corvanta

@@ -1,0 +1,35 @@
+// Child controls, window texts and message boxes with GBK text, through the wide functions.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+
+namespace corvanta {
+
+struct ControlSpec {
+  const wchar_t* className;  // WC_BUTTONW, TRACKBAR_CLASSW, ...
+  std::string_view text;     // GBK
+  DWORD style;               // added to WS_CHILD | WS_VISIBLE
+  int id;
+  int x, y, width, height;
+  DWORD exStyle = 0;
+};
+
+// Creates a visible child control; nullptr when it could not be created.
+HWND CreateControl(HWND parent, HINSTANCE instance, const ControlSpec& spec);
+
+void SetControlFont(HWND control, HFONT font);
+
+void SetWindowTextGbk(HWND hwnd, std::string_view text);
+std::string WindowTextGbk(HWND hwnd);
+
+// MessageBoxW with GBK text and caption.
+int ShowMessageBox(HWND owner, std::string_view text, std::string_view caption, UINT type);
+
+// The resource icon of the program (id 1), or the system's application icon.
+HICON ProgramIcon(HINSTANCE instance);
+HCURSOR ArrowCursor();
+
+}  // namespace corvanta

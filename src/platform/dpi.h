@@ -1,0 +1,23 @@
+// The DPI of a window and the UI font for it. The DPI functions of newer Windows versions are reached
+// at run time, so the program still starts on Windows 7.
+#pragma once
+
+#include <windows.h>
+
+#include "app/dpi_scale.h"
+#include "platform/gdi.h"
+
+namespace corvanta {
+
+// The window's DPI (GetDpiForWindow), or the system DPI where that function does not exist.
+int WindowDpi(HWND hwnd);
+// The DPI of the screen (LOGPIXELSY).
+int SystemDpi();
+
+// The program's UI font "微软雅黑" at a point size, for a window of the given DPI.
+ScopedFont CreateUiFont(int points, int dpi);
+
+// WM_DPICHANGED: the DPI it announces and the window rectangle it suggests.
+inline int DpiFromMessage(WPARAM wParam) { return HIWORD(wParam); }
+
+}  // namespace corvanta
