@@ -59,8 +59,7 @@ class MainWindow : public WindowBase<MainWindow>, public MainWindowSeam {
   const TrayIcon& Tray() const { return trayIcon_; }
   HWND BalloonWindow() const;
   COLORREF BackgroundColour() const { return backgroundColour_; }
-  // The DPI the window is laid out for.
-  int Dpi() const { return dpi_; }
+  int Dpi() const override { return dpi_; }
 
   // Runs the exit sequence and destroys the window ("关闭并退出", exit hotkey).
   void RequestExit();

@@ -64,6 +64,8 @@ class MainWindowSeam {
   virtual void SetFrame(WindowFrame frame) = 0;
   virtual void SetAlwaysOnTop(bool onTop) = 0;
   virtual bool IsAlwaysOnTop() const = 0;
+  // The DPI the start screen is laid out for; layout numbers are scaled by it.
+  virtual int Dpi() const = 0;
 
   // The start screen: its controls shown or hidden together, its layout for the current size, the
   // mode checkboxes and effect menu entries of a display mode (no mode changes nothing).

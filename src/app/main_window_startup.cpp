@@ -117,17 +117,17 @@ void MainWindow::ApplyStartupGeometry(bool firstStart) {
   SettingsStore& settings = app_.Settings();
   ProgramState& state = app_.State();
   // Left and top first; the saved values keep what was read, the window never starts at a negative edge.
-  state.savedGeometry.left = settings.ConfigInt(keys::kLeft);
-  state.savedGeometry.top = settings.ConfigInt(keys::kTop);
+  // The geometry of a fresh Config.ini is in design units, a saved one in the window's physical pixels.
+  auto stored = [&](SettingKey key) {
+    const int value = settings.ConfigInt(key);
+    return firstStart ? DpiScale(value, dpi_) : value;
+  };
+  state.savedGeometry.left = stored(keys::kLeft);
+  state.savedGeometry.top = stored(keys::kTop);
   SetWindowPos(hwnd_, nullptr, std::max(state.savedGeometry.left, 0), std::max(state.savedGeometry.top, 0), 0, 0,
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  // The stored size is the window's physical size; the sizes of a fresh Config.ini are design sizes.
-  int width = settings.ConfigInt(keys::kWidth);
-  int height = settings.ConfigInt(keys::kHeight);
-  if (firstStart) {
-    width = DpiScale(width, dpi_);
-    height = DpiScale(height, dpi_);
-  }
+  int width = stored(keys::kWidth);
+  int height = stored(keys::kHeight);
   // A size saved on a larger screen is cut to this one; the minimum size wins over both.
   width = std::min(width, GetSystemMetrics(SM_CXVIRTUALSCREEN));
   height = std::min(height, GetSystemMetrics(SM_CYVIRTUALSCREEN));

@@ -44,7 +44,7 @@ bool EffectList::Create(HWND parent, int controlId) {
     LVCOLUMNW column{};
     column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
     column.pszText = title.data();
-    column.cx = DpiScale(widths[i], WindowDpi(parent));
+    column.cx = DpiScale(widths[i], window_.Dpi());
     column.iSubItem = i;
     if (SendMessageW(list_, LVM_INSERTCOLUMNW, i, reinterpret_cast<LPARAM>(&column)) < 0) return false;
   }
@@ -52,7 +52,7 @@ bool EffectList::Create(HWND parent, int controlId) {
 }
 
 void EffectList::SetFontSize(int pointSize) {
-  font_ = CreateUiFont(pointSize, WindowDpi(parent_));
+  font_ = CreateUiFont(pointSize, window_.Dpi());
   SetControlFont(list_, font_.Get());
 }
 

@@ -10,7 +10,6 @@
 #include "effects/effect_list_text.h"
 #include "overlay/draw_canvas.h"
 #include "overlay/overlay_controller.h"
-#include "platform/dpi.h"
 
 namespace corvanta {
 
@@ -38,7 +37,7 @@ void SmartAttach::SaveStartScreenGeometry() {
   const int width = r.right - r.left;
   const int height = r.bottom - r.top;
   // Only a start screen above its minimum size and fully on screen is worth keeping.
-  const WindowSize minimum = MinimumWindowSize(WindowDpi(window_.Hwnd()));
+  const WindowSize minimum = MinimumWindowSize(window_.Dpi());
   if (app_.State().lockedState != LockedState::kNotLocked || width <= minimum.width || height <= minimum.height ||
       r.left <= 0 || r.top <= 0) {
     return;

@@ -10,16 +10,9 @@ namespace corvanta {
 namespace {
 
 using testing::ChildRect;
+using testing::ExpectAt;
 using testing::TestProgram;
 using testing::WindowRect;
-
-void ExpectAt(HWND control, const ControlRect& expected, const char* what) {
-  const RECT r = ChildRect(control);
-  EXPECT_EQ(r.left, expected.x) << what;
-  EXPECT_EQ(r.top, expected.y) << what;
-  EXPECT_EQ(r.right - r.left, expected.width) << what;
-  EXPECT_EQ(r.bottom - r.top, expected.height) << what;
-}
 
 TEST(MainWindowTest, FirstStartInAnEmptyDirectory) {
   TestProgram program;
@@ -123,7 +116,7 @@ TEST(MainWindowTest, MinimumSizeAndUnknownFontSizeKeepsColumns) {
   EXPECT_EQ(first, 64);  // the creation widths stay for a size outside the table
   EXPECT_EQ(status, 84);
   SetWindowPos(program.Hwnd(), nullptr, 0, 0, 300, 200, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  testing::PumpMessages(50);
+  testing::PumpUntil([&] { return WindowRect(program.Hwnd()).right - WindowRect(program.Hwnd()).left == 588; });
   const RECT window = WindowRect(program.Hwnd());
   EXPECT_EQ(window.right - window.left, 588);
   EXPECT_EQ(window.bottom - window.top, 372);

@@ -21,6 +21,7 @@ namespace {
 
 using testing::PumpMessages;
 using testing::PumpUntil;
+using testing::TargetWindow;
 using testing::TestProgram;
 using testing::WindowRect;
 
@@ -28,26 +29,6 @@ constexpr const char* kPresetIni =
     "[Scantype]\r\nLinetype=1\r\n[Linetype]\r\nPixelsize=1\r\n[Scanlinecolor]\r\nColorR=12\r\nColorG=6\r\n"
     "ColorB=2\r\n[ScanlineTransversespacing]\r\nTransverse=3\r\n[ScanlineVerticalspacing]\r\nVertical=7\r\n"
     "[ScanlineObliquespacing]\r\nOblique=0\r\n[ScanlineAntiskewspacing]\r\nAntiskew=9\r\n";
-
-// A plain top-level window of the test, for smart attach to find under the cursor.
-class TargetWindow {
- public:
-  TargetWindow(int x, int y, int w, int h) {
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = DefWindowProcA;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-    wc.lpszClassName = "CorvantaTestTarget";
-    RegisterClassA(&wc);
-    hwnd_ = CreateWindowExA(0, wc.lpszClassName, "target", WS_POPUP | WS_VISIBLE, x, y, w, h, nullptr, nullptr,
-                            wc.hInstance, nullptr);
-  }
-  ~TargetWindow() { DestroyWindow(hwnd_); }
-  HWND Hwnd() const { return hwnd_; }
-
- private:
-  HWND hwnd_;
-};
 
 class OverlayTest : public ::testing::Test {
  protected:

@@ -3,11 +3,14 @@
 
 #include <windows.h>
 
+#include <gtest/gtest.h>
+
 #include <memory>
 #include <string>
 
 #include "app/app.h"
 #include "app/main_window.h"
+#include "app/start_screen_layout.h"
 #include "platform/controls.h"
 #include "settings/paths.h"
 #include "temp_program_dir.h"
@@ -41,6 +44,28 @@ class TestProgram {
   std::unique_ptr<App> app;
 };
 
+// A plain top-level window of the test, for smart attach to find under the cursor.
+class TargetWindow {
+ public:
+  TargetWindow(int x, int y, int w, int h) {
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = DefWindowProcW;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    wc.lpszClassName = L"CorvantaTestTarget";
+    RegisterClassW(&wc);
+    hwnd_ = CreateWindowExW(0, wc.lpszClassName, L"target", WS_POPUP | WS_VISIBLE, x, y, w, h, nullptr, nullptr,
+                            wc.hInstance, nullptr);
+  }
+  ~TargetWindow() { DestroyWindow(hwnd_); }
+  TargetWindow(const TargetWindow&) = delete;
+  TargetWindow& operator=(const TargetWindow&) = delete;
+  HWND Hwnd() const { return hwnd_; }
+
+ private:
+  HWND hwnd_;
+};
+
 inline RECT WindowRect(HWND hwnd) {
   RECT r{};
   GetWindowRect(hwnd, &r);
@@ -52,6 +77,14 @@ inline RECT ChildRect(HWND child) {
   RECT r = WindowRect(child);
   MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&r), 2);
   return r;
+}
+
+inline void ExpectAt(HWND control, const ControlRect& expected, const char* what) {
+  const RECT r = ChildRect(control);
+  EXPECT_EQ(r.left, expected.x) << what;
+  EXPECT_EQ(r.top, expected.y) << what;
+  EXPECT_EQ(r.right - r.left, expected.width) << what;
+  EXPECT_EQ(r.bottom - r.top, expected.height) << what;
 }
 
 // The window's text as GBK, read through the wide function whatever the process's code page.
