@@ -1,4 +1,5 @@
-// The settings backend over the real profile-string and folder functions.
+// The settings backend over the real files: each read parses the whole file with the INI rules, each
+// write replaces the whole file, so the bytes on disk stay GBK on every system code page.
 #pragma once
 
 #include "settings/settings_backend.h"
@@ -9,7 +10,7 @@ class Win32SettingsBackend : public SettingsBackend {
  public:
   std::string ReadProfileText(const std::string& path, const std::string& section, const std::string& key,
                                 size_t bufferSize) override;
-  void WriteProfileText(const std::string& path, const std::string& section, const std::string& key,
+  bool WriteProfileText(const std::string& path, const std::string& section, const std::string& key,
                           const std::string& value) override;
   bool Exists(const std::string& path) override;
   void CreateFolder(const std::string& path) override;

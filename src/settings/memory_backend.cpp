@@ -1,17 +1,8 @@
 #include "settings/memory_backend.h"
 
-#include <algorithm>
-
 namespace corvanta {
 
 namespace {
-
-bool SameName(const std::string& a, const std::string& b) {
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-    auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; };
-    return lower(x) == lower(y);
-  });
-}
 
 std::string ParentOf(const std::string& path) {
   const size_t slash = path.find_last_of('\\');
@@ -23,30 +14,16 @@ std::string ParentOf(const std::string& path) {
 std::string MemoryBackend::ReadProfileText(const std::string& path, const std::string& section,
                                              const std::string& key, size_t bufferSize) {
   ++reads_;
-  const File* file = FileAt(path);
-  if (file == nullptr || bufferSize == 0) return {};
-  for (const Section& s : *file) {
-    if (!SameName(s.name, section)) continue;
-    for (const Key& k : s.keys) {
-      if (SameName(k.name, key)) return k.value.substr(0, bufferSize - 1);
-    }
-  }
-  return {};
+  const std::string* bytes = BytesAt(path);
+  return bytes == nullptr ? std::string() : ReadIniValue(*bytes, section, key, bufferSize);
 }
 
-void MemoryBackend::WriteProfileText(const std::string& path, const std::string& section, const std::string& key,
+bool MemoryBackend::WriteProfileText(const std::string& path, const std::string& section, const std::string& key,
                                        const std::string& value) {
   ++writes_;
-  if (!folders_.contains(ParentOf(path)) || folders_.contains(path)) return;
-  File& file = files_[path];
-  auto s = std::find_if(file.begin(), file.end(), [&](const Section& x) { return SameName(x.name, section); });
-  if (s == file.end()) s = file.insert(file.end(), Section{section, {}});
-  auto k = std::find_if(s->keys.begin(), s->keys.end(), [&](const Key& x) { return SameName(x.name, key); });
-  if (k == s->keys.end()) {
-    s->keys.push_back(Key{key, value});
-  } else {
-    k->value = value;
-  }
+  if (!folders_.contains(ParentOf(path)) || folders_.contains(path)) return false;
+  WriteIniValue(files_[path], section, key, value);
+  return true;
 }
 
 bool MemoryBackend::Exists(const std::string& path) { return files_.contains(path) || folders_.contains(path); }
@@ -58,8 +35,25 @@ void MemoryBackend::CreateFolder(const std::string& path) {
 }
 
 const MemoryBackend::File* MemoryBackend::FileAt(const std::string& path) const {
+  const std::string* bytes = BytesAt(path);
+  if (bytes == nullptr) return nullptr;
+  File& parsed = parsedFiles_[path];
+  parsed = ListIniSections(*bytes);
+  return &parsed;
+}
+
+const std::string* MemoryBackend::BytesAt(const std::string& path) const {
   auto it = files_.find(path);
   return it == files_.end() ? nullptr : &it->second;
+}
+
+void MemoryBackend::PutFile(const std::string& path, const File& file) {
+  std::string bytes;
+  for (const Section& section : file) {
+    bytes += "[" + section.name + "]\r\n";
+    for (const Key& key : section.keys) bytes += key.name + "=" + key.value + "\r\n";
+  }
+  files_[path] = std::move(bytes);
 }
 
 }  // namespace corvanta

@@ -13,8 +13,10 @@ class SettingsBackend {
   // bufferSize - 1 bytes come back. A missing file, section or key gives the empty text.
   virtual std::string ReadProfileText(const std::string& path, const std::string& section,
                                         const std::string& key, size_t bufferSize) = 0;
-  // Creates the file when missing, replaces the key in place, keeps everything else. Failure is silent.
-  virtual void WriteProfileText(const std::string& path, const std::string& section,
+  // Creates the file when missing, replaces the key in place, keeps everything else. Returns whether the
+  // file holds the value afterwards (false: the folder is missing, the name is a folder, the file is
+  // read-only or cannot be replaced).
+  virtual bool WriteProfileText(const std::string& path, const std::string& section,
                                   const std::string& key, const std::string& value) = 0;
   // True when any file-system entry (file or folder) has that name.
   virtual bool Exists(const std::string& path) = 0;

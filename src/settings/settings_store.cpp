@@ -24,17 +24,17 @@ int32_t SettingsStore::ReadInt(std::string_view path, std::string_view section, 
   return ParseLeadingInt(Read(path, section, key));
 }
 
-void SettingsStore::Write(std::string_view path, std::string_view section, std::string_view key,
+bool SettingsStore::Write(std::string_view path, std::string_view section, std::string_view key,
                           std::string_view value) {
   path = TrimLeadingControls(path);
   section = TrimLeadingControls(section);
   key = TrimLeadingControls(key);
-  if (path.empty() || section.empty() || key.empty()) return;
-  backend_.WriteProfileText(std::string(path), std::string(section), std::string(key), std::string(value));
+  if (path.empty() || section.empty() || key.empty()) return false;
+  return backend_.WriteProfileText(std::string(path), std::string(section), std::string(key), std::string(value));
 }
 
-void SettingsStore::WriteInt(std::string_view path, std::string_view section, std::string_view key, int64_t value) {
-  Write(path, section, key, FormatInt(value));
+bool SettingsStore::WriteInt(std::string_view path, std::string_view section, std::string_view key, int64_t value) {
+  return Write(path, section, key, FormatInt(value));
 }
 
 std::string SettingsStore::Config(std::string_view section, std::string_view key) const {
@@ -45,12 +45,12 @@ int32_t SettingsStore::ConfigInt(std::string_view section, std::string_view key)
   return ReadInt(PathOf(paths::kConfigFile), section, key);
 }
 
-void SettingsStore::SetConfig(std::string_view section, std::string_view key, std::string_view value) {
-  Write(PathOf(paths::kConfigFile), section, key, value);
+bool SettingsStore::SetConfig(std::string_view section, std::string_view key, std::string_view value) {
+  return Write(PathOf(paths::kConfigFile), section, key, value);
 }
 
-void SettingsStore::SetConfigInt(std::string_view section, std::string_view key, int64_t value) {
-  WriteInt(PathOf(paths::kConfigFile), section, key, value);
+bool SettingsStore::SetConfigInt(std::string_view section, std::string_view key, int64_t value) {
+  return WriteInt(PathOf(paths::kConfigFile), section, key, value);
 }
 
 bool SettingsStore::ConfigTextFlag(std::string_view section, std::string_view key) const {

@@ -25,19 +25,20 @@ class SettingsStore {
   // the result is the empty text (or 0) and the file is not touched.
   std::string Read(std::string_view path, std::string_view section, std::string_view key) const;
   int32_t ReadInt(std::string_view path, std::string_view section, std::string_view key) const;
-  void Write(std::string_view path, std::string_view section, std::string_view key, std::string_view value);
-  void WriteInt(std::string_view path, std::string_view section, std::string_view key, int64_t value);
+  // Both return whether the value reached the file (false too for a blank path, section or key).
+  bool Write(std::string_view path, std::string_view section, std::string_view key, std::string_view value);
+  bool WriteInt(std::string_view path, std::string_view section, std::string_view key, int64_t value);
 
   // Shorthands for Config\Config.ini.
   std::string Config(std::string_view section, std::string_view key) const;
   int32_t ConfigInt(std::string_view section, std::string_view key) const;
-  void SetConfig(std::string_view section, std::string_view key, std::string_view value);
-  void SetConfigInt(std::string_view section, std::string_view key, int64_t value);
+  bool SetConfig(std::string_view section, std::string_view key, std::string_view value);
+  bool SetConfigInt(std::string_view section, std::string_view key, int64_t value);
   // The same through the named keys of Config.ini.
   std::string Config(SettingKey key) const { return Config(key.section, key.key); }
   int32_t ConfigInt(SettingKey key) const { return ConfigInt(key.section, key.key); }
-  void SetConfig(SettingKey key, std::string_view value) { SetConfig(key.section, key.key, value); }
-  void SetConfigInt(SettingKey key, int64_t value) { SetConfigInt(key.section, key.key, value); }
+  bool SetConfig(SettingKey key, std::string_view value) { return SetConfig(key.section, key.key, value); }
+  bool SetConfigInt(SettingKey key, int64_t value) { return SetConfigInt(key.section, key.key, value); }
   bool ConfigTextFlag(SettingKey key) const { return ConfigTextFlag(key.section, key.key); }
   bool ConfigIntFlag(SettingKey key) const { return ConfigIntFlag(key.section, key.key); }
   // `Top` and `TST` count as set only for the exact text "1".

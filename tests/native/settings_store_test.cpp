@@ -64,12 +64,14 @@ TEST_F(SettingsStoreTest, LongValuesComeBackCutToTheBuffer) {
 }
 
 TEST_F(SettingsStoreTest, FlagsCompareAsTextOrAsIntegers) {
+  // The file trims blanks around a value; quotes keep them.
   struct Case {
     const char* value;
     bool textFlag;
     bool intFlag;
-  } cases[] = {{"1", true, true},    {"01", false, true}, {"true", false, false}, {"1 ", false, true},
-               {" 1", false, true},  {"0", false, false}, {"", false, false},     {"2", false, false}};
+  } cases[] = {{"1", true, true},       {"01", false, true}, {"true", false, false}, {"\"1 \"", false, true},
+               {"\" 1\"", false, true}, {"0", false, false}, {"", false, false},     {"2", false, false},
+               {" 1 ", true, true}};
   for (const Case& c : cases) {
     settings_.SetConfig("SP", "TST", c.value);
     EXPECT_EQ(settings_.ConfigTextFlag("SP", "TST"), c.textFlag) << c.value;
@@ -89,6 +91,28 @@ TEST_F(SettingsStoreTest, WritesReplaceInPlaceAndKeepOtherSections) {
   ASSERT_EQ(f[0].keys.size(), 2u);
   EXPECT_EQ(f[0].keys[0].value, "4");
   EXPECT_EQ(f[1].keys[0].value, "2");
+}
+
+TEST_F(SettingsStoreTest, WritesReportWhetherTheValueReachedTheFile) {
+  backend_.CreateFolder("C:\\prog\\Effect");
+  backend_.CreateFolder("C:\\prog\\Effect\\C");
+  const struct {
+    const char* path;
+    const char* section;
+    bool written;
+  } cases[] = {
+      {"C:\\prog\\Config\\Config.ini", "Config", true},
+      {"C:\\prog\\Missing\\N.ini", "Config", false},  // no such folder
+      {"C:\\prog\\Effect\\C", "Config", false},       // the name is a folder
+      {"C:\\prog\\Config\\Config.ini", " ", false},   // blank section: the file is not touched
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(settings_.Write(c.path, c.section, "Key", "v"), c.written) << c.path << " [" << c.section << "]";
+    EXPECT_EQ(settings_.WriteInt(c.path, c.section, "Int", 7), c.written) << c.path << " [" << c.section << "]";
+  }
+  EXPECT_TRUE(settings_.SetConfig(keys::kStrength, "75"));
+  EXPECT_TRUE(settings_.SetConfigInt(keys::kStrength, 75));  // unchanged value: still in the file
+  EXPECT_EQ(*backend_.BytesAt(settings_.PathOf(paths::kConfigFile)), "[Config]\r\nKey=v\r\nInt=7\r\nAlpha=75\r\n");
 }
 
 TEST_F(SettingsStoreTest, EnsureFolderCreatesOnlyWhenNothingHasThatName) {
