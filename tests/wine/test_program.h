@@ -20,6 +20,8 @@ namespace corvanta::testing {
 class TestProgram {
  public:
   TestProgram() = default;
+  // A program directory whose name ends in the suffix (which may hold characters GBK cannot represent).
+  explicit TestProgram(std::wstring_view directorySuffix) : dir(directorySuffix) {}
   // Writes Config\Config.ini before the start; an empty text leaves the directory fresh.
   void WriteConfig(const std::string& iniText) {
     dir.MakeFolder("\\Config");
