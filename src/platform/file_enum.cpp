@@ -78,8 +78,8 @@ bool FileExists(const std::string& path) {
 }
 
 std::optional<std::vector<unsigned char>> TryReadWholeFile(const std::string& path) {
-  const FileHandle file(
-      CreateFileW(WidePath(path).c_str(), GENERIC_READ, kShareAll, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  const FileHandle file(CreateFileW(WidePath(path).c_str(), GENERIC_READ, kShareAll, nullptr, OPEN_EXISTING,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file.Valid()) return std::nullopt;
   LARGE_INTEGER size{};
   if (!GetFileSizeEx(file.Get(), &size) || size.QuadPart >= kLargestReadableFile) return std::nullopt;
