@@ -5,48 +5,57 @@
 #include <atomic>
 #include <vector>
 
+#include "platform/program_dir.h"
+#include "platform/text_conv.h"
+
 namespace corvanta::testing {
 
 namespace {
 
-void RemoveTree(const std::string& folder) {
-  WIN32_FIND_DATAA data{};
-  HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &data);
+void RemoveTree(const std::wstring& folder) {
+  WIN32_FIND_DATAW data{};
+  HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &data);
   if (find != INVALID_HANDLE_VALUE) {
     do {
-      const std::string name = data.cFileName;
-      if (name == "." || name == "..") continue;
-      const std::string path = folder + "\\" + name;
+      const std::wstring name = data.cFileName;
+      if (name == L"." || name == L"..") continue;
+      const std::wstring path = folder + L"\\" + name;
       if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
         RemoveTree(path);
       } else {
-        SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-        DeleteFileA(path.c_str());
+        SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+        DeleteFileW(path.c_str());
       }
-    } while (FindNextFileA(find, &data));
+    } while (FindNextFileW(find, &data));
     FindClose(find);
   }
-  RemoveDirectoryA(folder.c_str());
+  RemoveDirectoryW(folder.c_str());
 }
 
 }  // namespace
 
-TempProgramDir::TempProgramDir() {
+TempProgramDir::TempProgramDir(std::wstring_view nameSuffix) {
   static std::atomic<int> counter{0};
-  char temp[MAX_PATH] = {};
-  GetTempPathA(MAX_PATH, temp);
-  std::string base(temp);
-  if (!base.empty() && base.back() == '\\') base.pop_back();
-  path_ = base + "\\corvanta-test-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(counter++);
-  RemoveTree(path_);
-  CreateDirectoryA(path_.c_str(), nullptr);
+  wchar_t temp[MAX_PATH] = {};
+  GetTempPathW(MAX_PATH, temp);
+  std::wstring base(temp);
+  if (!base.empty() && base.back() == L'\\') base.pop_back();
+  exactPath_ = base + L"\\corvanta-test-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+               std::to_wstring(counter++) + std::wstring(nameSuffix);
+  RemoveTree(exactPath_);
+  CreateDirectoryW(exactPath_.c_str(), nullptr);
+  path_ = ProgramDirText(exactPath_);
 }
 
-TempProgramDir::~TempProgramDir() { RemoveTree(path_); }
+TempProgramDir::~TempProgramDir() { RemoveTree(exactPath_); }
+
+std::wstring TempProgramDir::ExactPathOf(const std::string& relative) const {
+  return exactPath_ + ToWide(relative);
+}
 
 void TempProgramDir::WriteFile(const std::string& relative, const std::string& bytes) const {
-  HANDLE file = CreateFileA(PathOf(relative).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                            nullptr);
+  HANDLE file = CreateFileW(ExactPathOf(relative).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return;
   DWORD written = 0;
   ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
@@ -55,8 +64,8 @@ void TempProgramDir::WriteFile(const std::string& relative, const std::string& b
 
 std::string TempProgramDir::ReadFile(const std::string& relative) const {
   std::string bytes;
-  HANDLE file = CreateFileA(PathOf(relative).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE file = CreateFileW(ExactPathOf(relative).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return bytes;
   char buffer[4096];
   DWORD read = 0;
@@ -66,7 +75,11 @@ std::string TempProgramDir::ReadFile(const std::string& relative) const {
 }
 
 void TempProgramDir::MakeFolder(const std::string& relative) const {
-  CreateDirectoryA(PathOf(relative).c_str(), nullptr);
+  CreateDirectoryW(ExactPathOf(relative).c_str(), nullptr);
+}
+
+DWORD TempProgramDir::AttributesOf(const std::string& relative) const {
+  return GetFileAttributesW(ExactPathOf(relative).c_str());
 }
 
 void PumpMessages(DWORD milliseconds) {
