@@ -64,10 +64,13 @@ bool MainWindow::Create(int showCommand) {
 HWND MainWindow::BalloonWindow() const { return balloonTip_ ? balloonTip_->Hwnd() : nullptr; }
 
 void MainWindow::StartTimer(MainTimer timer, UINT milliseconds) {
-  SetTimer(hwnd_, static_cast<UINT_PTR>(timer), milliseconds, nullptr);
+  if (SetTimer(hwnd_, static_cast<UINT_PTR>(timer), milliseconds, nullptr) != 0) pendingTimers_ |= TimerBit(timer);
 }
 
-void MainWindow::StopTimer(MainTimer timer) { KillTimer(hwnd_, static_cast<UINT_PTR>(timer)); }
+void MainWindow::StopTimer(MainTimer timer) {
+  KillTimer(hwnd_, static_cast<UINT_PTR>(timer));
+  pendingTimers_ &= ~TimerBit(timer);
+}
 
 void MainWindow::SetBackgroundColour(COLORREF colour) {
   backgroundColour_ = colour;

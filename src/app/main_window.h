@@ -61,6 +61,9 @@ class MainWindow : public WindowBase<MainWindow>, public MainWindowSeam {
   COLORREF BackgroundColour() const { return backgroundColour_; }
   int Dpi() const override { return dpi_; }
 
+  // Whether a timer was started and has not been stopped (a one-shot timer stops itself when it ran).
+  bool TimerPending(MainTimer timer) const { return (pendingTimers_ & TimerBit(timer)) != 0; }
+
   // Runs the exit sequence and destroys the window ("关闭并退出", exit hotkey).
   void RequestExit();
 
@@ -105,7 +108,10 @@ class MainWindow : public WindowBase<MainWindow>, public MainWindowSeam {
   ScopedFont controlFont_;
   ScopedBrush backgroundBrush_;
   COLORREF backgroundColour_ = kStartScreenBackground;
+  static uint32_t TimerBit(MainTimer timer) { return 1u << static_cast<unsigned>(timer); }
+
   int dpi_ = kDesignDpi;
+  uint32_t pendingTimers_ = 0;
   UINT taskbarCreatedMessage_ = 0;
   int trayRetriesLeft_ = 0;
   bool exited_ = false;

@@ -229,6 +229,7 @@ void OverlayController::ToggleStrongTopmost() {
 }
 
 void OverlayController::OnStrongTopmostTick() {
+  ++strongTopmostTicks_;
   SetWindowPos(window_.Hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE);
 }
 

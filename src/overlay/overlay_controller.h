@@ -50,6 +50,7 @@ class OverlayController {
   void ToggleTopmostFromMenu();
   void ToggleStrongTopmost();
   void OnStrongTopmostTick();
+  int StrongTopmostTicks() const { return strongTopmostTicks_; }
 
   void OnStrengthChanged(int position);
 
@@ -74,6 +75,7 @@ class OverlayController {
   App& app_;
   MainWindowSeam& window_;
   Preset lockedPreset_;
+  int strongTopmostTicks_ = 0;
 };
 
 }  // namespace corvanta

@@ -78,6 +78,7 @@ void SmartAttach::Start() {
 
 void SmartAttach::Track() {
   if (!app_.State().selectionState) return;
+  ++trackTicks_;
   HWND hwnd = window_.Hwnd();
   SetFocus(hwnd);
   POINT cursor{};

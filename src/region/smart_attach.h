@@ -26,6 +26,8 @@ class SmartAttach {
   bool OnLeftButtonDown();
 
   RECT TrackedRect() const { return tracked_; }
+  // Ticks of the tracking timer since the program started.
+  int TrackTicks() const { return trackTicks_; }
 
  private:
   bool EnabledRowIsMarked();
@@ -35,6 +37,7 @@ class SmartAttach {
   MainWindowSeam& window_;
   OverlayController& overlay_;
   RECT tracked_{};
+  int trackTicks_ = 0;
 };
 
 }  // namespace corvanta

@@ -25,7 +25,6 @@ namespace {
 using testing::BmpFile;
 using testing::PngFile;
 using testing::PopupWatcher;
-using testing::PumpMessages;
 using testing::PumpUntil;
 using testing::TestProgram;
 using testing::WindowText;
@@ -100,8 +99,7 @@ class EffectListTest : public ::testing::Test {
 
   // The fills run from one-shot timers: wait until no fill is pending and the list is shown again.
   void WaitForFill() {
-    PumpMessages(120);
-    PumpUntil([this] { return IsWindowVisible(List().Hwnd()) != FALSE; });
+    PumpUntil([this] { return !program_.StartupTimersPending() && IsWindowVisible(List().Hwnd()) != FALSE; });
   }
 
   void Command(MenuId id) { SendMessageA(program_.Hwnd(), WM_COMMAND, static_cast<WPARAM>(id), 0); }
@@ -336,6 +334,15 @@ TEST_F(PicturePreviewTest, ShowsTheSelectedPictureAtItsSizeButAtLeast520By340) {
   EXPECT_EQ(WindowText(Preview()->Hwnd()), "a.png_640x480");
 }
 
+TEST_F(PicturePreviewTest, WithNothingSelectedNothingOpens) {
+  AddFiles("\\Effect\\P", {"a.png"});
+  Start("P", 0, 0);
+  List().SelectAndReveal(-1);
+  Command(MenuId::kPreviewPicture);
+  EXPECT_EQ(Preview(), nullptr);
+  EXPECT_FALSE(State().picturePreviewFlag);
+}
+
 TEST_F(PicturePreviewTest, AScreenshotPreviewShowsTheLastShotWithItsPath) {
   program_.dir.WriteFile("\\Images\\shot.bmp", BmpFile(700, 400, RGB(1, 2, 3)));
   AddFiles("\\Effect\\P", {"a.png"});
@@ -343,7 +350,7 @@ TEST_F(PicturePreviewTest, AScreenshotPreviewShowsTheLastShotWithItsPath) {
   ASSERT_TRUE(program_.Main().GetMenus().IsChecked(MenuId::kAutoPreview));
   State().lastScreenshotName = "shot.bmp";
   State().previewSource = 6;
-  List().PreviewPicture();
+  List().ShowPicturePreview();
   ASSERT_TRUE(WaitUntilShown());
   HWND hwnd = Preview()->Hwnd();
   EXPECT_EQ(WindowText(hwnd), Path("\\images\\shot.bmp"));
@@ -444,8 +451,7 @@ TEST_F(EffectListTest, DeletingTheEnabledFileMarksTheFileThatFollowed) {
   // Nothing selected: nothing to confirm.
   List().SelectAndReveal(-1);
   ModalAnswerer answerer(IDOK);
-  Command(MenuId::kDeleteSelected);
-  PumpMessages(60);
+  Command(MenuId::kDeleteSelected);  // runs at once: nothing to confirm, nothing deleted
   EXPECT_EQ(answerer.confirmations, 0);
 }
 

@@ -1,9 +1,11 @@
 // The start screen: start-up, layout, minimum size, geometry at exit.
 #include <windows.h>
 #include <commctrl.h>
+#include <shellapi.h>
 #include <gtest/gtest.h>
 
 #include "app/start_screen_layout.h"
+#include "app/app.h"
 #include "test_program.h"
 
 namespace corvanta {
@@ -134,6 +136,76 @@ TEST(MainWindowTest, FontSizeFromTheFileIsClamped) {
   program.Start();
   EXPECT_EQ(program.app->State().listFontSize, 24);
   EXPECT_EQ(program.Config("Config", "TC"), "24");
+}
+
+// A control that cannot be created (here: refused by a hook) makes the whole start fail, before any
+// setting is written.
+TEST(MainWindowTest, AFailedControlCreationFailsTheStart) {
+  static HHOOK hook = nullptr;
+  hook = SetWindowsHookExW(
+      WH_CBT,
+      [](int code, WPARAM wParam, LPARAM lParam) -> LRESULT {
+        if (code == HCBT_CREATEWND) {
+          wchar_t className[64] = {};
+          GetClassNameW(reinterpret_cast<HWND>(wParam), className, 64);
+          if (lstrcmpiW(className, TRACKBAR_CLASSW) == 0) return 1;  // refuse the strength slider
+        }
+        return CallNextHookEx(hook, code, wParam, lParam);
+      },
+      nullptr, GetCurrentThreadId());
+  ASSERT_NE(hook, nullptr);
+  testing::TempProgramDir dir;
+  App app(GetModuleHandleW(nullptr), dir.Path());
+  app.SetQuitOnExit(false);
+  const bool started = app.Start(SW_SHOWNOACTIVATE);
+  UnhookWindowsHookEx(hook);
+  EXPECT_FALSE(started);
+  EXPECT_EQ(app.Main().Hwnd(), nullptr);
+  EXPECT_FALSE(app.Main().Tray().IsShown());
+  EXPECT_EQ(dir.AttributesOf("\\Config"), INVALID_FILE_ATTRIBUTES);
+}
+
+// System keys that no selection takes keep their platform meaning (F10 and Alt open the window menu).
+TEST(MainWindowTest, SystemKeysOutsideASelectionReachTheDefaultHandling) {
+  TestProgram program;
+  program.Start();
+  static int keyMenuCommands = 0;
+  keyMenuCommands = 0;
+  HHOOK hook = SetWindowsHookExW(
+      WH_CALLWNDPROC,
+      [](int code, WPARAM wParam, LPARAM lParam) -> LRESULT {
+        const auto* message = reinterpret_cast<const CWPSTRUCT*>(lParam);
+        if (code == HC_ACTION && message->message == WM_SYSCOMMAND && (message->wParam & 0xFFF0) == SC_KEYMENU) {
+          ++keyMenuCommands;
+          return 0;
+        }
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+      },
+      nullptr, GetCurrentThreadId());
+  ASSERT_NE(hook, nullptr);
+  // The key menu runs a modal loop; the queued cancel ends it as soon as it starts.
+  PostMessageW(program.Hwnd(), WM_CANCELMODE, 0, 0);
+  SendMessageW(program.Hwnd(), WM_SYSKEYDOWN, VK_F10, 0);
+  SendMessageW(program.Hwnd(), WM_SYSKEYUP, VK_F10, 0);
+  UnhookWindowsHookEx(hook);
+  EXPECT_GT(keyMenuCommands, 0);
+  EXPECT_EQ(program.app->State().lockedState, LockedState::kNotLocked);
+}
+
+// When the shell restarts, its notification area forgets every icon; the program adds its icon again.
+TEST(MainWindowTest, TheTrayIconComesBackWhenTheShellRestarts) {
+  TestProgram program;
+  program.Start();
+  ASSERT_TRUE(program.Main().Tray().IsShown());
+  NOTIFYICONDATAW icon{};
+  icon.cbSize = sizeof(icon);
+  icon.hWnd = program.Hwnd();
+  icon.uID = 1;
+  ASSERT_TRUE(Shell_NotifyIconW(NIM_DELETE, &icon));
+  EXPECT_FALSE(Shell_NotifyIconW(NIM_MODIFY, &icon));  // gone from the notification area
+  SendMessageW(program.Hwnd(), RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+  EXPECT_TRUE(program.Main().Tray().IsShown());
+  EXPECT_TRUE(Shell_NotifyIconW(NIM_MODIFY, &icon));
 }
 
 }  // namespace

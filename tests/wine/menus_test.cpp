@@ -14,7 +14,6 @@ namespace corvanta {
 namespace {
 
 using testing::PopupWatcher;
-using testing::PumpMessages;
 using testing::TestProgram;
 
 struct ShownItem {

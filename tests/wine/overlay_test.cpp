@@ -19,7 +19,6 @@
 namespace corvanta {
 namespace {
 
-using testing::PumpMessages;
 using testing::PumpUntil;
 using testing::TargetWindow;
 using testing::TestProgram;
@@ -248,10 +247,10 @@ TEST(OverlayTopmostTest, StrongTopmostOnThenOffKeepsTheTopmostState) {
     EXPECT_EQ(before, std::string(top) == "1");
     SendMessageA(program.Hwnd(), WM_COMMAND, static_cast<WPARAM>(MenuId::kStrongTopmost), 0);
     EXPECT_TRUE(program.Main().GetMenus().IsChecked(MenuId::kStrongTopmost));
-    PumpMessages(100);
+    EXPECT_TRUE(PumpUntil([&] { return program.Main().Overlay().StrongTopmostTicks() >= 3; }));
     SendMessageA(program.Hwnd(), WM_COMMAND, static_cast<WPARAM>(MenuId::kStrongTopmost), 0);
     EXPECT_FALSE(program.Main().GetMenus().IsChecked(MenuId::kStrongTopmost));
-    PumpMessages(60);
+    EXPECT_FALSE(program.Main().TimerPending(MainTimer::kStrongTopmost));
     EXPECT_EQ(program.Main().IsAlwaysOnTop(), before) << top;
   }
 }
@@ -317,8 +316,7 @@ class DisplayModeLockTest : public ::testing::Test {
     program_.dir.WriteFile("\\Effect\\P\\a.bmp", testing::BmpFile(8, 8, RGB(0, 200, 0)));
     program_.dir.WriteFile("\\Effect\\P\\b.bmp", testing::BmpFile(8, 8, RGB(200, 0, 0)));
     program_.Start();
-    ASSERT_TRUE(PumpUntil([&] { return program_.Main().List().RowCount() > 0; }));
-    PumpMessages(100);
+    ASSERT_TRUE(PumpUntil([&] { return program_.Main().List().RowCount() > 0 && !program_.StartupTimersPending(); }));
   }
   void AttachAndLock() {
     TargetWindow target(1000, 300, 200, 120);
@@ -411,7 +409,8 @@ TEST_F(OverlayTest, TrackingTakesTheRectangleOfWhateverIsUnderTheCursor) {
   const RECT start = WindowRect(Main().Hwnd());
   SetCursorPos(start.left + 200, start.top + 200);
   Main().Attach().Start();
-  PumpMessages(120);
+  const int ticks = Main().Attach().TrackTicks();
+  ASSERT_TRUE(PumpUntil([&] { return Main().Attach().TrackTicks() >= ticks + 3; }));
   const RECT kept = WindowRect(Main().Hwnd());
   EXPECT_TRUE(EqualRect(&kept, &start));
 

@@ -32,12 +32,16 @@ class TestProgram {
     app = std::make_unique<App>(GetModuleHandleW(nullptr), dir.Path());
     app->SetQuitOnExit(false);
     if (!app->Start(SW_SHOWNOACTIVATE)) return *app;
-    PumpMessages(150);
+    PumpUntil([this] { return !StartupTimersPending(); });
     return *app;
   }
   // Destroys the main window (the exit sequence runs) and the App.
   void Stop() { app.reset(); }
   MainWindow& Main() { return app->Main(); }
+  // The list fill and the mixed-mode preparation run from one-shot timers after start-up and mode changes.
+  bool StartupTimersPending() {
+    return Main().TimerPending(MainTimer::kListFill) || Main().TimerPending(MainTimer::kMixedPreparation);
+  }
   HWND Hwnd() { return app->Main().Hwnd(); }
   std::string Config(const char* section, const char* key) { return app ? app->Settings().Config(section, key) : ""; }
   std::string ConfigFile() const { return dir.ReadFile(paths::kConfigFile); }
