@@ -41,9 +41,7 @@ std::string LossyGbkText(std::wstring_view folder) {
 
 std::string ProgramDirText(std::wstring_view exactFolder) {
   if (RepresentableInGbk(exactFolder)) return FromWide(exactFolder);
-  std::string text = LossyGbkText(exactFolder);
-  RegisterPathAlias(text, exactFolder);
-  return text;
+  return RegisterPathAlias(LossyGbkText(exactFolder), exactFolder);
 }
 
 std::string ExecutableFolder() {

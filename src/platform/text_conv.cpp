@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -46,30 +47,42 @@ std::wstring ToWide(std::string_view gbk) {
 
 std::string FromWide(std::wstring_view wide) {
   if (wide.empty()) return {};
-  const int length = WideCharToMultiByte(kGbkCodePage, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0,
-                                         nullptr, nullptr);
+  const int length = WideCharToMultiByte(kGbkCodePage, WC_NO_BEST_FIT_CHARS, wide.data(), static_cast<int>(wide.size()),
+                                         nullptr, 0, nullptr, nullptr);
   if (length <= 0) return {};
   std::string gbk(static_cast<size_t>(length), '\0');
-  WideCharToMultiByte(kGbkCodePage, 0, wide.data(), static_cast<int>(wide.size()), gbk.data(), length, nullptr,
-                      nullptr);
+  WideCharToMultiByte(kGbkCodePage, WC_NO_BEST_FIT_CHARS, wide.data(), static_cast<int>(wide.size()), gbk.data(),
+                      length, nullptr, nullptr);
   return gbk;
 }
 
 bool RepresentableInGbk(std::wstring_view wide) { return ToWide(FromWide(wide)) == wide; }
 
-void RegisterPathAlias(std::string_view gbkPrefix, std::wstring_view exactPrefix) {
+std::string RegisterPathAlias(std::string_view gbkPrefix, std::wstring_view exactPrefix) {
   AcquireSRWLockExclusive(&aliasLock);
-  bool known = false;
-  for (const PathAlias& alias : Aliases()) known = known || alias.gbk == gbkPrefix;
-  if (!known) Aliases().push_back(PathAlias{std::string(gbkPrefix), std::wstring(exactPrefix)});
+  std::string text(gbkPrefix);
+  auto holder = [&](const std::string& candidate) -> const PathAlias* {
+    for (const PathAlias& alias : Aliases()) {
+      if (alias.gbk == candidate) return &alias;
+    }
+    return nullptr;
+  };
+  // '?' names no real file, so "?2", "?3", ... keep two lossy texts apart without meeting a real path.
+  for (int n = 2; holder(text) != nullptr && holder(text)->exact != exactPrefix; ++n) {
+    text = std::string(gbkPrefix) + "?" + std::to_string(n);
+  }
+  if (holder(text) == nullptr) Aliases().push_back(PathAlias{text, std::wstring(exactPrefix)});
   ReleaseSRWLockExclusive(&aliasLock);
+  return text;
 }
 
 std::wstring WidePath(std::string_view gbkPath) {
   AcquireSRWLockShared(&aliasLock);
   const PathAlias* match = nullptr;
   for (const PathAlias& alias : Aliases()) {
-    if (StartsWithIgnoringAsciiCase(gbkPath, alias.gbk) &&
+    const bool atBoundary = gbkPath.size() == alias.gbk.size() ||
+                            (gbkPath.size() > alias.gbk.size() && gbkPath[alias.gbk.size()] == '\\');
+    if (atBoundary && StartsWithIgnoringAsciiCase(gbkPath, alias.gbk) &&
         (match == nullptr || alias.gbk.size() > match->gbk.size())) {
       match = &alias;
     }

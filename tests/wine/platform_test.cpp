@@ -64,5 +64,16 @@ TEST(PlatformTest, TextConversionUsesCodePage936WhateverTheSystemCodePage) {
   EXPECT_EQ(ToWide(""), L"");
 }
 
+TEST(PlatformTest, FoldersWithTheSameLossyNameKeepTheirOwnAliases) {
+  const std::string first = RegisterPathAlias("C:\\x\\??", L"C:\\x\\\uC124\uC815");
+  const std::string second = RegisterPathAlias("C:\\x\\??", L"C:\\x\\\uC124\uBA85");
+  EXPECT_EQ(first, "C:\\x\\??");
+  EXPECT_NE(second, first);
+  EXPECT_EQ(RegisterPathAlias("C:\\x\\??", L"C:\\x\\\uC124\uC815"), first);  // registered once
+  EXPECT_EQ(WidePath(first + "\\Config\\Config.ini"), L"C:\\x\\\uC124\uC815\\Config\\Config.ini");
+  EXPECT_EQ(WidePath(second + "\\Images"), L"C:\\x\\\uC124\uBA85\\Images");
+  EXPECT_EQ(WidePath("C:\\x\\??9\\a"), ToWide("C:\\x\\??9\\a"));  // only whole folder names match
+}
+
 }  // namespace
 }  // namespace corvanta
