@@ -5,6 +5,7 @@
 //                              ID of Corvanta's main window, or nothing when there is none
 //   target.exe state           prints Corvanta's main window as "left top right bottom exstyle visible
 //                              enabled count caption" (count: how many main windows exist)
+// Every rectangle is in physical pixels, at any display scaling.
 #include <windows.h>
 
 #include <cstdio>
@@ -77,6 +78,7 @@ int State() {
 }  // namespace
 
 int main(int argc, char** argv) {
+  SetProcessDPIAware();
   if (argc == 6 && strcmp(argv[1], "paint") == 0) return Paint(atoi(argv[2]), atoi(argv[3]), atoi(argv[4]), atoi(argv[5]));
   if (argc == 3 && strcmp(argv[1], "locate") == 0) return Locate(atoi(argv[2]));
   if (argc == 2 && strcmp(argv[1], "state") == 0) return State();
