@@ -2,9 +2,8 @@
 import os
 import shutil
 import subprocess
-import time
 
-from harness import WINE64, Program, screenshot, wine_env
+from harness import WINE64, Program, list_filled, pixel, publish_doc_picture, screen_image, wait_for
 
 ATTACH_BUTTON_ID = 109  # the main window's control id of "智能吸附"
 TARGET = (900, 300, 400, 300)  # left, top, width, height of the test window, clear of the main window
@@ -13,155 +12,121 @@ BARS_PRESET = ("[Scantype]\r\nLinetype=1\r\n[Linetype]\r\nPixelsize=1\r\n[Scanli
                "ColorG=30\r\nColorB=30\r\n[ScanlineTransversespacing]\r\nTransverse=5\r\n"
                "[ScanlineVerticalspacing]\r\nVertical=9\r\n[ScanlineObliquespacing]\r\nOblique=0\r\n"
                "[ScanlineAntiskewspacing]\r\nAntiskew=0\r\n")
-
-
-def read_ppm(path):
-    with open(path, "rb") as f:
-        data = f.read()
-    parts, pos = [], 0
-    while len(parts) < 4:  # magic, width, height, maxval
-        while data[pos:pos + 1].isspace():
-            pos += 1
-        if data[pos:pos + 1] == b"#":
-            pos = data.index(b"\n", pos) + 1
-            continue
-        end = pos
-        while not data[end:end + 1].isspace():
-            end += 1
-        parts.append(data[pos:end])
-        pos = end
-    assert parts[0] == b"P6", parts[0]
-    width, height = int(parts[1]), int(parts[2])
-    return width, height, data[pos + 1:]
-
-
-def pixel(image, x, y):
-    width, _, rgb = image
-    i = (y * width + x) * 3
-    return tuple(rgb[i:i + 3])
+SCREEN_SETTLE_SECONDS = 8.0  # how long a locked overlay may take to reach the screen
 
 
 def target_colour(x):
     return (0, 0, 255) if (x // 16) % 2 == 0 else (255, 255, 0)
 
 
-def locate(build_dir, control_id):
-    out = subprocess.run([WINE64, os.path.join(build_dir, "corvanta_bb_target.exe"), "locate", str(control_id)],
-                         capture_output=True, text=True, env=wine_env(), timeout=30).stdout.split()
+def bars_over_target(dx, dy):
+    """The bars preset over the test window: a line every 5th row and every 9th column."""
+    return LINE if dy % 5 == 0 or dx % 9 == 0 else target_colour(dx)
+
+
+def locate(program, control_id):
+    out = program.helper("corvanta_bb_target.exe", "locate", control_id).split()
     return [int(v) for v in out] if len(out) == 4 else None
 
 
-def main_window_state(build_dir):
+def main_window_state(program):
     """(left, top, right, bottom, exstyle, visible, enabled, count, caption) of the main window, or None."""
-    out = subprocess.run([WINE64, os.path.join(build_dir, "corvanta_bb_target.exe"), "state"],
-                         capture_output=True, env=wine_env(), timeout=30).stdout.decode("gbk", "replace").split(None, 8)
+    out = program.helper("corvanta_bb_target.exe", "state").decode("gbk", "replace").split(None, 8)
     if len(out) < 8:
         return None
     return tuple(int(v) for v in out[:8]) + ((out[8].strip() if len(out) > 8 else ""),)
 
 
-def is_locked_over_target(state):
-    left, top, width, height = TARGET
-    return (state is not None and state[:4] == (left, top, left + width, top + height)
-            and state[4] & 0x20 and not state[6])
+def screen_rect(target):
+    left, top, width, height = target
+    return (left, top, left + width, top + height)
+
+
+def is_locked_over(state, target):
+    return state is not None and state[:4] == screen_rect(target) and state[4] & 0x20 and not state[6]
 
 
 def is_selection_frame(state):
     return state is not None and state[4] & 0x80000 and not state[4] & 0x20
 
 
-def wait_for(condition, seconds):
-    deadline = time.time() + seconds
-    while time.time() < deadline:
-        if condition():
-            return True
-        time.sleep(0.2)
-    return condition()
-
-
 def xdotool(*args):
     subprocess.run(["xdotool", *[str(a) for a in args]], capture_output=True, timeout=10)
 
 
-def attach_and_lock(build_dir, work_root, program, shot_name):
-    """Starts the program and the test window, attaches to it with real input, locks with a key and
-    returns the screenshot; the caller kills the processes."""
-    left, top, width, height = TARGET
-    program.extra_processes = []
+def window_exists(name):
+    return subprocess.run(["xdotool", "search", "--onlyvisible", "--name", name], capture_output=True).returncode == 0
+
+
+def attach_and_lock(program, target=TARGET):
+    """Starts the test window and the program, attaches to the test window with real input and locks with a
+    key; the caller kills the processes (stop)."""
+    left, top, width, height = target
     # The test window first, so that it lies below the main window that comes after it.
     for _ in range(2):
-        target = subprocess.Popen([WINE64, os.path.join(build_dir, "corvanta_bb_target.exe"), "paint",
-                                   str(left), str(top), str(width), str(height)], env=wine_env(),
-                                  stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        program.extra_processes.append(target)
-        if wait_for(lambda: subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "corvanta-target"],
-                                           capture_output=True).returncode == 0, 15.0):
+        process = subprocess.Popen([WINE64, os.path.join(program.build_dir, "corvanta_bb_target.exe"), "paint",
+                                    str(left), str(top), str(width), str(height)], env=program.env,
+                                   stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        program.extra_processes.append(process)
+        if wait_for(lambda: window_exists("corvanta-target"), 15.0):
             break
     else:
-        raise AssertionError(f"the test window did not appear (its process: {target.poll()})")
+        raise AssertionError(f"the test window did not appear (its process: {process.poll()})")
     program.start()
     assert program.window_ids(), "the main window did not appear"
-    time.sleep(1.0)  # the list fills 30 ms after start-up
-    button = None
-    for _ in range(20):
-        button = locate(build_dir, ATTACH_BUTTON_ID)
-        if button:
-            break
-        time.sleep(0.3)
+    probe = program.wait_for_probe(list_filled, 15.0)
+    assert probe and list_filled(probe), f"the effect list was not filled: {probe}"
+    button = wait_for(lambda: locate(program, ATTACH_BUTTON_ID), 10.0)
     assert button, "the attach button was not found"
     # A busy machine may lose a click that comes before Wine has caught up with the pointer: look at the
     # window and click again if it did not turn into the selection frame.
     for _ in range(3):
-        xdotool("mousemove", (button[0] + button[2]) // 2, (button[1] + button[3]) // 2)
-        time.sleep(0.5)
+        xdotool("mousemove", "--sync", (button[0] + button[2]) // 2, (button[1] + button[3]) // 2)
         xdotool("click", 1)
-        if wait_for(lambda: is_selection_frame(main_window_state(build_dir)), 3.0):
+        if wait_for(lambda: is_selection_frame(main_window_state(program)), 3.0):
             break
-    state = main_window_state(build_dir)
+    state = main_window_state(program)
     assert is_selection_frame(state), f"clicking the attach button started no selection: {state}"
-    xdotool("mousemove", left + width // 2, top + height // 2)
-    over_target = (left, top, left + width, top + height)
-    wait_for(lambda: (main_window_state(build_dir) or ())[:4] == over_target, 5.0)
-    state = main_window_state(build_dir)
-    assert state is not None and state[:4] == over_target, f"the selection frame is not over the test window: {state}"
+    xdotool("mousemove", "--sync", left + width // 2, top + height // 2)
+
+    def frame_over_target():
+        state = main_window_state(program)
+        return state if state is not None and state[:4] == screen_rect(target) else None
+    state = wait_for(frame_over_target, 5.0) or main_window_state(program)
+    assert state is not None and state[:4] == screen_rect(target), \
+        f"the selection frame is not over the test window: {state}"
     xdotool("key", "space")
-    wait_for(lambda: is_locked_over_target(main_window_state(build_dir)), 5.0)
-    state = main_window_state(build_dir)
-    assert is_locked_over_target(state), f"the key did not lock the overlay over the test window: {state}"
-    time.sleep(1.0)
-    return take_screenshot(work_root, program, shot_name)
+    wait_for(lambda: is_locked_over(main_window_state(program), target), 5.0)
+    state = main_window_state(program)
+    assert is_locked_over(state, target), f"the key did not lock the overlay over the test window: {state}"
 
 
-def take_screenshot(work_root, program, shot_name):
-    left, top, width, height = TARGET
+def expect_screen(work_root, program, shot_name, expected_at, target=TARGET):
+    """Looks at the screen until the target rectangle shows expected_at(dx, dy) or the screen has had time to
+    settle; returns the last screenshot. On failure the stacking of the X windows is printed."""
     shot = os.path.join(work_root, shot_name + ".png")
-    screenshot(shot)
-    assert program.process.poll() is None, f"corvanta.exe ended with code {program.process.returncode} after the lock"
-    ppm = os.path.join(work_root, shot_name + ".ppm")
-    subprocess.run(["convert", shot, "-depth", "8", ppm], capture_output=True, timeout=30)
+    wrong, image = [], None
+
+    def matches():
+        nonlocal wrong, image
+        image = screen_image(shot)
+        assert program.process.poll() is None, f"corvanta.exe ended with code {program.process.returncode}"
+        wrong = compare_region(image, expected_at, target)
+        return not wrong
+    wait_for(matches, SCREEN_SETTLE_SECONDS, interval=0.5)
+    left, top, width, height = target
     subprocess.run(["convert", shot, "-crop", f"{width + 200}x{height + 200}+{left - 100}+{top - 100}",
                     os.path.join(work_root, shot_name + "-crop.png")], capture_output=True, timeout=30)
-    return read_ppm(ppm)
-
-
-def expect_region(work_root, program, shot_name, image, expected_at):
-    """Compares the target rectangle with expected_at(dx, dy); a screen that has not caught up with the
-    lock yet gets one more look a moment later."""
-    wrong = compare_region(image, expected_at)
     if wrong:
-        time.sleep(2.0)
-        wrong = compare_region(take_screenshot(work_root, program, shot_name), expected_at)
-    _, _, width, height = TARGET
-    if wrong:
-        shutil.copy(os.path.join(work_root, shot_name + ".png"), os.path.join(work_root, shot_name + "-failed.png"))
-        stacking = subprocess.run(["xwininfo", "-root", "-children"], capture_output=True, text=True).stdout
-        print(stacking)
+        shutil.copy(shot, os.path.join(work_root, shot_name + "-failed.png"))
+        print(subprocess.run(["xwininfo", "-root", "-children"], capture_output=True, text=True).stdout)
     assert not wrong, f"{len(wrong)} of {width * height} pixels differ, first: {wrong[:5]}"
+    return image
 
 
-def compare_region(image, expected_at):
+def compare_region(image, expected_at, target):
     """Pixels of the target rectangle that differ from expected_at(dx, dy)."""
-    left, top, width, height = TARGET
+    left, top, width, height = target
     wrong = []
     for y in range(top, top + height):
         for x in range(left, left + width):
@@ -174,9 +139,6 @@ def compare_region(image, expected_at):
 
 def stop(program):
     program.kill()
-    for process in getattr(program, "extra_processes", []):
-        process.kill()
-        process.wait()
     # The next run must not find these windows while Wine is still taking them away.
     wait_for(lambda: subprocess.run(["xdotool", "search", "--name", "corvanta-target|^Corvanta"],
                                     capture_output=True).returncode != 0, 10.0)
@@ -188,11 +150,11 @@ def case_attach_and_lock_over_a_window(build_dir, work_root):
                                           "W=740\r\nH=514\r\nL=50\r\nT=50\r\n")
     program.write("\\Effect\\C\\00_bars.ini", BARS_PRESET)
     try:
-        image = attach_and_lock(build_dir, work_root, program, "attach")
-        expect_region(work_root, program, "attach", image,
-                      lambda dx, dy: LINE if dy % 5 == 0 or dx % 9 == 0 else target_colour(dx))
+        attach_and_lock(program)
+        image = expect_screen(work_root, program, "attach", bars_over_target)
         left, top, _, _ = TARGET
         assert pixel(image, left - 5, top - 5) != LINE  # outside the overlay nothing is drawn
+        publish_doc_picture(os.path.join(work_root, "attach-crop.png"), "overlay-attach.png")
     finally:
         stop(program)
 
@@ -202,9 +164,9 @@ def case_picture_mode_shows_a_starter_picture_over_a_window(build_dir, work_root
     program.write("\\Config\\Config.ini", "[Config]\r\nFirst=1\r\nSetP=P\r\nGetP=3\r\nTop=1\r\nAlpha=200\r\n"
                                           "Dp=3\r\nAr=208\r\nAg=222\r\nAb=227\r\nW=740\r\nH=514\r\nL=50\r\nT=50\r\n")
     try:
-        image = attach_and_lock(build_dir, work_root, program, "picture")
+        attach_and_lock(program)
         # Picture 3 is the 3x scanline tile: every third row dark, the others the colour key.
-        expect_region(work_root, program, "picture", image,
+        expect_screen(work_root, program, "picture",
                       lambda dx, dy: (12, 12, 12) if dy % 3 == 2 else target_colour(dx))
     finally:
         stop(program)

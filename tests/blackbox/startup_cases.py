@@ -1,11 +1,8 @@
 """Start-up and exit of corvanta.exe in fresh program directories."""
 import os
 
-import subprocess
-import time
-
-from attach_cases import pixel, read_ppm
-from harness import Program, ini_entries, ini_value, screenshot
+from harness import (Program, crop, ini_entries, ini_value, list_filled, pixel, publish_doc_picture,
+                     start_and_close, wait_for_screen)
 
 DEFAULT_ORDER = [
     ("Config", "Ar", "208"), ("Config", "Ag", "222"), ("Config", "Ab", "227"), ("Config", "Num", "0"),
@@ -29,21 +26,8 @@ DEFAULT_ORDER = [
 ]
 
 
-def start_and_close(program):
-    program.start()
-    try:
-        windows = program.window_ids()
-        assert windows, "the main window did not appear"
-        program.close_with_alt_f4(windows[0])
-        code = program.wait_exit()
-        assert code == 0, f"exit code {code}"
-    finally:
-        program.kill()
-
-
-def case_fresh_directory_gets_defaults_and_folders(build_dir, work_root):
-    program = Program(build_dir, work_root, "fresh")
-    start_and_close(program)
+def expect_first_start_files(program):
+    """The defaults of a first start in Config.ini, in order, and the program's folders."""
     entries = ini_entries(program.read("\\Config\\Config.ini") or b"")
     got = [(s, k) for s, k, _ in entries]
     assert got == [(s, k) for s, k, _ in DEFAULT_ORDER], f"keys out of order or missing: {got}"
@@ -51,6 +35,12 @@ def case_fresh_directory_gets_defaults_and_folders(build_dir, work_root):
         assert expected is None or v == expected, f"{s}/{k} = {v!r}, expected {expected!r}"
     for folder in ["Config", "Effect", "Effect/D", "Effect/P", "Effect/C", "Images"]:
         assert os.path.isdir(os.path.join(program.dir, folder)), f"folder {folder} missing"
+
+
+def case_fresh_directory_gets_defaults_and_folders(build_dir, work_root):
+    program = Program(build_dir, work_root, "fresh")
+    start_and_close(program)
+    expect_first_start_files(program)
 
 
 def case_font_size_is_clamped_in_the_file(build_dir, work_root):
@@ -80,16 +70,15 @@ def case_start_screen_shows_its_controls(build_dir, work_root):
     try:
         windows = program.window_ids()
         assert windows, "the main window did not appear"
-        time.sleep(1.5)
+        probe = program.wait_for_probe(list_filled, 15.0)
+        assert probe and list_filled(probe), f"the effect list was not filled: {probe}"
         shot = os.path.join(work_root, "start-screen-full.png")
-        screenshot(shot)
-        subprocess.run(["convert", shot, "-crop", "760x540+40+40", os.path.join(work_root, "start-screen.png")],
-                       capture_output=True, timeout=30)
-        ppm = os.path.join(work_root, "start-screen.ppm")
-        subprocess.run(["convert", shot, "-depth", "8", ppm], capture_output=True, timeout=30)
-        image = read_ppm(ppm)
-        # The start-screen background between the checkboxes and the list.
-        assert pixel(image, 400, 170) == (224, 225, 229), pixel(image, 400, 170)
+        # The start-screen background between the checkboxes and the list, once painted.
+        background = (224, 225, 229)
+        assert wait_for_screen(shot, lambda image: pixel(image, 400, 170) == background, 5.0), \
+            "the start-screen background was not painted between the checkboxes and the list"
+        crop(shot, os.path.join(work_root, "start-screen.png"), (40, 40, 800, 580))
+        publish_doc_picture(os.path.join(work_root, "start-screen.png"))
         program.close_with_alt_f4(windows[0])
         assert program.wait_exit() == 0
     finally:
