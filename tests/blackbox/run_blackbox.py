@@ -1,5 +1,8 @@
 #!/usr/bin/env python3
-"""Black-box runs of corvanta.exe under Wine; prints one line per check and a closing count."""
+"""Black-box runs of corvanta.exe under Wine; prints one line per check and a closing count.
+
+Usage (within scripts/wine-env.sh's environment): run_blackbox.py [BUILD_DIR [FILTER]]; FILTER picks the cases
+whose "module.case_name" contains it."""
 import os
 import sys
 import traceback
@@ -7,9 +10,11 @@ import traceback
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 import attach_cases  # noqa: E402
+import code_page_cases  # noqa: E402
+import display_scale_cases  # noqa: E402
 import startup_cases  # noqa: E402
 
-CASE_MODULES = [startup_cases, attach_cases]
+CASE_MODULES = [startup_cases, attach_cases, display_scale_cases, code_page_cases]
 
 
 def main():
@@ -20,7 +25,7 @@ def main():
     passed = failed = 0
     for module in CASE_MODULES:
         for name in sorted(n for n in dir(module) if n.startswith("case_")):
-            if only and only not in name:
+            if only and only not in f"{module.__name__}.{name}":
                 continue
             try:
                 getattr(module, name)(build_dir, work_root)
