@@ -1,0 +1,62 @@
+#include "region/region_selection.h"
+
+namespace corvanta {
+
+void RegionSelection::Begin(const RegionRect& parked) {
+  press_ = Press::kIdle;
+  shape_ = Shape::kNone;
+  buttonHeld_ = false;
+  region_ = parked;
+}
+
+void RegionSelection::LeftPressed() {
+  press_ = Press::kPressed;
+  buttonHeld_ = true;
+}
+
+RegionSelection::TickResult RegionSelection::DragTick(RegionPoint cursor, int screenHeight, bool hintFollows,
+                                                      const HintMetrics& metrics) {
+  TickResult result;
+  if (press_ == Press::kPressed && shape_ == Shape::kNone && buttonHeld_) {
+    anchor_ = cursor;
+    press_ = Press::kDragging;
+    shape_ = Shape::kDragging;
+  }
+  if (press_ == Press::kDragging && shape_ == Shape::kDragging && buttonHeld_) {
+    if (const std::optional<RegionRect> spanned = DragRectangle(anchor_, cursor)) {
+      result.moved = !(*spanned == region_);
+      region_ = *spanned;
+    }
+  }
+  if (hintFollows && buttonHeld_) result.hintTop = HintTop(anchor_.y, cursor.y, screenHeight, region_, metrics);
+  return result;
+}
+
+bool RegionSelection::ReleasedOnSurface(RegionPoint cursor) {
+  // A click shorter than one drag tick: the release does what that tick would have done, so the click
+  // point is the anchor.
+  if (press_ == Press::kPressed && shape_ == Shape::kNone && buttonHeld_) {
+    anchor_ = cursor;
+    shape_ = Shape::kDragging;
+  }
+  press_ = Press::kIdle;
+  buttonHeld_ = false;
+  if (shape_ == Shape::kDragging) shape_ = Shape::kComplete;
+  if (!IsTooSmallAfterRelease(region_)) return false;
+  region_ = ClickRectangle(anchor_);
+  return true;
+}
+
+void RegionSelection::ReleasedOnRegion() {
+  if (shape_ == Shape::kDragging) shape_ = Shape::kComplete;
+  buttonHeld_ = false;
+}
+
+void RegionSelection::Discard(const RegionRect& parked) {
+  press_ = Press::kIdle;
+  region_ = parked;
+  if (shape_ == Shape::kComplete) shape_ = Shape::kNone;
+  buttonHeld_ = false;
+}
+
+}  // namespace corvanta
