@@ -5,6 +5,7 @@
 #include "app/app.h"
 #include "app/balloon_tip.h"
 #include "app/start_screen_layout.h"
+#include "capture/capture_commands.h"
 #include "effects/effect_list.h"
 #include "overlay/draw_canvas.h"
 #include "overlay/overlay_controller.h"
@@ -206,12 +207,14 @@ void MainWindow::ToggleMenuSetting(MenuId id, SettingKey key) {
 }
 
 void MainWindow::OnMenuCommand(MenuId id) {
+  if (HandleCaptureCommand(app_, id)) return;
   switch (id) {
     case MenuId::kRegionHint:
       ToggleMenuSetting(id, keys::kRegionHint);
       break;
     case MenuId::kAutoPreview:
       ToggleMenuSetting(id, keys::kAutoPreview);
+      app_.State().previewSource = menus_.IsChecked(id) ? 1 : 0;
       break;
     case MenuId::kAutoOpenImages:
       ToggleMenuSetting(id, keys::kAutoOpenImages);

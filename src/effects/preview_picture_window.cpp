@@ -21,7 +21,6 @@ constexpr int kShownLeft = 50;
 constexpr int kShownTop = 50;
 constexpr int32_t kPreviewSourceAfterShow = 2;
 constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
-constexpr const char* kScreenshotFolder = "\\images\\";
 
 SIZE FrameOf(HWND hwnd) {
   RECT window{};
@@ -79,7 +78,7 @@ bool PreviewPictureWindow::LoadRequestedPicture(std::string& caption) {
     return true;
   }
   if (app_.Main().GetMenus().IsChecked(MenuId::kAutoPreview)) {
-    path = programDir + kScreenshotFolder + state.lastScreenshotName;
+    path = app_.Settings().PathOf(paths::kImagesFolder) + "\\" + state.lastScreenshotName;
     canvas_->SetPicture(ReadWholeFile(path));
     caption = path;
     return true;
