@@ -13,6 +13,7 @@
 #include "platform/controls.h"
 #include "platform/dpi.h"
 #include "region/smart_attach.h"
+#include "suite/suite_window.h"
 
 namespace corvanta {
 
@@ -38,6 +39,8 @@ MainWindow::MainWindow(App& app)
 }
 
 MainWindow::~MainWindow() {
+  // The suite restores the main window when it goes: close it while there is one to restore.
+  suite_.reset();
   // Destroy the window while the members it uses are still alive; this runs the exit sequence.
   if (hwnd_ != nullptr) DestroyWindow(hwnd_);
 }
@@ -61,6 +64,14 @@ bool MainWindow::Create(int showCommand) {
   UpdateWindow(hwnd_);
   return true;
 }
+
+void MainWindow::OpenSuite() {
+  if (Suite() != nullptr) return;
+  suite_ = std::make_unique<SuiteWindow>(app_, *this, *overlay_);
+  if (!suite_->Open()) suite_.reset();
+}
+
+SuiteWindow* MainWindow::Suite() { return suite_ && suite_->IsOpen() ? suite_.get() : nullptr; }
 
 HWND MainWindow::BalloonWindow() const { return balloonTip_ ? balloonTip_->Hwnd() : nullptr; }
 

@@ -21,6 +21,7 @@ class DrawCanvas;
 class EffectList;
 class OverlayController;
 class SmartAttach;
+class SuiteWindow;
 
 inline constexpr UINT kTrayMessage = WM_APP + 1;
 
@@ -51,6 +52,9 @@ class MainWindow : public WindowBase<MainWindow>, public MainWindowSeam {
   void SetTopmostCheckbox(bool checked) override;
   int StrengthSliderPosition() const override;
   void RedrawStrengthSwatch(int strength) override;
+  void OpenSuite() override;
+  // The custom mode suite while it is open, nullptr otherwise.
+  SuiteWindow* Suite();
 
   App& Application() { return app_; }
   DrawCanvas& Swatch() { return *strengthSwatch_; }
@@ -105,6 +109,7 @@ class MainWindow : public WindowBase<MainWindow>, public MainWindowSeam {
   std::unique_ptr<BalloonTip> balloonTip_;
   std::unique_ptr<OverlayController> overlay_;
   std::unique_ptr<SmartAttach> attach_;
+  std::unique_ptr<SuiteWindow> suite_;
   ScopedFont controlFont_;
   ScopedBrush backgroundBrush_;
   COLORREF backgroundColour_ = kStartScreenBackground;

@@ -76,6 +76,9 @@ class MainWindowSeam {
   virtual int StrengthSliderPosition() const = 0;
   // The strength sample beside the slider, redrawn for a new strength.
   virtual void RedrawStrengthSwatch(int strength) = 0;
+
+  // Opens the custom mode suite unless it is open (it picks up the list request).
+  virtual void OpenSuite() = 0;
 };
 
 }  // namespace corvanta

@@ -53,6 +53,8 @@ struct ProgramState {
   bool hasListRequest = false;
   std::string listRequestPath;
   std::string listRequestName;
+  // The suite was opened with the list request's preset: its Save writes there without asking.
+  bool suiteEditsListPreset = false;
 };
 
 // The colour key of the current display mode as a COLORREF value (the low 8 bits of each component).

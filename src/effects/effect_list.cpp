@@ -220,11 +220,7 @@ void EffectList::PreviewOrEditPreset() {
 
 void EffectList::StartSuite() { OpenSuite(); }
 
-void EffectList::OpenSuite() {
-  // The custom mode suite window is not part of the program yet. Opening it will grey
-  // "<-=扫描区域截图=->", "#程序配色>", "#高级配置选项>" and "<#=自定义快捷键=#>" until it closes, and it
-  // picks up the list request; until then nothing opens, so nothing is greyed either.
-}
+void EffectList::OpenSuite() { window_.OpenSuite(); }
 
 void EffectList::PreviewPicture() {
   // Without a selected picture there is nothing to show.

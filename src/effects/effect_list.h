@@ -48,7 +48,7 @@ class EffectList {
 
   // "预览效果或配置": records the selected preset as the suite's list request, then StartSuite().
   void PreviewOrEditPreset();
-  // Greys the tray items that stay unavailable while the suite is open, then opens the suite.
+  // Opens the custom mode suite (which greys the tray items that wait for it while it is open).
   void StartSuite();
   // "预览效果图片": the picture preview of the selected entry; nothing without a selected entry.
   void PreviewPicture();

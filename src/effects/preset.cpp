@@ -46,8 +46,12 @@ Preset ReadPresetForEditing(const SettingsStore& settings, const std::string& fu
   return preset;
 }
 
-void WritePreset(SettingsStore& settings, const std::string& fullPath, const Preset& preset) {
-  for (const PresetKey& k : kPresetKeys) settings.WriteInt(fullPath, k.section, k.key, preset.*k.value);
+bool WritePreset(SettingsStore& settings, const std::string& fullPath, const Preset& preset) {
+  bool written = true;
+  for (const PresetKey& k : kPresetKeys) {
+    written = settings.WriteInt(fullPath, k.section, k.key, preset.*k.value) && written;
+  }
+  return written;
 }
 
 uint32_t PresetPenColour(const Preset& preset) {

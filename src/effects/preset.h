@@ -33,8 +33,9 @@ Preset ReadPreset(const SettingsStore& settings, const std::string& fullPath);
 // [0, 50], colour components [0, 255], spacings [0, 100].
 Preset ReadPresetForEditing(const SettingsStore& settings, const std::string& fullPath);
 
-// Writes the nine keys one by one in file order; other sections and keys of the file are kept.
-void WritePreset(SettingsStore& settings, const std::string& fullPath, const Preset& preset);
+// Writes the nine keys one by one in file order; other sections and keys of the file are kept. Returns
+// whether every key reached the file.
+bool WritePreset(SettingsStore& settings, const std::string& fullPath, const Preset& preset);
 
 // The pen colour as a COLORREF: the low 8 bits of each component, red + green * 256 + blue * 65536.
 uint32_t PresetPenColour(const Preset& preset);

@@ -249,18 +249,21 @@ TEST_F(EffectListTest, RightClickPopsUpTheEffectListMenu) {
   EXPECT_EQ(watcher.opened[0], program_.Main().GetMenus().EffectListMenu());
 }
 
-TEST_F(EffectListTest, PreviewOrEditRecordsTheRequestWithoutGreyingItemsWhileNoSuiteOpens) {
+TEST_F(EffectListTest, PreviewOrEditOpensTheSuiteOnTheSelectedPresetAndGreysTheItemsItHolds) {
+  // Empty presets load as line type 1 with no spacing: nothing dense for the preview to draw.
   AddFiles("\\Effect\\C", {"a.ini", "b.ini"});
   Start("C", 0, 0);
   Menus& menus = program_.Main().GetMenus();
   List().SelectAndReveal(1);
   Command(MenuId::kPreviewOrEditPreset);
-  EXPECT_TRUE(State().hasListRequest);
+  ASSERT_NE(program_.Main().Suite(), nullptr);
+  EXPECT_FALSE(State().hasListRequest) << "the suite took the request";
+  EXPECT_TRUE(State().suiteEditsListPreset);
   EXPECT_EQ(State().listRequestName, "b.ini");
   EXPECT_EQ(State().listRequestPath, Path("\\Effect\\C\\b.ini"));
   for (MenuId id : {MenuId::kScanRegionScreenshotMenu, MenuId::kProgramColours, MenuId::kAdvancedOptions,
                     MenuId::kCustomHotkeys}) {
-    EXPECT_TRUE(menus.IsEnabled(id)) << static_cast<int>(id);
+    EXPECT_FALSE(menus.IsEnabled(id)) << static_cast<int>(id);
   }
   EXPECT_TRUE(menus.IsEnabled(MenuId::kTopmost));
   EXPECT_TRUE(menus.IsEnabled(MenuId::kExit));

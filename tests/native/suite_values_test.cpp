@@ -1,0 +1,146 @@
+// The suite's sliders, values, texts and layout arithmetic.
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+#include "app/dpi_scale.h"
+#include "suite/suite_layout.h"
+#include "suite/suite_text.h"
+#include "suite/suite_values.h"
+
+namespace corvanta {
+namespace {
+
+TEST(SuiteValuesTest, OpeningPositionsAreTheDefaultsAndStrength90) {
+  const SliderPositions opening = OpeningPositions();
+  EXPECT_EQ(PresetFromPositions(opening), kSuiteDefaultPreset);
+  EXPECT_EQ(opening[static_cast<size_t>(SuiteSlider::kStrength)], 90);
+}
+
+TEST(SuiteValuesTest, PresetsPassThroughTheSlidersClamped) {
+  SliderPositions positions = OpeningPositions();
+  positions[static_cast<size_t>(SuiteSlider::kStrength)] = 200;
+  const Preset wild{0, 99, -4, 300, 255, 101, -1, 100, 7};
+  const SliderPositions loaded = PositionsWithPreset(positions, wild);
+  EXPECT_EQ(PresetFromPositions(loaded), (Preset{1, 50, 0, 255, 255, 100, 0, 100, 7}));
+  EXPECT_EQ(loaded[static_cast<size_t>(SuiteSlider::kStrength)], 200) << "strength is not part of a preset";
+}
+
+TEST(SuiteValuesTest, ColoursComposeAndSplitByComponent) {
+  EXPECT_EQ(ComposeColour(12, 6, 2), 12u | 6u << 8 | 2u << 16);
+  EXPECT_EQ(ComposeColour(256 + 1, -1, 0), 1u | 255u << 8);
+  EXPECT_EQ(SplitColour(0x00FF8001), (ColourComponents{1, 128, 255}));
+  EXPECT_EQ(SplitColour(0xAB030201), (ColourComponents{1, 2, 3})) << "the top byte is no component";
+  EXPECT_EQ(kDebugColourKey, ComposeColour(252, 2, 251));
+  EXPECT_EQ(kSuiteBackdropColour, ComposeColour(224, 225, 229));
+}
+
+TEST(SuiteTextTest, CaptionsAndBackdropLabel) {
+  EXPECT_EQ(SuiteFileCaption("a.ini"), "自定义模式套件_当前文件：a.ini");
+  EXPECT_EQ(SuiteSaveAsCaption("C:\\x\\b.ini"), "Corvanta自定义扫描配置套件_v10(正式版)_当前文件：C:\\x\\b.ini");
+  EXPECT_EQ(BackdropLabel(0), "选动画[0]：");
+  EXPECT_EQ(BackdropLabel(12), "选动画[12]：");
+}
+
+TEST(SuiteTextTest, BackdropLimitFromStoredText) {
+  struct Row {
+    const char* stored;
+    int32_t limit;
+  };
+  const Row rows[] = {{"", 1000}, {"0", 0}, {"1", 1}, {"25abc", 25}, {"abc", 0}, {"-3", 0}, {" 7", 7}};
+  for (const Row& row : rows) EXPECT_EQ(BackdropLimit(row.stored), row.limit) << '"' << row.stored << '"';
+}
+
+TEST(SuiteTextTest, HelpMessagesKeepTheirLinesApartWithCrLf) {
+  const HelpMessage menu = MenuHelpMessage();
+  EXPECT_STREQ(menu.caption, "菜单按钮说明:");
+  EXPECT_EQ(menu.text.rfind("打开ini：", 0), 0u);
+  EXPECT_NE(menu.text.find("。\r\n储存当前ini："), std::string::npos);
+  const HelpMessage settings = SettingsHelpMessage();
+  EXPECT_STREQ(settings.caption, "配置项说明:");
+  EXPECT_NE(settings.text.find("{\r\n1.直线"), std::string::npos);
+  EXPECT_EQ(settings.text.substr(settings.text.size() - 2), "。") << "no line break after the last line";
+}
+
+bool Overlap(const ControlRect& a, const ControlRect& b) {
+  return a.x < b.x + b.width && b.x < a.x + a.width && a.y < b.y + b.height && b.y < a.y + a.height;
+}
+
+TEST(SuiteLayoutTest, ControlsFitTheClientAndDoNotOverlap) {
+  for (int dpi : {96, 120, 144, 192}) {
+    const SuiteLayout l = ComputeSuiteLayout(dpi);
+    std::vector<ControlRect> rects = {l.openButton,       l.closeButton,      l.lineColourLabel, l.lineColourPicker,
+                                      l.backgroundLabel,  l.backgroundPicker, l.backdropLabel,   l.randomButton,
+                                      l.transparentCheckbox, l.saveButton,    l.saveAsButton};
+    for (const SliderRow& row : l.rows) rects.insert(rects.end(), {row.label, row.slider, row.value});
+    for (size_t i = 0; i < rects.size(); ++i) {
+      EXPECT_LE(rects[i].x + rects[i].width, l.clientWidth) << "dpi " << dpi << " rect " << i;
+      EXPECT_LE(rects[i].y + rects[i].height, l.clientHeight) << "dpi " << dpi << " rect " << i;
+      for (size_t j = i + 1; j < rects.size(); ++j) {
+        EXPECT_FALSE(Overlap(rects[i], rects[j])) << "dpi " << dpi << " rects " << i << " and " << j;
+      }
+    }
+  }
+}
+
+TEST(SuiteLayoutTest, RowsAndBottomButtonsLineUp) {
+  const SuiteLayout l = ComputeSuiteLayout(96);
+  const auto& row = [&](SuiteSlider s) { return l.rows[static_cast<size_t>(s)]; };
+  EXPECT_EQ(row(SuiteSlider::kRed).label.x, 10);
+  EXPECT_EQ(row(SuiteSlider::kRed).slider.x, row(SuiteSlider::kRed).label.x + row(SuiteSlider::kRed).label.width + 8);
+  EXPECT_EQ(row(SuiteSlider::kStrength).slider.y, row(SuiteSlider::kRed).slider.y) << "both columns start together";
+  EXPECT_EQ(row(SuiteSlider::kAntiskew).slider.y, row(SuiteSlider::kPixelSize).slider.y);
+  EXPECT_GT(row(SuiteSlider::kGreen).slider.y, row(SuiteSlider::kRed).slider.y);
+  EXPECT_EQ(l.saveAsButton.x, l.randomButton.x);
+  EXPECT_EQ(l.saveButton.x + l.saveButton.width + 10, l.saveAsButton.x);
+  EXPECT_EQ(l.randomButton.x, l.backdropChooser.x + l.backdropChooser.width + 5);
+  EXPECT_EQ(l.backdropChooser.y, 15);
+  const SuiteLayout big = ComputeSuiteLayout(144);
+  EXPECT_EQ(big.clientWidth, DpiScale(l.clientWidth, 144));
+  EXPECT_EQ(big.saveButton.x, DpiScale(l.saveButton.x, 144));
+}
+
+TEST(SuiteLayoutTest, DebugAreaSitsCentredDirectlyAboveTheSuite) {
+  struct Row {
+    int screenW, screenH, suiteW, suiteH;
+    ScreenPlace debug;
+  };
+  const Row rows[] = {
+      // 1920 x 1080: width 768, height trunc(780 * 0.8) = 624.
+      {1920, 1080, 780, 300, {576, 78, 768, 624}},
+      // Fractions truncate toward zero: 546.4 wide, 373.6 high.
+      {1366, 768, 700, 301, {410, 47, 546, 373}},
+  };
+  for (const Row& row : rows) {
+    const ScreenPlace debug = DebugAreaPlace(row.screenW, row.screenH, row.suiteH);
+    EXPECT_EQ(debug, row.debug) << row.screenW;
+    const ScreenPlace suite = SuitePlace(row.screenW, row.screenH, row.suiteW, row.suiteH, debug.height);
+    EXPECT_EQ(suite.left, (row.screenW - row.suiteW) / 2);
+    EXPECT_NEAR(suite.top, debug.top + debug.height, 1) << "the suite starts where the debug area ends";
+  }
+}
+
+TEST(SuiteLayoutTest, BackdropCoversTheClientRectangle) {
+  // An 800 x 600 window with 8-pixel borders and a 23-pixel caption: client 784 x 561.
+  EXPECT_EQ(BackdropPlace({100, 50, 800, 600}, 784, 561), (ScreenPlace{108, 81, 784, 561}));
+  EXPECT_EQ(BackdropPlace({0, 0, 300, 200}, 300, 200), (ScreenPlace{0, 0, 300, 200}));
+}
+
+TEST(SuiteLayoutTest, PictureFitsKeepingItsAspect) {
+  struct Row {
+    int pw, ph, bw, bh;
+    ScreenPlace fit;
+  };
+  const Row rows[] = {
+      {200, 100, 400, 400, {0, 100, 400, 200}},  // wide: full width, centred vertically
+      {100, 200, 400, 400, {100, 0, 200, 400}},  // tall: full height, centred horizontally
+      {50, 50, 300, 100, {100, 0, 100, 100}},    // enlarged too
+      {4000, 1, 400, 300, {0, 149, 400, 1}},     // never thinner than a pixel
+      {0, 10, 400, 300, {0, 0, 0, 0}},
+  };
+  for (const Row& row : rows) EXPECT_EQ(FitPicture(row.pw, row.ph, row.bw, row.bh), row.fit) << row.pw << "x" << row.ph;
+}
+
+}  // namespace
+}  // namespace corvanta
