@@ -20,7 +20,7 @@ def with_chinese_preset(build_dir, work_root, name, locale, with_library):
     the program and the preset names in list order."""
     program = Program(build_dir, work_root, name, with_library=with_library, locale=locale)
     library = program.path("\\Effect\\C")
-    starters = sorted(os.listdir(library)) if os.path.isdir(library) else []
+    starters = sorted(n for n in os.listdir(library) if n.lower().endswith(".ini")) if os.path.isdir(library) else []
     # The file name is UTF-8 on the Linux side and GBK inside the program.
     program.write("\\Effect\\C\\" + CHINESE_PRESET, BARS_PRESET)
     program.write("\\Config\\Config.ini", f"[Config]\r\nFirst=1\r\nSetP=C\r\nGetC={len(starters)}\r\nTop=1\r\n"
