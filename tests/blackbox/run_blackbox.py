@@ -10,11 +10,12 @@ import traceback
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 import attach_cases  # noqa: E402
+import capture_cases  # noqa: E402
 import code_page_cases  # noqa: E402
 import display_scale_cases  # noqa: E402
 import startup_cases  # noqa: E402
 
-CASE_MODULES = [startup_cases, attach_cases, display_scale_cases, code_page_cases]
+CASE_MODULES = [startup_cases, attach_cases, display_scale_cases, code_page_cases, capture_cases]
 
 
 def main():
