@@ -20,9 +20,9 @@ bool BackdropWindow::Create(HINSTANCE instance, COLORREF colour, ShowHandler onS
   wc.hInstance = instance;
   wc.hCursor = ArrowCursor();
   if (!RegisterOnce(wc, kClassName)) return false;
-  // Disabled: clicks on it are ignored and never activate it.
-  return CreateOwnWindow(WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, kClassName, "", WS_POPUP | WS_VISIBLE | WS_DISABLED, 0,
-                         0, 1, 1, nullptr, instance);
+  // Disabled: clicks on it are ignored and never activate it. Shown once it is in place (Show).
+  return CreateOwnWindow(WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, kClassName, "", WS_POPUP | WS_DISABLED, 0, 0, 1, 1,
+                         nullptr, instance);
 }
 
 void BackdropWindow::SetColour(COLORREF colour) {

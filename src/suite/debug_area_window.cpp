@@ -51,8 +51,15 @@ bool DebugAreaWindow::Create(int strength) {
   if (!RegisterOnce(wc, kClassName)) return false;
   const ScreenPlace place = DebugAreaPlace(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
                                            PlaceOf(suite_.Hwnd()).height);
+  // The backdrop owns the debug area: an owned window always stays above its owner, so the backdrop
+  // cannot come between the debug area and the screen, whatever raises it.
+  backdrop_ = std::make_unique<BackdropWindow>();
+  if (!backdrop_->Create(app_.Instance(), suite_.BackgroundColour(),
+                         [this](BackdropWindow& backdrop) { suite_.ShowChosenBackdrop(backdrop); })) {
+    return false;
+  }
   if (!CreateOwnWindow(WS_EX_LAYERED, kClassName, kSuiteDebugAreaCaption, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
-                       place.left, place.top, place.width, place.height, nullptr, app_.Instance())) {
+                       place.left, place.top, place.width, place.height, backdrop_->Hwnd(), app_.Instance())) {
     return false;
   }
   const SIZE client = ClientSize();
@@ -61,17 +68,12 @@ bool DebugAreaWindow::Create(int strength) {
   canvas_->SetBackgroundColour(kDebugColourKey);
   canvas_->Clear();
 
-  backdrop_ = std::make_unique<BackdropWindow>();
-  if (!backdrop_->Create(app_.Instance(), suite_.BackgroundColour(),
-                         [this](BackdropWindow& backdrop) { suite_.ShowChosenBackdrop(backdrop); })) {
-    return false;
-  }
   backdrop_->StartShowTimer();
   ApplyStrength(strength);
   PlaceBackdrop();
-  SetTimer(hwnd_, kPlacementTimer, kPlacementInterval, nullptr);
+  backdrop_->Show(true);
   ShowWindow(hwnd_, SW_SHOWNOACTIVATE);
-  PlaceBackdrop();
+  SetTimer(hwnd_, kPlacementTimer, kPlacementInterval, nullptr);
   StartPreviewRedraw(kResizeRedrawDelay);
   return true;
 }

@@ -14,8 +14,9 @@ import capture_cases  # noqa: E402
 import code_page_cases  # noqa: E402
 import display_scale_cases  # noqa: E402
 import startup_cases  # noqa: E402
+import suite_cases  # noqa: E402
 
-CASE_MODULES = [startup_cases, attach_cases, display_scale_cases, code_page_cases, capture_cases]
+CASE_MODULES = [startup_cases, attach_cases, display_scale_cases, code_page_cases, suite_cases, capture_cases]
 
 
 def main():

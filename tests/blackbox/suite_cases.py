@@ -1,0 +1,108 @@
+"""The custom mode suite end to end: "预览效果或配置" on a listed preset with real input opens the suite and
+its debug area over the hidden main window; closing the suite brings the start screen back."""
+import os
+import subprocess
+import time
+
+from harness import Program, list_filled, pixel, screen_image, wait_for
+
+EFFECT_LIST_ID = 107  # the main window's control id of the effect list
+SUITE_CLOSE_BUTTON_ID = 202
+HIDDEN_POSITION = 28888  # where the hide-main-window action puts the main window
+# Horizontal lines only: a shape simple enough for Wine to colour-key on screen.
+SIMPLE_PRESET = ("[Scantype]\r\nLinetype=1\r\n[Linetype]\r\nPixelsize=1\r\n[Scanlinecolor]\r\nColorR=200\r\n"
+                 "ColorG=30\r\nColorB=30\r\n[ScanlineTransversespacing]\r\nTransverse=6\r\n"
+                 "[ScanlineVerticalspacing]\r\nVertical=0\r\n[ScanlineObliquespacing]\r\nOblique=0\r\n"
+                 "[ScanlineAntiskewspacing]\r\nAntiskew=0\r\n")
+PRESETS = ["a.ini", "b.ini", "c.ini"]
+SUITE_CAPTION = "自定义模式套件_当前文件："
+DEBUG_CAPTION = "Corvanta_可视化调试区(鼠标靠近窗口边缘调整大小)"
+
+
+def xdotool(*args):
+    subprocess.run(["xdotool", *[str(a) for a in args]], capture_output=True, timeout=10)
+
+
+def locate(program, control_id):
+    out = program.helper("corvanta_bb_target.exe", "locate", control_id).split()
+    return [int(v) for v in out] if len(out) == 4 else None
+
+
+def move_to(x, y):
+    # Without --sync, which waits for ever when the pointer is already there.
+    xdotool("mousemove", x, y)
+    time.sleep(0.3)
+
+
+def popup_menu(program):
+    menu = program.probe("--class", "#32768")
+    return menu if menu and menu["visible"] else None
+
+
+def probe_title(program, pattern):
+    return program.probe("--title", pattern)
+
+
+def open_suite_from_list(program):
+    """Right-clicks a row of the effect list and picks "预览效果或配置", the menu's first item in custom mode."""
+    probe = program.wait_for_probe(list_filled, 15.0)
+    assert probe and list_filled(probe), f"the effect list was not filled: {probe}"
+    row_height = next(c for c in probe["children"] if c["id"] == EFFECT_LIST_ID)["itemHeight"]
+    left, top, _, _ = wait_for(lambda: locate(program, EFFECT_LIST_ID), 10.0)
+    # Below the column titles, on the second or third row: every listed preset is the simple one.
+    x, y = left + 30, top + row_height * 3
+    menu = None
+    for _ in range(3):
+        move_to(x, y)
+        xdotool("click", 3)
+        menu = wait_for(lambda: popup_menu(program), 3.0)
+        if menu:
+            break
+    assert menu, "the effect list's menu did not pop up"
+    left, top, right, _ = menu["window"]
+    move_to((left + right) // 2, top + 12)
+    xdotool("click", 1)
+    return wait_for(lambda: probe_title(program, "^" + SUITE_CAPTION), 10.0)
+
+
+def case_preview_or_edit_opens_the_suite_and_closing_brings_the_start_screen_back(build_dir, work_root):
+    program = Program(build_dir, work_root, "suite_list_preset")
+    program.write("\\Config\\Config.ini", "[Config]\r\nFirst=1\r\nSetP=C\r\nGetC=0\r\nGetP=0\r\nGetD=0\r\n"
+                  "W=740\r\nH=514\r\nL=50\r\nT=50\r\nTC=12\r\n")
+    for name in PRESETS:
+        program.write("\\Effect\\C\\" + name, SIMPLE_PRESET)
+    program.start()
+    try:
+        assert program.window_ids(), "the main window did not appear"
+        suite = open_suite_from_list(program)
+        assert suite, "the suite did not open"
+        assert suite["caption"] in [SUITE_CAPTION + name for name in PRESETS], suite["caption"]
+        assert suite["visible"], "the suite is not shown"
+        debug = wait_for(lambda: probe_title(program, DEBUG_CAPTION), 5.0)
+        assert debug and debug["visible"], f"no debug area: {debug}"
+        assert debug["window"][3] == suite["window"][1], "the debug area sits directly above the suite"
+        main = program.wait_for_probe(lambda p: p["window"][0] == HIDDEN_POSITION, 5.0)
+        assert main["window"][0] == HIDDEN_POSITION, f"the main window was not hidden: {main['window']}"
+        # The preview reaches the screen: the preset's line colour inside the debug area.
+        left, top, right, bottom = debug["client"]
+
+        def lines_shown():
+            image = screen_image(os.path.join(work_root, "suite_debug_area.png"))
+            return any(pixel(image, left + 40, y) == (200, 30, 30) for y in range(top, min(bottom, top + 40)))
+        assert wait_for(lines_shown, 8.0), "the preview lines did not reach the screen"
+        assert program.process.poll() is None, "corvanta.exe ended"
+
+        close = wait_for(lambda: next((c for c in (probe_title(program, "^" + SUITE_CAPTION) or {"children": []})
+                                       ["children"] if c["id"] == SUITE_CLOSE_BUTTON_ID), None), 5.0)
+        assert close, "no close button"
+        bx = suite["client"][0] + (close["rect"][0] + close["rect"][2]) // 2
+        by = suite["client"][1] + (close["rect"][1] + close["rect"][3]) // 2
+        move_to(bx, by)
+        xdotool("click", 1)
+        assert wait_for(lambda: probe_title(program, "^" + SUITE_CAPTION) is None, 5.0), "the suite stayed"
+        assert probe_title(program, DEBUG_CAPTION) is None, "the debug area stayed"
+        main = program.wait_for_probe(lambda p: p["window"][0] != HIDDEN_POSITION, 5.0)
+        assert main["window"][:2] == [50, 50], f"the start screen did not come back: {main['window']}"
+    finally:
+        program.kill()
+
