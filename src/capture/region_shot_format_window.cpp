@@ -1,0 +1,172 @@
+#include "capture/region_shot_format_window.h"
+
+#include <commctrl.h>
+
+#include "app/app.h"
+#include "app/main_window.h"
+#include "capture/screen_capture.h"
+#include "capture/screenshot_saver.h"
+#include "platform/controls.h"
+#include "platform/dpi.h"
+
+namespace corvanta {
+
+namespace {
+
+constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
+constexpr int kButtonFontPoints = 11;
+constexpr int kButtonWidth = 144;
+constexpr int kButtonHeight = 44;
+
+struct ButtonSpec {
+  int id;
+  const char* text;
+  int x, y;
+  ImageFormat format;
+};
+
+constexpr ButtonSpec kButtons[] = {
+    {RegionShotFormatWindow::kBmpButton, "储存为BMP", 14, 14, ImageFormat::kBmp},
+    {RegionShotFormatWindow::kJpgButton, "储存为JPG", 172, 14, ImageFormat::kJpeg},
+    {RegionShotFormatWindow::kGifButton, "储存为GIF", 14, 72, ImageFormat::kGif},
+    {RegionShotFormatWindow::kPngButton, "储存为PNG", 172, 72, ImageFormat::kPng},
+};
+
+void Run(const std::function<void()>& hook) {
+  if (hook) hook();
+}
+
+}  // namespace
+
+RegionShotFormatWindow::RegionShotFormatWindow(App& app, RegionShotSelection selection)
+    : app_(app), selection_(std::move(selection)), handOver_(app.Main()) {}
+
+void RegionShotFormatWindow::RunModal() {
+  HWND main = app_.Main().Hwnd();
+  if (!Create()) {
+    OnDestroyed();  // nothing to choose from: end as a window closed without a choice would
+    return;
+  }
+  EnableWindow(main, FALSE);
+  ShowWindow(hwnd_, SW_SHOW);
+  MSG message{};
+  while (hwnd_ != nullptr) {
+    const BOOL got = GetMessageW(&message, nullptr, 0, 0);
+    if (got <= 0) {
+      if (got == 0) PostQuitMessage(static_cast<int>(message.wParam));  // the outer loop ends too
+      break;
+    }
+    if (!IsDialogMessageW(hwnd_, &message)) {
+      TranslateMessage(&message);
+      DispatchMessageW(&message);
+    }
+  }
+  if (hwnd_ != nullptr) DestroyWindow(hwnd_);
+}
+
+bool RegionShotFormatWindow::Create() {
+  WNDCLASSEXW wc{};
+  wc.hInstance = app_.Instance();
+  wc.hCursor = ArrowCursor();
+  wc.hIcon = ProgramIcon(app_.Instance());
+  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  if (!RegisterOnce(wc, kClassName)) return false;
+  dpi_ = SystemDpi();
+  if (!CreateOwnWindow(0, kClassName, kCaption, kStyle, 0, 0, Scale(kClientWidth), Scale(kClientHeight), nullptr,
+                       app_.Instance())) {
+    return false;
+  }
+  dpi_ = WindowDpi(hwnd_);
+  handOver_.Take();
+  if (!CreateButtons()) {
+    DestroyWindow(hwnd_);
+    return false;
+  }
+  SizeToClient();
+  SetWindowPos(hwnd_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  CaptureSelection();
+  return true;
+}
+
+bool RegionShotFormatWindow::CreateButtons() {
+  font_ = CreateUiFont(kButtonFontPoints, dpi_);
+  for (const ButtonSpec& button : kButtons) {
+    const ControlSpec spec{WC_BUTTONW,         button.text,         WS_TABSTOP | BS_PUSHBUTTON, button.id,
+                           Scale(button.x),    Scale(button.y),     Scale(kButtonWidth),        Scale(kButtonHeight)};
+    HWND control = CreateControl(hwnd_, app_.Instance(), spec);
+    if (control == nullptr) return false;
+    SetControlFont(control, font_.Get());
+  }
+  return true;
+}
+
+// The client area takes its design size at the window's DPI; the window is centred on the screen.
+void RegionShotFormatWindow::SizeToClient() {
+  RECT frame{0, 0, Scale(kClientWidth), Scale(kClientHeight)};
+  AdjustWindowRectEx(&frame, kStyle, FALSE, 0);
+  const int width = frame.right - frame.left;
+  const int height = frame.bottom - frame.top;
+  SetWindowPos(hwnd_, nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
+               (GetSystemMetrics(SM_CYSCREEN) - height) / 2, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// The window is still hidden here, so it is not in the picture; the main window shows again afterwards.
+void RegionShotFormatWindow::CaptureSelection() {
+  Run(selection_.hideHint);
+  const RECT region = selection_.region ? selection_.region() : RECT{};
+  pendingImage_ = CaptureRegion(region.left, region.top, region.right - region.left, region.bottom - region.top,
+                                app_.State().screenshotDepth);
+  Run(selection_.showOutline);
+  ShowWindow(app_.Main().Hwnd(), SW_SHOWNA);
+}
+
+void RegionShotFormatWindow::OnFormatChosen(ImageFormat format) {
+  SetWindowPos(hwnd_, nullptr, GetSystemMetrics(SM_CXSCREEN) + 100, 0, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  const std::string fileName = StoreScreenshot(app_, pendingImage_, format);
+  OpenScreenshotFolderIfWanted(app_);
+  app_.Main().SetAlwaysOnTop(true);
+  SetWindowPos(hwnd_, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  Run(selection_.close);
+  PreviewScreenshotIfWanted(app_, fileName);
+  DestroyWindow(hwnd_);
+}
+
+void RegionShotFormatWindow::OnDestroyed() {
+  // The main window takes input again before this window goes, so the activation returns to it.
+  EnableWindow(app_.Main().Hwnd(), TRUE);
+  app_.Main().SetAlwaysOnTop(true);
+  Run(selection_.close);
+  ClearHotkeyBusyMark();
+  handOver_.GiveBack();
+  pendingImage_.clear();
+}
+
+void RegionShotFormatWindow::ClearHotkeyBusyMark() {
+  // The hotkey host keeps a busy mark while the hotkey action "自选区域截图" runs; it is cleared here
+  // once hotkeys exist.
+}
+
+LRESULT RegionShotFormatWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_COMMAND:
+      if (LOWORD(wParam) == IDCANCEL) {  // Esc: closed without a choice
+        DestroyWindow(hwnd_);
+      } else if (HIWORD(wParam) == BN_CLICKED) {
+        for (const ButtonSpec& button : kButtons) {
+          if (button.id == LOWORD(wParam)) {
+            OnFormatChosen(button.format);
+            break;
+          }
+        }
+      }
+      return 0;
+    case WM_DESTROY:
+      OnDestroyed();
+      return 0;
+    default:
+      return DefaultHandling(message, wParam, lParam);
+  }
+}
+
+}  // namespace corvanta

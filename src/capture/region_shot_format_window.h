@@ -1,0 +1,75 @@
+// The format choice of a custom-region screenshot ("选择图片格式："): a modal, always-on-top window with
+// four buttons, "储存为BMP", "储存为JPG", "储存为GIF" and "储存为PNG". It captures the selected rectangle
+// when it opens; a button saves that image in its format; closing it without a choice saves nothing.
+// Either way the selection windows close and the main window ends always on top.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+#include "app/dpi_scale.h"
+#include "capture/image_format.h"
+#include "capture/topmost_hand_over.h"
+#include "platform/gdi.h"
+#include "platform/window_base.h"
+
+namespace corvanta {
+
+class App;
+
+// What the format window does with the open custom region selection.
+struct RegionShotSelection {
+  std::function<RECT()> region;        // RegionWindow's screen rectangle
+  std::function<void()> hideHint;      // hides RegionSelectWindow's region hint
+  std::function<void()> showOutline;   // gives the selection's outline its colour again
+  std::function<void()> close;         // destroys RegionWindow and RegionSelectWindow, each if it exists
+};
+
+class RegionShotFormatWindow : public WindowBase<RegionShotFormatWindow> {
+ public:
+  static constexpr const wchar_t* kClassName = L"CorvantaRegionShotFormat";
+  static constexpr const char* kCaption = "选择图片格式：";
+  // Button ids (clear of IDOK and IDCANCEL, which Enter and Esc send); the design layout is 144 x 44
+  // buttons in a 330 x 130 client area at 96 DPI.
+  static constexpr int kBmpButton = 101;
+  static constexpr int kJpgButton = 102;
+  static constexpr int kGifButton = 103;
+  static constexpr int kPngButton = 104;
+  static constexpr int kClientWidth = 330;
+  static constexpr int kClientHeight = 130;
+
+  RegionShotFormatWindow(App& app, RegionShotSelection selection);
+
+  // Opens the window, captures the region, and returns once the window is gone. The main window takes
+  // no input meanwhile.
+  void RunModal();
+
+  // The image captured when the window opened (the pending region image).
+  const std::vector<uint8_t>& PendingImage() const { return pendingImage_; }
+
+ protected:
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  bool Create();
+  bool CreateButtons();
+  void SizeToClient();
+  void CaptureSelection();
+  void OnFormatChosen(ImageFormat format);
+  void OnDestroyed();
+  void ClearHotkeyBusyMark();
+
+  int Scale(int designValue) const { return DpiScale(designValue, dpi_); }
+
+  App& app_;
+  RegionShotSelection selection_;
+  TopmostHandOver handOver_;
+  std::vector<uint8_t> pendingImage_;
+  ScopedFont font_;
+  int dpi_ = kDesignDpi;
+};
+
+}  // namespace corvanta

@@ -1,0 +1,170 @@
+// The custom-region screenshot's format window: what it captures when it opens, what a button saves,
+// and what closing it without a choice leaves behind.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/dpi_scale.h"
+#include "capture/bmp_image.h"
+#include "capture/region_shot_format_window.h"
+#include "overlay/overlay_controller.h"
+#include "platform/file_enum.h"
+#include "platform/picture_decoder.h"
+#include "test_program.h"
+
+namespace corvanta {
+namespace {
+
+using testing::PumpUntil;
+using testing::TestProgram;
+using testing::WindowRect;
+
+constexpr RECT kRegion{200, 150, 200 + 123, 150 + 77};
+
+// Runs `whenOpen` once the format window is there, from a thread timer inside its modal loop.
+class WhileOpen {
+ public:
+  explicit WhileOpen(std::function<void(HWND)> whenOpen) {
+    action_ = std::move(whenOpen);
+    timer_ = SetTimer(nullptr, 0, 10, &WhileOpen::Tick);
+  }
+  ~WhileOpen() { KillTimer(nullptr, timer_); }
+  WhileOpen(const WhileOpen&) = delete;
+  WhileOpen& operator=(const WhileOpen&) = delete;
+  static bool Ran() { return !action_; }
+
+ private:
+  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
+    HWND window = FindWindowW(RegionShotFormatWindow::kClassName, nullptr);
+    if (window == nullptr || !action_) return;
+    const std::function<void(HWND)> action = std::move(action_);
+    action_ = nullptr;
+    action(window);
+  }
+  static inline std::function<void(HWND)> action_;
+  UINT_PTR timer_;
+};
+
+class RegionShotTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    program_.Start();
+    Menus().SetChecked(MenuId::kAutoOpenImages, false);
+    Menus().SetChecked(MenuId::kAutoPreview, false);
+  }
+  corvanta::Menus& Menus() { return program_.Main().GetMenus(); }
+  RegionShotSelection Selection() {
+    return {[this] {
+              ++regionReads_;
+              return kRegion;
+            },
+            [this] { ++hintsHidden_; }, [this] { ++outlinesShown_; }, [this] { ++closes_; }};
+  }
+  size_t Shots() { return ListFiles(program_.dir.PathOf("\\Images\\*")).size(); }
+  bool MainTopmost() { return (GetWindowLongW(program_.Hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
+
+  TestProgram program_;
+  int regionReads_ = 0;
+  int hintsHidden_ = 0;
+  int outlinesShown_ = 0;
+  int closes_ = 0;
+};
+
+TEST_F(RegionShotTest, OpensOnTopWithItsButtonsAndTheRegionCaptured) {
+  // "^置顶^" and strong topmost are handed over while the window is open.
+  if (!Menus().IsChecked(MenuId::kTopmost)) program_.Main().Overlay().ToggleTopmostFromMenu();
+  program_.Main().Overlay().ToggleStrongTopmost();
+  ASSERT_TRUE(Menus().IsChecked(MenuId::kTopmost));
+  ASSERT_TRUE(Menus().IsChecked(MenuId::kStrongTopmost));
+  RegionShotFormatWindow format(*program_.app, Selection());
+  bool checked = false;
+  WhileOpen whileOpen([&](HWND window) {
+    RECT client{};
+    GetClientRect(window, &client);
+    const int dpi = GetDpiForWindow(window);
+    EXPECT_EQ(client.right, DpiScale(330, dpi));
+    EXPECT_EQ(client.bottom, DpiScale(130, dpi));
+    EXPECT_TRUE(GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_EQ(testing::WindowText(window), "选择图片格式：");
+    const std::pair<int, const char*> buttons[] = {{101, "储存为BMP"}, {102, "储存为JPG"}, {103, "储存为GIF"},
+                                                   {104, "储存为PNG"}};
+    for (const auto& [id, text] : buttons) {
+      HWND button = GetDlgItem(window, id);
+      ASSERT_NE(button, nullptr) << text;
+      EXPECT_EQ(testing::WindowText(button), text);
+      EXPECT_EQ(WindowRect(button).right - WindowRect(button).left, DpiScale(144, dpi));
+    }
+    EXPECT_FALSE(Menus().IsChecked(MenuId::kTopmost));
+    EXPECT_FALSE(Menus().IsChecked(MenuId::kStrongTopmost));
+    EXPECT_FALSE(MainTopmost());
+    EXPECT_FALSE(IsWindowEnabled(program_.Hwnd()));  // modal
+    const std::optional<BmpHeader> pending = ReadBmpHeader(format.PendingImage());
+    EXPECT_TRUE(pending && pending->layout.width == 123 && pending->layout.height == 77);
+    EXPECT_EQ(hintsHidden_, 1);
+    EXPECT_EQ(outlinesShown_, 1);
+    EXPECT_EQ(closes_, 0);
+    checked = true;
+    PostMessageW(window, WM_CLOSE, 0, 0);
+  });
+  format.RunModal();
+  EXPECT_TRUE(checked);
+  // What was handed over comes back.
+  EXPECT_TRUE(Menus().IsChecked(MenuId::kTopmost));
+  EXPECT_TRUE(Menus().IsChecked(MenuId::kStrongTopmost));
+  EXPECT_EQ(program_.Config("Config", "Top"), "1");
+  program_.Main().Overlay().ToggleStrongTopmost();
+}
+
+TEST_F(RegionShotTest, ClosingWithoutAChoiceSavesNothingButEndsTheSelection) {
+  if (Menus().IsChecked(MenuId::kTopmost)) program_.Main().Overlay().ToggleTopmostFromMenu();
+  for (UINT closeBy : {UINT{WM_CLOSE}, UINT{WM_KEYDOWN}}) {
+    SCOPED_TRACE(closeBy == WM_CLOSE ? "close box" : "Esc");
+    closes_ = 0;
+    program_.Main().SetAlwaysOnTop(false);
+    RegionShotFormatWindow format(*program_.app, Selection());
+    WhileOpen whileOpen([closeBy](HWND window) {
+      if (closeBy == WM_CLOSE) {
+        PostMessageW(window, WM_CLOSE, 0, 0);
+      } else {
+        PostMessageW(GetDlgItem(window, RegionShotFormatWindow::kBmpButton), WM_KEYDOWN, VK_ESCAPE, 0);
+      }
+    });
+    format.RunModal();
+    EXPECT_TRUE(WhileOpen::Ran());
+    EXPECT_EQ(Shots(), 0u);
+    EXPECT_GE(closes_, 1);
+    EXPECT_TRUE(MainTopmost()) << "the main window ends always on top, whatever ^置顶^ says";
+    EXPECT_TRUE(IsWindowEnabled(program_.Hwnd()));
+    EXPECT_TRUE(format.PendingImage().empty());
+    EXPECT_FALSE(Menus().IsChecked(MenuId::kTopmost));
+  }
+}
+
+TEST_F(RegionShotTest, AButtonSavesTheImageCapturedAtOpening) {
+  Menus().SetChecked(MenuId::kAutoPreview, true);
+  RegionShotFormatWindow format(*program_.app, Selection());
+  WhileOpen whileOpen([](HWND window) {
+    SendMessageW(GetDlgItem(window, RegionShotFormatWindow::kGifButton), BM_CLICK, 0, 0);
+  });
+  format.RunModal();
+  ASSERT_EQ(Shots(), 1u);
+  const std::string name = program_.app->State().lastScreenshotName;
+  EXPECT_EQ(name.substr(name.size() - 4), ".gif");
+  const std::string file = program_.dir.ReadFile("\\Images\\" + name);
+  const std::optional<PixelImage> decoded = DecodePicture(std::vector<unsigned char>(file.begin(), file.end()));
+  ASSERT_TRUE(decoded);
+  EXPECT_EQ(decoded->width, 123);
+  EXPECT_EQ(decoded->height, 77);
+  EXPECT_EQ(regionReads_, 1) << "captured once, when the window opened";
+  EXPECT_GE(closes_, 1);
+  EXPECT_TRUE(MainTopmost());
+  EXPECT_EQ(FindWindowW(RegionShotFormatWindow::kClassName, nullptr), nullptr);
+  EXPECT_EQ(program_.app->State().previewSource, 6);  // the preview shows the shot
+}
+
+}  // namespace
+}  // namespace corvanta
