@@ -365,6 +365,8 @@ void MainWindow::RunExitSequence() {
   if (exited_) return;
   exited_ = true;
   StopHotkeys();
+  // An open suite gives the main window its place back first, so the saved geometry is the real one.
+  suite_.reset();
   SaveGeometryOnExit();
   trayIcon_.Remove();
   // The menus belong to this object, not to the window that is going away.

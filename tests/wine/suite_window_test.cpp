@@ -228,6 +228,17 @@ TEST_F(SuiteTest, SuspendsTopmostWhileOpenAndRestoresItWhenDestroyedAnyWay) {
   EXPECT_EQ(program_.Config("Config", "Top"), storedTop) << "the suspension is not a setting";
 }
 
+TEST_F(SuiteTest, QuittingWhileOpenSavesTheStartScreensGeometryNotTheHiddenOne) {
+  Start();
+  const RECT before = testing::WindowRect(program_.Hwnd());
+  SuiteWindow& suite = OpenFromButton();
+  HideDebugArea(suite);
+  ASSERT_NE(testing::WindowRect(program_.Hwnd()).left, before.left);
+  SendMessageW(program_.Hwnd(), WM_COMMAND, static_cast<WPARAM>(MenuId::kExit), 0);
+  EXPECT_EQ(program_.Config("Config", "L"), std::to_string(before.left));
+  EXPECT_EQ(program_.Config("Config", "T"), std::to_string(before.top));
+}
+
 // ---- Values --------------------------------------------------------------------------------------
 
 TEST_F(SuiteTest, SlidersAndColourPickerStayInStep) {
