@@ -14,11 +14,13 @@
 #include "platform/text_conv.h"
 #include "region/smart_attach.h"
 #include "gdi_reference.h"
+#include "shared/default_config_text.h"
 #include "test_program.h"
 
 namespace corvanta {
 namespace {
 
+using testing::ColumnTitle;
 using testing::PumpUntil;
 using testing::TestProgram;
 using testing::WindowRect;
@@ -29,16 +31,15 @@ constexpr const char* kPresetIni =
     "ColorB=0\r\n[ScanlineTransversespacing]\r\nTransverse=4\r\n[ScanlineVerticalspacing]\r\nVertical=0\r\n"
     "[ScanlineObliquespacing]\r\nOblique=0\r\n[ScanlineAntiskewspacing]\r\nAntiskew=0\r\n";
 
-// The exact bytes of the first start's Config.ini, on every code page.
-constexpr const char* kFirstStartConfig =
-    "[Config]\r\nAr=208\r\nAg=222\r\nAb=227\r\nNum=0\r\nTop=1\r\nSetP=C\r\nGetD=0\r\nGetC=23\r\nGetP=3\r\nFirst=1\r\n"
-    "Alpha=75\r\nW=740\r\nH=514\r\nL=50\r\nT=50\r\nDp=3\r\nTC=12\r\nSZ=1000\r\n[Tips]\r\nTS=1\r\n[Preview]\r\nPre=1\r\n"
-    "[Folder]\r\nAuto=1\r\n[Self]\r\nSwitch=1\r\n[SP]\r\nTST=1\r\n[Color]\r\nC1=2894892\r\nC2=13944764\r\n"
-    "C3=15132390\r\nC4=10256239\r\nC5=65535\r\nC6=2894892\r\nC7=15790320\r\nC8=15790320\r\nC9=65280\r\n[SCK]\r\n"
-    "sck0=\r\nsck1=Shift+D\r\nsck2=Shift+Q\r\nsck3=Shift+Alt+D\r\nsck4=Shift+Alt+Q\r\nsck5=Ctrl+Shift+Alt+A\r\n"
-    "sck6=Ctrl+Shift+P\r\nsck7=Ctrl+Shift+K\r\nsck8=Shift+F\r\nsck9=Shift+R\r\nsck10=Shift+Alt+E\r\nsck11=Ctrl+E\r\n"
-    "sck12=Alt+W\r\nsck13=Alt+Q\r\nsck14=Alt+Win+X\r\nsx0=-1\r\nsx1=30\r\nsx2=43\r\nsx3=186\r\nsx4=199\r\nsx5=261\r\n"
-    "sx6=146\r\nsx7=141\r\nsx8=32\r\nsx9=44\r\nsx10=187\r\nsx11=5\r\nsx12=75\r\nsx13=69\r\nsx14=258\r\n";
+// The first start's Config.ini: the default set, then the first-run selection and the geometry at exit.
+std::string FirstStartConfig() {
+  std::string text = testing::kDefaultConfigText;
+  for (const auto& [from, to] : {std::pair{"GetC=0", "GetC=23"}, std::pair{"GetP=0", "GetP=3"},
+                                 std::pair{"First=0", "First=1"}}) {
+    text.replace(text.find(from), std::string(from).size(), to);
+  }
+  return text;
+}
 
 // The text of a window as Windows holds it, read with the wide function.
 std::wstring WideText(HWND hwnd) {
@@ -54,16 +55,6 @@ std::wstring ListText(HWND list, int row, int column) {
   item.pszText = text;
   item.cchTextMax = static_cast<int>(std::size(text));
   SendMessageW(list, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item));
-  return text;
-}
-
-std::wstring ColumnTitle(HWND list, int column) {
-  wchar_t text[64] = {};
-  LVCOLUMNW info{};
-  info.mask = LVCF_TEXT;
-  info.pszText = text;
-  info.cchTextMax = static_cast<int>(std::size(text));
-  SendMessageW(list, LVM_GETCOLUMNW, column, reinterpret_cast<LPARAM>(&info));
   return text;
 }
 
@@ -138,7 +129,7 @@ TEST(ChineseTextTest, FirstStartWritesTheSameBytesOnEveryCodePage) {
   program.Start();
   program.Stop();
   // The first-run selection and the geometry written at exit are part of it.
-  EXPECT_EQ(program.ConfigFile(), kFirstStartConfig);
+  EXPECT_EQ(program.ConfigFile(), FirstStartConfig());
 }
 
 TEST(ChineseTextTest, AProgramDirectoryGbkCannotNameStartsAndWritesItsSettings) {

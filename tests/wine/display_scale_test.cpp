@@ -18,6 +18,7 @@
 namespace corvanta {
 namespace {
 
+using testing::ColumnTitle;
 using testing::ExpectAt;
 using testing::PumpUntil;
 using testing::TestProgram;
@@ -43,31 +44,12 @@ SIZE TextExtent(HWND control, const std::wstring& text) {
   return size;
 }
 
-std::wstring ColumnTitle(HWND list, int column) {
-  wchar_t text[64] = {};
-  LVCOLUMNW info{};
-  info.mask = LVCF_TEXT;
-  info.pszText = text;
-  info.cchTextMax = static_cast<int>(std::size(text));
-  SendMessageW(list, LVM_GETCOLUMNW, column, reinterpret_cast<LPARAM>(&info));
-  return text;
-}
-
 // Every control where the layout for the window's DPI puts it, and every text fits its control.
 void ExpectStartScreenLaidOutFor(MainWindow& main, int dpi) {
   RECT client{};
   GetClientRect(main.Hwnd(), &client);
   const StartScreenLayout layout = ComputeStartScreenLayout(client.right, client.bottom, 12, dpi);
-  ExpectAt(main.Control(ControlId::kCustomModeCheckbox), layout.customModeCheckbox, "custom mode");
-  ExpectAt(main.Control(ControlId::kPictureModeCheckbox), layout.pictureModeCheckbox, "picture mode");
-  ExpectAt(main.Control(ControlId::kMixedModeCheckbox), layout.mixedModeCheckbox, "mixed mode");
-  ExpectAt(main.Control(ControlId::kTopmostCheckbox), layout.topmostCheckbox, "topmost");
-  ExpectAt(main.Control(ControlId::kStrengthSlider), layout.strengthSlider, "slider");
-  ExpectAt(main.Control(ControlId::kStrengthSwatch), layout.strengthSwatch, "swatch");
-  ExpectAt(main.Control(ControlId::kAttachButton), layout.attachButton, "attach");
-  ExpectAt(main.Control(ControlId::kRegionButton), layout.regionButton, "region");
-  ExpectAt(main.Control(ControlId::kSuiteButton), layout.suiteButton, "suite");
-  ExpectAt(main.Control(ControlId::kEffectList), layout.effectList, "list");
+  testing::ExpectControlsAt(main, layout);
   HWND list = main.Control(ControlId::kEffectList);
   for (int column = 0; column < 3; ++column) {
     EXPECT_EQ(ListView_GetColumnWidth(list, column), (*layout.columnWidths)[column]) << column;

@@ -39,16 +39,7 @@ TEST(MainWindowTest, FirstStartInAnEmptyDirectory) {
   RECT client{};
   GetClientRect(hwnd, &client);
   const StartScreenLayout layout = ComputeStartScreenLayout(client.right, client.bottom, 12);
-  ExpectAt(main.Control(ControlId::kCustomModeCheckbox), layout.customModeCheckbox, "custom mode");
-  ExpectAt(main.Control(ControlId::kPictureModeCheckbox), layout.pictureModeCheckbox, "picture mode");
-  ExpectAt(main.Control(ControlId::kMixedModeCheckbox), layout.mixedModeCheckbox, "mixed mode");
-  ExpectAt(main.Control(ControlId::kTopmostCheckbox), layout.topmostCheckbox, "topmost");
-  ExpectAt(main.Control(ControlId::kStrengthSlider), layout.strengthSlider, "slider");
-  ExpectAt(main.Control(ControlId::kStrengthSwatch), layout.strengthSwatch, "swatch");
-  ExpectAt(main.Control(ControlId::kAttachButton), layout.attachButton, "attach");
-  ExpectAt(main.Control(ControlId::kRegionButton), layout.regionButton, "region");
-  ExpectAt(main.Control(ControlId::kSuiteButton), layout.suiteButton, "suite");
-  ExpectAt(main.Control(ControlId::kEffectList), layout.effectList, "list");
+  testing::ExpectControlsAt(main, layout);
   EXPECT_FALSE(IsWindowVisible(main.Control(ControlId::kDrawCanvas)));
   EXPECT_EQ(ListView_GetColumnWidth(main.Control(ControlId::kEffectList), 0), 56);
   EXPECT_EQ(ListView_GetColumnWidth(main.Control(ControlId::kEffectList), 1), client.right - 208);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <gtest/gtest.h>
 
@@ -91,6 +92,31 @@ inline void ExpectAt(HWND control, const ControlRect& expected, const char* what
   EXPECT_EQ(r.top, expected.y) << what;
   EXPECT_EQ(r.right - r.left, expected.width) << what;
   EXPECT_EQ(r.bottom - r.top, expected.height) << what;
+}
+
+// Every start-screen control where the layout puts it.
+inline void ExpectControlsAt(MainWindow& main, const StartScreenLayout& layout) {
+  ExpectAt(main.Control(ControlId::kCustomModeCheckbox), layout.customModeCheckbox, "custom mode");
+  ExpectAt(main.Control(ControlId::kPictureModeCheckbox), layout.pictureModeCheckbox, "picture mode");
+  ExpectAt(main.Control(ControlId::kMixedModeCheckbox), layout.mixedModeCheckbox, "mixed mode");
+  ExpectAt(main.Control(ControlId::kTopmostCheckbox), layout.topmostCheckbox, "topmost");
+  ExpectAt(main.Control(ControlId::kStrengthSlider), layout.strengthSlider, "slider");
+  ExpectAt(main.Control(ControlId::kStrengthSwatch), layout.strengthSwatch, "swatch");
+  ExpectAt(main.Control(ControlId::kAttachButton), layout.attachButton, "attach");
+  ExpectAt(main.Control(ControlId::kRegionButton), layout.regionButton, "region");
+  ExpectAt(main.Control(ControlId::kSuiteButton), layout.suiteButton, "suite");
+  ExpectAt(main.Control(ControlId::kEffectList), layout.effectList, "list");
+}
+
+// A list view column's title, read with the wide message.
+inline std::wstring ColumnTitle(HWND list, int column) {
+  wchar_t text[64] = {};
+  LVCOLUMNW info{};
+  info.mask = LVCF_TEXT;
+  info.pszText = text;
+  info.cchTextMax = static_cast<int>(std::size(text));
+  SendMessageW(list, LVM_GETCOLUMNW, column, reinterpret_cast<LPARAM>(&info));
+  return text;
 }
 
 // The window's text as GBK, read through the wide function whatever the process's code page.
