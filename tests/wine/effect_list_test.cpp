@@ -356,7 +356,7 @@ TEST_F(PicturePreviewTest, AScreenshotPreviewShowsTheLastShotWithItsPath) {
   List().ShowPicturePreview();
   ASSERT_TRUE(WaitUntilShown());
   HWND hwnd = Preview()->Hwnd();
-  EXPECT_EQ(WindowText(hwnd), Path("\\images\\shot.bmp"));
+  EXPECT_EQ(WindowText(hwnd), Path("\\Images\\shot.bmp"));
   EXPECT_EQ(ClientSize().cx, 700);
   EXPECT_EQ(ClientSize().cy, 400);
   EXPECT_EQ(Preview()->Canvas().PixelAt(0, 0), RGB(1, 2, 3));
