@@ -24,6 +24,7 @@ class App;
 struct RegionShotSelection {
   std::function<RECT()> region;        // RegionWindow's screen rectangle
   std::function<void()> hideHint;      // hides RegionSelectWindow's region hint
+  std::function<void()> hideOutline;   // gives the selection's outline the surface's colour key
   std::function<void()> showOutline;   // gives the selection's outline its colour again
   std::function<void()> close;         // destroys RegionWindow and RegionSelectWindow, each if it exists
 };

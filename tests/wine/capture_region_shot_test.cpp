@@ -10,6 +10,7 @@
 
 #include "app/dpi_scale.h"
 #include "capture/bmp_image.h"
+#include "capture/region_screenshot.h"
 #include "capture/region_shot_format_window.h"
 #include "overlay/overlay_controller.h"
 #include "platform/file_enum.h"
@@ -58,11 +59,16 @@ class RegionShotTest : public ::testing::Test {
   }
   corvanta::Menus& Menus() { return program_.Main().GetMenus(); }
   RegionShotSelection Selection() {
-    return {[this] {
-              ++regionReads_;
-              return kRegion;
-            },
-            [this] { ++hintsHidden_; }, [this] { ++outlinesShown_; }, [this] { ++closes_; }};
+    return {.region =
+                [this] {
+                  ++regionReads_;
+                  events_ += IsWindowVisible(program_.Hwnd()) ? "capture(main shown) " : "capture(main hidden) ";
+                  return kRegion;
+                },
+            .hideHint = [this] { ++hintsHidden_; },
+            .hideOutline = [this] { events_ += "outline hidden "; },
+            .showOutline = [this] { ++outlinesShown_; },
+            .close = [this] { ++closes_; }};
   }
   size_t Shots() { return ListFiles(program_.dir.PathOf("\\Images\\*")).size(); }
   bool MainTopmost() { return (GetWindowLongW(program_.Hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
@@ -72,6 +78,7 @@ class RegionShotTest : public ::testing::Test {
   int hintsHidden_ = 0;
   int outlinesShown_ = 0;
   int closes_ = 0;
+  std::string events_;
 };
 
 TEST_F(RegionShotTest, OpensOnTopWithItsButtonsAndTheRegionCaptured) {
@@ -164,6 +171,33 @@ TEST_F(RegionShotTest, AButtonSavesTheImageCapturedAtOpening) {
   EXPECT_TRUE(MainTopmost());
   EXPECT_EQ(FindWindowW(RegionShotFormatWindow::kClassName, nullptr), nullptr);
   EXPECT_EQ(program_.app->State().previewSource, 6);  // the preview shows the shot
+}
+
+TEST_F(RegionShotTest, TheConfirmationHidesTheMainWindowAndTheOutlineWhileCapturing) {
+  ProgramState& state = program_.app->State();
+  state.savedGeometry = {60, 70, 640, 480};
+  state.regionScreenshotFlag = true;
+  state.regionMode = RegionMode::kSelecting;
+  for (bool includeSelf : {false, true}) {
+    SCOPED_TRACE(includeSelf ? "#自选区域截取自身" : "without the main window");
+    Menus().SetChecked(MenuId::kScreenshotIncludesSelf, includeSelf);
+    events_.clear();
+    bool shownAfterCapture = false;
+    WhileOpen whileOpen([&](HWND window) {
+      shownAfterCapture = IsWindowVisible(program_.Hwnd()) != FALSE;
+      PostMessageW(window, WM_CLOSE, 0, 0);
+    });
+    ConfirmRegionScreenshot(*program_.app, Selection());
+    EXPECT_EQ(events_, includeSelf ? "outline hidden capture(main shown) " : "outline hidden capture(main hidden) ");
+    EXPECT_TRUE(shownAfterCapture);
+    const RECT window = WindowRect(program_.Hwnd());
+    EXPECT_EQ(window.left, 60);
+    EXPECT_EQ(window.top, 70);
+    EXPECT_EQ(window.right - window.left, 640);
+    EXPECT_FALSE(state.regionScreenshotFlag);
+    EXPECT_EQ(state.regionMode, RegionMode::kNone);
+    EXPECT_TRUE(Menus().IsEnabled(MenuId::kProgramColours));
+  }
 }
 
 }  // namespace
