@@ -200,5 +200,30 @@ TEST_F(RegionShotTest, TheConfirmationHidesTheMainWindowAndTheOutlineWhileCaptur
   }
 }
 
+// Runs in the prefix whose display scaling is 150 %: the window's layout grows, the capture does not.
+class RegionShotDpi144Test : public RegionShotTest {};
+
+TEST_F(RegionShotDpi144Test, LayoutIsTheDesignScaledByOneAndAHalf) {
+  RegionShotFormatWindow format(*program_.app, Selection());
+  WhileOpen whileOpen([&](HWND window) {
+    RECT client{};
+    GetClientRect(window, &client);
+    EXPECT_EQ(client.right, 495);
+    EXPECT_EQ(client.bottom, 195);
+    const RECT button = WindowRect(GetDlgItem(window, RegionShotFormatWindow::kPngButton));
+    RECT origin{};
+    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&origin), 1);
+    EXPECT_EQ(button.left - origin.left, 258);
+    EXPECT_EQ(button.top - origin.top, 108);
+    EXPECT_EQ(button.right - button.left, 216);
+    EXPECT_EQ(button.bottom - button.top, 66);
+    const std::optional<BmpHeader> pending = ReadBmpHeader(format.PendingImage());
+    EXPECT_TRUE(pending && pending->layout.width == 123 && pending->layout.height == 77);
+    PostMessageW(window, WM_CLOSE, 0, 0);
+  });
+  format.RunModal();
+  EXPECT_TRUE(WhileOpen::Ran());
+}
+
 }  // namespace
 }  // namespace corvanta
