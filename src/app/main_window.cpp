@@ -12,6 +12,8 @@
 #include "overlay/strength_swatch.h"
 #include "platform/controls.h"
 #include "platform/dpi.h"
+#include "region/custom_region.h"
+#include "region/move_resize.h"
 #include "region/smart_attach.h"
 #include "suite/suite_window.h"
 
@@ -21,6 +23,7 @@ namespace {
 
 constexpr DWORD kNormalFrameStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 constexpr DWORD kBorderlessStyle = WS_POPUP | WS_CLIPCHILDREN;
+constexpr DWORD kResizableToolStyle = WS_POPUP | WS_CAPTION | WS_THICKFRAME | WS_CLIPCHILDREN;
 
 constexpr ControlId kStartScreenControls[] = {
     ControlId::kMixedModeCheckbox, ControlId::kPictureModeCheckbox, ControlId::kCustomModeCheckbox,
@@ -34,7 +37,9 @@ MainWindow::MainWindow(App& app)
     : app_(app),
       effectList_(std::make_unique<EffectList>(app, *this)),
       overlay_(std::make_unique<OverlayController>(app, *this)),
-      attach_(std::make_unique<SmartAttach>(app, *this, *overlay_)) {
+      attach_(std::make_unique<SmartAttach>(app, *this, *overlay_)),
+      customRegion_(std::make_unique<CustomRegion>(app, *this, *overlay_)),
+      moveResize_(std::make_unique<MoveResize>(app, *this, *overlay_)) {
   menus_.SetOnBarChanged([this] { UpdateMenuBarAttachment(); });
 }
 
@@ -91,9 +96,16 @@ void MainWindow::SetBackgroundColour(COLORREF colour) {
 }
 
 void MainWindow::SetFrame(WindowFrame frame) {
-  const DWORD style = frame == WindowFrame::kNormal ? kNormalFrameStyle : kBorderlessStyle;
-  const LONG visible = GetWindowLongW(hwnd_, GWL_STYLE) & WS_VISIBLE;
-  SetWindowLongW(hwnd_, GWL_STYLE, static_cast<LONG>(style) | visible);
+  const DWORD style = frame == WindowFrame::kNormal      ? kNormalFrameStyle
+                      : frame == WindowFrame::kBorderless ? kBorderlessStyle
+                                                          : kResizableToolStyle;
+  // Visibility and the disabled state of a locked overlay are not part of the frame.
+  const LONG kept = GetWindowLongW(hwnd_, GWL_STYLE) & (WS_VISIBLE | WS_DISABLED);
+  SetWindowLongW(hwnd_, GWL_STYLE, static_cast<LONG>(style) | kept);
+  // The narrow caption of a tool window.
+  if (frame == WindowFrame::kResizableTool) {
+    SetWindowLongW(hwnd_, GWL_EXSTYLE, GetWindowLongW(hwnd_, GWL_EXSTYLE) | WS_EX_TOOLWINDOW);
+  }
   SetWindowPos(hwnd_, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
@@ -221,7 +233,7 @@ void MainWindow::OnMenuCommand(MenuId id) {
   if (HandleCaptureCommand(app_, id)) return;
   switch (id) {
     case MenuId::kRegionHint:
-      ToggleMenuSetting(id, keys::kRegionHint);
+      customRegion_->ToggleRegionHint();
       break;
     case MenuId::kAutoPreview:
       ToggleMenuSetting(id, keys::kAutoPreview);
@@ -251,6 +263,15 @@ void MainWindow::OnMenuCommand(MenuId id) {
       break;
     case MenuId::kReattach:
       attach_->Reattach();
+      break;
+    case MenuId::kReselectRegion:
+      customRegion_->Reselect();
+      break;
+    case MenuId::kMoveOrResize:
+      moveResize_->Start();
+      break;
+    case MenuId::kFinishAndLock:
+      moveResize_->FinishAndLock();
       break;
     case MenuId::kHideMainWindow:
       overlay_->HideMainWindow();
@@ -297,6 +318,9 @@ void MainWindow::OnCommand(int id, int notification) {
     case ControlId::kAttachButton:
       attach_->Start();
       break;
+    case ControlId::kRegionButton:
+      customRegion_->Start();
+      break;
     case ControlId::kSuiteButton:
       effectList_->StartSuite();
       break;
@@ -320,6 +344,9 @@ void MainWindow::OnTimer(UINT_PTR id) {
       break;
     case MainTimer::kStrongTopmost:
       overlay_->OnStrongTopmostTick();
+      break;
+    case MainTimer::kResizeRedraw:
+      moveResize_->OnRedrawTick();
       break;
     case MainTimer::kBalloonHide:
       StopTimer(MainTimer::kBalloonHide);
@@ -417,6 +444,10 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (header->hwndFrom == effectList_->Hwnd() && effectList_->OnNotify(*header, result)) return result;
       return DefaultHandling(message, wParam, lParam);
     }
+    case WM_KEYDOWN:
+      // F5 is the shortcut of "完成配置并锁定区域" while the overlay is being moved or resized.
+      if (moveResize_->OnKeyPressed(wParam)) return 0;
+      return DefaultHandling(message, wParam, lParam);
     case WM_KEYUP:
       overlay_->OnKeyReleased(wParam);
       return 0;

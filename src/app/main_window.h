@@ -22,6 +22,8 @@ class EffectList;
 class OverlayController;
 class SmartAttach;
 class SuiteWindow;
+class CustomRegion;
+class MoveResize;
 
 inline constexpr UINT kTrayMessage = WM_APP + 1;
 
@@ -60,6 +62,8 @@ class MainWindow : public WindowBase<MainWindow>, public MainWindowSeam {
   DrawCanvas& Swatch() { return *strengthSwatch_; }
   OverlayController& Overlay() { return *overlay_; }
   SmartAttach& Attach() { return *attach_; }
+  CustomRegion& Region() { return *customRegion_; }
+  MoveResize& MoveOrResize() { return *moveResize_; }
   const TrayIcon& Tray() const { return trayIcon_; }
   HWND BalloonWindow() const;
   COLORREF BackgroundColour() const { return backgroundColour_; }
@@ -110,6 +114,8 @@ class MainWindow : public WindowBase<MainWindow>, public MainWindowSeam {
   std::unique_ptr<OverlayController> overlay_;
   std::unique_ptr<SmartAttach> attach_;
   std::unique_ptr<SuiteWindow> suite_;
+  std::unique_ptr<CustomRegion> customRegion_;
+  std::unique_ptr<MoveResize> moveResize_;
   ScopedFont controlFont_;
   ScopedBrush backgroundBrush_;
   COLORREF backgroundColour_ = kStartScreenBackground;

@@ -43,9 +43,9 @@ enum class MainTimer : UINT_PTR {
   kTrayRetry = 7,         // repeating until the tray icon is in place
 };
 
-// The frame of the main window: the start screen's border and caption, or none (selection frame,
-// overlay).
-enum class WindowFrame { kNormal, kBorderless };
+// The frame of the main window: the start screen's border and caption, none (selection frame,
+// overlay), or a sizing frame with a narrow caption and no control box (moving or resizing the overlay).
+enum class WindowFrame { kNormal, kBorderless, kResizableTool };
 
 class MainWindowSeam {
  public:

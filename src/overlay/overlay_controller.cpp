@@ -81,6 +81,11 @@ void OverlayController::RenderLockedCanvas(const LockRequest& lock) {
   GetClientRect(window_.Hwnd(), &client);
   const SIZE size = lock.canvasSize.value_or(SIZE{client.right, client.bottom});
   RenderDisplayMode(window_.Canvas(), size.cx, size.cy, request);
+  lastRender_ = request;
+}
+
+void OverlayController::RedrawAtSize(int width, int height) {
+  RedrawDisplayMode(window_.Canvas(), width, height, lastRender_);
 }
 
 void OverlayController::TakeRegion(const RECT& region) {

@@ -10,6 +10,7 @@
 
 #include "app/display_mode.h"
 #include "effects/preset.h"
+#include "overlay/render.h"
 
 namespace corvanta {
 
@@ -59,6 +60,8 @@ class OverlayController {
 
   // The preset values drawn by the last lock; a redraw after a resize uses them again.
   const Preset& LockedPreset() const { return lockedPreset_; }
+  // Draws the last lock's grid and picture again for a new canvas size (after a move or resize).
+  void RedrawAtSize(int width, int height);
 
   // The colour key of the current display mode as a COLORREF.
   COLORREF ColourKey() const;
@@ -75,6 +78,7 @@ class OverlayController {
   App& app_;
   MainWindowSeam& window_;
   Preset lockedPreset_;
+  RenderRequest lastRender_;  // what the last lock drew
   int strongTopmostTicks_ = 0;
 };
 

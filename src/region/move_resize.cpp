@@ -1,0 +1,102 @@
+#include "region/move_resize.h"
+
+#include "app/app.h"
+#include "app/main_window_seam.h"
+#include "app/menus.h"
+#include "overlay/draw_canvas.h"
+#include "overlay/overlay_controller.h"
+
+namespace corvanta {
+
+namespace {
+
+constexpr LONG kOverlayExStyle = WS_EX_LAYERED | WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_TRANSPARENT;
+
+POINT ChildOrigin(HWND child) {
+  RECT r{};
+  GetWindowRect(child, &r);
+  POINT origin{r.left, r.top};
+  ScreenToClient(GetParent(child), &origin);
+  return origin;
+}
+
+}  // namespace
+
+MoveResize::MoveResize(App& app, MainWindowSeam& window, OverlayController& overlay)
+    : app_(app), window_(window), overlay_(overlay) {}
+
+void MoveResize::SetBarEntriesVisible(bool visible) {
+  Menus& menus = window_.GetMenus();
+  menus.SetVisible(MenuId::kBarMenu, visible);
+  menus.SetVisible(MenuId::kBarF5, visible);
+  menus.SetVisible(MenuId::kBarVisibleArea, visible);
+}
+
+void MoveResize::SetOverlayItemsEnabled(bool enabled) {
+  Menus& menus = window_.GetMenus();
+  menus.SetEnabled(MenuId::kReattach, enabled);
+  menus.SetEnabled(MenuId::kReturnToStart, enabled);
+  menus.SetEnabled(MenuId::kMoveOrResize, enabled);
+}
+
+void MoveResize::ApplyMoveResizeAttributes() {
+  HWND hwnd = window_.Hwnd();
+  window_.SetBackgroundColour(kMoveResizeBackground);
+  SetWindowLongW(hwnd, GWL_EXSTYLE, 0);
+  SetWindowLongW(hwnd, GWL_EXSTYLE, GetWindowLongW(hwnd, GWL_EXSTYLE) | WS_EX_LAYERED);
+  SetLayeredWindowAttributes(hwnd, kMoveResizeColourKey, kMoveResizeAlpha, LWA_COLORKEY | LWA_ALPHA);
+  app_.State().lockedState = LockedState::kMovingOrResizing;
+}
+
+void MoveResize::Start() {
+  if (app_.State().lockedState != LockedState::kLocked) return;
+  HWND hwnd = window_.Hwnd();
+  DrawCanvas& canvas = window_.Canvas();
+  const POINT canvasOrigin = ChildOrigin(canvas.Hwnd());
+  EnableWindow(hwnd, TRUE);
+  // The sizing frame has no control box: the window can only be finished through its menu or F5.
+  window_.SetFrame(WindowFrame::kResizableTool);
+  SetBarEntriesVisible(true);
+  SetOverlayItemsEnabled(false);
+  ApplyMoveResizeAttributes();
+  // Hidden and shown again so that the new frame takes effect.
+  ShowWindow(hwnd, SW_HIDE);
+  ShowWindow(hwnd, SW_SHOW);
+  SetFocus(hwnd);
+  canvas.SetBounds(canvasOrigin.x, canvasOrigin.y, canvas.Width(), canvas.Height());
+}
+
+void MoveResize::FinishAndLock() {
+  if (app_.State().lockedState != LockedState::kMovingOrResizing) return;
+  HWND hwnd = window_.Hwnd();
+  EnableWindow(hwnd, FALSE);
+  // No frame: the window keeps its outer rectangle, so frame, title bar and menu bar become client area.
+  window_.SetFrame(WindowFrame::kBorderless);
+  SetBarEntriesVisible(false);
+  SetOverlayItemsEnabled(true);
+  SetWindowLongW(hwnd, GWL_EXSTYLE, GetWindowLongW(hwnd, GWL_EXSTYLE) | kOverlayExStyle);
+  SetLayeredWindowAttributes(hwnd, overlay_.ColourKey(), static_cast<BYTE>(window_.StrengthSliderPosition()),
+                             LWA_COLORKEY | LWA_ALPHA);
+  app_.State().lockedState = LockedState::kLocked;
+  window_.StartTimer(MainTimer::kResizeRedraw, kResizeRedrawDelay);
+}
+
+void MoveResize::PrepareRelock() {
+  if (app_.State().lockedState != LockedState::kLocked) return;
+  ApplyMoveResizeAttributes();
+}
+
+void MoveResize::OnRedrawTick() {
+  window_.StopTimer(MainTimer::kResizeRedraw);
+  RECT client{};
+  GetClientRect(window_.Hwnd(), &client);
+  overlay_.RedrawAtSize(client.right, client.bottom);
+}
+
+bool MoveResize::OnKeyPressed(WPARAM virtualKey) {
+  if (virtualKey != VK_F5 || app_.State().lockedState != LockedState::kMovingOrResizing) return false;
+  FinishAndLock();
+  return true;
+}
+
+}  // namespace corvanta

@@ -1,0 +1,69 @@
+#include "region/region_window.h"
+
+#include "platform/gdi.h"
+#include "region/custom_region.h"
+#include "region/region_select_window.h"
+
+namespace corvanta {
+
+namespace {
+
+constexpr BYTE kRegionWindowAlpha = 1;
+
+}  // namespace
+
+bool RegionWindow::Create(HINSTANCE instance, const RegionRect& parked) {
+  WNDCLASSEXW wc{};
+  wc.hInstance = instance;
+  wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32515));  // IDC_CROSS
+  if (!RegisterOnce(wc, kClassName)) return false;
+  if (!CreateOwnWindow(WS_EX_LAYERED, kClassName, "", WS_POPUP, parked.left, parked.top, parked.width,
+                       parked.height, nullptr, instance)) {
+    return false;
+  }
+  SetLayeredWindowAttributes(hwnd_, kRegionSurfaceBackground, kRegionWindowAlpha, LWA_ALPHA);
+  ShowWindow(hwnd_, SW_SHOWNA);
+  return true;
+}
+
+void RegionWindow::Place(const RegionRect& region) {
+  SetWindowPos(hwnd_, HWND_TOP, region.left, region.top, region.width, region.height, SWP_NOACTIVATE);
+}
+
+RegionRect RegionWindow::Rect() const {
+  RECT r{};
+  GetWindowRect(hwnd_, &r);
+  return RegionRect{r.left, r.top, r.right - r.left, r.bottom - r.top};
+}
+
+LRESULT RegionWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_ERASEBKGND: {
+      RECT client{};
+      GetClientRect(hwnd_, &client);
+      ScopedBrush brush(CreateSolidBrush(kRegionSurfaceBackground));
+      FillRect(reinterpret_cast<HDC>(wParam), &client, brush.Get());
+      return 1;
+    }
+    case WM_LBUTTONUP:
+      owner_.OnRegionLeftReleased();
+      return 0;
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+      owner_.Discard();
+      return 0;
+    case WM_KEYUP:
+      owner_.OnKeyReleased(wParam, hwnd_);
+      return 0;
+    case WM_SYSKEYUP:
+      if (owner_.OnKeyReleased(wParam, hwnd_)) return 0;
+      return DefaultHandling(message, wParam, lParam);
+    case WM_DESTROY:
+      owner_.OnRegionWindowDestroyed();
+      return 0;
+    default:
+      return DefaultHandling(message, wParam, lParam);
+  }
+}
+
+}  // namespace corvanta
