@@ -15,9 +15,11 @@
 #include "effects/preset.h"
 #include "gdi_reference.h"
 #include "overlay/draw_canvas.h"
+#include "platform/dpi.h"
 #include "platform/text_conv.h"
 #include "suite/backdrop_window.h"
 #include "suite/debug_area_window.h"
+#include "suite/suite_layout.h"
 #include "suite/suite_text.h"
 #include "suite/suite_window.h"
 #include "test_pictures.h"
@@ -155,6 +157,39 @@ class SuiteTest : public ::testing::Test {
   std::string readOnlyFile_;
 };
 
+// Every control where the layout for the DPI puts it (the combo box by its closed top and width), inside
+// a client area of the layout's size.
+void ExpectLaidOutFor(SuiteWindow& suite, int dpi) {
+  const SuiteLayout layout = ComputeSuiteLayout(dpi);
+  auto at = [&](HWND control, const ControlRect& r, const char* what, bool checkHeight = true) {
+    const RECT got = testing::ChildRect(control);
+    EXPECT_EQ(got.left, r.x) << what;
+    EXPECT_EQ(got.top, r.y) << what;
+    EXPECT_EQ(got.right - got.left, r.width) << what;
+    if (checkHeight) {
+      EXPECT_EQ(got.bottom - got.top, r.height) << what;
+    }
+  };
+  at(suite.Control(SuiteControl::kOpenButton), layout.openButton, "open");
+  at(suite.Control(SuiteControl::kCloseButton), layout.closeButton, "close");
+  at(suite.Control(SuiteControl::kLineColourPicker), layout.lineColourPicker, "line colour");
+  at(suite.Control(SuiteControl::kBackgroundPicker), layout.backgroundPicker, "background");
+  at(suite.Control(SuiteControl::kBackdropLabel), layout.backdropLabel, "backdrop label");
+  at(suite.Control(SuiteControl::kBackdropChooser), layout.backdropChooser, "chooser", false);
+  at(suite.Control(SuiteControl::kRandomButton), layout.randomButton, "random");
+  at(suite.Control(SuiteControl::kSaveButton), layout.saveButton, "save");
+  at(suite.Control(SuiteControl::kSaveAsButton), layout.saveAsButton, "save as");
+  at(suite.Control(SuiteControl::kTransparentCheckbox), layout.transparentCheckbox, "transparent");
+  for (const SliderSpec& spec : SuiteSliders()) {
+    at(suite.SliderControl(spec.slider), layout.rows[static_cast<size_t>(spec.slider)].slider, spec.label);
+    at(suite.ValueLabel(spec.slider), layout.rows[static_cast<size_t>(spec.slider)].value, spec.label);
+  }
+  RECT client{};
+  GetClientRect(suite.Hwnd(), &client);
+  EXPECT_EQ(client.right, layout.clientWidth);
+  EXPECT_GE(client.bottom, layout.clientHeight);
+}
+
 // ---- Opening and closing -------------------------------------------------------------------------
 
 TEST_F(SuiteTest, OpensWithTheDefaultsAndClosesBackToTheStartScreen) {
@@ -185,6 +220,7 @@ TEST_F(SuiteTest, OpensWithTheDefaultsAndClosesBackToTheStartScreen) {
   EXPECT_EQ(suite.ChooserSelection(), 0);
   EXPECT_EQ(WindowText(suite.DebugArea()->Hwnd()), kSuiteDebugAreaCaption);
   EXPECT_FALSE(program_.app->State().suiteEditsListPreset);
+  ExpectLaidOutFor(suite, 96);
 
   // The main window is hidden, the tray items wait, the debug area sits directly above the suite.
   EXPECT_TRUE(GetMenus().IsChecked(MenuId::kHideMainWindow));
@@ -579,6 +615,22 @@ TEST_F(SuiteBackdropTest, LimitAndCaseDecideWhatIsListed) {
     EXPECT_EQ(suite->Backdrops().size(), row.listed) << row.config;
     EXPECT_EQ(suite->ChooserSelection(), row.listed > 0 ? 1 : 0);
   }
+}
+
+TEST(SuiteDpi144Test, LayoutIsTheDesignScaledByOneAndAHalf) {
+  ASSERT_EQ(SystemDpi(), 144) << "run this suite in a Wine prefix whose LogPixels is 144";
+  TestProgram program;
+  program.Start();
+  SendMessageW(program.Hwnd(), WM_COMMAND, MAKEWPARAM(static_cast<int>(ControlId::kSuiteButton), BN_CLICKED), 0);
+  SuiteWindow* suite = program.Main().Suite();
+  ASSERT_NE(suite, nullptr);
+  ShowWindow(suite->DebugArea()->Hwnd(), SW_HIDE);
+  ExpectLaidOutFor(*suite, 144);
+  // The debug area and the suite still share the screen between them, in physical pixels.
+  const RECT suiteRect = testing::WindowRect(suite->Hwnd());
+  const RECT debugRect = testing::WindowRect(suite->DebugArea()->Hwnd());
+  EXPECT_EQ(debugRect.bottom, suiteRect.top);
+  EXPECT_EQ(debugRect.right - debugRect.left, GetSystemMetrics(SM_CXSCREEN) * 40 / 100);
 }
 
 }  // namespace
