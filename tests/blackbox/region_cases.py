@@ -4,6 +4,7 @@ import os
 import re
 import subprocess
 
+from capture_cases import tray_menu
 from harness import WINE64, Program, list_filled, pixel, screen_image, wait_for
 
 REGION_BUTTON_ID = 108  # the main window's control id of "自选区域"
@@ -11,6 +12,7 @@ TARGET = (900, 300, 400, 300)  # left, top, width, height of the test window
 SAVED = (50, 50, 790, 564)  # the start screen of CONFIG: left, top, right, bottom
 SURFACE = (14, 10, 12)  # the selection surface as Xvfb shows it (no alpha without a compositor)
 LINE = (200, 30, 30)
+MOVE_OR_RESIZE = 15  # key steps from the tray menu's first item to "<-移动或调整尺寸->"
 CONFIG = ("[Config]\r\nFirst=1\r\nSetP=C\r\nGetC=0\r\nTop=1\r\nAlpha=200\r\nW=740\r\nH=514\r\nL=50\r\nT=50\r\n"
           "[Tips]\r\nTS=1\r\n[Color]\r\nC9=65280\r\n")
 # Transverse lines every 5th row and vertical lines every 9th column: no diagonals under Xvfb.
@@ -142,6 +144,26 @@ def expect_start_screen(program):
     assert wait_for(lambda: start_screen_back(program), 5.0), f"no start screen: {main_window_state(program)}"
 
 
+def expect_bars_on(work_root, shot_name, rect):
+    """Looks at the screen until the rectangle shows the bars preset drawn from its top-left corner over the
+    test window, with the test window unchanged around it."""
+    left, top, width, height = rect
+    shot = os.path.join(work_root, shot_name + ".png")
+    wrong = []
+
+    def grid_shown():
+        nonlocal wrong
+        image = screen_image(shot)
+        wrong = [(x, y, pixel(image, x, y)) for y in range(top, top + height) for x in range(left, left + width)
+                 if pixel(image, x, y) != (LINE if (y - top) % 5 == 0 or (x - left) % 9 == 0 else target_colour(x))]
+        wrong += [(x, y, pixel(image, x, y)) for x, y in ((left - 3, top + 10), (left + width + 2, top + 10),
+                                                          (left + 10, top + height + 2))
+                  if pixel(image, x, y) != target_colour(x)]
+        return not wrong
+    wait_for(grid_shown, 8.0, interval=0.5)
+    assert not wrong, f"{len(wrong)} pixels differ, first: {wrong[:5]}"
+
+
 def new_program(build_dir, work_root, name):
     program = Program(build_dir, work_root, name)
     program.write("\\Config\\Config.ini", CONFIG)
@@ -162,22 +184,7 @@ def case_drag_then_one_key_locks_the_grid_on_the_rectangle(build_dir, work_root)
         rect = drag((950, 350), (300, 200))
         xdotool("key", "space")
         expect_locked(program, rect)
-        left, top, width, height = rect
-        shot = os.path.join(work_root, "region-lock.png")
-        wrong = []
-
-        def grid_shown():
-            nonlocal wrong
-            image = screen_image(shot)
-            wrong = [(x, y, pixel(image, x, y)) for y in range(top, top + height) for x in range(left, left + width)
-                     if pixel(image, x, y) != (LINE if (y - top) % 5 == 0 or (x - left) % 9 == 0 else target_colour(x))]
-            # Around the overlay the test window shows unchanged.
-            wrong += [(x, y, pixel(image, x, y)) for x, y in ((left - 3, top + 10), (left + width + 2, top + 10),
-                                                              (left + 10, top + height + 2))
-                      if pixel(image, x, y) != target_colour(x)]
-            return not wrong
-        wait_for(grid_shown, 8.0, interval=0.5)
-        assert not wrong, f"{len(wrong)} pixels differ, first: {wrong[:5]}"
+        expect_bars_on(work_root, "region-lock", rect)
     finally:
         stop(program)
 
@@ -250,5 +257,35 @@ def case_a_drag_toward_the_upper_left_released_on_region_window_keeps_the_rectan
         assert wait_for_region_window(rect), f"the rectangle changed on release: {program_windows()}"
         xdotool("key", "space")
         expect_locked(program, rect)
+    finally:
+        stop(program)
+
+
+def case_move_or_resize_then_f5_locks_the_whole_outer_rectangle(build_dir, work_root):
+    program = new_program(build_dir, work_root, "region-resize")
+    try:
+        start(program, work_root)
+        left, top, width, height = drag((950, 350), (300, 200))
+        xdotool("key", "space")
+        expect_locked(program, (left, top, width, height))
+        tray_menu(program, f"down*{MOVE_OR_RESIZE}", "return")
+
+        def adjustable():
+            state = main_window_state(program)
+            return state is not None and state[4] & 0x80000 and not state[4] & 0xA0 and state[6]
+        assert wait_for(adjustable, 5.0), f"no adjustable window: {main_window_state(program)}"
+        # Drag the sizing frame's lower right corner by 40 x 30 pixels.
+        move(left + width - 2, top + height - 2)
+        xdotool("mousedown", 1)
+        move(left + width + 18, top + height + 13)
+        move(left + width + 38, top + height + 28)
+        xdotool("mouseup", 1)
+        resized = (left, top, width + 40, height + 30)
+        assert wait_for(lambda: main_window_state(program)[:4] == (left, top, left + width + 40, top + height + 30),
+                        5.0), f"the frame was not resized: {main_window_state(program)}"
+        xdotool("key", "F5")
+        expect_locked(program, resized)
+        # Frame, caption and menu bar became overlay: the grid is drawn again for the whole rectangle.
+        expect_bars_on(work_root, "region-resize", resized)
     finally:
         stop(program)
