@@ -43,6 +43,7 @@ std::string StoreScreenshot(App& app, std::span<const uint8_t> bmp, ImageFormat 
 }
 
 void OpenScreenshotFolder(App& app) {
+  app.Settings().EnsureFolder(paths::kImagesFolder);
   ShellExecuteW(nullptr, L"open", WidePath(ScreenshotFolder(app) + "\\").c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
