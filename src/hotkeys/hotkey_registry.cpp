@@ -1,0 +1,190 @@
+#include "hotkeys/hotkey_registry.h"
+
+namespace corvanta {
+
+namespace {
+
+constexpr DWORD kPollMilliseconds = 5;
+
+// A short exclusive or shared hold of an SRW lock.
+class ScopedSrw {
+ public:
+  ScopedSrw(SRWLOCK& lock, bool exclusive) : lock_(lock), exclusive_(exclusive) {
+    exclusive_ ? AcquireSRWLockExclusive(&lock_) : AcquireSRWLockShared(&lock_);
+  }
+  ~ScopedSrw() { exclusive_ ? ReleaseSRWLockExclusive(&lock_) : ReleaseSRWLockShared(&lock_); }
+  ScopedSrw(const ScopedSrw&) = delete;
+  ScopedSrw& operator=(const ScopedSrw&) = delete;
+
+ private:
+  SRWLOCK& lock_;
+  bool exclusive_;
+};
+
+struct ActionStart {
+  HotkeyAction action;
+  int id;
+};
+
+DWORD WINAPI RunAction(void* parameter) {
+  std::unique_ptr<ActionStart> start(static_cast<ActionStart*>(parameter));
+  start->action(start->id);
+  return 0;
+}
+
+}  // namespace
+
+HotkeyRegistry::HotkeyRegistry() = default;
+
+HotkeyRegistry::~HotkeyRegistry() {
+  if (thread_ == nullptr) return;
+  RemoveAllHotkeys();
+  AcquireBusy();  // the hotkey thread gives the flag back once everything is unregistered
+  PostThreadMessageW(threadId_, WM_QUIT, 0, 0);
+  WaitForSingleObject(thread_, INFINITE);
+  CloseHandle(thread_);
+}
+
+void HotkeyRegistry::AcquireBusy() {
+  bool expected = false;
+  while (!busy_.compare_exchange_weak(expected, true)) {
+    expected = false;
+    Sleep(kPollMilliseconds);
+  }
+}
+
+int HotkeyRegistry::NextId() const {
+  return records_.empty() ? kFirstHotkeyId : records_.back()->id + kHotkeyIdStep;
+}
+
+int HotkeyRegistry::AddHotkey(HotkeyAction action, int virtualKey, int modifiers) {
+  if (virtualKey == 0 || !action) return 0;
+  {
+    ScopedSrw shared(lock_, false);
+    for (const auto& record : records_) {
+      if (record->virtualKey == virtualKey && record->modifiers == modifiers) return record->id;
+    }
+  }
+  AcquireBusy();
+  Record* added = nullptr;
+  {
+    ScopedSrw exclusive(lock_, true);
+    auto record = std::make_unique<Record>();
+    record->id = NextId();
+    record->action = std::move(action);
+    record->virtualKey = virtualKey;
+    record->modifiers = modifiers;
+    added = record.get();
+    records_.push_back(std::move(record));
+  }
+  if (threadId_ == 0 && !StartThread()) {
+    ScopedSrw exclusive(lock_, true);
+    records_.pop_back();
+    busy_ = false;
+    return 0;
+  }
+  // The first posts fail while a fresh thread has no message queue yet; keep asking.
+  while (!added->processed) {
+    PostThreadMessageW(threadId_, kHotkeyThreadMessage, 0, 0);
+    Sleep(kPollMilliseconds);
+  }
+  int id = added->id;
+  if (!added->registered) {
+    ScopedSrw exclusive(lock_, true);
+    std::erase_if(records_, [added](const auto& record) { return record.get() == added; });
+    id = 0;
+  }
+  busy_ = false;
+  return id;
+}
+
+void HotkeyRegistry::RemoveAllHotkeys() {
+  AcquireBusy();
+  if (threadId_ != 0) {
+    // Repeated until taken: a post only fails before the thread has its queue.
+    while (!PostThreadMessageW(threadId_, kHotkeyThreadMessage, 0, kUnregisterAll)) Sleep(kPollMilliseconds);
+    return;
+  }
+  {
+    ScopedSrw exclusive(lock_, true);
+    records_.clear();
+  }
+  busy_ = false;
+}
+
+std::vector<HotkeyRegistry::RecordView> HotkeyRegistry::Records() const {
+  ScopedSrw shared(lock_, false);
+  std::vector<RecordView> views;
+  for (const auto& record : records_) {
+    views.push_back({record->id, record->virtualKey, record->modifiers, record->registered});
+  }
+  return views;
+}
+
+bool HotkeyRegistry::StartThread() {
+  DWORD id = 0;
+  thread_ = CreateThread(nullptr, 0, &HotkeyRegistry::ThreadProc, this, 0, &id);
+  if (thread_ != nullptr) threadId_ = id;
+  return thread_ != nullptr;
+}
+
+DWORD WINAPI HotkeyRegistry::ThreadProc(void* self) {
+  static_cast<HotkeyRegistry*>(self)->RunThread();
+  return 0;
+}
+
+void HotkeyRegistry::RunThread() {
+  // Registrations belong to this thread through its own message-only window: registering with no
+  // window at all brings Wine's server down when the key is pressed.
+  messageWindow_ = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+  MSG message{};
+  PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE);  // this thread's message queue exists from now on
+  for (;;) {
+    WaitMessage();
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+      if (message.message == WM_QUIT) {
+        if (messageWindow_ != nullptr) DestroyWindow(messageWindow_);
+        return;
+      }
+      if (message.message == kHotkeyThreadMessage || message.message == WM_HOTKEY) OnThreadMessage(message);
+    }
+  }
+}
+
+void HotkeyRegistry::OnThreadMessage(const MSG& message) {
+  if (message.message == kHotkeyThreadMessage && message.lParam == kUnregisterAll) {
+    UnregisterAll();
+    return;
+  }
+  ScopedSrw shared(lock_, false);
+  for (const auto& record : records_) {
+    if (message.message == WM_HOTKEY && static_cast<int>(message.wParam) == record->id) {
+      StartAction(*record);
+      return;
+    }
+    if (!record->processed) {
+      record->registered = RegisterHotKey(messageWindow_, record->id, static_cast<UINT>(record->modifiers),
+                                          static_cast<UINT>(record->virtualKey)) != FALSE;
+      record->processed = true;
+    }
+  }
+}
+
+void HotkeyRegistry::UnregisterAll() {
+  {
+    ScopedSrw exclusive(lock_, true);
+    for (const auto& record : records_) UnregisterHotKey(messageWindow_, record->id);
+    records_.clear();
+  }
+  busy_ = false;
+}
+
+void HotkeyRegistry::StartAction(const Record& record) {
+  auto start = std::make_unique<ActionStart>(ActionStart{record.action, record.id});
+  HANDLE thread = CreateThread(nullptr, 0, &RunAction, start.get(), 0, nullptr);
+  if (thread == nullptr) return;
+  start.release();  // the action thread owns it now
+  CloseHandle(thread);
+}
+
+}  // namespace corvanta

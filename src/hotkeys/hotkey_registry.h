@@ -1,0 +1,80 @@
+// The hotkey registry and the hotkey thread. Every RegisterHotKey and UnregisterHotKey call runs on one
+// worker thread, which owns a message-only window for the registrations; the UI thread appends a
+// request, wakes the thread with a private thread message and waits until the request is done. A press
+// starts the bound action on a new short-lived thread.
+#pragma once
+
+#include <windows.h>
+
+#include <atomic>
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace corvanta {
+
+// What a press starts, on its own thread; it gets the hotkey id.
+using HotkeyAction = std::function<void(int hotkeyId)>;
+
+// The private thread message that wakes the hotkey thread; lParam kUnregisterAll empties the registry,
+// any other value registers the records not yet processed.
+inline constexpr UINT kHotkeyThreadMessage = 0xE0B1;
+inline constexpr LPARAM kUnregisterAll = 3;
+inline constexpr int kFirstHotkeyId = 100;
+inline constexpr int kHotkeyIdStep = 4;
+
+class HotkeyRegistry {
+ public:
+  struct RecordView {
+    int id;
+    int virtualKey;
+    int modifiers;
+    bool registered;
+  };
+
+  HotkeyRegistry();
+  // Unregisters everything and ends the hotkey thread.
+  ~HotkeyRegistry();
+  HotkeyRegistry(const HotkeyRegistry&) = delete;
+  HotkeyRegistry& operator=(const HotkeyRegistry&) = delete;
+
+  // UI thread only. The id of the registration, the id of an existing record with the same keys, or 0
+  // when there is nothing to register or the platform refused it. Blocks until the hotkey thread tried.
+  int AddHotkey(HotkeyAction action, int virtualKey, int modifiers);
+  // Returns at once; the hotkey thread unregisters everything and empties the list.
+  void RemoveAllHotkeys();
+
+  // The records in registration order, and whether an add or a removal is still in flight.
+  std::vector<RecordView> Records() const;
+  bool Busy() const { return busy_.load(); }
+  DWORD ThreadId() const { return threadId_.load(); }
+
+ private:
+  struct Record {
+    int id;
+    HotkeyAction action;
+    int virtualKey;
+    int modifiers;
+    std::atomic<bool> processed{false};
+    bool registered = false;
+  };
+
+  void AcquireBusy();
+  bool StartThread();
+  static DWORD WINAPI ThreadProc(void* self);
+  void RunThread();
+  void OnThreadMessage(const MSG& message);
+  void UnregisterAll();
+  void StartAction(const Record& record);
+  int NextId() const;
+
+  // The list is guarded by a short lock, never held while waiting for the hotkey thread.
+  mutable SRWLOCK lock_ = SRWLOCK_INIT;
+  std::vector<std::unique_ptr<Record>> records_;
+  std::atomic<bool> busy_{false};
+  std::atomic<DWORD> threadId_{0};
+  HANDLE thread_ = nullptr;
+  HWND messageWindow_ = nullptr;  // belongs to the hotkey thread
+};
+
+}  // namespace corvanta
