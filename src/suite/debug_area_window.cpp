@@ -147,6 +147,10 @@ LRESULT DebugAreaWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
     case WM_MOVE:
       PlaceBackdrop();
       return 0;
+    case WM_CLOSE:
+      // The preview lives and dies with the suite: closing it closes the suite, once this message is done.
+      PostMessageW(suite_.Hwnd(), WM_COMMAND, static_cast<WPARAM>(SuiteControl::kMenuClose), 0);
+      return 0;
     case WM_TIMER:
       switch (wParam) {
         case kPlacementTimer:

@@ -284,6 +284,17 @@ TEST_F(SuiteTest, SuspendsTopmostWhileOpenAndRestoresItWhenDestroyedAnyWay) {
   EXPECT_EQ(program_.Config("Config", "Top"), storedTop) << "the suspension is not a setting";
 }
 
+TEST_F(SuiteTest, ClosingTheDebugAreaClosesTheSuite) {
+  Start();
+  SuiteWindow& suite = OpenFromButton();
+  HideDebugArea(suite);
+  HWND backdrop = suite.DebugArea()->Backdrop().Hwnd();
+  SendMessageW(suite.DebugArea()->Hwnd(), WM_CLOSE, 0, 0);
+  ASSERT_TRUE(PumpUntil([this] { return program_.Main().Suite() == nullptr; }));
+  EXPECT_FALSE(IsWindow(backdrop));
+  EXPECT_TRUE(GetMenus().IsChecked(MenuId::kShowMainWindow));
+}
+
 TEST_F(SuiteTest, QuittingWhileOpenSavesTheStartScreensGeometryNotTheHiddenOne) {
   Start();
   const RECT before = testing::WindowRect(program_.Hwnd());
