@@ -1,6 +1,7 @@
 """The custom mode suite end to end: "预览效果或配置" on a listed preset with real input opens the suite and
 its debug area over the hidden main window; closing the suite brings the start screen back."""
 import os
+import struct
 import subprocess
 import time
 
@@ -17,6 +18,19 @@ SIMPLE_PRESET = ("[Scantype]\r\nLinetype=1\r\n[Linetype]\r\nPixelsize=1\r\n[Scan
 PRESETS = ["a.ini", "b.ini", "c.ini"]
 SUITE_CAPTION = "自定义模式套件_当前文件："
 DEBUG_CAPTION = "Corvanta_可视化调试区(鼠标靠近窗口边缘调整大小)"
+BACKDROP_COLOUR = (224, 225, 229)
+PICTURE_COLOUR = (0, 160, 0)
+LINE_COLOUR = (200, 30, 30)
+
+
+def bmp_file(width, height, rgb):
+    """A 24-bit bottom-up BMP of one colour."""
+    row = bytes([rgb[2], rgb[1], rgb[0]]) * width
+    row += b"\0" * ((4 - len(row) % 4) % 4)
+    pixels = row * height
+    header = struct.pack("<2sIHHI", b"BM", 54 + len(pixels), 0, 0, 54)
+    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 24, 0, len(pixels), 2835, 2835, 0, 0)
+    return header + info + pixels
 
 
 def xdotool(*args):
@@ -71,6 +85,8 @@ def case_preview_or_edit_opens_the_suite_and_closing_brings_the_start_screen_bac
                   "W=740\r\nH=514\r\nL=50\r\nT=50\r\nTC=12\r\n")
     for name in PRESETS:
         program.write("\\Effect\\C\\" + name, SIMPLE_PRESET)
+    # The only backdrop, so the random pick on opening: twice as wide as high, fitted into the debug area.
+    program.write("\\BG\\wide.bmp", bmp_file(40, 20, PICTURE_COLOUR))
     program.start()
     try:
         assert program.window_ids(), "the main window did not appear"
@@ -83,13 +99,22 @@ def case_preview_or_edit_opens_the_suite_and_closing_brings_the_start_screen_bac
         assert debug["window"][3] == suite["window"][1], "the debug area sits directly above the suite"
         main = program.wait_for_probe(lambda p: p["window"][0] == HIDDEN_POSITION, 5.0)
         assert main["window"][0] == HIDDEN_POSITION, f"the main window was not hidden: {main['window']}"
-        # The preview reaches the screen: the preset's line colour inside the debug area.
+        # The preview reaches the screen: the preset's lines over the backdrop picture, which is fitted
+        # into the client area with its aspect kept (full width, centred vertically), the backdrop
+        # colour above and below it.
         left, top, right, bottom = debug["client"]
+        centre_x, centre_y = (left + right) // 2, (top + bottom) // 2
+        picture_height = (right - left) // 2
+        margin_y = top + ((bottom - top) - picture_height) // 2 - 10
+        seen = {}
 
-        def lines_shown():
+        def preview_shown():
             image = screen_image(os.path.join(work_root, "suite_debug_area.png"))
-            return any(pixel(image, left + 40, y) == (200, 30, 30) for y in range(top, min(bottom, top + 40)))
-        assert wait_for(lines_shown, 8.0), "the preview lines did not reach the screen"
+            seen["centre"] = {pixel(image, centre_x, y) for y in range(centre_y, centre_y + 12)}
+            seen["margin"] = {pixel(image, centre_x, y) for y in range(margin_y - 12, margin_y)}
+            return seen["centre"] == {LINE_COLOUR, PICTURE_COLOUR} and seen["margin"] == {LINE_COLOUR,
+                                                                                          BACKDROP_COLOUR}
+        assert wait_for(preview_shown, 8.0), f"the preview did not reach the screen: {seen}"
         assert program.process.poll() is None, "corvanta.exe ended"
 
         close = wait_for(lambda: next((c for c in (probe_title(program, "^" + SUITE_CAPTION) or {"children": []})
