@@ -264,6 +264,13 @@ void MainWindow::OnMenuCommand(MenuId id) {
     case MenuId::kReattach:
       attach_->Reattach();
       break;
+    case MenuId::kCustomRegionScreenshot:
+      // A selection already open stays what it is.
+      if (!customRegion_->IsOpen()) {
+        app_.State().regionScreenshotFlag = true;
+        customRegion_->Start();
+      }
+      break;
     case MenuId::kReselectRegion:
       customRegion_->Reselect();
       break;

@@ -5,6 +5,7 @@
 #include "app/main_window_seam.h"
 #include "app/menus.h"
 #include "app/start_screen_layout.h"
+#include "capture/region_screenshot.h"
 #include "effects/effect_list.h"
 #include "overlay/draw_canvas.h"
 #include "overlay/overlay_controller.h"
@@ -350,8 +351,23 @@ void CustomRegion::OnSurfaceDestroyed() {
 void CustomRegion::OnRegionWindowDestroyed() { ClearHotkeyBusyMarks(); }
 
 void CustomRegion::HandOverToScreenshot(const RegionRect& /*region*/) {
-  // The region screenshot's confirmation (format window over the open selection) starts here once
-  // screen capture exists.
+  // The selection stays open under the format window until a format is chosen or the window closes.
+  RegionShotSelection selection;
+  selection.region = [this] {
+    const RegionRect r = Region() != nullptr ? region_->Rect() : RegionRect{};
+    return RECT{r.left, r.top, r.left + r.width, r.top + r.height};
+  };
+  selection.hideHint = [this] {
+    if (IsOpen()) surface_->ParkHint();
+  };
+  selection.hideOutline = [this] {
+    if (IsOpen()) surface_->SetOutlineColour(kRegionSurfaceColourKey);
+  };
+  selection.showOutline = [this] {
+    if (IsOpen()) surface_->SetOutlineColour(outlineColour_);
+  };
+  selection.close = [this] { DestroyWindows(); };
+  ConfirmRegionScreenshot(app_, std::move(selection));
 }
 
 void CustomRegion::ClearHotkeyBusyMarks() {

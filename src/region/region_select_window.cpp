@@ -58,6 +58,12 @@ void RegionSelectWindow::SetOutline(const RegionRect& outline) {
   InvalidateOutline(outline_);
 }
 
+void RegionSelectWindow::SetOutlineColour(COLORREF colour) {
+  outlineColour_ = colour;
+  InvalidateOutline(outline_);
+  UpdateWindow(hwnd_);
+}
+
 void RegionSelectWindow::InvalidateOutline(const RegionRect& outline) {
   const RECT area = ToRect(outline);
   InvalidateRect(hwnd_, &area, FALSE);

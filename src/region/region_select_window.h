@@ -39,6 +39,8 @@ class RegionSelectWindow : public WindowBase<RegionSelectWindow> {
   void ParkHint();
   HWND Hint() const { return hint_; }
   COLORREF OutlineColour() const { return outlineColour_; }
+  // Repaints the outline at once in another colour; the colour key makes it vanish from the screen.
+  void SetOutlineColour(COLORREF colour);
   int Dpi() const;
 
   void StartDragTimer();

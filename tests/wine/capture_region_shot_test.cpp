@@ -13,6 +13,9 @@
 #include "capture/region_screenshot.h"
 #include "capture/region_shot_format_window.h"
 #include "overlay/overlay_controller.h"
+#include "region/custom_region.h"
+#include "region/region_select_window.h"
+#include "region/region_window.h"
 #include "platform/file_enum.h"
 #include "platform/picture_decoder.h"
 #include "test_program.h"
@@ -198,6 +201,40 @@ TEST_F(RegionShotTest, TheConfirmationHidesTheMainWindowAndTheOutlineWhileCaptur
     EXPECT_EQ(state.regionMode, RegionMode::kNone);
     EXPECT_TRUE(Menus().IsEnabled(MenuId::kProgramColours));
   }
+}
+
+// The whole road from the tray item: a dragged rectangle, a key, the format window, a JPG of that size.
+TEST_F(RegionShotTest, ADraggedRectangleIsSavedAtItsSize) {
+  CustomRegion& region = program_.Main().Region();
+  SendMessageW(program_.Hwnd(), WM_COMMAND, static_cast<WPARAM>(MenuId::kCustomRegionScreenshot), 0);
+  ASSERT_NE(region.Surface(), nullptr);
+  EXPECT_TRUE(program_.app->State().regionScreenshotFlag);
+  HWND surface = region.Surface()->Hwnd();
+  SetCursorPos(300, 200);
+  SendMessageW(surface, WM_LBUTTONDOWN, MK_LBUTTON, 0);
+  ASSERT_TRUE(PumpUntil([&] { return region.Selection().PressState() == RegionSelection::Press::kDragging; }));
+  SetCursorPos(450, 290);
+  const RegionRect dragged = *DragRectangle({300, 200}, {450, 290});
+  ASSERT_TRUE(PumpUntil([&] { return region.Region()->Rect() == dragged; }));
+  SendMessageW(surface, WM_LBUTTONUP, 0, 0);
+  COLORREF outlineWhileOpen = 0;
+  WhileOpen whileOpen([&](HWND window) {
+    outlineWhileOpen = region.Surface()->OutlineColour();
+    SendMessageW(GetDlgItem(window, RegionShotFormatWindow::kJpgButton), BM_CLICK, 0, 0);
+  });
+  SendMessageW(surface, WM_KEYUP, 'K', 0);
+  EXPECT_NE(outlineWhileOpen, kRegionSurfaceColourKey) << "the outline is back once the capture is done";
+  ASSERT_EQ(Shots(), 1u);
+  const std::string file = program_.dir.ReadFile("\\Images\\" + program_.app->State().lastScreenshotName);
+  const std::optional<PixelImage> decoded = DecodePicture(std::vector<unsigned char>(file.begin(), file.end()));
+  ASSERT_TRUE(decoded);
+  EXPECT_EQ(decoded->width, dragged.width);
+  EXPECT_EQ(decoded->height, dragged.height);
+  EXPECT_EQ(region.Surface(), nullptr);
+  EXPECT_EQ(region.Region(), nullptr);
+  EXPECT_FALSE(program_.app->State().regionScreenshotFlag);
+  EXPECT_TRUE(MainTopmost());
+  EXPECT_TRUE(IsWindowVisible(program_.Hwnd()));
 }
 
 // Runs in the prefix whose display scaling is 150 %: the window's layout grows, the capture does not.
