@@ -252,8 +252,15 @@ def case_a_drag_toward_the_upper_left_released_on_region_window_keeps_the_rectan
     program = new_program(build_dir, work_root, "region-upper-left")
     try:
         start(program, work_root)
+        # The pointer lies on RegionWindow's top-left pixel when the button is released, so RegionWindow takes
+        # the release: even a 3 x 3 rectangle stays (the surface would make it 4 x 4 at the anchor).
+        tiny = drag((1250, 550), (-3, -3))
+        click_square = (tiny[0] + 3, tiny[1] + 3, 4, 4)
+        assert not wait_for(lambda: click_square in program_windows(), 2.0), "the surface took the release"
+        assert tiny in program_windows(), f"the rectangle changed on release: {program_windows()}"
+        xdotool("click", 3)
+        assert wait_for(lambda: tiny not in program_windows(), 5.0), "the right button did not discard"
         rect = drag((1250, 550), (-300, -200))
-        # The pointer lies on RegionWindow's top-left pixel when the button is released.
         assert wait_for_region_window(rect), f"the rectangle changed on release: {program_windows()}"
         xdotool("key", "space")
         expect_locked(program, rect)
