@@ -327,5 +327,29 @@ TEST_F(RegionSelectTest, TheHintMenuItemTogglesTheSetting) {
   EXPECT_EQ(program_.Config("Tips", "TS"), "1");
 }
 
+// Runs in the prefix whose display scaling is 150 %: the rectangle stays in physical pixels, the hint
+// is a layout size and scales.
+class RegionSelectDpi144Test : public RegionSelectTest {};
+
+TEST_F(RegionSelectDpi144Test, TheRectangleIsPhysicalAndTheHintScales) {
+  StartProgram();
+  StartSelection();
+  ASSERT_EQ(Region().Surface()->Dpi(), 144);
+  Drag(300, 400, 700, 600);
+  const RECT hint = testing::ChildRect(Region().Surface()->Hint());
+  EXPECT_EQ(hint.left, 300);
+  EXPECT_EQ(hint.top, 400 - 153);
+  EXPECT_EQ(hint.right - hint.left, 432);
+  EXPECT_EQ(hint.bottom - hint.top, 150);
+  KeyOn(RegionHwnd(), 'L');
+  const RECT main = WindowRect(Main().Hwnd());
+  EXPECT_EQ(main.left, 300);
+  EXPECT_EQ(main.top, 400);
+  EXPECT_EQ(main.right, 700);
+  EXPECT_EQ(main.bottom, 600);
+  EXPECT_EQ(Main().Canvas().Width(), 400);
+  EXPECT_EQ(Main().Canvas().Height(), 200);
+}
+
 }  // namespace
 }  // namespace corvanta
