@@ -39,7 +39,8 @@ class RegionSelectWindow : public WindowBase<RegionSelectWindow> {
   void ParkHint();
   HWND Hint() const { return hint_; }
   COLORREF OutlineColour() const { return outlineColour_; }
-  // Repaints the outline at once in another colour; the colour key makes it vanish from the screen.
+  // Repaints the outline in another colour and waits, briefly, until the screen shows it; the colour key
+  // makes it vanish from the screen (while a screenshot is taken).
   void SetOutlineColour(COLORREF colour);
   int Dpi() const;
 
@@ -53,6 +54,7 @@ class RegionSelectWindow : public WindowBase<RegionSelectWindow> {
   bool CreateHint(HINSTANCE instance);
   void Paint();
   void InvalidateOutline(const RegionRect& outline);
+  void WaitUntilOutlineLeaves(COLORREF previous);
 
   CustomRegion& owner_;
   HWND hint_ = nullptr;

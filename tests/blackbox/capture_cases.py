@@ -110,3 +110,51 @@ def case_gif_after_choosing_eight_bits(build_dir, work_root):
         assert bits == 8, f"{name} has {bits} bits per pixel"
     finally:
         program.kill()
+
+
+CUSTOM_REGION_SHOT = 3  # key steps to "<-+自选区域截图+->"
+FORMAT_CLIENT = (330, 130)  # the format window's client size at 96 DPI
+JPG_BUTTON_CENTRE = (172 + 72, 14 + 22)  # in its client area
+
+
+def format_window_geometry():
+    """(left, top, width, height) of the visible format window "选择图片格式：", or None."""
+    found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "选择图片格式"], capture_output=True,
+                           text=True).stdout.split()
+    if not found:
+        return None
+    shell = subprocess.run(["xdotool", "getwindowgeometry", "--shell", found[0]], capture_output=True,
+                           text=True).stdout
+    values = dict(line.split("=", 1) for line in shell.split() if "=" in line)
+    return tuple(int(values[k]) for k in ("X", "Y", "WIDTH", "HEIGHT"))
+
+
+def case_custom_region_jpg_has_the_dragged_size(build_dir, work_root):
+    import region_cases  # here, not at the top: it takes tray_menu from this module
+    program = region_cases.new_program(build_dir, work_root, "capture_region")
+    try:
+        program.start()
+        assert program.window_ids(), "the main window did not appear"
+        probe = program.wait_for_probe(list_filled, 15.0)
+        assert probe and list_filled(probe), f"the effect list was not filled: {probe}"
+        tray_menu(program, f"down*{CUSTOM_REGION_SHOT}", "return")
+        shot = os.path.join(work_root, "capture-region-surface.png")
+        assert wait_for(lambda: region_cases.surface_shown(shot), 10.0), "no selection surface"
+        rect = region_cases.drag((300, 200), (150, 90))
+        xdotool("key", "space")
+        window = wait_for(format_window_geometry, 10.0)
+        assert window, "the format window did not appear"
+        left, top, width, height = window
+        # The client area lies at the bottom of the window, inside an equal border left, right and below.
+        border = (width - FORMAT_CLIENT[0]) // 2
+        client_left, client_top = left + border, top + height - border - FORMAT_CLIENT[1]
+        region_cases.move(client_left + JPG_BUTTON_CENTRE[0], client_top + JPG_BUTTON_CENTRE[1])
+        xdotool("click", 1)
+        saved = wait_for(lambda: [n for n in images(program) if n.endswith(".jpg")], 15.0)
+        assert len(saved) == 1, f"expected one JPG, found {images(program)}"
+        data = wait_for(lambda: picture_size(program.read("\\Images\\" + saved[0]) or b"") and
+                        program.read("\\Images\\" + saved[0]), 10.0)
+        assert picture_size(data or b"") == rect[2:], f"{saved[0]}: {picture_size(data or b'')} != {rect[2:]}"
+        assert wait_for(lambda: format_window_geometry() is None, 5.0), "the format window stayed open"
+    finally:
+        region_cases.stop(program)

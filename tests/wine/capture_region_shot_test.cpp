@@ -203,7 +203,7 @@ TEST_F(RegionShotTest, TheConfirmationHidesTheMainWindowAndTheOutlineWhileCaptur
   }
 }
 
-// The whole road from the tray item: a dragged rectangle, a key, the format window, a JPG of that size.
+// The whole road from the tray item: a dragged rectangle, a key, the format window, a PNG of that size.
 TEST_F(RegionShotTest, ADraggedRectangleIsSavedAtItsSize) {
   CustomRegion& region = program_.Main().Region();
   SendMessageW(program_.Hwnd(), WM_COMMAND, static_cast<WPARAM>(MenuId::kCustomRegionScreenshot), 0);
@@ -217,10 +217,11 @@ TEST_F(RegionShotTest, ADraggedRectangleIsSavedAtItsSize) {
   const RegionRect dragged = *DragRectangle({300, 200}, {450, 290});
   ASSERT_TRUE(PumpUntil([&] { return region.Region()->Rect() == dragged; }));
   SendMessageW(surface, WM_LBUTTONUP, 0, 0);
+  const COLORREF outline = region.Surface()->OutlineColour();
   COLORREF outlineWhileOpen = 0;
   WhileOpen whileOpen([&](HWND window) {
     outlineWhileOpen = region.Surface()->OutlineColour();
-    SendMessageW(GetDlgItem(window, RegionShotFormatWindow::kJpgButton), BM_CLICK, 0, 0);
+    SendMessageW(GetDlgItem(window, RegionShotFormatWindow::kPngButton), BM_CLICK, 0, 0);
   });
   SendMessageW(surface, WM_KEYUP, 'K', 0);
   EXPECT_NE(outlineWhileOpen, kRegionSurfaceColourKey) << "the outline is back once the capture is done";
@@ -230,6 +231,10 @@ TEST_F(RegionShotTest, ADraggedRectangleIsSavedAtItsSize) {
   ASSERT_TRUE(decoded);
   EXPECT_EQ(decoded->width, dragged.width);
   EXPECT_EQ(decoded->height, dragged.height);
+  // The outline lies inside the rectangle's edge: it had vanished from the screen for the capture.
+  const uint32_t corner = decoded->argb[0] & 0xFFFFFF;
+  const uint32_t outlineRgb = GetRValue(outline) << 16 | GetGValue(outline) << 8 | GetBValue(outline);
+  EXPECT_NE(corner, outlineRgb);
   EXPECT_EQ(region.Surface(), nullptr);
   EXPECT_EQ(region.Region(), nullptr);
   EXPECT_FALSE(program_.app->State().regionScreenshotFlag);
