@@ -36,6 +36,8 @@ void BalloonTip::Show(HWND owner, POINT screenPoint, std::string_view text) {
   position_ = screenPoint;
   std::wstring wide = ToWide(text);
   TTTOOLINFOW info = ToolInfo(owner, wide.data());
+  // A later hint replaces the tool of the one before, text and all.
+  SendMessageW(tooltip_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&info));
   SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
   SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, 400);
   SendMessageW(tooltip_, TTM_TRACKPOSITION, 0, MAKELPARAM(screenPoint.x, screenPoint.y));

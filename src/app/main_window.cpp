@@ -7,6 +7,7 @@
 #include "app/start_screen_layout.h"
 #include "capture/capture_commands.h"
 #include "effects/effect_list.h"
+#include "hotkeys/hotkey_host_window.h"
 #include "overlay/draw_canvas.h"
 #include "overlay/overlay_controller.h"
 #include "overlay/strength_swatch.h"
@@ -21,6 +22,7 @@ namespace corvanta {
 
 namespace {
 
+constexpr UINT kHintShowMilliseconds = 3000;
 constexpr DWORD kNormalFrameStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 constexpr DWORD kBorderlessStyle = WS_POPUP | WS_CLIPCHILDREN;
 constexpr DWORD kResizableToolStyle = WS_POPUP | WS_CAPTION | WS_THICKFRAME | WS_CLIPCHILDREN;
@@ -388,11 +390,27 @@ void MainWindow::SaveGeometryOnExit() {
 }
 
 void MainWindow::StartHotkeyHost() {
-  // The hidden hotkey host window is created here once global hotkeys exist; it registers them.
+  hotkeyHost_ = std::make_unique<HotkeyHostWindow>(app_, *this);
+  if (!hotkeyHost_->Create()) hotkeyHost_.reset();  // the program runs on without hotkeys
 }
 
 void MainWindow::StopHotkeys() {
-  // Stops the hotkey thread and unregisters every hotkey once global hotkeys exist.
+  if (!hotkeyHost_) return;
+  hotkeyHost_->StopHotkeys();
+  hotkeyHost_.reset();  // ends the hotkey thread
+}
+
+void MainWindow::ShowHint(std::string_view text) {
+  if (!balloonTip_) balloonTip_ = std::make_unique<BalloonTip>();
+  const double screenWidth = GetSystemMetrics(SM_CXSCREEN);
+  const double screenHeight = GetSystemMetrics(SM_CYSCREEN);
+  balloonTip_->Show(hwnd_, POINT{static_cast<LONG>(screenWidth / 100 * 6), static_cast<LONG>(screenHeight / 100 * 92)},
+                    text);
+  StartTimer(MainTimer::kBalloonHide, kHintShowMilliseconds);
+}
+
+void MainWindow::ClearHotkeyBusyMark(ActionTimer timer) {
+  if (hotkeyHost_) hotkeyHost_->ClearBusyMark(timer);
 }
 
 void MainWindow::RunExitSequence() {

@@ -19,6 +19,7 @@ class App;
 class BalloonTip;
 class DrawCanvas;
 class EffectList;
+class HotkeyHostWindow;
 class OverlayController;
 class SmartAttach;
 class SuiteWindow;
@@ -54,6 +55,8 @@ class MainWindow : public WindowBase<MainWindow>, public MainWindowSeam {
   void SetTopmostCheckbox(bool checked) override;
   int StrengthSliderPosition() const override;
   void RedrawStrengthSwatch(int strength) override;
+  void ShowHint(std::string_view text) override;
+  void ClearHotkeyBusyMark(ActionTimer timer) override;
   void OpenSuite() override;
   // The custom mode suite while it is open, nullptr otherwise.
   SuiteWindow* Suite();
@@ -65,6 +68,7 @@ class MainWindow : public WindowBase<MainWindow>, public MainWindowSeam {
   CustomRegion& Region() { return *customRegion_; }
   MoveResize& MoveOrResize() { return *moveResize_; }
   const TrayIcon& Tray() const { return trayIcon_; }
+  HotkeyHostWindow* HotkeyHost() { return hotkeyHost_.get(); }
   HWND BalloonWindow() const;
   COLORREF BackgroundColour() const { return backgroundColour_; }
   int Dpi() const override { return dpi_; }
@@ -111,6 +115,7 @@ class MainWindow : public WindowBase<MainWindow>, public MainWindowSeam {
   std::unique_ptr<DrawCanvas> drawCanvas_;
   std::unique_ptr<DrawCanvas> strengthSwatch_;
   std::unique_ptr<BalloonTip> balloonTip_;
+  std::unique_ptr<HotkeyHostWindow> hotkeyHost_;
   std::unique_ptr<OverlayController> overlay_;
   std::unique_ptr<SmartAttach> attach_;
   std::unique_ptr<SuiteWindow> suite_;

@@ -7,7 +7,10 @@
 
 #include <cstdint>
 
+#include <string_view>
+
 #include "app/display_mode.h"
+#include "hotkeys/hotkey_actions.h"
 
 namespace corvanta {
 
@@ -76,6 +79,11 @@ class MainWindowSeam {
   virtual int StrengthSliderPosition() const = 0;
   // The strength sample beside the slider, redrawn for a new strength.
   virtual void RedrawStrengthSwatch(int strength) = 0;
+
+  // The hotkeys: a hint in the balloon at the start-up point, and the end of the command a hotkey's
+  // action timer started (the action takes presses again).
+  virtual void ShowHint(std::string_view text) = 0;
+  virtual void ClearHotkeyBusyMark(ActionTimer timer) = 0;
 
   // Opens the custom mode suite unless it is open (it picks up the list request).
   virtual void OpenSuite() = 0;

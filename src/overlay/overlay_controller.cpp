@@ -268,8 +268,8 @@ void OverlayController::ShowMainWindow() {
 }
 
 void OverlayController::ClearHotkeyBusyMark() {
-  // The hotkey host keeps a busy mark while a hotkey action runs a lock or a cancel; it is cleared here
-  // once hotkeys exist.
+  // A re-attach started by a hotkey has ended with this lock or cancel.
+  window_.ClearHotkeyBusyMark(ActionTimer::kReattach);
 }
 
 }  // namespace corvanta

@@ -371,7 +371,9 @@ void CustomRegion::HandOverToScreenshot(const RegionRect& /*region*/) {
 }
 
 void CustomRegion::ClearHotkeyBusyMarks() {
-  // Stops the hotkey host's busy marks of "自选区域截图" and "重新自选区域" once hotkeys exist.
+  // A custom-region screenshot or re-selection started by a hotkey has ended with the selection.
+  window_.ClearHotkeyBusyMark(ActionTimer::kCustomRegionShot);
+  window_.ClearHotkeyBusyMark(ActionTimer::kReselectRegion);
 }
 
 HWND CustomRegion::FindPeerWindow(PeerWindow /*peer*/) const {

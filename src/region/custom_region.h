@@ -72,7 +72,7 @@ class CustomRegion {
   // Hooks for subsystems that plug in here.
   // The region screenshot's confirmation takes the rectangle here once screen capture exists.
   void HandOverToScreenshot(const RegionRect& region);
-  // The hotkey host's busy marks of "自选区域截图" and "重新自选区域" are stopped here once hotkeys exist.
+  // The hotkey host's busy marks of "自选区域截图" and "重新自选区域" are stopped here.
   void ClearHotkeyBusyMarks();
   // The open peer window of that kind, found here once that window exists.
   HWND FindPeerWindow(PeerWindow peer) const;

@@ -1,0 +1,153 @@
+#include "hotkeys/hotkey_host_window.h"
+
+#include "app/app.h"
+#include "app/main_window_seam.h"
+#include "app/menus.h"
+#include "hotkeys/hotkey_names.h"
+#include "platform/controls.h"
+
+namespace corvanta {
+
+namespace {
+
+constexpr const char* kCaption = "快捷键";
+constexpr int kDesignWidth = 763;
+constexpr int kDesignHeight = 324;
+constexpr int kParkedPosition = 28888;
+constexpr UINT kRegistrationDelay = 100;
+
+}  // namespace
+
+HotkeyHostWindow::HotkeyHostWindow(App& app, MainWindowSeam& main) : app_(app), main_(main) {}
+
+HotkeyHostWindow::~HotkeyHostWindow() = default;
+
+bool HotkeyHostWindow::Create() {
+  WNDCLASSEXW wc{};
+  wc.hInstance = app_.Instance();
+  if (!RegisterOnce(wc, kClassName)) return false;
+  if (!CreateOwnWindow(0, kClassName, kCaption, WS_OVERLAPPED | WS_CAPTION | WS_DISABLED, kParkedPosition,
+                       kParkedPosition, kDesignWidth, kDesignHeight, nullptr, app_.Instance())) {
+    return false;
+  }
+  SetTimer(hwnd_, static_cast<UINT_PTR>(ActionTimer::kRegistrationPass), kRegistrationDelay, nullptr);
+  return true;
+}
+
+void HotkeyHostWindow::StopHotkeys() { registry_.RemoveAllHotkeys(); }
+
+void HotkeyHostWindow::RunRegistrationPass() {
+  KillTimer(hwnd_, static_cast<UINT_PTR>(ActionTimer::kRegistrationPass));
+  SetWindowPos(hwnd_, nullptr, kParkedPosition, kParkedPosition, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  ++registrationPasses_;
+  HWND host = hwnd_;
+  auto pressOf = [host](int slot) {
+    // The action thread only hands the press over; the UI thread decides and acts.
+    return [host, slot](int) { PostMessageW(host, kPressMessage, static_cast<WPARAM>(slot), 0); };
+  };
+  registry_.AddHotkey([](int) {}, static_cast<int>(kFixedSlotBinding.virtualKey),
+                      static_cast<int>(kFixedSlotBinding.modifiers));
+  for (int slot = 1; slot < kHotkeySlotCount; ++slot) {
+    const std::string name = app_.Settings().Config(keys::kHotkeySection, keys::HotkeyNameKey(slot));
+    if (const auto binding = MatchHotkeyName(name)) {
+      registry_.AddHotkey(pressOf(slot), static_cast<int>(binding->virtualKey), static_cast<int>(binding->modifiers));
+    }
+  }
+}
+
+HotkeyConditions HotkeyHostWindow::CurrentConditions() const {
+  const Menus& menus = main_.GetMenus();
+  HotkeyConditions conditions;
+  conditions.topmost = menus.IsChecked(MenuId::kTopmost);
+  conditions.strongTopmost = menus.IsChecked(MenuId::kStrongTopmost);
+  conditions.overlayLocked = app_.State().lockedState == LockedState::kLocked;
+  conditions.mainShown = menus.IsChecked(MenuId::kShowMainWindow);
+  conditions.mainHidden = menus.IsChecked(MenuId::kHideMainWindow);
+  for (int i = 0; i < kActionTimerSlots; ++i) conditions.timerIdle[i] = state_[i] == TimerState::kIdle;
+  conditions.folderStep = folderStep_;
+  return conditions;
+}
+
+void HotkeyHostWindow::OnPress(int slot) {
+  const HotkeyOutcome outcome = DecideHotkeyAction(slot, CurrentConditions());
+  switch (outcome.kind) {
+    case HotkeyOutcome::Kind::kCommand:
+      ShowHint(outcome.hint);
+      RunCommand(outcome.command);
+      break;
+    case HotkeyOutcome::Kind::kArmTimer:
+      Arm(outcome.timer, outcome.interval);
+      break;
+    case HotkeyOutcome::Kind::kNothing:
+      break;
+  }
+}
+
+void HotkeyHostWindow::Arm(ActionTimer timer, unsigned interval) {
+  state_[static_cast<int>(timer)] = TimerState::kArmed;
+  SetTimer(hwnd_, static_cast<UINT_PTR>(timer), interval, nullptr);
+}
+
+void HotkeyHostWindow::ClearBusyMark(ActionTimer timer) {
+  if (hwnd_ != nullptr) KillTimer(hwnd_, static_cast<UINT_PTR>(timer));
+  state_[static_cast<int>(timer)] = TimerState::kIdle;
+}
+
+void HotkeyHostWindow::OnActionTimer(ActionTimer timer) {
+  // A busy mark that nobody cleared ends here, without running the command a second time.
+  if (state_[static_cast<int>(timer)] != TimerState::kArmed) {
+    ClearBusyMark(timer);
+    return;
+  }
+  state_[static_cast<int>(timer)] = TimerState::kBusy;
+  SetTimer(hwnd_, static_cast<UINT_PTR>(timer), kBusyInterval, nullptr);
+  const ActionTimerTick tick = TickOf(timer);
+  ShowHint(tick.hint);
+  RunCommand(tick.command);
+}
+
+void HotkeyHostWindow::OnOpenFolderTimer() {
+  const FolderStep step = OpenFolderStep(folderStep_, app_.State().hintFlag);
+  if (step.showHint) ShowHint("打开截图目录");
+  if (step.openFolder) RunCommand(MenuId::kOpenScreenshotFolder);
+  folderStep_ = step.nextStep;
+  if (step.nextInterval == 0) {
+    ClearBusyMark(ActionTimer::kOpenScreenshotFolder);
+  } else {
+    state_[static_cast<int>(ActionTimer::kOpenScreenshotFolder)] = TimerState::kBusy;
+    SetTimer(hwnd_, static_cast<UINT_PTR>(ActionTimer::kOpenScreenshotFolder), step.nextInterval, nullptr);
+  }
+}
+
+void HotkeyHostWindow::ShowHint(const char* words) {
+  if (words == nullptr || !app_.State().hintFlag) return;
+  main_.ShowHint(HintText(words));
+}
+
+void HotkeyHostWindow::RunCommand(MenuId command) {
+  if (command == MenuId::kNone) return;
+  SendMessageW(main_.Hwnd(), WM_COMMAND, static_cast<WPARAM>(command), 0);
+}
+
+LRESULT HotkeyHostWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case kPressMessage:
+      OnPress(static_cast<int>(wParam));
+      return 0;
+    case WM_TIMER: {
+      const auto timer = static_cast<ActionTimer>(wParam);
+      if (timer == ActionTimer::kRegistrationPass) {
+        RunRegistrationPass();
+      } else if (timer == ActionTimer::kOpenScreenshotFolder) {
+        OnOpenFolderTimer();
+      } else {
+        OnActionTimer(timer);
+      }
+      return 0;
+    }
+    default:
+      return DefaultHandling(message, wParam, lParam);
+  }
+}
+
+}  // namespace corvanta

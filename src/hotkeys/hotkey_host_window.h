@@ -1,0 +1,65 @@
+// The never-shown window that owns the hotkeys: the hotkey registry, the registration pass 100 ms after
+// it is created, and the action timers that carry a hotkey's command onto the UI thread and keep the
+// action busy until the command has ended. A press reaches it as a posted message, so every condition
+// is checked and every command runs on the UI thread.
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+
+#include "hotkeys/hotkey_actions.h"
+#include "hotkeys/hotkey_registry.h"
+#include "platform/window_base.h"
+
+namespace corvanta {
+
+class App;
+class MainWindowSeam;
+
+class HotkeyHostWindow : public WindowBase<HotkeyHostWindow> {
+ public:
+  static constexpr const wchar_t* kClassName = L"CorvantaHotkeyHost";
+  static constexpr UINT kPressMessage = WM_APP + 20;  // wParam: the slot
+
+  HotkeyHostWindow(App& app, MainWindowSeam& main);
+  ~HotkeyHostWindow() override;
+
+  // Creates the window hidden and disabled and arms the registration pass.
+  bool Create();
+  // Unregisters every hotkey (the exit sequence).
+  void StopHotkeys();
+
+  // A press of a slot's hotkey, as the action thread hands it over (also callable directly).
+  void OnPress(int slot);
+  // The command an action timer ran has ended: the action takes presses again.
+  void ClearBusyMark(ActionTimer timer);
+  bool IsIdle(ActionTimer timer) const { return state_[static_cast<int>(timer)] == TimerState::kIdle; }
+
+  HotkeyRegistry& Registry() { return registry_; }
+  // Registration passes run so far.
+  int RegistrationPasses() const { return registrationPasses_; }
+
+ protected:
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  enum class TimerState { kIdle, kArmed, kBusy };
+
+  void RunRegistrationPass();
+  HotkeyConditions CurrentConditions() const;
+  void Arm(ActionTimer timer, unsigned interval);
+  void OnActionTimer(ActionTimer timer);
+  void OnOpenFolderTimer();
+  void ShowHint(const char* words);
+  void RunCommand(MenuId command);
+
+  App& app_;
+  MainWindowSeam& main_;
+  HotkeyRegistry registry_;
+  std::array<TimerState, kActionTimerSlots> state_{};
+  int folderStep_ = 0;
+  int registrationPasses_ = 0;
+};
+
+}  // namespace corvanta

@@ -1,0 +1,105 @@
+// The hotkey host of a running program: the registration pass, presses carried onto the UI thread and
+// the busy marks of the action timers.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "hotkeys/hotkey_host_window.h"
+#include "test_program.h"
+
+namespace corvanta {
+namespace {
+
+using testing::PumpUntil;
+using testing::TestProgram;
+
+constexpr const char* kHotkeys =
+    "[SCK]\r\nsck0=Alt+Q\r\nsck1=Ctrl+Shift+Alt+J\r\nsck2=Ctrl+Shift+Alt+K\r\nsck3=3不设置\r\nsck12=Ctrl+Alt+Shift+L\r\n"
+    "sck13=Ctrl+Shift+Alt+M\r\nsck14=Ctrl+Shift+Alt+N\r\n";
+
+class HotkeyHostTest : public ::testing::Test {
+ protected:
+  void Start(const std::string& config) {
+    program_.WriteConfig("[Config]\r\nFirst=1\r\nSetP=C\r\nTop=0\r\n[SP]\r\nTST=1\r\n" + config);
+    program_.Start();
+    ASSERT_NE(Host(), nullptr);
+    ASSERT_TRUE(PumpUntil([&] { return Host()->RegistrationPasses() == 1; }));
+  }
+  HotkeyHostWindow* Host() { return program_.Main().HotkeyHost(); }
+  void Press(int slot) {
+    PostMessageW(Host()->Hwnd(), HotkeyHostWindow::kPressMessage, static_cast<WPARAM>(slot), 0);
+    testing::PumpMessages(20);
+  }
+  TestProgram program_;
+};
+
+TEST_F(HotkeyHostTest, TheRegistrationPassBindsTheFixedSlotAndEveryValidName) {
+  Start(kHotkeys);
+  const auto records = Host()->Registry().Records();
+  // Slot 0 (Ctrl+Shift+Alt+End, whatever sck0 holds), slots 1, 2, 13 and 14; "3不设置" and the
+  // misordered name of slot 12 bind nothing.
+  ASSERT_EQ(records.size(), 5u);
+  EXPECT_EQ(records[0].id, 100);
+  EXPECT_EQ(records[0].virtualKey, 0x23);
+  EXPECT_EQ(records[0].modifiers, 7);
+  EXPECT_EQ(records[1].virtualKey, 'J');
+  EXPECT_EQ(records[4].id, 116);
+  EXPECT_EQ(records[4].virtualKey, 'N');
+  EXPECT_FALSE(IsWindowVisible(Host()->Hwnd()));
+  RECT r{};
+  GetWindowRect(Host()->Hwnd(), &r);
+  EXPECT_EQ(r.left, 28888);
+}
+
+TEST_F(HotkeyHostTest, APressChecksItsConditionAndRunsTheTrayCommandOnTheUiThread) {
+  Start(kHotkeys);
+  Menus& menus = program_.Main().GetMenus();
+  ASSERT_FALSE(menus.IsChecked(MenuId::kTopmost));
+  Press(2);  // "取消-置顶" while topmost is off: nothing
+  EXPECT_FALSE(menus.IsChecked(MenuId::kTopmost));
+  Press(1);  // "启用-置顶"
+  EXPECT_TRUE(menus.IsChecked(MenuId::kTopmost));
+  EXPECT_TRUE(program_.Main().IsAlwaysOnTop());
+  EXPECT_EQ(program_.Config("Config", "Top"), "1");
+  EXPECT_EQ(testing::WindowText(program_.Main().BalloonWindow()), "启用-置顶\r\n\r\nCorvanta");
+  Press(1);  // already on: nothing, not even a hint
+  EXPECT_TRUE(menus.IsChecked(MenuId::kTopmost));
+  Press(8);  // re-attach needs a locked overlay
+  EXPECT_TRUE(Host()->IsIdle(ActionTimer::kReattach));
+  Press(13);  // hide the main window
+  EXPECT_TRUE(menus.IsChecked(MenuId::kHideMainWindow));
+  Press(13);  // hidden already: nothing
+  Press(12);
+  EXPECT_TRUE(menus.IsChecked(MenuId::kShowMainWindow));
+}
+
+// An action timer runs its command once and then stays busy until the command's own code ends it; a
+// busy mark nobody cleared ends when its timer fires, without running the command again.
+TEST_F(HotkeyHostTest, ABusyActionIgnoresPressesUntilItsMarkIsCleared) {
+  Start(kHotkeys);
+  Press(6);
+  EXPECT_FALSE(Host()->IsIdle(ActionTimer::kScanRegionShot));
+  Press(6);  // armed or busy: no second run
+  program_.Main().ClearHotkeyBusyMark(ActionTimer::kScanRegionShot);
+  EXPECT_TRUE(Host()->IsIdle(ActionTimer::kScanRegionShot));
+  // The stale-mark rule, through the timer message itself.
+  Press(14);
+  ASSERT_FALSE(Host()->IsIdle(ActionTimer::kExit));
+  Host()->ClearBusyMark(ActionTimer::kExit);
+  SendMessageW(Host()->Hwnd(), WM_TIMER, static_cast<WPARAM>(ActionTimer::kExit), 0);
+  EXPECT_TRUE(IsWindow(program_.Hwnd()));  // a timer tick without an armed action runs nothing
+  EXPECT_TRUE(Host()->IsIdle(ActionTimer::kExit));
+}
+
+TEST_F(HotkeyHostTest, TheExitSequenceUnregistersEverything) {
+  Start(kHotkeys);
+  HWND probe = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+  EXPECT_FALSE(RegisterHotKey(probe, 1, 7, 'J'));  // held by the program
+  program_.Stop();
+  EXPECT_TRUE(RegisterHotKey(probe, 1, 7, 'J'));
+  UnregisterHotKey(probe, 1);
+  DestroyWindow(probe);
+}
+
+}  // namespace
+}  // namespace corvanta
