@@ -143,8 +143,8 @@ void RegionShotFormatWindow::OnDestroyed() {
 }
 
 void RegionShotFormatWindow::ClearHotkeyBusyMark() {
-  // The hotkey host keeps a busy mark while the hotkey action "自选区域截图" runs; it is cleared here
-  // once hotkeys exist.
+  // A custom-region screenshot started by a hotkey has ended with this window.
+  app_.Main().ClearHotkeyBusyMark(ActionTimer::kCustomRegionShot);
 }
 
 LRESULT RegionShotFormatWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
