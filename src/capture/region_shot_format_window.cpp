@@ -14,24 +14,6 @@ namespace corvanta {
 namespace {
 
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
-constexpr int kButtonFontPoints = 11;
-constexpr int kButtonWidth = 144;
-constexpr int kButtonHeight = 44;
-
-struct ButtonSpec {
-  int id;
-  const char* text;
-  int x, y;
-  ImageFormat format;
-};
-
-constexpr ButtonSpec kButtons[] = {
-    {RegionShotFormatWindow::kBmpButton, "储存为BMP", 14, 14, ImageFormat::kBmp},
-    {RegionShotFormatWindow::kJpgButton, "储存为JPG", 172, 14, ImageFormat::kJpeg},
-    {RegionShotFormatWindow::kGifButton, "储存为GIF", 14, 72, ImageFormat::kGif},
-    {RegionShotFormatWindow::kPngButton, "储存为PNG", 172, 72, ImageFormat::kPng},
-};
-
 void Run(const std::function<void()>& hook) {
   if (hook) hook();
 }
@@ -72,42 +54,20 @@ bool RegionShotFormatWindow::Create() {
   wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   if (!RegisterOnce(wc, kClassName)) return false;
   dpi_ = SystemDpi();
-  if (!CreateOwnWindow(0, kClassName, kCaption, kStyle, 0, 0, Scale(kClientWidth), Scale(kClientHeight), nullptr,
-                       app_.Instance())) {
+  if (!CreateOwnWindow(0, kClassName, kCaption, kStyle, 0, 0, Scale(kFormatClientWidth), Scale(kFormatClientHeight),
+                       nullptr, app_.Instance())) {
     return false;
   }
   dpi_ = WindowDpi(hwnd_);
   handOver_.Take();
-  if (!CreateButtons()) {
+  if (!CreateFormatButtons(hwnd_, app_.Instance(), dpi_, font_)) {
     DestroyWindow(hwnd_);
     return false;
   }
-  SizeToClient();
+  SizeFormatWindow(hwnd_, kStyle, dpi_);
   SetWindowPos(hwnd_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   CaptureSelection();
   return true;
-}
-
-bool RegionShotFormatWindow::CreateButtons() {
-  font_ = CreateUiFont(kButtonFontPoints, dpi_);
-  for (const ButtonSpec& button : kButtons) {
-    const ControlSpec spec{WC_BUTTONW,         button.text,         WS_TABSTOP | BS_PUSHBUTTON, button.id,
-                           Scale(button.x),    Scale(button.y),     Scale(kButtonWidth),        Scale(kButtonHeight)};
-    HWND control = CreateControl(hwnd_, app_.Instance(), spec);
-    if (control == nullptr) return false;
-    SetControlFont(control, font_.Get());
-  }
-  return true;
-}
-
-// The client area takes its design size at the window's DPI; the window is centred on the screen.
-void RegionShotFormatWindow::SizeToClient() {
-  RECT frame{0, 0, Scale(kClientWidth), Scale(kClientHeight)};
-  AdjustWindowRectEx(&frame, kStyle, FALSE, 0);
-  const int width = frame.right - frame.left;
-  const int height = frame.bottom - frame.top;
-  SetWindowPos(hwnd_, nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
-               (GetSystemMetrics(SM_CYSCREEN) - height) / 2, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 // The window is still hidden here, so it is not in the picture; the main window shows again afterwards.
@@ -153,12 +113,7 @@ LRESULT RegionShotFormatWindow::HandleMessage(UINT message, WPARAM wParam, LPARA
       if (LOWORD(wParam) == IDCANCEL) {  // Esc: closed without a choice
         DestroyWindow(hwnd_);
       } else if (HIWORD(wParam) == BN_CLICKED) {
-        for (const ButtonSpec& button : kButtons) {
-          if (button.id == LOWORD(wParam)) {
-            OnFormatChosen(button.format);
-            break;
-          }
-        }
+        if (const auto format = FormatOfButton(LOWORD(wParam))) OnFormatChosen(*format);
       }
       return 0;
     case WM_DESTROY:

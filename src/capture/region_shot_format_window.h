@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/dpi_scale.h"
+#include "capture/format_buttons.h"
 #include "capture/image_format.h"
 #include "capture/topmost_hand_over.h"
 #include "platform/gdi.h"
@@ -33,14 +34,11 @@ class RegionShotFormatWindow : public WindowBase<RegionShotFormatWindow> {
  public:
   static constexpr const wchar_t* kClassName = L"CorvantaRegionShotFormat";
   static constexpr const char* kCaption = "选择图片格式：";
-  // Button ids (clear of IDOK and IDCANCEL, which Enter and Esc send); the design layout is 144 x 44
-  // buttons in a 330 x 130 client area at 96 DPI.
-  static constexpr int kBmpButton = 101;
-  static constexpr int kJpgButton = 102;
-  static constexpr int kGifButton = 103;
-  static constexpr int kPngButton = 104;
-  static constexpr int kClientWidth = 330;
-  static constexpr int kClientHeight = 130;
+  // The buttons of capture/format_buttons.h.
+  static constexpr int kBmpButton = kBmpFormatButton;
+  static constexpr int kJpgButton = kJpgFormatButton;
+  static constexpr int kGifButton = kGifFormatButton;
+  static constexpr int kPngButton = kPngFormatButton;
 
   RegionShotFormatWindow(App& app, RegionShotSelection selection);
 
@@ -56,8 +54,6 @@ class RegionShotFormatWindow : public WindowBase<RegionShotFormatWindow> {
 
  private:
   bool Create();
-  bool CreateButtons();
-  void SizeToClient();
   void CaptureSelection();
   void OnFormatChosen(ImageFormat format);
   void OnDestroyed();

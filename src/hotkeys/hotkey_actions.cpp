@@ -77,7 +77,7 @@ ActionTimerTick TickOf(ActionTimer timer) {
     case ActionTimer::kCustomRegionShot:
       return {"自选区域截图", MenuId::kCustomRegionScreenshot};
     case ActionTimer::kScanRegionShot:
-      return {"扫描区域截图", MenuId::kScanRegionScreenshotMenu};
+      return {"扫描区域截图", MenuId::kNone};  // opens the scan-region format window instead
     case ActionTimer::kReattach:
       return {"重新吸附窗口", MenuId::kReattach};
     case ActionTimer::kReselectRegion:

@@ -49,7 +49,8 @@ struct HotkeyOutcome {
 // Slots 1..14; slot 0 and anything else do nothing.
 HotkeyOutcome DecideHotkeyAction(int slot, const HotkeyConditions& conditions);
 
-// One tick of a busy-marking action timer: the hint and the tray command it runs.
+// One tick of a busy-marking action timer: the hint and the tray command it runs (the scan-region
+// screenshot has no tray command: its tick opens the format window).
 struct ActionTimerTick {
   const char* hint;
   MenuId command;

@@ -3,6 +3,7 @@
 #include "app/app.h"
 #include "app/main_window_seam.h"
 #include "app/menus.h"
+#include "capture/scan_shot_format_window.h"
 #include "hotkeys/hotkey_names.h"
 #include "platform/controls.h"
 
@@ -20,7 +21,7 @@ constexpr UINT kRegistrationDelay = 100;
 
 HotkeyHostWindow::HotkeyHostWindow(App& app, MainWindowSeam& main) : app_(app), main_(main) {}
 
-HotkeyHostWindow::~HotkeyHostWindow() = default;
+HotkeyHostWindow::~HotkeyHostWindow() = default;  // the format window goes before the registry
 
 bool HotkeyHostWindow::Create() {
   WNDCLASSEXW wc{};
@@ -35,6 +36,10 @@ bool HotkeyHostWindow::Create() {
 }
 
 void HotkeyHostWindow::StopHotkeys() { registry_.RemoveAllHotkeys(); }
+
+void HotkeyHostWindow::ArmRegistrationPass(UINT milliseconds) {
+  if (hwnd_ != nullptr) SetTimer(hwnd_, static_cast<UINT_PTR>(ActionTimer::kRegistrationPass), milliseconds, nullptr);
+}
 
 void HotkeyHostWindow::RunRegistrationPass() {
   KillTimer(hwnd_, static_cast<UINT_PTR>(ActionTimer::kRegistrationPass));
@@ -103,7 +108,24 @@ void HotkeyHostWindow::OnActionTimer(ActionTimer timer) {
   SetTimer(hwnd_, static_cast<UINT_PTR>(timer), kBusyInterval, nullptr);
   const ActionTimerTick tick = TickOf(timer);
   ShowHint(tick.hint);
-  RunCommand(tick.command);
+  if (timer == ActionTimer::kScanRegionShot) {
+    OpenScanShotFormat();
+  } else {
+    RunCommand(tick.command);
+  }
+}
+
+void HotkeyHostWindow::OpenScanShotFormat() {
+  if (ScanShotFormat() != nullptr) return;
+  scanShotFormat_ = std::make_unique<ScanShotFormatWindow>(app_);
+  if (!scanShotFormat_->Open()) {
+    scanShotFormat_.reset();
+    ClearBusyMark(ActionTimer::kScanRegionShot);
+  }
+}
+
+ScanShotFormatWindow* HotkeyHostWindow::ScanShotFormat() {
+  return scanShotFormat_ && scanShotFormat_->IsOpen() ? scanShotFormat_.get() : nullptr;
 }
 
 void HotkeyHostWindow::OnOpenFolderTimer() {

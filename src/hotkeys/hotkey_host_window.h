@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <array>
+#include <memory>
 
 #include "hotkeys/hotkey_actions.h"
 #include "hotkeys/hotkey_registry.h"
@@ -16,6 +17,7 @@ namespace corvanta {
 
 class App;
 class MainWindowSeam;
+class ScanShotFormatWindow;
 
 class HotkeyHostWindow : public WindowBase<HotkeyHostWindow> {
  public:
@@ -29,6 +31,8 @@ class HotkeyHostWindow : public WindowBase<HotkeyHostWindow> {
   bool Create();
   // Unregisters every hotkey (the exit sequence).
   void StopHotkeys();
+  // (Re)starts the registration pass after the delay; the hotkey settings window does so after a save.
+  void ArmRegistrationPass(UINT milliseconds);
 
   // A press of a slot's hotkey, as the action thread hands it over (also callable directly).
   void OnPress(int slot);
@@ -39,6 +43,8 @@ class HotkeyHostWindow : public WindowBase<HotkeyHostWindow> {
   HotkeyRegistry& Registry() { return registry_; }
   // Registration passes run so far.
   int RegistrationPasses() const { return registrationPasses_; }
+  // The scan-region screenshot's format window that "扫描区域截图" opened, if it is open.
+  ScanShotFormatWindow* ScanShotFormat();
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -53,6 +59,7 @@ class HotkeyHostWindow : public WindowBase<HotkeyHostWindow> {
   void OnOpenFolderTimer();
   void ShowHint(const char* words);
   void RunCommand(MenuId command);
+  void OpenScanShotFormat();
 
   App& app_;
   MainWindowSeam& main_;
@@ -60,6 +67,7 @@ class HotkeyHostWindow : public WindowBase<HotkeyHostWindow> {
   std::array<TimerState, kActionTimerSlots> state_{};
   int folderStep_ = 0;
   int registrationPasses_ = 0;
+  std::unique_ptr<ScanShotFormatWindow> scanShotFormat_;
 };
 
 }  // namespace corvanta

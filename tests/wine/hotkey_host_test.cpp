@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "capture/format_buttons.h"
+#include "capture/scan_shot_format_window.h"
 #include "hotkeys/hotkey_host_window.h"
 #include "test_program.h"
 
@@ -89,6 +91,41 @@ TEST_F(HotkeyHostTest, ABusyActionIgnoresPressesUntilItsMarkIsCleared) {
   SendMessageW(Host()->Hwnd(), WM_TIMER, static_cast<WPARAM>(ActionTimer::kExit), 0);
   EXPECT_TRUE(IsWindow(program_.Hwnd()));  // a timer tick without an armed action runs nothing
   EXPECT_TRUE(Host()->IsIdle(ActionTimer::kExit));
+}
+
+// "扫描区域截图": one format window however often the key is pressed; a button saves the scan region and
+// closes it, and the hotkey works again.
+TEST_F(HotkeyHostTest, TheScanRegionHotkeyOpensOneFormatWindowThatSavesAndHandsTopmostBack) {
+  Start(kHotkeys + std::string("[Folder]\r\nAuto=0\r\n[Preview]\r\nPre=0\r\n"));
+  Menus& menus = program_.Main().GetMenus();
+  SendMessageW(program_.Hwnd(), WM_COMMAND, static_cast<WPARAM>(MenuId::kTopmost), 0);
+  ASSERT_TRUE(menus.IsChecked(MenuId::kTopmost));
+  Press(6);
+  ASSERT_TRUE(PumpUntil([&] { return Host()->ScanShotFormat() != nullptr; }));
+  HWND window = Host()->ScanShotFormat()->Hwnd();
+  EXPECT_EQ(testing::WindowText(window), "选择图片格式：");
+  EXPECT_TRUE(GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST);
+  EXPECT_FALSE(menus.IsChecked(MenuId::kTopmost));  // handed over while it is open
+  Press(6);
+  testing::PumpMessages(60);
+  EXPECT_EQ(Host()->ScanShotFormat()->Hwnd(), window);  // still the one window
+  SendMessageW(GetDlgItem(window, kPngFormatButton), BM_CLICK, 0, 0);
+  EXPECT_EQ(Host()->ScanShotFormat(), nullptr);
+  EXPECT_TRUE(Host()->IsIdle(ActionTimer::kScanRegionShot));
+  EXPECT_TRUE(menus.IsChecked(MenuId::kTopmost));  // given back
+  EXPECT_TRUE(program_.Main().IsAlwaysOnTop());
+  ASSERT_FALSE(program_.app->State().lastScreenshotName.empty());
+  const std::string shot = program_.dir.ReadFile("\\Images\\" + program_.app->State().lastScreenshotName);
+  ASSERT_GT(shot.size(), 24u);
+  EXPECT_EQ(shot.substr(1, 3), "PNG");
+  // PNG width and height are big-endian at bytes 16 and 20: the main window's size.
+  auto bigEndian = [&](size_t at) {
+    return (static_cast<unsigned char>(shot[at]) << 24) | (static_cast<unsigned char>(shot[at + 1]) << 16) |
+           (static_cast<unsigned char>(shot[at + 2]) << 8) | static_cast<unsigned char>(shot[at + 3]);
+  };
+  const RECT main = testing::WindowRect(program_.Hwnd());
+  EXPECT_EQ(bigEndian(16), static_cast<unsigned>(main.right - main.left));
+  EXPECT_EQ(bigEndian(20), static_cast<unsigned>(main.bottom - main.top));
 }
 
 TEST_F(HotkeyHostTest, TheExitSequenceUnregistersEverything) {

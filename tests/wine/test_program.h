@@ -12,6 +12,7 @@
 #include "app/app.h"
 #include "app/main_window.h"
 #include "app/start_screen_layout.h"
+#include "hotkeys/hotkey_host_window.h"
 #include "platform/controls.h"
 #include "settings/paths.h"
 #include "temp_program_dir.h"
@@ -33,7 +34,7 @@ class TestProgram {
     app = std::make_unique<App>(GetModuleHandleW(nullptr), dir.Path());
     app->SetQuitOnExit(false);
     if (!app->Start(SW_SHOWNOACTIVATE)) return *app;
-    PumpUntil([this] { return !StartupTimersPending(); });
+    PumpUntil([this] { return !StartupTimersPending(); }, 10000);
     return *app;
   }
   // Destroys the main window (the exit sequence runs) and the App.
@@ -41,7 +42,8 @@ class TestProgram {
   MainWindow& Main() { return app->Main(); }
   // The list fill and the mixed-mode preparation run from one-shot timers after start-up and mode changes.
   bool StartupTimersPending() {
-    return Main().TimerPending(MainTimer::kListFill) || Main().TimerPending(MainTimer::kMixedPreparation);
+    return Main().TimerPending(MainTimer::kListFill) || Main().TimerPending(MainTimer::kMixedPreparation) ||
+           (Main().HotkeyHost() != nullptr && Main().HotkeyHost()->RegistrationPasses() == 0);
   }
   HWND Hwnd() { return app->Main().Hwnd(); }
   std::string Config(const char* section, const char* key) { return app ? app->Settings().Config(section, key) : ""; }

@@ -1,0 +1,67 @@
+#include "capture/format_buttons.h"
+
+#include <commctrl.h>
+
+#include "app/dpi_scale.h"
+#include "platform/controls.h"
+#include "platform/dpi.h"
+
+namespace corvanta {
+
+namespace {
+
+constexpr int kButtonFontPoints = 11;
+constexpr int kButtonWidth = 144;
+constexpr int kButtonHeight = 44;
+
+struct ButtonSpec {
+  int id;
+  const char* text;
+  int x, y;
+  ImageFormat format;
+};
+
+constexpr ButtonSpec kButtons[] = {
+    {kBmpFormatButton, "储存为BMP", 14, 14, ImageFormat::kBmp},
+    {kJpgFormatButton, "储存为JPG", 172, 14, ImageFormat::kJpeg},
+    {kGifFormatButton, "储存为GIF", 14, 72, ImageFormat::kGif},
+    {kPngFormatButton, "储存为PNG", 172, 72, ImageFormat::kPng},
+};
+
+}  // namespace
+
+bool CreateFormatButtons(HWND window, HINSTANCE instance, int dpi, ScopedFont& font) {
+  font = CreateUiFont(kButtonFontPoints, dpi);
+  for (const ButtonSpec& button : kButtons) {
+    const ControlSpec spec{WC_BUTTONW,
+                           button.text,
+                           WS_TABSTOP | BS_PUSHBUTTON,
+                           button.id,
+                           DpiScale(button.x, dpi),
+                           DpiScale(button.y, dpi),
+                           DpiScale(kButtonWidth, dpi),
+                           DpiScale(kButtonHeight, dpi)};
+    HWND control = CreateControl(window, instance, spec);
+    if (control == nullptr) return false;
+    SetControlFont(control, font.Get());
+  }
+  return true;
+}
+
+void SizeFormatWindow(HWND window, DWORD style, int dpi) {
+  RECT frame{0, 0, DpiScale(kFormatClientWidth, dpi), DpiScale(kFormatClientHeight, dpi)};
+  AdjustWindowRectEx(&frame, style, FALSE, 0);
+  const int width = frame.right - frame.left;
+  const int height = frame.bottom - frame.top;
+  SetWindowPos(window, nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
+               (GetSystemMetrics(SM_CYSCREEN) - height) / 2, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+std::optional<ImageFormat> FormatOfButton(int id) {
+  for (const ButtonSpec& button : kButtons) {
+    if (button.id == id) return button.format;
+  }
+  return std::nullopt;
+}
+
+}  // namespace corvanta

@@ -1,0 +1,29 @@
+// The four format buttons that both screenshot format windows ("选择图片格式：") carry, 144 x 44 each
+// in a client area of 330 x 130 at 96 DPI.
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+
+#include "capture/image_format.h"
+#include "platform/gdi.h"
+
+namespace corvanta {
+
+// Button ids, clear of IDOK and IDCANCEL, which Enter and Esc send.
+inline constexpr int kBmpFormatButton = 101;
+inline constexpr int kJpgFormatButton = 102;
+inline constexpr int kGifFormatButton = 103;
+inline constexpr int kPngFormatButton = 104;
+inline constexpr int kFormatClientWidth = 330;
+inline constexpr int kFormatClientHeight = 130;
+
+// Creates the buttons in their design places for the DPI, with the UI font kept in font.
+bool CreateFormatButtons(HWND window, HINSTANCE instance, int dpi, ScopedFont& font);
+// Gives the window its client size for the DPI and centres it on the screen.
+void SizeFormatWindow(HWND window, DWORD style, int dpi);
+// The format of a button id, none for any other id.
+std::optional<ImageFormat> FormatOfButton(int id);
+
+}  // namespace corvanta

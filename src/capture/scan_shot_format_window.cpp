@@ -1,0 +1,71 @@
+#include "capture/scan_shot_format_window.h"
+
+#include "app/app.h"
+#include "app/main_window.h"
+#include "capture/screenshot_saver.h"
+#include "platform/controls.h"
+#include "platform/dpi.h"
+
+namespace corvanta {
+
+namespace {
+constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
+}
+
+ScanShotFormatWindow::ScanShotFormatWindow(App& app) : app_(app), handOver_(app.Main()) {}
+
+bool ScanShotFormatWindow::Open() {
+  if (hwnd_ != nullptr) return true;
+  WNDCLASSEXW wc{};
+  wc.hInstance = app_.Instance();
+  wc.hCursor = ArrowCursor();
+  wc.hIcon = ProgramIcon(app_.Instance());
+  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  if (!RegisterOnce(wc, kClassName)) return false;
+  const int systemDpi = SystemDpi();
+  if (!CreateOwnWindow(0, kClassName, kCaption, kStyle, 0, 0, DpiScale(kFormatClientWidth, systemDpi),
+                       DpiScale(kFormatClientHeight, systemDpi), nullptr, app_.Instance())) {
+    return false;
+  }
+  handOver_.Take();
+  const int dpi = WindowDpi(hwnd_);
+  if (!CreateFormatButtons(hwnd_, app_.Instance(), dpi, font_)) {
+    DestroyWindow(hwnd_);
+    return false;
+  }
+  SizeFormatWindow(hwnd_, kStyle, dpi);
+  SetWindowPos(hwnd_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
+  return true;
+}
+
+void ScanShotFormatWindow::OnFormatChosen(ImageFormat format) {
+  // The window leaves the screen first, so the shot of the scan region does not show it.
+  ShowWindow(hwnd_, SW_HIDE);
+  SaveScanRegionScreenshot(app_, format);
+  if (hwnd_ != nullptr) DestroyWindow(hwnd_);
+}
+
+void ScanShotFormatWindow::OnDestroyed() {
+  SetWindowPos(hwnd_, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  app_.Main().ClearHotkeyBusyMark(ActionTimer::kScanRegionShot);
+  handOver_.GiveBack();
+}
+
+LRESULT ScanShotFormatWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_COMMAND:
+      if (LOWORD(wParam) == IDCANCEL) {
+        DestroyWindow(hwnd_);
+      } else if (HIWORD(wParam) == BN_CLICKED) {
+        if (const auto format = FormatOfButton(LOWORD(wParam))) OnFormatChosen(*format);
+      }
+      return 0;
+    case WM_DESTROY:
+      OnDestroyed();
+      return 0;
+    default:
+      return DefaultHandling(message, wParam, lParam);
+  }
+}
+
+}  // namespace corvanta
