@@ -8,6 +8,7 @@
 #include "capture/capture_commands.h"
 #include "effects/effect_list.h"
 #include "hotkeys/hotkey_host_window.h"
+#include "hotkeys/hotkey_settings_window.h"
 #include "overlay/draw_canvas.h"
 #include "overlay/overlay_controller.h"
 #include "overlay/strength_swatch.h"
@@ -273,6 +274,9 @@ void MainWindow::OnMenuCommand(MenuId id) {
         customRegion_->Start();
       }
       break;
+    case MenuId::kCustomHotkeys:
+      OpenHotkeySettings();
+      break;
     case MenuId::kReselectRegion:
       customRegion_->Reselect();
       break;
@@ -395,9 +399,20 @@ void MainWindow::StartHotkeyHost() {
 }
 
 void MainWindow::StopHotkeys() {
+  hotkeySettings_.reset();  // it holds the host
   if (!hotkeyHost_) return;
   hotkeyHost_->StopHotkeys();
   hotkeyHost_.reset();  // ends the hotkey thread
+}
+
+HotkeySettingsWindow* MainWindow::HotkeySettings() {
+  return hotkeySettings_ && hotkeySettings_->IsOpen() ? hotkeySettings_.get() : nullptr;
+}
+
+void MainWindow::OpenHotkeySettings() {
+  if (HotkeySettings() != nullptr) return;  // one window at a time
+  hotkeySettings_ = std::make_unique<HotkeySettingsWindow>(app_, *this, hotkeyHost_.get());
+  if (!hotkeySettings_->Open()) hotkeySettings_.reset();
 }
 
 void MainWindow::ShowHint(std::string_view text) {

@@ -20,6 +20,7 @@ class BalloonTip;
 class DrawCanvas;
 class EffectList;
 class HotkeyHostWindow;
+class HotkeySettingsWindow;
 class OverlayController;
 class SmartAttach;
 class SuiteWindow;
@@ -69,6 +70,8 @@ class MainWindow : public WindowBase<MainWindow>, public MainWindowSeam {
   MoveResize& MoveOrResize() { return *moveResize_; }
   const TrayIcon& Tray() const { return trayIcon_; }
   HotkeyHostWindow* HotkeyHost() { return hotkeyHost_.get(); }
+  // "自定义快捷按键" while it is open, nullptr otherwise.
+  HotkeySettingsWindow* HotkeySettings();
   HWND BalloonWindow() const;
   COLORREF BackgroundColour() const { return backgroundColour_; }
   int Dpi() const override { return dpi_; }
@@ -104,6 +107,7 @@ class MainWindow : public WindowBase<MainWindow>, public MainWindowSeam {
 
   void StartHotkeyHost();
   void StopHotkeys();
+  void OpenHotkeySettings();
   void RunExitSequence();
   void SaveGeometryOnExit();
   void UpdateMenuBarAttachment();
@@ -116,6 +120,7 @@ class MainWindow : public WindowBase<MainWindow>, public MainWindowSeam {
   std::unique_ptr<DrawCanvas> strengthSwatch_;
   std::unique_ptr<BalloonTip> balloonTip_;
   std::unique_ptr<HotkeyHostWindow> hotkeyHost_;
+  std::unique_ptr<HotkeySettingsWindow> hotkeySettings_;
   std::unique_ptr<OverlayController> overlay_;
   std::unique_ptr<SmartAttach> attach_;
   std::unique_ptr<SuiteWindow> suite_;
