@@ -2,16 +2,20 @@
 
 #include "app/app.h"
 #include "app/dpi_scale.h"
+#include "app/main_window.h"
 #include "app/main_window_seam.h"
 #include "app/menus.h"
 #include "app/start_screen_layout.h"
 #include "capture/region_screenshot.h"
 #include "effects/effect_list.h"
+#include "hotkeys/hotkey_settings_window.h"
 #include "overlay/draw_canvas.h"
 #include "overlay/overlay_controller.h"
 #include "region/region_select_window.h"
 #include "region/region_window.h"
 #include "settings/setting_keys.h"
+#include "suite/debug_area_window.h"
+#include "suite/suite_window.h"
 
 namespace corvanta {
 
@@ -376,9 +380,20 @@ void CustomRegion::ClearHotkeyBusyMarks() {
   window_.ClearHotkeyBusyMark(ActionTimer::kReselectRegion);
 }
 
-HWND CustomRegion::FindPeerWindow(PeerWindow /*peer*/) const {
-  // Returns the open suite, debug area, advanced options, colour scheme or hotkey settings window once
-  // those windows exist.
+HWND CustomRegion::FindPeerWindow(PeerWindow peer) const {
+  MainWindow& main = app_.Main();
+  SuiteWindow* suite = main.Suite();
+  switch (peer) {
+    case PeerWindow::kSuite:
+      return suite != nullptr ? suite->Hwnd() : nullptr;
+    case PeerWindow::kDebugArea:
+      return suite != nullptr && suite->DebugArea() != nullptr ? suite->DebugArea()->Hwnd() : nullptr;
+    case PeerWindow::kHotkeySettings:
+      return main.HotkeySettings() != nullptr ? main.HotkeySettings()->Hwnd() : nullptr;
+    case PeerWindow::kAdvancedOptions:
+    case PeerWindow::kColourScheme:
+      break;  // the preference windows are not part of the program yet
+  }
   return nullptr;
 }
 

@@ -14,6 +14,7 @@
 #include "region/region_select_window.h"
 #include "region/region_window.h"
 #include "gdi_reference.h"
+#include "hotkeys/hotkey_settings_window.h"
 #include "test_program.h"
 
 namespace corvanta {
@@ -286,6 +287,22 @@ TEST_F(RegionSelectTest, TopmostIsHandedOverWhileSelectingAndTakenBackAfterwards
   EXPECT_TRUE(Main().TimerPending(MainTimer::kStrongTopmost));
   EXPECT_TRUE(Main().IsAlwaysOnTop());
   EXPECT_EQ(SendMessageW(Main().Control(ControlId::kTopmostCheckbox), BM_GETCHECK, 0, 0), BST_CHECKED);
+}
+
+// An open peer window that sits on top (here the hotkey settings) steps down for the selection surface
+// and goes back on top when the selection ends.
+TEST_F(RegionSelectTest, APeerWindowOnTopStepsDownWhileSelecting) {
+  StartProgram();
+  SendMessageW(Main().Hwnd(), WM_COMMAND, static_cast<WPARAM>(MenuId::kCustomHotkeys), 0);
+  ASSERT_NE(Main().HotkeySettings(), nullptr);
+  HWND settings = Main().HotkeySettings()->Hwnd();
+  ASSERT_TRUE(GetWindowLongW(settings, GWL_EXSTYLE) & WS_EX_TOPMOST);
+  StartSelection();
+  EXPECT_FALSE(GetWindowLongW(settings, GWL_EXSTYLE) & WS_EX_TOPMOST);
+  Press(20, 20);
+  SendMessageW(Surface(), WM_LBUTTONUP, 0, 0);
+  KeyOn(Surface(), VK_ESCAPE);
+  EXPECT_TRUE(GetWindowLongW(settings, GWL_EXSTYLE) & WS_EX_TOPMOST);
 }
 
 TEST_F(RegionSelectTest, ReselectFromALockedOverlayStartsFromTheStartScreen) {
