@@ -31,18 +31,7 @@ void RegionShotFormatWindow::RunModal() {
   }
   EnableWindow(main, FALSE);
   ShowWindow(hwnd_, SW_SHOW);
-  MSG message{};
-  while (hwnd_ != nullptr) {
-    const BOOL got = GetMessageW(&message, nullptr, 0, 0);
-    if (got <= 0) {
-      if (got == 0) PostQuitMessage(static_cast<int>(message.wParam));  // the outer loop ends too
-      break;
-    }
-    if (!IsDialogMessageW(hwnd_, &message)) {
-      TranslateMessage(&message);
-      DispatchMessageW(&message);
-    }
-  }
+  RunModalLoop();
   if (hwnd_ != nullptr) DestroyWindow(hwnd_);
 }
 

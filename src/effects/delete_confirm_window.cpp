@@ -73,18 +73,7 @@ bool DeleteConfirmWindow::RunModal(HWND owner) {
   if (owner_ != nullptr) EnableWindow(owner_, FALSE);
   ShowWindow(hwnd_, SW_SHOW);
   SetFocus(GetDlgItem(hwnd_, IDOK));
-  MSG message{};
-  while (hwnd_ != nullptr) {
-    const BOOL got = GetMessageW(&message, nullptr, 0, 0);
-    if (got <= 0) {
-      if (got == 0) PostQuitMessage(static_cast<int>(message.wParam));  // the outer loop ends too
-      break;
-    }
-    if (!IsDialogMessageW(hwnd_, &message)) {
-      TranslateMessage(&message);
-      DispatchMessageW(&message);
-    }
-  }
+  RunModalLoop();
   if (hwnd_ != nullptr) Close(false);
   if (owner_ != nullptr) EnableWindow(owner_, TRUE);
   return confirmed_;

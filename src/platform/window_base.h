@@ -66,6 +66,23 @@ class WindowBase {
     return hwnd_ != nullptr;
   }
 
+  // A modal window's own message loop: runs until this window is gone. A WM_QUIT met on the way is
+  // posted again, so the outer loop ends too.
+  void RunModalLoop() {
+    MSG message{};
+    while (hwnd_ != nullptr) {
+      const BOOL got = GetMessageW(&message, nullptr, 0, 0);
+      if (got <= 0) {
+        if (got == 0) PostQuitMessage(static_cast<int>(message.wParam));
+        return;
+      }
+      if (!IsDialogMessageW(hwnd_, &message)) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+      }
+    }
+  }
+
   LRESULT DefaultHandling(UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcW(hwnd_, message, wParam, lParam);
   }
