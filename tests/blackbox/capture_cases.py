@@ -52,7 +52,8 @@ def picture_size(data):
 
 def images(program):
     folder = program.path("\\Images")
-    return sorted(os.listdir(folder)) if os.path.isdir(folder) else []
+    # A shot is written beside its name as "<name>.tmp" first and then renamed: only finished files count.
+    return sorted(n for n in os.listdir(folder) if not n.endswith(".tmp")) if os.path.isdir(folder) else []
 
 
 def start_on_start_screen(program):
