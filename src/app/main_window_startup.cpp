@@ -29,8 +29,8 @@ constexpr int kControlFontPoints = 11;
 constexpr UINT kTrayRetryInterval = 2000;
 constexpr int kTrayRetries = 30;
 
-ControlSpec Spec(const wchar_t* className, const char* text, DWORD style, ControlId id, const ControlRect& r) {
-  return ControlSpec{className, text, style, static_cast<int>(id), r.x, r.y, r.width, r.height};
+ControlSetup StartScreenControl(const wchar_t* className, const char* text, DWORD style, ControlId id, const ControlRect& r) {
+  return ControlSetup{className, text, style, static_cast<int>(id), r.x, r.y, r.width, r.height};
 }
 
 }  // namespace
@@ -53,19 +53,19 @@ bool MainWindow::CreateControls() {
   const StartScreenLayout layout = ComputePreliminaryLayout(client.right, client.bottom, dpi_);
   const DWORD checkbox = WS_TABSTOP | BS_CHECKBOX;
   const DWORD button = WS_TABSTOP | BS_PUSHBUTTON;
-  const ControlSpec specs[] = {
-      Spec(WC_BUTTONW, "自定义模式", checkbox, ControlId::kCustomModeCheckbox, layout.customModeCheckbox),
-      Spec(WC_BUTTONW, "图片模式", checkbox, ControlId::kPictureModeCheckbox, layout.pictureModeCheckbox),
-      Spec(WC_BUTTONW, "混合模式", checkbox, ControlId::kMixedModeCheckbox, layout.mixedModeCheckbox),
-      Spec(WC_BUTTONW, "置顶", WS_TABSTOP | BS_AUTOCHECKBOX, ControlId::kTopmostCheckbox, layout.topmostCheckbox),
-      Spec(WC_BUTTONW, "自选区域", button, ControlId::kRegionButton, layout.regionButton),
-      Spec(WC_BUTTONW, "智能吸附", button, ControlId::kAttachButton, layout.attachButton),
-      Spec(WC_BUTTONW, "自定义模式套件", button, ControlId::kSuiteButton, layout.suiteButton),
-      Spec(TRACKBAR_CLASSW, "", WS_TABSTOP | TBS_HORZ | TBS_ENABLESELRANGE | TBS_NOTICKS | TBS_BOTH,
+  const ControlSetup controls[] = {
+      StartScreenControl(WC_BUTTONW, "自定义模式", checkbox, ControlId::kCustomModeCheckbox, layout.customModeCheckbox),
+      StartScreenControl(WC_BUTTONW, "图片模式", checkbox, ControlId::kPictureModeCheckbox, layout.pictureModeCheckbox),
+      StartScreenControl(WC_BUTTONW, "混合模式", checkbox, ControlId::kMixedModeCheckbox, layout.mixedModeCheckbox),
+      StartScreenControl(WC_BUTTONW, "置顶", WS_TABSTOP | BS_AUTOCHECKBOX, ControlId::kTopmostCheckbox, layout.topmostCheckbox),
+      StartScreenControl(WC_BUTTONW, "自选区域", button, ControlId::kRegionButton, layout.regionButton),
+      StartScreenControl(WC_BUTTONW, "智能吸附", button, ControlId::kAttachButton, layout.attachButton),
+      StartScreenControl(WC_BUTTONW, "自定义模式套件", button, ControlId::kSuiteButton, layout.suiteButton),
+      StartScreenControl(TRACKBAR_CLASSW, "", WS_TABSTOP | TBS_HORZ | TBS_ENABLESELRANGE | TBS_NOTICKS | TBS_BOTH,
            ControlId::kStrengthSlider, layout.strengthSlider),
   };
-  for (const ControlSpec& spec : specs) {
-    if (CreateControl(hwnd_, instance, spec) == nullptr) return false;
+  for (const ControlSetup& setup : controls) {
+    if (CreateControl(hwnd_, instance, setup) == nullptr) return false;
   }
   HWND slider = Control(ControlId::kStrengthSlider);
   SendMessageW(slider, TBM_SETRANGE, TRUE, MAKELPARAM(0, 255));

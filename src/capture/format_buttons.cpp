@@ -14,14 +14,14 @@ constexpr int kButtonFontPoints = 11;
 constexpr int kButtonWidth = 144;
 constexpr int kButtonHeight = 44;
 
-struct ButtonSpec {
+struct ButtonLayout {
   int id;
   const char* text;
   int x, y;
   ImageFormat format;
 };
 
-constexpr ButtonSpec kButtons[] = {
+constexpr ButtonLayout kButtons[] = {
     {kBmpFormatButton, "储存为BMP", 14, 14, ImageFormat::kBmp},
     {kJpgFormatButton, "储存为JPG", 172, 14, ImageFormat::kJpeg},
     {kGifFormatButton, "储存为GIF", 14, 72, ImageFormat::kGif},
@@ -32,8 +32,8 @@ constexpr ButtonSpec kButtons[] = {
 
 bool CreateFormatButtons(HWND window, HINSTANCE instance, int dpi, ScopedFont& font) {
   font = CreateUiFont(kButtonFontPoints, dpi);
-  for (const ButtonSpec& button : kButtons) {
-    const ControlSpec spec{WC_BUTTONW,
+  for (const ButtonLayout& button : kButtons) {
+    const ControlSetup setup{WC_BUTTONW,
                            button.text,
                            WS_TABSTOP | BS_PUSHBUTTON,
                            button.id,
@@ -41,7 +41,7 @@ bool CreateFormatButtons(HWND window, HINSTANCE instance, int dpi, ScopedFont& f
                            DpiScale(button.y, dpi),
                            DpiScale(kButtonWidth, dpi),
                            DpiScale(kButtonHeight, dpi)};
-    HWND control = CreateControl(window, instance, spec);
+    HWND control = CreateControl(window, instance, setup);
     if (control == nullptr) return false;
     SetControlFont(control, font.Get());
   }
@@ -58,7 +58,7 @@ void SizeFormatWindow(HWND window, DWORD style, int dpi) {
 }
 
 std::optional<ImageFormat> FormatOfButton(int id) {
-  for (const ButtonSpec& button : kButtons) {
+  for (const ButtonLayout& button : kButtons) {
     if (button.id == id) return button.format;
   }
   return std::nullopt;

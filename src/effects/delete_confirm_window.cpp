@@ -50,7 +50,7 @@ bool DeleteConfirmWindow::CreateControls() {
   const int buttonWidth = Scale(kButtonWidth);
   const int buttonHeight = Scale(kButtonHeight);
   const int buttonTop = Scale(kClientHeight) - margin - buttonHeight;
-  const ControlSpec controls[] = {
+  const ControlSetup controls[] = {
       {WC_STATICW, path_, SS_LEFT | SS_NOPREFIX | SS_EDITCONTROL, kPathLabelId, margin, margin,
        clientWidth - 2 * margin, buttonTop - 2 * margin},
       {WC_BUTTONW, "确定", WS_TABSTOP | BS_DEFPUSHBUTTON, IDOK, clientWidth - 2 * (buttonWidth + margin), buttonTop,
@@ -58,8 +58,8 @@ bool DeleteConfirmWindow::CreateControls() {
       {WC_BUTTONW, "取消", WS_TABSTOP | BS_PUSHBUTTON, IDCANCEL, clientWidth - buttonWidth - margin, buttonTop,
        buttonWidth, buttonHeight},
   };
-  for (const ControlSpec& spec : controls) {
-    HWND control = CreateControl(hwnd_, instance_, spec);
+  for (const ControlSetup& setup : controls) {
+    HWND control = CreateControl(hwnd_, instance_, setup);
     if (control == nullptr) return false;
     SetControlFont(control, font_.Get());
   }

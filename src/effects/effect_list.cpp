@@ -33,7 +33,7 @@ EffectList::~EffectList() = default;
 bool EffectList::Create(HWND parent, int controlId) {
   parent_ = parent;
   list_ = CreateControl(parent, app_.Instance(),
-                        ControlSpec{WC_LISTVIEWW, "", WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS,
+                        ControlSetup{WC_LISTVIEWW, "", WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS,
                                     controlId, 15, 120, 704, 216, WS_EX_CLIENTEDGE});
   if (list_ == nullptr) return false;
   ListView_SetExtendedListViewStyle(list_, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);

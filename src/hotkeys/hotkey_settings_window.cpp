@@ -95,7 +95,7 @@ bool HotkeySettingsWindow::CreateControls() {
   std::vector<HWND> created;
   auto add = [&](const wchar_t* className, std::string_view text, DWORD style, HotkeySettingsControl id, int offset) {
     const HWND control =
-        CreateControl(hwnd_, instance, ControlSpec{className, text, style, ControlIdOf(id) + offset, 0, 0, 0, 0});
+        CreateControl(hwnd_, instance, ControlSetup{className, text, style, ControlIdOf(id) + offset, 0, 0, 0, 0});
     created.push_back(control);
     if (control != nullptr) SetControlFont(control, font_.Get());
   };

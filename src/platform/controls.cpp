@@ -6,10 +6,10 @@
 
 namespace corvanta {
 
-HWND CreateControl(HWND parent, HINSTANCE instance, const ControlSpec& spec) {
-  return CreateWindowExW(spec.exStyle, spec.className, ToWide(spec.text).c_str(), WS_CHILD | WS_VISIBLE | spec.style,
-                         spec.x, spec.y, spec.width, spec.height, parent,
-                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), instance, nullptr);
+HWND CreateControl(HWND parent, HINSTANCE instance, const ControlSetup& setup) {
+  return CreateWindowExW(setup.exStyle, setup.className, ToWide(setup.text).c_str(), WS_CHILD | WS_VISIBLE | setup.style,
+                         setup.x, setup.y, setup.width, setup.height, parent,
+                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(setup.id)), instance, nullptr);
 }
 
 void SetControlFont(HWND control, HFONT font) {

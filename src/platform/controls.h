@@ -8,7 +8,7 @@
 
 namespace corvanta {
 
-struct ControlSpec {
+struct ControlSetup {
   const wchar_t* className;  // WC_BUTTONW, TRACKBAR_CLASSW, ...
   std::string_view text;     // GBK
   DWORD style;               // added to WS_CHILD | WS_VISIBLE
@@ -18,7 +18,7 @@ struct ControlSpec {
 };
 
 // Creates a visible child control; nullptr when it could not be created.
-HWND CreateControl(HWND parent, HINSTANCE instance, const ControlSpec& spec);
+HWND CreateControl(HWND parent, HINSTANCE instance, const ControlSetup& setup);
 
 void SetControlFont(HWND control, HFONT font);
 

@@ -36,7 +36,7 @@ bool RegionSelectWindow::Create(HINSTANCE instance, int screenWidth, int screenH
 }
 
 bool RegionSelectWindow::CreateHint(HINSTANCE instance) {
-  hint_ = CreateControl(hwnd_, instance, ControlSpec{L"STATIC", kHintText, SS_LEFT, 1, 0, 0, 0, 0});
+  hint_ = CreateControl(hwnd_, instance, ControlSetup{L"STATIC", kHintText, SS_LEFT, 1, 0, 0, 0, 0});
   if (hint_ == nullptr) return false;
   hintFont_ = CreateUiFont(kHintFontPoints, Dpi());
   SetControlFont(hint_, hintFont_.Get());

@@ -6,7 +6,7 @@ namespace corvanta {
 
 namespace {
 
-constexpr std::array<SliderSpec, kSuiteSliderCount> kSliders{{
+constexpr std::array<SliderDefinition, kSuiteSliderCount> kSliders{{
     {SuiteSlider::kRed, "线条颜色【R】", 0, 255, kSuiteDefaultPreset.red},
     {SuiteSlider::kGreen, "线条颜色【G】", 0, 255, kSuiteDefaultPreset.green},
     {SuiteSlider::kBlue, "线条颜色【B】", 0, 255, kSuiteDefaultPreset.blue},
@@ -40,18 +40,18 @@ constexpr std::array<PresetSlot, 9> kPresetSlots{{
 
 }  // namespace
 
-const std::array<SliderSpec, kSuiteSliderCount>& SuiteSliders() { return kSliders; }
+const std::array<SliderDefinition, kSuiteSliderCount>& SuiteSliders() { return kSliders; }
 
-const SliderSpec& SpecOf(SuiteSlider slider) {
-  for (const SliderSpec& spec : kSliders) {
-    if (spec.slider == slider) return spec;
+const SliderDefinition& DefinitionOf(SuiteSlider slider) {
+  for (const SliderDefinition& definition : kSliders) {
+    if (definition.slider == slider) return definition;
   }
   return kSliders.front();
 }
 
 int32_t ClampToSlider(SuiteSlider slider, int64_t value) {
-  const SliderSpec& spec = SpecOf(slider);
-  return static_cast<int32_t>(std::clamp<int64_t>(value, spec.minimum, spec.maximum));
+  const SliderDefinition& definition = DefinitionOf(slider);
+  return static_cast<int32_t>(std::clamp<int64_t>(value, definition.minimum, definition.maximum));
 }
 
 Preset PresetFromPositions(const SliderPositions& positions) {
@@ -69,7 +69,7 @@ SliderPositions PositionsWithPreset(SliderPositions positions, const Preset& pre
 
 SliderPositions OpeningPositions() {
   SliderPositions positions{};
-  for (const SliderSpec& spec : kSliders) positions[Index(spec.slider)] = spec.openingPosition;
+  for (const SliderDefinition& definition : kSliders) positions[Index(definition.slider)] = definition.openingPosition;
   return positions;
 }
 

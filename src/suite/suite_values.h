@@ -23,7 +23,7 @@ enum class SuiteSlider : int {
 };
 inline constexpr int kSuiteSliderCount = 10;
 
-struct SliderSpec {
+struct SliderDefinition {
   SuiteSlider slider;
   const char* label;  // the text in front of the slider
   int32_t minimum;
@@ -32,8 +32,8 @@ struct SliderSpec {
 };
 
 // In layout order: left column rows 1..5, then right column rows 1..5.
-const std::array<SliderSpec, kSuiteSliderCount>& SuiteSliders();
-const SliderSpec& SpecOf(SuiteSlider slider);
+const std::array<SliderDefinition, kSuiteSliderCount>& SuiteSliders();
+const SliderDefinition& DefinitionOf(SuiteSlider slider);
 
 // What a slider does with a value written into it.
 int32_t ClampToSlider(SuiteSlider slider, int64_t value);

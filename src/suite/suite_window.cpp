@@ -38,13 +38,13 @@ int ControlIdOf(SuiteControl base, SuiteSlider slider) {
   return static_cast<int>(base) + static_cast<int>(slider);
 }
 
-ControlSpec SpecAt(const wchar_t* className, std::string_view text, DWORD style, int id, const ControlRect& r) {
-  return ControlSpec{className, text, style, id, r.x, r.y, r.width, r.height};
+ControlSetup ControlAt(const wchar_t* className, std::string_view text, DWORD style, int id, const ControlRect& r) {
+  return ControlSetup{className, text, style, id, r.x, r.y, r.width, r.height};
 }
 
-ControlSpec SpecAt(const wchar_t* className, std::string_view text, DWORD style, SuiteControl id,
+ControlSetup ControlAt(const wchar_t* className, std::string_view text, DWORD style, SuiteControl id,
                    const ControlRect& r) {
-  return SpecAt(className, text, style, static_cast<int>(id), r);
+  return ControlAt(className, text, style, static_cast<int>(id), r);
 }
 
 bool IsColourSlider(SuiteSlider slider) {
@@ -114,37 +114,37 @@ bool SuiteWindow::CreateControls() {
   constexpr DWORD kButton = WS_TABSTOP | BS_PUSHBUTTON;
   constexpr DWORD kLabel = SS_LEFT | SS_NOPREFIX;
   constexpr DWORD kPicker = WS_TABSTOP | BS_OWNERDRAW;
-  std::vector<ControlSpec> specs = {
-      SpecAt(WC_BUTTONW, "打开", kButton, SuiteControl::kOpenButton, layout.openButton),
-      SpecAt(WC_BUTTONW, "关闭", kButton, SuiteControl::kCloseButton, layout.closeButton),
-      SpecAt(WC_STATICW, "线条色：", kLabel, 0, layout.lineColourLabel),
-      SpecAt(WC_BUTTONW, "", kPicker, SuiteControl::kLineColourPicker, layout.lineColourPicker),
-      SpecAt(WC_STATICW, "背景色：", kLabel, 0, layout.backgroundLabel),
-      SpecAt(WC_BUTTONW, "", kPicker, SuiteControl::kBackgroundPicker, layout.backgroundPicker),
-      SpecAt(WC_STATICW, BackdropLabel(0), kLabel, SuiteControl::kBackdropLabel, layout.backdropLabel),
-      SpecAt(WC_COMBOBOXW, "", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, SuiteControl::kBackdropChooser,
+  std::vector<ControlSetup> controls = {
+      ControlAt(WC_BUTTONW, "打开", kButton, SuiteControl::kOpenButton, layout.openButton),
+      ControlAt(WC_BUTTONW, "关闭", kButton, SuiteControl::kCloseButton, layout.closeButton),
+      ControlAt(WC_STATICW, "线条色：", kLabel, 0, layout.lineColourLabel),
+      ControlAt(WC_BUTTONW, "", kPicker, SuiteControl::kLineColourPicker, layout.lineColourPicker),
+      ControlAt(WC_STATICW, "背景色：", kLabel, 0, layout.backgroundLabel),
+      ControlAt(WC_BUTTONW, "", kPicker, SuiteControl::kBackgroundPicker, layout.backgroundPicker),
+      ControlAt(WC_STATICW, BackdropLabel(0), kLabel, SuiteControl::kBackdropLabel, layout.backdropLabel),
+      ControlAt(WC_COMBOBOXW, "", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, SuiteControl::kBackdropChooser,
              layout.backdropChooser),
-      SpecAt(WC_BUTTONW, "随机", kButton, SuiteControl::kRandomButton, layout.randomButton),
-      SpecAt(WC_BUTTONW, kSuiteTransparentCheckbox, WS_TABSTOP | BS_AUTOCHECKBOX, SuiteControl::kTransparentCheckbox,
+      ControlAt(WC_BUTTONW, "随机", kButton, SuiteControl::kRandomButton, layout.randomButton),
+      ControlAt(WC_BUTTONW, kSuiteTransparentCheckbox, WS_TABSTOP | BS_AUTOCHECKBOX, SuiteControl::kTransparentCheckbox,
              layout.transparentCheckbox),
-      SpecAt(WC_BUTTONW, "保存", kButton, SuiteControl::kSaveButton, layout.saveButton),
-      SpecAt(WC_BUTTONW, "另存", kButton, SuiteControl::kSaveAsButton, layout.saveAsButton),
+      ControlAt(WC_BUTTONW, "保存", kButton, SuiteControl::kSaveButton, layout.saveButton),
+      ControlAt(WC_BUTTONW, "另存", kButton, SuiteControl::kSaveAsButton, layout.saveAsButton),
   };
-  for (const SliderSpec& slider : SuiteSliders()) {
+  for (const SliderDefinition& slider : SuiteSliders()) {
     const SliderRow& row = layout.rows[Index(slider.slider)];
-    specs.push_back(SpecAt(WC_STATICW, slider.label, kLabel, ControlIdOf(SuiteControl::kRowLabelBase, slider.slider),
+    controls.push_back(ControlAt(WC_STATICW, slider.label, kLabel, ControlIdOf(SuiteControl::kRowLabelBase, slider.slider),
                            row.label));
-    specs.push_back(SpecAt(TRACKBAR_CLASSW, "", WS_TABSTOP | TBS_HORZ | TBS_NOTICKS | TBS_ENABLESELRANGE,
+    controls.push_back(ControlAt(TRACKBAR_CLASSW, "", WS_TABSTOP | TBS_HORZ | TBS_NOTICKS | TBS_ENABLESELRANGE,
                            ControlIdOf(SuiteControl::kSliderBase, slider.slider), row.slider));
-    specs.push_back(
-        SpecAt(WC_STATICW, "", kLabel, ControlIdOf(SuiteControl::kValueBase, slider.slider), row.value));
+    controls.push_back(
+        ControlAt(WC_STATICW, "", kLabel, ControlIdOf(SuiteControl::kValueBase, slider.slider), row.value));
   }
-  for (const ControlSpec& spec : specs) {
-    HWND control = CreateControl(hwnd_, app_.Instance(), spec);
+  for (const ControlSetup& setup : controls) {
+    HWND control = CreateControl(hwnd_, app_.Instance(), setup);
     if (control == nullptr) return false;
     SetControlFont(control, font_.Get());
   }
-  for (const SliderSpec& slider : SuiteSliders()) {
+  for (const SliderDefinition& slider : SuiteSliders()) {
     SendMessageW(SliderControl(slider.slider), TBM_SETRANGE, FALSE, MAKELPARAM(slider.minimum, slider.maximum));
   }
   HWND chooser = Control(SuiteControl::kBackdropChooser);
@@ -279,8 +279,8 @@ void SuiteWindow::PlaceWindows() {
 // ---- Values --------------------------------------------------------------------------------------
 
 void SuiteWindow::WriteSliders(const SliderPositions& positions) {
-  for (const SliderSpec& spec : SuiteSliders()) {
-    SendMessageW(SliderControl(spec.slider), TBM_SETPOS, TRUE, positions[Index(spec.slider)]);
+  for (const SliderDefinition& definition : SuiteSliders()) {
+    SendMessageW(SliderControl(definition.slider), TBM_SETPOS, TRUE, positions[Index(definition.slider)]);
   }
   positions_ = Positions();  // read back: the sliders clamp
   ShowPositions();
@@ -288,7 +288,7 @@ void SuiteWindow::WriteSliders(const SliderPositions& positions) {
 
 SliderPositions SuiteWindow::Positions() const {
   SliderPositions positions{};
-  for (const SliderSpec& spec : SuiteSliders()) positions[Index(spec.slider)] = Position(spec.slider);
+  for (const SliderDefinition& definition : SuiteSliders()) positions[Index(definition.slider)] = Position(definition.slider);
   return positions;
 }
 
@@ -297,7 +297,7 @@ int SuiteWindow::Position(SuiteSlider slider) const {
 }
 
 void SuiteWindow::ShowPositions() {
-  for (const SliderSpec& spec : SuiteSliders()) ShowValue(spec.slider);
+  for (const SliderDefinition& definition : SuiteSliders()) ShowValue(definition.slider);
   lineColour_ = ComposeColour(positions_[Index(SuiteSlider::kRed)], positions_[Index(SuiteSlider::kGreen)],
                               positions_[Index(SuiteSlider::kBlue)]);
   InvalidateRect(Control(SuiteControl::kLineColourPicker), nullptr, TRUE);
@@ -311,15 +311,15 @@ void SuiteWindow::ShowValue(SuiteSlider slider) {
 }
 
 void SuiteWindow::OnSliderScrolled(HWND control) {
-  for (const SliderSpec& spec : SuiteSliders()) {
-    if (SliderControl(spec.slider) != control) continue;
-    positions_[Index(spec.slider)] = Position(spec.slider);
-    ShowValue(spec.slider);
-    if (spec.slider == SuiteSlider::kStrength) {
-      if (debugArea_) debugArea_->ApplyStrength(positions_[Index(spec.slider)]);
+  for (const SliderDefinition& definition : SuiteSliders()) {
+    if (SliderControl(definition.slider) != control) continue;
+    positions_[Index(definition.slider)] = Position(definition.slider);
+    ShowValue(definition.slider);
+    if (definition.slider == SuiteSlider::kStrength) {
+      if (debugArea_) debugArea_->ApplyStrength(positions_[Index(definition.slider)]);
       return;
     }
-    if (IsColourSlider(spec.slider)) ShowPositions();
+    if (IsColourSlider(definition.slider)) ShowPositions();
     if (debugArea_) debugArea_->StartPreviewRedraw();
     return;
   }

@@ -180,9 +180,9 @@ void ExpectLaidOutFor(SuiteWindow& suite, int dpi) {
   at(suite.Control(SuiteControl::kSaveButton), layout.saveButton, "save");
   at(suite.Control(SuiteControl::kSaveAsButton), layout.saveAsButton, "save as");
   at(suite.Control(SuiteControl::kTransparentCheckbox), layout.transparentCheckbox, "transparent");
-  for (const SliderSpec& spec : SuiteSliders()) {
-    at(suite.SliderControl(spec.slider), layout.rows[static_cast<size_t>(spec.slider)].slider, spec.label);
-    at(suite.ValueLabel(spec.slider), layout.rows[static_cast<size_t>(spec.slider)].value, spec.label);
+  for (const SliderDefinition& definition : SuiteSliders()) {
+    at(suite.SliderControl(definition.slider), layout.rows[static_cast<size_t>(definition.slider)].slider, definition.label);
+    at(suite.ValueLabel(definition.slider), layout.rows[static_cast<size_t>(definition.slider)].value, definition.label);
   }
   RECT client{};
   GetClientRect(suite.Hwnd(), &client);
