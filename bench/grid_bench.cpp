@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "overlay/canvas_pixels.h"
+#include "overlay/line_batch.h"
 #include "overlay/grid.h"
 
 namespace corvanta {

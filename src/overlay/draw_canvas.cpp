@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "platform/controls.h"
+#include "platform/pen_samples.h"
 #include "platform/picture_decoder.h"
 
 namespace corvanta {
@@ -29,6 +30,17 @@ int GdiDashStyle(int lineType) {
     default:
       return PS_SOLID;
   }
+}
+
+// Long enough for the dash pattern to repeat at least twice.
+constexpr int32_t kDashSampleLength = 96;
+
+int Sign(int v) { return v > 0 ? 1 : (v < 0 ? -1 : 0); }
+
+bool IsStraight(int x1, int y1, int x2, int y2) {
+  const int64_t dx = static_cast<int64_t>(x2) - x1;
+  const int64_t dy = static_cast<int64_t>(y2) - y1;
+  return dx == 0 || dy == 0 || dx == dy || dx == -dy;
 }
 
 // Liang-Barsky: cuts the segment to the box; false when nothing of it lies inside.
@@ -199,10 +211,13 @@ void DrawCanvas::FillWithBackground(int64_t left, int64_t top, int64_t right, in
 
 void DrawCanvas::SetPen(int lineType, int width, uint32_t colour) {
   colour &= 0xFFFFFFu;
-  if (colour != penColour_ && !pendingLines_.Empty()) Flush();  // collected lines keep their colour
+  width = lineType == kLineNone ? 0 : width;
+  if (lineType == penStyle_ && width == penWidth_ && colour == penColour_) return;
+  if (!pendingLines_.Empty()) Flush();  // collected lines keep their pen
   penStyle_ = lineType;
-  penWidth_ = lineType == kLineNone ? 0 : width;
+  penWidth_ = width;
   penColour_ = colour;
+  batchPatternSet_ = false;
   DropGdiPen();
 }
 
@@ -225,13 +240,47 @@ void DrawCanvas::Clear(const RECT& rect) {
 
 void DrawCanvas::DrawLine(int x1, int y1, int x2, int y2) {
   if (surface_.bits == nullptr || penStyle_ == kLineNone || (x1 == x2 && y1 == y2)) return;
-  // The one-pixel solid pen of the grid: collected, then written straight into the surface pixel for
-  // pixel as GDI draws it. Other directions and pens go through GDI.
-  if (penWidth_ <= 1 && !IsDashStyle(penStyle_) && pendingLines_.Add(x1, y1, x2, y2)) {
+  // The grid's directions: collected, then written straight into the surface pixel for pixel as GDI
+  // draws them. Other slopes go through GDI.
+  if (AddToBatch(x1, y1, x2, y2)) {
     MarkChanged();
     return;
   }
   DrawWithGdi(x1, y1, x2, y2);
+}
+
+bool DrawCanvas::AddToBatch(int x1, int y1, int x2, int y2) {
+  if (!IsStraight(x1, y1, x2, y2)) return false;
+  if (penWidth_ <= 1) {
+    if (!batchPatternSet_) {
+      const DashPattern* pattern = PenDashPattern();
+      if (IsDashStyle(penStyle_) && pattern == nullptr) return false;
+      pendingLines_.SetDashPattern(pattern != nullptr ? *pattern : DashPattern{});
+      batchPatternSet_ = true;
+    }
+    return pendingLines_.Add(x1, y1, x2, y2);
+  }
+  const StrokeModel* model = PenStroke(Sign(x2 - x1), Sign(y2 - y1));
+  return model != nullptr && pendingLines_.AddStroke(x1, y1, x2, y2, *model);
+}
+
+const DashPattern* DrawCanvas::PenDashPattern() {
+  if (!IsDashStyle(penStyle_)) return nullptr;
+  auto& known = dashPatterns_[static_cast<size_t>(penStyle_ - kLineDash)];
+  if (!known) known = DashPatternFromRow(SampleStyledRow(GdiDashStyle(penStyle_), kDashSampleLength));
+  return known->has_value() ? &known->value() : nullptr;
+}
+
+const StrokeModel* DrawCanvas::PenStroke(int ux, int uy) {
+  const int width = GdiPenWidth();
+  if (width > kMaxWrittenPenWidth) return nullptr;
+  const int key = width * 9 + (uy + 1) * 3 + (ux + 1);
+  auto found = strokes_.find(key);
+  if (found == strokes_.end()) {
+    const auto sample = [&](int32_t length) { return SampleWideLine(width, SampleFrame(width, ux, uy, length)); };
+    found = strokes_.emplace(key, BuildStrokeModel(width, ux, uy, sample)).first;
+  }
+  return found->second ? &*found->second : nullptr;
 }
 
 void DrawCanvas::Flush() {
@@ -253,11 +302,12 @@ void DrawCanvas::DrawWithGdi(int x1, int y1, int x2, int y2) {
       std::min(y1, y2) > h + margin) {
     return;
   }
-  // Wide lines are cut to the canvas plus the pen first: GDI's work for them grows with their length
-  // and the grid's diagonals run far past the canvas. One-pixel pens keep their own start point (and so
-  // their dash pattern) unless the coordinates are out of GDI's comfortable range.
+  // Wide lines of the grid's directions are cut to the canvas plus the pen first: GDI's work for them
+  // grows with their length, and cut at whole pixels they stay the same line. Other lines keep their
+  // own start point (and so their dash pattern and their slope's pixels) unless the coordinates are
+  // out of GDI's comfortable range.
   auto outside = [](int v) { return v > kGdiCoordinateLimit || v < -kGdiCoordinateLimit; };
-  if (penWidth_ > 1 || outside(x1) || outside(y1) || outside(x2) || outside(y2)) {
+  if ((penWidth_ > 1 && IsStraight(x1, y1, x2, y2)) || outside(x1) || outside(y1) || outside(x2) || outside(y2)) {
     double a = x1, b = y1, c = x2, d = y2;
     const double m = static_cast<double>(margin);
     if (!ClipToBox(a, b, c, d, -m, -m, static_cast<double>(w) + m, static_cast<double>(h) + m)) return;

@@ -6,12 +6,16 @@
 
 #include <windows.h>
 
+#include <array>
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <optional>
 #include <vector>
 
 #include "overlay/canvas_pixels.h"
+#include "overlay/line_batch.h"
+#include "overlay/pen_stroke.h"
 #include "platform/gdi.h"
 #include "platform/window_base.h"
 
@@ -25,6 +29,9 @@ inline constexpr int kLineDot = 3;
 inline constexpr int kLineDashDot = 4;
 inline constexpr int kLineDashDotDot = 5;
 inline constexpr int kLineInsideFrame = 6;
+
+// Wider pens always go through GDI.
+inline constexpr int kMaxWrittenPenWidth = 16;
 
 class DrawCanvas : public WindowBase<DrawCanvas> {
  public:
@@ -65,8 +72,9 @@ class DrawCanvas : public WindowBase<DrawCanvas> {
   // Start point drawn, end point not; zero-length segments draw nothing; clipped at the edges.
   void DrawLine(int x1, int y1, int x2, int y2);
 
-  // One-pixel solid lines and full clears are collected and written into the surface in one pass
-  // when its pixels are needed (painting, PixelAt, other drawing); Flush does it now.
+  // Lines that run horizontally, vertically or at 45 degrees (any pen up to a width of
+  // kMaxWrittenPenWidth) and full clears are collected and written into the surface in one pass when
+  // its pixels are needed (painting, PixelAt, other drawing); Flush does it now.
   void Flush();
 
   // The colour at a point (COLORREF), CLR_INVALID outside the surface.
@@ -92,6 +100,9 @@ class DrawCanvas : public WindowBase<DrawCanvas> {
   PixelView View() const { return PixelView{surface_.bits, surface_.width, surface_.height}; }
   void RebuildBackground();
   void FillWithBackground(int64_t left, int64_t top, int64_t right, int64_t bottom);
+  bool AddToBatch(int x1, int y1, int x2, int y2);
+  const DashPattern* PenDashPattern();
+  const StrokeModel* PenStroke(int ux, int uy);
   void DrawWithGdi(int x1, int y1, int x2, int y2);
   HPEN GdiPen();
   void DropGdiPen();
@@ -106,6 +117,7 @@ class DrawCanvas : public WindowBase<DrawCanvas> {
   std::optional<PixelImage> picture_;
   std::vector<uint32_t> background_;  // the composed background while a picture is set
   LineBatch pendingLines_;
+  bool batchPatternSet_ = false;  // the batch holds the current pen's dash pattern
   bool fillPending_ = false;  // a full clear not yet written into the surface
 
   int penStyle_ = kLineSolid;
@@ -113,6 +125,10 @@ class DrawCanvas : public WindowBase<DrawCanvas> {
   uint32_t penColour_ = 0;
   ScopedPen gdiPen_;
   std::unique_ptr<ScopedSelect> penSelection_;  // declared after the pen: deselected before it is deleted
+  // Learnt from GDI's own drawing of sample lines, once per canvas: the patterns of the one-pixel
+  // styles (none: GDI draws that style itself), and the wide pens by width and direction.
+  std::array<std::optional<std::optional<DashPattern>>, 4> dashPatterns_;
+  std::map<int, std::optional<StrokeModel>> strokes_;
   bool gdiPending_ = false;
   bool repaintPending_ = false;
 };

@@ -1,4 +1,5 @@
 #include "overlay/canvas_pixels.h"
+#include "overlay/line_batch.h"
 
 #include <gtest/gtest.h>
 
@@ -21,8 +22,10 @@ struct Surface {
 };
 
 // Walks the segment pixel by pixel from the start point, leaving out the end point, and keeps what
-// lies on the surface: the pen line rule without any clipping arithmetic.
-Surface Reference(int32_t w, int32_t h, int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
+// lies on the surface (and, with a dash pattern, what the pattern draws): the pen line rule without any
+// clipping arithmetic.
+Surface Reference(int32_t w, int32_t h, int32_t x1, int32_t y1, int32_t x2, int32_t y2,
+                  const std::vector<uint8_t>& pattern = {}) {
   Surface s(w, h);
   const int64_t dx = int64_t{x2} - x1;
   const int64_t dy = int64_t{y2} - y1;
@@ -30,7 +33,8 @@ Surface Reference(int32_t w, int32_t h, int32_t x1, int32_t y1, int32_t x2, int3
   for (int64_t k = 0; k < steps; ++k) {
     const int64_t x = x1 + (dx > 0 ? k : dx < 0 ? -k : 0);
     const int64_t y = y1 + (dy > 0 ? k : dy < 0 ? -k : 0);
-    if (x >= 0 && y >= 0 && x < w && y < h) s.pixels[static_cast<size_t>(y * w + x)] = kInk;
+    const bool drawn = pattern.empty() || pattern[static_cast<size_t>(k % static_cast<int64_t>(pattern.size()))];
+    if (drawn && x >= 0 && y >= 0 && x < w && y < h) s.pixels[static_cast<size_t>(y * w + x)] = kInk;
   }
   return s;
 }
@@ -151,6 +155,53 @@ TEST(LineBatchTest, ExtremeCoordinatesStayOnTheSurface) {
   for (int32_t y = 0; y < 8; ++y) {
     for (int32_t x = 0; x < 8; ++x) EXPECT_EQ(s.At(x, y), (y == 3 || x == y || x == 5) ? kInk : kBack) << x << "," << y;
   }
+}
+
+TEST(LineBatchTest, DashedLinesFollowThePatternFromTheirStartPointInEveryDirection) {
+  const std::vector<std::vector<uint8_t>> patterns = {
+      {1, 1, 1, 0, 0, 0},
+      {1, 1, 1, 1, 1, 1, 1, 1, 1, 0, 0, 0, 0, 0, 0, 1, 1, 1, 0, 0, 0, 0, 0, 0},
+      {0, 1, 1, 0, 1},
+  };
+  std::mt19937 random(2024);
+  for (const auto& pattern : patterns) {
+    LineBatch batch;
+    batch.SetDashPattern(DashPattern{pattern});
+    for (int round = 0; round < 60; ++round) {
+      const std::vector<Line> lines = RandomLines(random, 12);
+      Surface expected(17, 11);
+      for (const Line& l : lines) {
+        const Surface one = Reference(17, 11, l.x1, l.y1, l.x2, l.y2, pattern);
+        for (size_t i = 0; i < one.pixels.size(); ++i) expected.pixels[i] |= one.pixels[i];
+      }
+      Surface s(17, 11);
+      batch.Reset(17, 11);
+      for (const Line& l : lines) ASSERT_TRUE(batch.Add(l.x1, l.y1, l.x2, l.y2));
+      batch.Draw(s.View(), kInk);
+      ASSERT_EQ(s.pixels, expected.pixels) << "pattern of " << pattern.size() << ", round " << round;
+    }
+  }
+  // Far-away start points keep their phase: pixel k of the line is drawn by pattern[k % size].
+  LineBatch batch;
+  batch.SetDashPattern(DashPattern{patterns[1]});
+  batch.Reset(17, 11);
+  batch.Add(-1000003, 4, 17, 4);
+  batch.Add(16, 1000010, 16, 0);
+  batch.Add(-1000000, 1000010, 20, -10);
+  Surface s(17, 11);
+  batch.Draw(s.View(), kInk);
+  Surface expected(17, 11);
+  for (const Line& l : {Line{-1000003, 4, 17, 4}, Line{16, 1000010, 16, 0}, Line{-1000000, 1000010, 20, -10}}) {
+    for (int32_t y = 0; y < 11; ++y) {
+      for (int32_t x = 0; x < 17; ++x) {
+        const int64_t k = l.x1 == l.x2 ? int64_t{l.y1} - y : int64_t{x} - l.x1;
+        const bool onLine = l.x1 == l.x2 ? x == l.x1 : (l.y1 == l.y2 ? y == l.y1 : int64_t{x} + y == int64_t{l.x1} + l.y1);
+        const int64_t length = std::max(std::llabs(int64_t{l.x2} - l.x1), std::llabs(int64_t{l.y2} - l.y1));
+        if (onLine && k < length && patterns[1][static_cast<size_t>(k % 24)]) expected.pixels[static_cast<size_t>(y * 17 + x)] = kInk;
+      }
+    }
+  }
+  EXPECT_EQ(s.pixels, expected.pixels);
 }
 
 TEST(FillPixelsTest, FillsTheClippedRectangleOnly) {
