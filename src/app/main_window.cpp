@@ -14,6 +14,8 @@
 #include "overlay/strength_swatch.h"
 #include "platform/controls.h"
 #include "platform/dpi.h"
+#include "prefs/advanced_options_window.h"
+#include "prefs/colour_scheme_window.h"
 #include "region/custom_region.h"
 #include "region/move_resize.h"
 #include "region/smart_attach.h"
@@ -277,6 +279,12 @@ void MainWindow::OnMenuCommand(MenuId id) {
     case MenuId::kCustomHotkeys:
       OpenHotkeySettings();
       break;
+    case MenuId::kAdvancedOptions:
+      OpenAdvancedOptions();
+      break;
+    case MenuId::kProgramColours:
+      OpenColourScheme();
+      break;
     case MenuId::kReselectRegion:
       customRegion_->Reselect();
       break;
@@ -415,6 +423,26 @@ void MainWindow::OpenHotkeySettings() {
   if (!hotkeySettings_->Open()) hotkeySettings_.reset();
 }
 
+AdvancedOptionsWindow* MainWindow::AdvancedOptions() {
+  return advancedOptions_ && advancedOptions_->IsOpen() ? advancedOptions_.get() : nullptr;
+}
+
+void MainWindow::OpenAdvancedOptions() {
+  if (AdvancedOptions() != nullptr) return;  // one window at a time
+  advancedOptions_ = std::make_unique<AdvancedOptionsWindow>(app_, *this);
+  if (!advancedOptions_->Open()) advancedOptions_.reset();
+}
+
+ColourSchemeWindow* MainWindow::ColourScheme() {
+  return colourScheme_ && colourScheme_->IsOpen() ? colourScheme_.get() : nullptr;
+}
+
+void MainWindow::OpenColourScheme() {
+  if (ColourScheme() != nullptr) return;
+  colourScheme_ = std::make_unique<ColourSchemeWindow>(app_, *this);
+  if (!colourScheme_->Open()) colourScheme_.reset();
+}
+
 void MainWindow::ShowHint(std::string_view text) {
   if (!balloonTip_) balloonTip_ = std::make_unique<BalloonTip>();
   const double screenWidth = GetSystemMetrics(SM_CXSCREEN);
@@ -434,6 +462,9 @@ void MainWindow::RunExitSequence() {
   StopHotkeys();
   // An open suite gives the main window its place back first, so the saved geometry is the real one.
   suite_.reset();
+  // The preference windows give the topmost state back while the main window is still whole.
+  advancedOptions_.reset();
+  colourScheme_.reset();
   SaveGeometryOnExit();
   trayIcon_.Remove();
   // The menus belong to this object, not to the window that is going away.
@@ -479,7 +510,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       OnCommand(LOWORD(wParam), HIWORD(wParam));
       return 0;
     case WM_NOTIFY: {
-      const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+      auto* header = reinterpret_cast<NMHDR*>(lParam);
       LRESULT result = 0;
       if (header->hwndFrom == effectList_->Hwnd() && effectList_->OnNotify(*header, result)) return result;
       return DefaultHandling(message, wParam, lParam);

@@ -15,8 +15,10 @@
 
 namespace corvanta {
 
+class AdvancedOptionsWindow;
 class App;
 class BalloonTip;
+class ColourSchemeWindow;
 class DrawCanvas;
 class EffectList;
 class HotkeyHostWindow;
@@ -72,6 +74,9 @@ class MainWindow : public WindowBase<MainWindow>, public MainWindowSeam {
   HotkeyHostWindow* HotkeyHost() { return hotkeyHost_.get(); }
   // "自定义快捷按键" while it is open, nullptr otherwise.
   HotkeySettingsWindow* HotkeySettings();
+  // "Corvanta_高级配置选项：" and "程序配色" while they are open, nullptr otherwise.
+  AdvancedOptionsWindow* AdvancedOptions();
+  ColourSchemeWindow* ColourScheme();
   HWND BalloonWindow() const;
   COLORREF BackgroundColour() const { return backgroundColour_; }
   int Dpi() const override { return dpi_; }
@@ -108,6 +113,8 @@ class MainWindow : public WindowBase<MainWindow>, public MainWindowSeam {
   void StartHotkeyHost();
   void StopHotkeys();
   void OpenHotkeySettings();
+  void OpenAdvancedOptions();
+  void OpenColourScheme();
   void RunExitSequence();
   void SaveGeometryOnExit();
   void UpdateMenuBarAttachment();
@@ -121,6 +128,8 @@ class MainWindow : public WindowBase<MainWindow>, public MainWindowSeam {
   std::unique_ptr<BalloonTip> balloonTip_;
   std::unique_ptr<HotkeyHostWindow> hotkeyHost_;
   std::unique_ptr<HotkeySettingsWindow> hotkeySettings_;
+  std::unique_ptr<AdvancedOptionsWindow> advancedOptions_;
+  std::unique_ptr<ColourSchemeWindow> colourScheme_;
   std::unique_ptr<OverlayController> overlay_;
   std::unique_ptr<SmartAttach> attach_;
   std::unique_ptr<SuiteWindow> suite_;

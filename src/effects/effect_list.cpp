@@ -255,9 +255,14 @@ bool EffectList::DeleteConfirmed(const std::string& path) {
 }
 
 void EffectList::RefreshColouring(int enabledIndex) {
-  // The custom drawing of the list (program colours) reads this index; until it exists the rows keep
-  // the platform's look.
-  colouredIndex_ = enabledIndex;
+  ApplyColouring(enabledIndex, ListColoursFrom(app_.State().programColours));
+}
+
+void EffectList::ApplyColouring(int markedRow, const ListColours& colours) {
+  // Removed first, so the list has exactly one special row.
+  colouring_.Remove(list_);
+  colouring_.Apply(list_, markedRow, colours);
+  colouredIndex_ = markedRow;
 }
 
 void EffectList::ShowPopupMenu() {
@@ -267,8 +272,10 @@ void EffectList::ShowPopupMenu() {
                  cursor.y + kPopupOffset, 0, parent_, nullptr);
 }
 
-bool EffectList::OnNotify(const NMHDR& header, LRESULT& result) {
+bool EffectList::OnNotify(NMHDR& header, LRESULT& result) {
   switch (header.code) {
+    case NM_CUSTOMDRAW:
+      return colouring_.OnCustomDraw(reinterpret_cast<NMLVCUSTOMDRAW&>(header), result);
     case NM_RCLICK:
       ShowPopupMenu();
       result = 0;

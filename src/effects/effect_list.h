@@ -12,6 +12,7 @@
 
 #include "app/display_mode.h"
 #include "platform/gdi.h"
+#include "prefs/list_colouring.h"
 
 namespace corvanta {
 
@@ -62,12 +63,16 @@ class EffectList {
   // deleted. Returns whether the file is gone.
   bool DeleteConfirmed(const std::string& path);
 
-  // The list colouring marks the enabled row; called wherever the enabled row may have changed.
+  // The list colouring in the program's saved colours, marking the enabled row; called wherever the
+  // enabled row may have changed.
   void RefreshColouring(int enabledIndex);
+  // The list colouring in the given colours with this row marked (the colour scheme's preview).
+  void ApplyColouring(int markedRow, const ListColours& colours);
   int ColouredIndex() const { return colouredIndex_; }
+  const ListColouring& Colouring() const { return colouring_; }
 
-  // WM_NOTIFY from the list view; returns true when handled.
-  bool OnNotify(const NMHDR& header, LRESULT& result);
+  // WM_NOTIFY from the list view; returns true when handled. A custom-draw record is filled in place.
+  bool OnNotify(NMHDR& header, LRESULT& result);
 
  private:
   void RemoveAllRows();
@@ -89,6 +94,7 @@ class EffectList {
   HWND list_ = nullptr;
   ScopedFont font_;
   int colouredIndex_ = -1;
+  ListColouring colouring_;
   std::unique_ptr<PreviewPictureWindow> picturePreview_;
 };
 

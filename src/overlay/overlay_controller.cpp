@@ -88,6 +88,11 @@ void OverlayController::RedrawAtSize(int width, int height) {
   RedrawDisplayMode(window_.Canvas(), width, height, lastRender_);
 }
 
+void OverlayController::SetPicturePlacement(int code) {
+  lastRender_.placement = code;
+  window_.Canvas().SetPlacement(code);
+}
+
 void OverlayController::TakeRegion(const RECT& region) {
   window_.ShowStartScreenControls(false);
   window_.SetFrame(WindowFrame::kBorderless);

@@ -62,6 +62,8 @@ class OverlayController {
   const Preset& LockedPreset() const { return lockedPreset_; }
   // Draws the last lock's grid and picture again for a new canvas size (after a move or resize).
   void RedrawAtSize(int width, int height);
+  // The canvas's picture placement (Config/Dp codes), kept for the redraws of the last lock too.
+  void SetPicturePlacement(int code);
 
   // The colour key of the current display mode as a COLORREF.
   COLORREF ColourKey() const;

@@ -11,6 +11,8 @@
 #include "hotkeys/hotkey_settings_window.h"
 #include "overlay/draw_canvas.h"
 #include "overlay/overlay_controller.h"
+#include "prefs/advanced_options_window.h"
+#include "prefs/colour_scheme_window.h"
 #include "region/region_select_window.h"
 #include "region/region_window.h"
 #include "settings/setting_keys.h"
@@ -391,8 +393,9 @@ HWND CustomRegion::FindPeerWindow(PeerWindow peer) const {
     case PeerWindow::kHotkeySettings:
       return main.HotkeySettings() != nullptr ? main.HotkeySettings()->Hwnd() : nullptr;
     case PeerWindow::kAdvancedOptions:
+      return main.AdvancedOptions() != nullptr ? main.AdvancedOptions()->Hwnd() : nullptr;
     case PeerWindow::kColourScheme:
-      break;  // the preference windows are not part of the program yet
+      return main.ColourScheme() != nullptr ? main.ColourScheme()->Hwnd() : nullptr;
   }
   return nullptr;
 }

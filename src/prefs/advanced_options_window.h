@@ -1,0 +1,99 @@
+// "Corvanta_高级配置选项：": the transparent colour of picture and mixed mode, the picture placement of
+// the overlay and the effect list's font size, each with its own "确定", "默认" and status label, each
+// applied at once to the running program and to Config.ini.
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <optional>
+
+#include "capture/topmost_hand_over.h"
+#include "platform/gdi.h"
+#include "platform/window_base.h"
+#include "prefs/colour_picker.h"
+#include "prefs/preference_values.h"
+
+namespace corvanta {
+
+class App;
+class MainWindow;
+
+enum class AdvancedOptionsControl : int {
+  kColourLabel = 3001,
+  kPicker,
+  kCurrentColour,
+  kPendingColour,
+  kColourApply,
+  kColourDefaults,
+  kColourStatus,
+  kPlacementLabel,
+  kFirstPlacementRadio = 3010,  // + placement code 0..3
+  kPlacementApply = 3014,
+  kPlacementDefaults,
+  kPlacementStatus,
+  kFontLabel,
+  kFontGroup,
+  kFirstFontRadio = 3020,  // + index into kListFontSizes
+  kFontApply = 3028,
+  kFontDefaults,
+  kFontStatus,
+};
+
+// The status label of a section: a choice waits for "确定", or the section's setting was applied.
+enum class PreferenceStatus { kPending, kApplied };
+
+class AdvancedOptionsWindow : public WindowBase<AdvancedOptionsWindow> {
+ public:
+  static constexpr const wchar_t* kClassName = L"CorvantaAdvancedOptions";
+
+  AdvancedOptionsWindow(App& app, MainWindow& main);
+  ~AdvancedOptionsWindow() override;
+
+  // Creates, fills, places and shows the window; false when it could not be created.
+  bool Open();
+  bool IsOpen() const { return hwnd_ != nullptr; }
+
+  HWND Control(AdvancedOptionsControl id) const { return GetDlgItem(hwnd_, static_cast<int>(id)); }
+  HWND PlacementRadio(int placement) const;
+  HWND FontRadio(int index) const;
+  ColourPicker& Picker() { return picker_; }
+  // Whether a picked colour waits for the apply timer.
+  bool ColourApplyPending() const { return applyTimerPending_; }
+  PreferenceStatus Status(AdvancedOptionsControl statusLabel) const;
+
+ protected:
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  enum Section { kColourSection, kPlacementSection, kFontSection, kSectionCount };
+
+  bool CreateControls();
+  void ShowStoredValues();
+  void LayOutAndPlace();
+  void OnCommand(int id, int notification, HWND control);
+  void SetStatus(Section section, PreferenceStatus status);
+  void CheckOnly(AdvancedOptionsControl first, int count, std::optional<int> index);
+  std::optional<int> CheckedIndex(AdvancedOptionsControl first, int count) const;
+
+  void OnColourPicked(uint32_t colour);
+  void ApplyColour();
+  void RestoreDefaultColour();
+  void OnApplyTimer();
+  void ApplyPlacement();
+  void ApplyFontSize();
+  LRESULT OnControlColour(HDC dc, HWND control);
+
+  App& app_;
+  MainWindow& main_;
+  TopmostHandOver handOver_;
+  ColourPicker picker_;
+  ColourTexts pending_;
+  bool changed_ = false;
+  bool applyTimerPending_ = false;
+  std::array<PreferenceStatus, kSectionCount> status_{};
+  int dpi_ = 96;
+  ScopedFont font_;
+};
+
+}  // namespace corvanta

@@ -1,0 +1,210 @@
+#include "prefs/colour_scheme_window.h"
+
+#include <commctrl.h>
+
+#include <vector>
+
+#include "app/app.h"
+#include "app/main_window.h"
+#include "effects/effect_list.h"
+#include "platform/controls.h"
+#include "platform/dpi.h"
+#include "prefs/preference_values.h"
+#include "prefs/prefs_layout.h"
+#include "settings/setting_keys.h"
+
+namespace corvanta {
+
+namespace {
+
+constexpr const char* kCaption = "程序配色";
+constexpr const char* kPreviewStatus = "待确认...";
+constexpr const char* kSavedStatus = "已保存颜色配置";
+constexpr const char* kDefaultsStatus = "已恢复默认颜色";
+constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+constexpr int kFontPoints = 9;
+
+int IdOf(ColourSchemeControl id) { return static_cast<int>(id); }
+
+void Place(HWND control, const ControlRect& r) { MoveWindow(control, r.x, r.y, r.width, r.height, TRUE); }
+
+}  // namespace
+
+ColourSchemeWindow::ColourSchemeWindow(App& app, MainWindow& main) : app_(app), main_(main), handOver_(main) {}
+
+ColourSchemeWindow::~ColourSchemeWindow() {
+  if (hwnd_ != nullptr) DestroyWindow(hwnd_);  // gives the topmost state back while the members are alive
+}
+
+bool ColourSchemeWindow::Open() {
+  if (hwnd_ != nullptr) return true;
+  WNDCLASSEXW wc{};
+  wc.hInstance = app_.Instance();
+  wc.hCursor = ArrowCursor();
+  wc.hIcon = ProgramIcon(app_.Instance());
+  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  if (!RegisterOnce(wc, kClassName)) return false;
+  const int systemDpi = SystemDpi();
+  if (!CreateOwnWindow(WS_EX_TOPMOST, kClassName, kCaption, kStyle, 0, 0, DpiScale(390, systemDpi),
+                       DpiScale(210, systemDpi), nullptr, app_.Instance())) {
+    return false;
+  }
+  random_.seed(static_cast<std::mt19937::result_type>(GetTickCount64()));
+  dpi_ = WindowDpi(hwnd_);
+  font_ = CreateUiFont(kFontPoints, dpi_);
+  if (!CreateControls()) {
+    DestroyWindow(hwnd_);
+    return false;
+  }
+  ProgramColours stored{};
+  for (int i = 0; i < kProgramColourCount; ++i) {
+    stored[i] = static_cast<uint32_t>(app_.Settings().ConfigInt(keys::kColourSection, keys::ProgramColourKey(i)));
+  }
+  ShowColours(stored);
+  handOver_.Take();
+  LayOutAndPlace();
+  ShowWindow(hwnd_, SW_SHOWNORMAL);
+  return true;
+}
+
+bool ColourSchemeWindow::CreateControls() {
+  const HINSTANCE instance = app_.Instance();
+  std::vector<HWND> created;
+  auto add = [&](const wchar_t* className, std::string_view text, DWORD style, int id) {
+    const HWND control = CreateControl(hwnd_, instance, ControlSetup{className, text, style, id, 0, 0, 0, 0});
+    created.push_back(control);
+    if (control != nullptr) SetControlFont(control, font_.Get());
+  };
+  for (int n = 1; n <= kColourPickerCount; ++n) {
+    add(WC_STATICW, kPickerLabels[n - 1], SS_LEFT | SS_CENTERIMAGE, IdOf(ColourSchemeControl::kFirstLabel) + n - 1);
+  }
+  add(WC_BUTTONW, "默认", WS_TABSTOP | BS_PUSHBUTTON, IdOf(ColourSchemeControl::kDefaultsButton));
+  add(WC_STATICW, "", SS_CENTER | SS_CENTERIMAGE, IdOf(ColourSchemeControl::kStatus));
+  add(WC_BUTTONW, "随机", WS_TABSTOP | BS_PUSHBUTTON, IdOf(ColourSchemeControl::kRandomButton));
+  add(WC_BUTTONW, "确定", WS_TABSTOP | BS_PUSHBUTTON, IdOf(ColourSchemeControl::kApplyButton));
+  for (HWND control : created) {
+    if (control == nullptr) return false;
+  }
+  for (int n = 1; n <= kColourPickerCount; ++n) {
+    if (!Picker(n).Create(hwnd_, instance, IdOf(ColourSchemeControl::kFirstPicker) + n - 1,
+                          [this, n](uint32_t) { OnPicked(n); })) {
+      return false;
+    }
+  }
+  return true;
+}
+
+void ColourSchemeWindow::LayOutAndPlace() {
+  RECT window{}, client{};
+  GetWindowRect(hwnd_, &window);
+  GetClientRect(hwnd_, &client);
+  const int frameWidth = (window.right - window.left) - (client.right - client.left);
+  const ColourSchemeLayout layout = LayOutColourScheme(dpi_, frameWidth);
+  for (int n = 1; n <= kColourPickerCount; ++n) {
+    Place(GetDlgItem(hwnd_, IdOf(ColourSchemeControl::kFirstLabel) + n - 1), layout.labels[n - 1]);
+    Place(Picker(n).Hwnd(), layout.pickers[n - 1]);
+  }
+  Place(Control(ColourSchemeControl::kDefaultsButton), layout.defaultsButton);
+  Place(Control(ColourSchemeControl::kStatus), layout.status);
+  Place(Control(ColourSchemeControl::kRandomButton), layout.randomButton);
+  Place(Control(ColourSchemeControl::kApplyButton), layout.applyButton);
+  const WindowOrigin origin = ColourSchemeOrigin(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+  SetWindowPos(hwnd_, nullptr, origin.left, origin.top, layout.windowWidth, layout.windowHeight,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+ProgramColours ColourSchemeWindow::PickerColours() const {
+  ProgramColours colours{};
+  for (int i = 0; i < kProgramColourCount; ++i) colours[i] = pickers_[static_cast<size_t>(kPickerOfColour[i] - 1)].Colour();
+  return colours;
+}
+
+void ColourSchemeWindow::ShowColours(const ProgramColours& colours) {
+  for (int i = 0; i < kProgramColourCount; ++i) Picker(kPickerOfColour[i]).SetColour(colours[i]);
+}
+
+void ColourSchemeWindow::SetStatus(const char* text) {
+  SetWindowTextGbk(Control(ColourSchemeControl::kStatus), text);
+}
+
+void ColourSchemeWindow::PreviewOnList(const ProgramColours& colours) {
+  const SettingKey* enabledKey = EnabledIndexKey(app_.State().displayMode);
+  if (enabledKey == nullptr) return;  // no display mode: no enabled row to mark
+  main_.List().ApplyColouring(app_.Settings().ConfigInt(*enabledKey), ListColoursFrom(colours));
+}
+
+void ColourSchemeWindow::OnPicked(int pickerNumber) {
+  if (pickerNumber != kRegionLinePicker) PreviewOnList(PickerColours());
+  SetStatus(kPreviewStatus);
+}
+
+void ColourSchemeWindow::DrawRandomColours() {
+  std::uniform_int_distribution<uint32_t> component(0, 255);
+  for (int i = 0; i < kProgramColourCount; ++i) {
+    const uint32_t red = component(random_);
+    const uint32_t green = component(random_);
+    const uint32_t blue = component(random_);
+    Picker(kPickerOfColour[i]).SetColour(red | green << 8 | blue << 16);
+  }
+  OnPicked(kPickerOfColour[0]);
+}
+
+void ColourSchemeWindow::ReloadProgramColours() {
+  ProgramColours& colours = app_.State().programColours;
+  for (int i = 0; i < kProgramColourCount; ++i) {
+    colours[i] = static_cast<uint32_t>(app_.Settings().ConfigInt(keys::kColourSection, keys::ProgramColourKey(i)));
+  }
+}
+
+void ColourSchemeWindow::SaveColours(const ProgramColours& colours, const char* status) {
+  for (int i = 0; i < kProgramColourCount; ++i) {
+    app_.Settings().SetConfigInt(keys::kColourSection, keys::ProgramColourKey(i), colours[i]);
+  }
+  ShowColours(colours);
+  PreviewOnList(colours);
+  ReloadProgramColours();
+  SetStatus(status);
+}
+
+void ColourSchemeWindow::OnCommand(int id, int notification, HWND control) {
+  for (ColourPicker& picker : pickers_) {
+    if (picker.OnCommand(control, notification)) return;
+  }
+  if (notification != BN_CLICKED) return;
+  switch (static_cast<ColourSchemeControl>(id)) {
+    case ColourSchemeControl::kRandomButton:
+      DrawRandomColours();
+      break;
+    case ColourSchemeControl::kApplyButton:
+      SaveColours(PickerColours(), kSavedStatus);
+      break;
+    case ColourSchemeControl::kDefaultsButton:
+      SaveColours(kDefaultProgramColours, kDefaultsStatus);
+      break;
+    default:
+      break;
+  }
+}
+
+LRESULT ColourSchemeWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_COMMAND:
+      OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+      return 0;
+    case WM_DRAWITEM: {
+      const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+      for (ColourPicker& picker : pickers_) {
+        if (picker.OnDrawItem(item)) return TRUE;
+      }
+      return DefaultHandling(message, wParam, lParam);
+    }
+    case WM_DESTROY:
+      SetWindowPos(hwnd_, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+      handOver_.GiveBack();
+      return 0;
+    default:
+      return DefaultHandling(message, wParam, lParam);
+  }
+}
+
+}  // namespace corvanta

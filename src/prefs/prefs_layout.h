@@ -1,0 +1,52 @@
+// Layout arithmetic of the two preference windows. Every number is a design size at 96 DPI scaled to
+// the window's DPI; rows are measured in heights of the first label. frameWidth is the difference
+// between the window's outer width and its client width.
+#pragma once
+
+#include <array>
+
+#include "app/start_screen_layout.h"
+
+namespace corvanta {
+
+// One section's "确定", "默认" and status label.
+struct SectionButtons {
+  ControlRect apply;
+  ControlRect defaults;
+  ControlRect status;
+};
+
+struct AdvancedOptionsLayout {
+  int windowWidth = 0;
+  int windowHeight = 0;
+  ControlRect colourLabel;  // "图片模式透明色："
+  ControlRect picker;
+  ControlRect currentColour;
+  ControlRect pendingColour;
+  SectionButtons colour;
+  ControlRect placementLabel;
+  std::array<ControlRect, 4> placementRadios;  // 左上, 缩放, 居中, 平铺
+  SectionButtons placement;
+  ControlRect fontLabel;
+  ControlRect fontGroup;
+  std::array<ControlRect, 8> fontRadios;  // in the order of kListFontSizes
+  SectionButtons font;
+};
+
+AdvancedOptionsLayout LayOutAdvancedOptions(int dpi, int frameWidth);
+
+struct ColourSchemeLayout {
+  int windowWidth = 0;
+  int windowHeight = 0;
+  // Picker n (1..9) and its label at index n - 1: odd pickers on the left, even ones on the right.
+  std::array<ControlRect, 9> labels;
+  std::array<ControlRect, 9> pickers;
+  ControlRect defaultsButton;
+  ControlRect status;
+  ControlRect randomButton;
+  ControlRect applyButton;
+};
+
+ColourSchemeLayout LayOutColourScheme(int dpi, int frameWidth);
+
+}  // namespace corvanta

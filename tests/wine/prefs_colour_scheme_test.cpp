@@ -1,0 +1,164 @@
+// "程序配色" in a running program: the pickers from Config.ini, the preview on the effect list, "随机",
+// "确定" and "默认", picker 9, one window at a time and the topmost hand-over.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include "app/menu_layout.h"
+#include "prefs/colour_scheme_window.h"
+#include "prefs/preference_values.h"
+#include "prefs_list_draw.h"
+#include "test_program.h"
+
+namespace corvanta {
+namespace {
+
+using testing::CustomDraw;
+using testing::PumpUntil;
+using testing::SelectOnly;
+using testing::TestProgram;
+
+class ColourSchemeTest : public ::testing::Test {
+ protected:
+  void Start(const std::string& colours, const char* top = "0") {
+    program_.WriteConfig(std::string("[Config]\r\nFirst=1\r\nSetP=C\r\nGetC=1\r\nTop=") + top + "\r\n" + colours);
+    program_.dir.MakeFolder("\\Effect");
+    program_.dir.MakeFolder("\\Effect\\C");
+    for (const char* name : {"a", "b", "c"}) {
+      program_.dir.WriteFile(std::string("\\Effect\\C\\") + name + ".ini", "[Linetype]\r\nPixelsize=1\r\n");
+    }
+    program_.Start();
+    ASSERT_TRUE(PumpUntil([&] { return Main().List().RowCount() == 3; }));
+    SelectOnly(Main(), -1);
+  }
+  void Open() {
+    SendMessageW(program_.Hwnd(), WM_COMMAND, static_cast<WPARAM>(MenuId::kProgramColours), 0);
+    ASSERT_NE(Window(), nullptr);
+  }
+  void Close() {
+    SendMessageW(Window()->Hwnd(), WM_CLOSE, 0, 0);
+    ASSERT_EQ(Window(), nullptr);
+  }
+  void Click(ColourSchemeControl id) {
+    SendMessageW(Window()->Hwnd(), WM_COMMAND, MAKEWPARAM(static_cast<int>(id), BN_CLICKED),
+                 reinterpret_cast<LPARAM>(Window()->Control(id)));
+  }
+  std::string Status() { return WindowTextGbk(Window()->Control(ColourSchemeControl::kStatus)); }
+  std::string Colour(int index) { return program_.Config(keys::kColourSection, keys::ProgramColourKey(index).c_str()); }
+  MainWindow& Main() { return program_.Main(); }
+  ColourSchemeWindow* Window() { return Main().ColourScheme(); }
+
+  TestProgram program_;
+};
+
+// C1..C9 = 1..9 in their own components, so each picker's colour tells where it came from.
+std::string NumberedColours() {
+  std::string ini = "[Color]\r\n";
+  for (int i = 0; i < 9; ++i) ini += "C" + std::to_string(i + 1) + "=" + std::to_string(RGB(i + 1, 0, 0)) + "\r\n";
+  return ini;
+}
+
+TEST_F(ColourSchemeTest, OpensOnceAtItsPlaceWithThePickersFromTheFile) {
+  Start(NumberedColours());
+  Open();
+  const HWND first = Window()->Hwnd();
+  SendMessageW(program_.Hwnd(), WM_COMMAND, static_cast<WPARAM>(MenuId::kProgramColours), 0);
+  EXPECT_EQ(Window()->Hwnd(), first);
+  EXPECT_EQ(testing::WindowText(first), "程序配色");
+  RECT r = testing::WindowRect(first);
+  const WindowOrigin origin = ColourSchemeOrigin(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+  EXPECT_EQ(r.left, origin.left);
+  EXPECT_EQ(r.top, origin.top);
+  // Picker n shows the colour whose key names it: C8 in picker 1, C6 in picker 2, ...
+  const int colourOfPicker[] = {8, 6, 3, 7, 2, 1, 4, 5, 9};
+  for (int n = 1; n <= 9; ++n) EXPECT_EQ(Window()->Picker(n).Colour(), RGB(colourOfPicker[n - 1], 0, 0)) << n;
+  EXPECT_EQ(Status(), "");
+  // Every control inside the client area.
+  RECT client{};
+  GetClientRect(first, &client);
+  for (int id = static_cast<int>(ColourSchemeControl::kFirstLabel); id <= static_cast<int>(ColourSchemeControl::kApplyButton); ++id) {
+    HWND control = GetDlgItem(first, id);
+    if (control == nullptr) continue;
+    const RECT c = testing::ChildRect(control);
+    EXPECT_LE(c.right, client.right) << id;
+    EXPECT_LE(c.bottom, client.bottom) << id;
+  }
+}
+
+TEST_F(ColourSchemeTest, RandomPreviewsOnTheListAndClosingLeavesTheFileAlone) {
+  Start(testing::kDefaultColourSection);
+  const std::string before = program_.ConfigFile();
+  Open();
+  Click(ColourSchemeControl::kRandomButton);
+  EXPECT_EQ(Status(), "待确认...");
+  const ProgramColours shown = Window()->PickerColours();
+  EXPECT_NE(shown, kDefaultProgramColours);
+  // The list shows the pickers' colours at once: row 0 in C6 on C7, row 2 on C3, the enabled row in C1 on C2.
+  EXPECT_EQ(CustomDraw(Main(), 0).text, shown[5]);
+  EXPECT_EQ(CustomDraw(Main(), 0).background, shown[6]);
+  EXPECT_EQ(CustomDraw(Main(), 1).text, shown[0]);
+  EXPECT_EQ(CustomDraw(Main(), 1).background, shown[1]);
+  EXPECT_EQ(ListView_GetBkColor(Main().List().Hwnd()), shown[7]);
+  Close();
+  EXPECT_EQ(program_.ConfigFile(), before);
+  EXPECT_EQ(program_.app->State().programColours, kDefaultProgramColours);
+  // The preview stays on the list until the list is coloured from the saved scheme again.
+  EXPECT_EQ(CustomDraw(Main(), 0).background, shown[6]);
+  Main().List().Fill();
+  SelectOnly(Main(), -1);
+  EXPECT_EQ(CustomDraw(Main(), 0).background, RGB(240, 240, 240));
+}
+
+TEST_F(ColourSchemeTest, DefaultsWriteTheNineDefaultValuesAndRecolourTheList) {
+  Start(NumberedColours());
+  Open();
+  Click(ColourSchemeControl::kDefaultsButton);
+  const char* expected[] = {"2894892", "13944764", "15132390", "10256239", "65535",
+                            "2894892", "15790320", "15790320", "65280"};
+  for (int i = 0; i < 9; ++i) EXPECT_EQ(Colour(i), expected[i]) << "C" << i + 1;
+  EXPECT_EQ(Status(), "已恢复默认颜色");
+  EXPECT_EQ(Window()->PickerColours(), kDefaultProgramColours);
+  EXPECT_EQ(program_.app->State().programColours, kDefaultProgramColours);
+  EXPECT_EQ(CustomDraw(Main(), 1).background, RGB(188, 199, 212));
+  EXPECT_EQ(CustomDraw(Main(), 2).background, RGB(240, 240, 240));
+}
+
+TEST_F(ColourSchemeTest, PickerNineOnlyMarksThePreviewAndApplySavesEveryPicker) {
+  Start(testing::kDefaultColourSection);
+  Open();
+  const testing::DrawnRow before = CustomDraw(Main(), 0);
+  Window()->Picker(9).Pick(RGB(1, 2, 3));
+  EXPECT_EQ(Status(), "待确认...");
+  EXPECT_EQ(CustomDraw(Main(), 0).text, before.text);
+  EXPECT_EQ(CustomDraw(Main(), 0).background, before.background);
+  EXPECT_EQ(Colour(8), "65280");  // nothing written before "确定"
+
+  Window()->Picker(2).Pick(RGB(9, 8, 7));  // the list's text colour, C6
+  EXPECT_EQ(CustomDraw(Main(), 0).text, RGB(9, 8, 7));
+  Click(ColourSchemeControl::kApplyButton);
+  EXPECT_EQ(Status(), "已保存颜色配置");
+  EXPECT_EQ(Colour(5), std::to_string(RGB(9, 8, 7)));
+  EXPECT_EQ(Colour(8), std::to_string(RGB(1, 2, 3)));
+  EXPECT_EQ(Colour(0), "2894892");
+  EXPECT_EQ(program_.app->State().programColours[5], RGB(9, 8, 7));
+  EXPECT_EQ(program_.app->State().programColours[8], RGB(1, 2, 3));
+}
+
+TEST_F(ColourSchemeTest, TopmostIsHandedOverWhileOpenWithoutWritingIt) {
+  Start(testing::kDefaultColourSection, "1");
+  Menus& menus = Main().GetMenus();
+  ASSERT_TRUE(menus.IsChecked(MenuId::kTopmost));
+  Open();
+  EXPECT_FALSE(menus.IsChecked(MenuId::kTopmost));
+  EXPECT_FALSE(Main().IsAlwaysOnTop());
+  EXPECT_NE(GetWindowLongW(Window()->Hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
+  EXPECT_EQ(program_.Config("Config", "Top"), "1");
+  Close();
+  EXPECT_TRUE(menus.IsChecked(MenuId::kTopmost));
+  EXPECT_TRUE(Main().IsAlwaysOnTop());
+  EXPECT_EQ(program_.Config("Config", "Top"), "1");
+}
+
+}  // namespace
+}  // namespace corvanta
