@@ -1,5 +1,7 @@
 #include "hotkeys/hotkey_host_window.h"
 
+#include <utility>
+
 #include "app/app.h"
 #include "app/main_window_seam.h"
 #include "app/menus.h"
@@ -37,8 +39,10 @@ bool HotkeyHostWindow::Create() {
 
 void HotkeyHostWindow::StopHotkeys() { registry_.RemoveAllHotkeys(); }
 
-void HotkeyHostWindow::ArmRegistrationPass(UINT milliseconds) {
-  if (hwnd_ != nullptr) SetTimer(hwnd_, static_cast<UINT_PTR>(ActionTimer::kRegistrationPass), milliseconds, nullptr);
+void HotkeyHostWindow::ArmRegistrationPass(UINT milliseconds, HWND reportTo) {
+  if (hwnd_ == nullptr) return;
+  passReportTo_ = reportTo;
+  SetTimer(hwnd_, static_cast<UINT_PTR>(ActionTimer::kRegistrationPass), milliseconds, nullptr);
 }
 
 void HotkeyHostWindow::RunRegistrationPass() {
@@ -50,14 +54,19 @@ void HotkeyHostWindow::RunRegistrationPass() {
     // The action thread only hands the press over; the UI thread decides and acts.
     return [host, slot](int) { PostMessageW(host, kPressMessage, static_cast<WPARAM>(slot), 0); };
   };
-  registry_.AddHotkey([](int) {}, static_cast<int>(kFixedSlotBinding.virtualKey),
-                      static_cast<int>(kFixedSlotBinding.modifiers));
+  refusedNames_.clear();
+  auto add = [this](HotkeyAction action, const HotkeyBinding& binding, const std::string& name) {
+    if (registry_.AddHotkey(std::move(action), static_cast<int>(binding.virtualKey),
+                            static_cast<int>(binding.modifiers)) == 0) {
+      refusedNames_.push_back(name);
+    }
+  };
+  add([](int) {}, kFixedSlotBinding, kFixedSlotName);
   for (int slot = 1; slot < kHotkeySlotCount; ++slot) {
     const std::string name = app_.Settings().Config(keys::kHotkeySection, keys::HotkeyNameKey(slot));
-    if (const auto binding = MatchHotkeyName(name)) {
-      registry_.AddHotkey(pressOf(slot), static_cast<int>(binding->virtualKey), static_cast<int>(binding->modifiers));
-    }
+    if (const auto binding = MatchHotkeyName(name)) add(pressOf(slot), *binding, name);
   }
+  if (passReportTo_ != nullptr) PostMessageW(std::exchange(passReportTo_, nullptr), kPassDoneMessage, 0, 0);
 }
 
 HotkeyConditions HotkeyHostWindow::CurrentConditions() const {

@@ -8,6 +8,8 @@
 
 #include <array>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "hotkeys/hotkey_actions.h"
 #include "hotkeys/hotkey_registry.h"
@@ -23,6 +25,8 @@ class HotkeyHostWindow : public WindowBase<HotkeyHostWindow> {
  public:
   static constexpr const wchar_t* kClassName = L"CorvantaHotkeyHost";
   static constexpr UINT kPressMessage = WM_APP + 20;  // wParam: the slot
+  // Posted to the window that armed a registration pass with a report address, once the pass is done.
+  static constexpr UINT kPassDoneMessage = WM_APP + 21;
 
   HotkeyHostWindow(App& app, MainWindowSeam& main);
   ~HotkeyHostWindow() override;
@@ -31,8 +35,11 @@ class HotkeyHostWindow : public WindowBase<HotkeyHostWindow> {
   bool Create();
   // Unregisters every hotkey (the exit sequence).
   void StopHotkeys();
-  // (Re)starts the registration pass after the delay; the hotkey settings window does so after a save.
-  void ArmRegistrationPass(UINT milliseconds);
+  // (Re)starts the registration pass after the delay; the hotkey settings window does so after a save
+  // and asks for kPassDoneMessage when the pass is done.
+  void ArmRegistrationPass(UINT milliseconds, HWND reportTo = nullptr);
+  // The names of the hotkeys whose registration the platform refused in the last pass, in slot order.
+  const std::vector<std::string>& RefusedNames() const { return refusedNames_; }
 
   // A press of a slot's hotkey, as the action thread hands it over (also callable directly).
   void OnPress(int slot);
@@ -67,6 +74,8 @@ class HotkeyHostWindow : public WindowBase<HotkeyHostWindow> {
   std::array<TimerState, kActionTimerSlots> state_{};
   int folderStep_ = 0;
   int registrationPasses_ = 0;
+  std::vector<std::string> refusedNames_;
+  HWND passReportTo_ = nullptr;
   std::unique_ptr<ScanShotFormatWindow> scanShotFormat_;
 };
 

@@ -25,6 +25,7 @@ struct HotkeyBinding {
 
 // Ctrl+Shift+Alt+End, whatever slot 0's keys hold.
 inline constexpr HotkeyBinding kFixedSlotBinding{7, 0x23};
+inline constexpr const char* kFixedSlotName = "Ctrl+Shift+Alt+End";
 
 // The exact, case-sensitive hotkey name, or no binding for any other text.
 std::optional<HotkeyBinding> MatchHotkeyName(std::string_view stored);

@@ -53,33 +53,23 @@ void HotkeyRegistry::AcquireBusy() {
   }
 }
 
-int HotkeyRegistry::NextId() const {
-  return records_.empty() ? kFirstHotkeyId : records_.back()->id + kHotkeyIdStep;
-}
-
 int HotkeyRegistry::AddHotkey(HotkeyAction action, int virtualKey, int modifiers) {
   if (virtualKey == 0 || !action) return 0;
-  {
-    ScopedSrw shared(lock_, false);
-    for (const auto& record : records_) {
-      if (record->virtualKey == virtualKey && record->modifiers == modifiers) return record->id;
-    }
-  }
+  // Known keys are looked up only once no removal is in flight: a removal still queued for the hotkey
+  // thread would otherwise take the record away right after its id was handed out.
   AcquireBusy();
-  Record* added = nullptr;
+  HotkeyRecord* added = nullptr;
   {
     ScopedSrw exclusive(lock_, true);
-    auto record = std::make_unique<Record>();
-    record->id = NextId();
-    record->action = std::move(action);
-    record->virtualKey = virtualKey;
-    record->modifiers = modifiers;
-    added = record.get();
-    records_.push_back(std::move(record));
+    if (const int id = records_.IdOf(virtualKey, modifiers)) {
+      busy_ = false;
+      return id;
+    }
+    added = &records_.Append(std::move(action), virtualKey, modifiers);
   }
   if (threadId_ == 0 && !StartThread()) {
     ScopedSrw exclusive(lock_, true);
-    records_.pop_back();
+    records_.DropLast();
     busy_ = false;
     return 0;
   }
@@ -88,11 +78,10 @@ int HotkeyRegistry::AddHotkey(HotkeyAction action, int virtualKey, int modifiers
     PostThreadMessageW(threadId_, kHotkeyThreadMessage, 0, 0);
     Sleep(kPollMilliseconds);
   }
-  int id = added->id;
-  if (!added->registered) {
+  int id = 0;
+  {
     ScopedSrw exclusive(lock_, true);
-    std::erase_if(records_, [added](const auto& record) { return record.get() == added; });
-    id = 0;
+    id = records_.KeepIfRegistered(*added);
   }
   busy_ = false;
   return id;
@@ -107,7 +96,7 @@ void HotkeyRegistry::RemoveAllHotkeys() {
   }
   {
     ScopedSrw exclusive(lock_, true);
-    records_.clear();
+    records_.Clear([](const HotkeyRecord&) {});  // nothing was ever registered
   }
   busy_ = false;
 }
@@ -157,29 +146,25 @@ void HotkeyRegistry::OnThreadMessage(const MSG& message) {
     return;
   }
   ScopedSrw shared(lock_, false);
-  for (const auto& record : records_) {
-    if (message.message == WM_HOTKEY && static_cast<int>(message.wParam) == record->id) {
-      StartAction(*record);
-      return;
-    }
-    if (!record->processed) {
-      record->registered = RegisterHotKey(messageWindow_, record->id, static_cast<UINT>(record->modifiers),
-                                          static_cast<UINT>(record->virtualKey)) != FALSE;
-      record->processed = true;
-    }
+  if (message.message == WM_HOTKEY) {
+    if (const HotkeyRecord* record = records_.Find(static_cast<int>(message.wParam))) StartAction(*record);
+    return;
   }
+  records_.RegisterPending([this](const HotkeyRecord& record) {
+    return RegisterHotKey(messageWindow_, record.id, static_cast<UINT>(record.modifiers),
+                          static_cast<UINT>(record.virtualKey)) != FALSE;
+  });
 }
 
 void HotkeyRegistry::UnregisterAll() {
   {
     ScopedSrw exclusive(lock_, true);
-    for (const auto& record : records_) UnregisterHotKey(messageWindow_, record->id);
-    records_.clear();
+    records_.Clear([this](const HotkeyRecord& record) { UnregisterHotKey(messageWindow_, record.id); });
   }
   busy_ = false;
 }
 
-void HotkeyRegistry::StartAction(const Record& record) {
+void HotkeyRegistry::StartAction(const HotkeyRecord& record) {
   auto start = std::make_unique<ActionStart>(ActionStart{record.action, record.id});
   HANDLE thread = CreateThread(nullptr, 0, &RunAction, start.get(), 0, nullptr);
   if (thread == nullptr) return;

@@ -7,21 +7,16 @@
 #include <windows.h>
 
 #include <atomic>
-#include <functional>
-#include <memory>
 #include <vector>
 
-namespace corvanta {
+#include "hotkeys/hotkey_records.h"
 
-// What a press starts, on its own thread; it gets the hotkey id.
-using HotkeyAction = std::function<void(int hotkeyId)>;
+namespace corvanta {
 
 // The private thread message that wakes the hotkey thread; lParam kUnregisterAll empties the registry,
 // any other value registers the records not yet processed.
 inline constexpr UINT kHotkeyThreadMessage = 0xE0B1;
 inline constexpr LPARAM kUnregisterAll = 3;
-inline constexpr int kFirstHotkeyId = 100;
-inline constexpr int kHotkeyIdStep = 4;
 
 class HotkeyRegistry {
  public:
@@ -50,27 +45,17 @@ class HotkeyRegistry {
   DWORD ThreadId() const { return threadId_.load(); }
 
  private:
-  struct Record {
-    int id;
-    HotkeyAction action;
-    int virtualKey;
-    int modifiers;
-    std::atomic<bool> processed{false};
-    bool registered = false;
-  };
-
   void AcquireBusy();
   bool StartThread();
   static DWORD WINAPI ThreadProc(void* self);
   void RunThread();
   void OnThreadMessage(const MSG& message);
   void UnregisterAll();
-  void StartAction(const Record& record);
-  int NextId() const;
+  void StartAction(const HotkeyRecord& record);
 
   // The list is guarded by a short lock, never held while waiting for the hotkey thread.
   mutable SRWLOCK lock_ = SRWLOCK_INIT;
-  std::vector<std::unique_ptr<Record>> records_;
+  HotkeyRecordList records_;
   std::atomic<bool> busy_{false};
   std::atomic<DWORD> threadId_{0};
   HANDLE thread_ = nullptr;

@@ -14,7 +14,6 @@ constexpr Rgb kSaveBlue{102, 102, 255};
 constexpr Rgb kSaveGreen{102, 255, 102};
 constexpr Rgb kConflictRed{255, 102, 102};
 constexpr Rgb kStatusBlue{0, 128, 192};
-constexpr Rgb kStatusRed{255, 0, 0};
 
 // Per step: whether the light is lit, the saving case's light colour, and the delay to the next step.
 struct StepPattern {
@@ -88,6 +87,13 @@ SaveAnimationStep SaveAnimationStepOf(int step, bool conflict) {
   if (conflict) return {pattern.lit ? kConflictRed : kLightOff, kConflict, kStatusRed, pattern.nextDelay};
   return {pattern.saveLight, step == kSaveAnimationSteps ? kSaved : kSaving, pattern.saveStatusColour,
           pattern.nextDelay};
+}
+
+std::string RefusedHotkeysReport(std::span<const std::string> refusedNames) {
+  if (refusedNames.empty()) return {};
+  std::string report = "以下快捷键已被占用：";
+  for (size_t i = 0; i < refusedNames.size(); ++i) report += (i == 0 ? "" : "、") + refusedNames[i];
+  return report;
 }
 
 HotkeySettingsLayout LayOutHotkeySettings(int frameWidth, int dpi) {

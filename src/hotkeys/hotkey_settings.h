@@ -44,6 +44,7 @@ struct Rgb {
 
 inline constexpr int kSaveAnimationSteps = 8;
 inline constexpr Rgb kLightOff{236, 236, 236};
+inline constexpr Rgb kStatusRed{255, 0, 0};  // a conflict, or hotkeys another program holds
 
 // One step of the save animation: the light it colours (the save light, or the conflict light in the
 // conflict case), the status line and the delay until the next step (after the last step: until the
@@ -57,6 +58,10 @@ struct SaveAnimationStep {
 
 // step 1..8.
 SaveAnimationStep SaveAnimationStepOf(int step, bool conflict);
+
+// The status line after a save whose registration pass the platform refused some hotkeys:
+// "以下快捷键已被占用：" and the names joined by "、"; empty when it refused none.
+std::string RefusedHotkeysReport(std::span<const std::string> refusedNames);
 
 struct LayoutRect {
   int x = 0, y = 0, width = 0, height = 0;

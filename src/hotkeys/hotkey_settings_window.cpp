@@ -264,8 +264,17 @@ void HotkeySettingsWindow::OnAnimationTimer(int step) {
   }
   animationStep_ = 0;
   SetButtonsEnabled(true, true);
-  // A conflict leaves the keys as they were; the pass then binds the same hotkeys again.
-  if (host_ != nullptr) host_->ArmRegistrationPass(look.nextDelay);
+  // A conflict leaves the keys as they were; the pass then binds the same hotkeys again. After a save,
+  // the pass reports back so that hotkeys another program holds are named.
+  if (host_ != nullptr) host_->ArmRegistrationPass(look.nextDelay, conflict_ ? nullptr : hwnd_);
+}
+
+void HotkeySettingsWindow::ReportRefusedHotkeys() {
+  if (host_ == nullptr || Animating()) return;
+  const std::string report = RefusedHotkeysReport(host_->RefusedNames());
+  if (report.empty()) return;
+  statusColour_ = kStatusRed;
+  SetWindowTextGbk(Control(HotkeySettingsControl::kStatus), report);
 }
 
 void HotkeySettingsWindow::SetLight(HotkeySettingsControl light, Rgb colour) {
@@ -310,6 +319,9 @@ LRESULT HotkeySettingsWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM 
       break;
     case WM_TIMER:
       if (wParam >= 1 && wParam <= kSaveAnimationSteps) OnAnimationTimer(static_cast<int>(wParam));
+      return 0;
+    case HotkeyHostWindow::kPassDoneMessage:
+      ReportRefusedHotkeys();
       return 0;
     case WM_CTLCOLORSTATIC:
       return OnControlColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));

@@ -66,6 +66,7 @@ class HotkeySettingsWindow : public WindowBase<HotkeySettingsWindow> {
   void WriteSelections();
   void StartAnimation();
   void OnAnimationTimer(int step);
+  void ReportRefusedHotkeys();
   void SetLight(HotkeySettingsControl light, Rgb colour);
   std::string SelectedText(HWND list) const;
   LRESULT OnControlColour(HDC dc, HWND control);

@@ -59,6 +59,14 @@ TEST(HotkeySettingsTest, DuplicateCheckFindsTheFirstEqualPairInOrder) {
   EXPECT_EQ(FirstDuplicatePair(texts), (std::pair<int, int>{1, 3}));
 }
 
+TEST(HotkeySettingsTest, RefusedHotkeysAreNamedInSlotOrder) {
+  EXPECT_EQ(RefusedHotkeysReport({}), "");
+  const std::string one[] = {"Alt+W"};
+  EXPECT_EQ(RefusedHotkeysReport(one), "以下快捷键已被占用：Alt+W");
+  const std::string three[] = {kFixedSlotName, "Alt+W", "Ctrl+Shift+P"};
+  EXPECT_EQ(RefusedHotkeysReport(three), "以下快捷键已被占用：Ctrl+Shift+Alt+End、Alt+W、Ctrl+Shift+P");
+}
+
 TEST(HotkeySettingsTest, SaveAnimationBlinksItsLightAndEndsAfter1140Milliseconds) {
   unsigned elapsed = 100;  // the first step runs 100 ms after the click
   for (int step = 1; step < kSaveAnimationSteps; ++step) elapsed += SaveAnimationStepOf(step, false).nextDelay;

@@ -4,9 +4,16 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <initializer_list>
+#include <thread>
+#include <vector>
+
 #include "capture/format_buttons.h"
 #include "capture/scan_shot_format_window.h"
 #include "hotkeys/hotkey_host_window.h"
+#include "hotkeys/hotkey_names.h"
+#include "hotkeys/hotkey_settings_window.h"
 #include "test_program.h"
 
 namespace corvanta {
@@ -19,6 +26,22 @@ constexpr const char* kHotkeys =
     "[SCK]\r\nsck0=Alt+Q\r\nsck1=Ctrl+Shift+Alt+J\r\nsck2=Ctrl+Shift+Alt+K\r\nsck3=3不设置\r\nsck12=Ctrl+Alt+Shift+L\r\n"
     "sck13=Ctrl+Shift+Alt+M\r\nsck14=Ctrl+Shift+Alt+N\r\n";
 
+// Keys as the keyboard gives them, matched against the registered hotkeys by the window server: held
+// down in order, released in reverse.
+void PressKeys(std::initializer_list<WORD> keys) {
+  std::vector<INPUT> inputs;
+  auto add = [&inputs](WORD key, DWORD flags) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+    input.ki.dwFlags = flags;
+    inputs.push_back(input);
+  };
+  for (WORD key : keys) add(key, 0);
+  for (auto key = std::rbegin(keys); key != std::rend(keys); ++key) add(*key, KEYEVENTF_KEYUP);
+  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
 class HotkeyHostTest : public ::testing::Test {
  protected:
   void Start(const std::string& config) {
@@ -28,6 +51,7 @@ class HotkeyHostTest : public ::testing::Test {
     ASSERT_TRUE(PumpUntil([&] { return Host()->RegistrationPasses() == 1; }));
   }
   HotkeyHostWindow* Host() { return program_.Main().HotkeyHost(); }
+  bool Hidden() { return program_.Main().GetMenus().IsChecked(MenuId::kHideMainWindow); }
   void Press(int slot) {
     PostMessageW(Host()->Hwnd(), HotkeyHostWindow::kPressMessage, static_cast<WPARAM>(slot), 0);
     testing::PumpMessages(20);
@@ -51,6 +75,87 @@ TEST_F(HotkeyHostTest, TheRegistrationPassBindsTheFixedSlotAndEveryValidName) {
   RECT r{};
   GetWindowRect(Host()->Hwnd(), &r);
   EXPECT_EQ(r.left, 28888);
+}
+
+TEST_F(HotkeyHostTest, TheDefaultsRegisterFifteenHotkeysAndRealKeysReachTheirActions) {
+  program_.Start();  // a first start: the default assignment
+  ASSERT_NE(Host(), nullptr);
+  ASSERT_TRUE(PumpUntil([&] { return Host()->RegistrationPasses() == 1; }));
+  const auto records = Host()->Registry().Records();
+  ASSERT_EQ(records.size(), 15u);
+  for (size_t i = 0; i < records.size(); ++i) EXPECT_EQ(records[i].id, 100 + 4 * static_cast<int>(i));
+  EXPECT_TRUE(Host()->RefusedNames().empty());
+  PressKeys({VK_MENU, 'Q'});
+  ASSERT_TRUE(PumpUntil([&] { return Hidden(); }));
+  EXPECT_GE(testing::WindowRect(program_.Hwnd()).left, GetSystemMetrics(SM_CXSCREEN));  // parked off screen
+  PressKeys({VK_MENU, 'W'});
+  ASSERT_TRUE(PumpUntil([&] { return !Hidden(); }));
+  EXPECT_LT(testing::WindowRect(program_.Hwnd()).left, GetSystemMetrics(SM_CXSCREEN));
+}
+
+// A save drops every registration at once and the new ones come with the next pass; a key pressed in
+// between is nobody's hotkey.
+TEST_F(HotkeyHostTest, AKeyPressedBetweenASaveAndTheNextPassDoesNothing) {
+  Start("[SCK]\r\nsck13=Ctrl+Shift+Alt+M\r\nsx13=" + std::to_string(PickListIndex("Ctrl+Shift+Alt+M")) + "\r\n");
+  SendMessageW(program_.Hwnd(), WM_COMMAND, static_cast<WPARAM>(MenuId::kCustomHotkeys), 0);
+  HotkeySettingsWindow* settings = program_.Main().HotkeySettings();
+  ASSERT_NE(settings, nullptr);
+  const HWND save = settings->Control(HotkeySettingsControl::kSaveButton);
+  SendMessageW(settings->Hwnd(), WM_COMMAND, MAKEWPARAM(static_cast<int>(HotkeySettingsControl::kSaveButton), BN_CLICKED),
+               reinterpret_cast<LPARAM>(save));
+  ASSERT_TRUE(PumpUntil([&] { return !Host()->Registry().Busy() && Host()->Registry().Records().empty(); }));
+  PressKeys({VK_CONTROL, VK_SHIFT, VK_MENU, 'M'});  // slot 13, "隐藏" 主窗口
+  ASSERT_TRUE(PumpUntil([&] { return Host()->RegistrationPasses() == 2; }));
+  testing::PumpMessages(20);
+  EXPECT_FALSE(Hidden());
+  PressKeys({VK_CONTROL, VK_SHIFT, VK_MENU, 'M'});
+  EXPECT_TRUE(PumpUntil([&] { return Hidden(); }));
+}
+
+// Bursts of hotkey messages and real key presses arrive while registration passes drop and rebuild the
+// records: nothing crashes, nothing waits forever, and the last pass binds everything again.
+TEST_F(HotkeyHostTest, HundredsOfPressesDuringRegistrationPassesNeitherCrashNorDeadlock) {
+  Start(kHotkeys);
+  HotkeyRegistry& registry = Host()->Registry();
+  const DWORD hotkeyThread = registry.ThreadId();
+  std::atomic<bool> stop{false};
+  std::atomic<int> sent{0};
+  std::thread presser([&] {
+    while (!stop) {
+      // One burst per registration or removal in flight: the fixed slot and slot 1 ("启用-置顶").
+      if (!registry.Busy()) {
+        Sleep(0);
+        continue;
+      }
+      for (int i = 0; i < 50; ++i) PostThreadMessageW(hotkeyThread, WM_HOTKEY, i % 2 == 0 ? 100 : 104, 0);
+      PressKeys({VK_CONTROL, VK_SHIFT, VK_MENU, 'J'});
+      sent += 51;
+      while (registry.Busy() && !stop) Sleep(0);
+    }
+  });
+  struct JoinAtEnd {
+    std::thread& thread;
+    std::atomic<bool>& stop;
+    ~JoinAtEnd() {
+      stop = true;
+      thread.join();
+    }
+  } joinAtEnd{presser, stop};
+  for (int pass = 2; pass <= 4; ++pass) {
+    registry.RemoveAllHotkeys();
+    Host()->ArmRegistrationPass(0);
+    ASSERT_TRUE(PumpUntil([&] { return Host()->RegistrationPasses() == pass; }, 10000)) << pass;
+  }
+  EXPECT_GE(sent.load(), 300);
+  stop = true;
+  ASSERT_TRUE(PumpUntil([&] { return program_.Main().GetMenus().IsChecked(MenuId::kTopmost); }));
+  testing::PumpMessages(50);
+  EXPECT_EQ(registry.Records().size(), 5u);
+  EXPECT_TRUE(Host()->RefusedNames().empty());
+  EXPECT_FALSE(registry.Busy());
+  // Still answering, and still acting on presses.
+  PressKeys({VK_CONTROL, VK_SHIFT, VK_MENU, 'M'});  // slot 13, "隐藏" 主窗口
+  EXPECT_TRUE(PumpUntil([&] { return Hidden(); }));
 }
 
 TEST_F(HotkeyHostTest, APressChecksItsConditionAndRunsTheTrayCommandOnTheUiThread) {

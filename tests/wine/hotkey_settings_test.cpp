@@ -141,6 +141,28 @@ TEST_F(HotkeySettingsTest, ASaveWritesTheKeysAndTheNextPassBindsThem) {
   EXPECT_EQ(Window()->LightColour(HotkeySettingsControl::kSaveLight), kLightOff);
 }
 
+// Keys another program holds cannot be bound; the save says which.
+TEST_F(HotkeySettingsTest, ASaveNamesTheHotkeysAnotherProgramHolds) {
+  Start(kBaseConfig + StoredKeysWithoutSlot4(true));
+  Open();
+  HWND holder = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+  const HotkeyBinding held = *MatchHotkeyName("Ctrl+Shift+Alt+J");
+  ASSERT_TRUE(RegisterHotKey(holder, 1, held.modifiers, held.virtualKey));
+  Select(3, PickListIndex("Ctrl+Shift+Alt+J"));
+  SaveAndWaitForPass(HotkeySettingsControl::kSaveButton);
+  EXPECT_EQ(Key("sck3"), "Ctrl+Shift+Alt+J");
+  EXPECT_FALSE(Host()->Registry().Records().empty());
+  EXPECT_TRUE(PumpUntil([&] { return Status() == "以下快捷键已被占用：Ctrl+Shift+Alt+J"; })) << Status();
+  EXPECT_EQ(Window()->StatusColour(), kStatusRed);
+  // Given back by the other program: the next save binds it and says so.
+  UnregisterHotKey(holder, 1);
+  DestroyWindow(holder);
+  SaveAndWaitForPass(HotkeySettingsControl::kSaveButton);
+  testing::PumpMessages(20);
+  EXPECT_TRUE(Registered("Ctrl+Shift+Alt+J"));
+  EXPECT_EQ(Status(), "成功保存并已生效！");
+}
+
 TEST_F(HotkeySettingsTest, DisableLeavesOnlyTheFixedSlotAndDefaultsRestoreTheAssignment) {
   Start(kBaseConfig + StoredKeysWithoutSlot4());
   Open();
