@@ -68,12 +68,14 @@ AdvancedOptionsLayout LayOutAdvancedOptions(int dpi, int frameWidth) {
   }
   design.placement = ButtonRow(13, contentWidth);
 
+  // The group box's frame runs through the middle of its caption line; its radio buttons keep clear of it.
   design.fontLabel = {kMargin, RowTop(16), contentWidth, kRowHeight};
-  design.fontGroup = {kMargin, RowTop(18) - kRowHeight / 2, contentWidth, 5 * kRowHeight / 2};
+  design.fontGroup = {kMargin, RowTop(18), contentWidth, 3 * kRowHeight};
   for (int i = 0; i < 8; ++i) {
-    design.fontRadios[i] = {kMargin + 8 + (i % 4) * kRadioWidth, RowTop(18 + (i / 4) * 2), kRadioWidth - 8, kRowHeight};
+    design.fontRadios[i] = {kMargin + 8 + (i % 4) * kRadioWidth, RowTop(18) + kRowHeight / 2 + 2 + (i / 4) * (kRowHeight + 2),
+                            kRadioWidth - 10, kRowHeight};
   }
-  design.font = ButtonRow(23, contentWidth);
+  design.font = ButtonRow(25, contentWidth);
 
   AdvancedOptionsLayout layout;
   layout.windowWidth = DpiScale(kColourLabelWidth + kPickerWidth + kExtraWidth, dpi);

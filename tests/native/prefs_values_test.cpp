@@ -166,10 +166,14 @@ TEST(PreferenceWindowsTest, AdvancedOptionsControlsFitTheClientAreaWithoutOverla
       EXPECT_TRUE(Inside(all[i], clientWidth, clientHeight)) << "control " << i << " at " << dpi;
       for (size_t j = i + 1; j < all.size(); ++j) EXPECT_FALSE(Overlap(all[i], all[j])) << i << "/" << j << " at " << dpi;
     }
+    // The group box holds the font radios, clear of its frame, and nothing else.
+    const ControlRect& group = l.fontGroup;
+    EXPECT_TRUE(Inside(group, clientWidth, clientHeight)) << dpi;
     for (const ControlRect& radio : l.fontRadios) {
-      EXPECT_TRUE(Inside({radio.x - l.fontGroup.x, radio.y - l.fontGroup.y, radio.width, radio.height},
-                         l.fontGroup.width, l.fontGroup.height)) << dpi;
+      EXPECT_TRUE(Inside({radio.x - group.x - 2, radio.y - group.y - 2, radio.width + 4, radio.height + 4}, group.width,
+                         group.height)) << dpi;
     }
+    for (size_t i = 0; i < all.size() - l.fontRadios.size(); ++i) EXPECT_FALSE(Overlap(all[i], group)) << i << " at " << dpi;
   }
 }
 

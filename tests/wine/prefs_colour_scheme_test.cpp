@@ -145,6 +145,49 @@ TEST_F(ColourSchemeTest, PickerNineOnlyMarksThePreviewAndApplySavesEveryPicker) 
   EXPECT_EQ(program_.app->State().programColours[8], RGB(1, 2, 3));
 }
 
+// Answers the system colour dialog once it shows: types a colour into its red, green and blue boxes and
+// presses OK.
+class ColourDialogAnswer {
+ public:
+  explicit ColourDialogAnswer(COLORREF colour) {
+    answer_ = colour;
+    answered_ = false;
+    timer_ = SetTimer(nullptr, 0, 20, &ColourDialogAnswer::Tick);
+  }
+  ~ColourDialogAnswer() { KillTimer(nullptr, timer_); }
+  ColourDialogAnswer(const ColourDialogAnswer&) = delete;
+  ColourDialogAnswer& operator=(const ColourDialogAnswer&) = delete;
+  static bool Answered() { return answered_; }
+
+ private:
+  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
+    HWND dialog = FindWindowW(L"#32770", nullptr);
+    if (answered_ || dialog == nullptr || !IsWindowVisible(dialog)) return;
+    constexpr int kRed = 706, kGreen = 707, kBlue = 708;  // the dialog's component boxes
+    SetDlgItemInt(dialog, kRed, GetRValue(answer_), FALSE);
+    SetDlgItemInt(dialog, kGreen, GetGValue(answer_), FALSE);
+    SetDlgItemInt(dialog, kBlue, GetBValue(answer_), FALSE);
+    answered_ = true;
+    PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+  }
+  static inline COLORREF answer_ = 0;
+  static inline bool answered_ = false;
+  UINT_PTR timer_ = 0;
+};
+
+TEST_F(ColourSchemeTest, ClickingAPickerChoosesItsColourInTheSystemDialog) {
+  Start(testing::kDefaultColourSection);
+  Open();
+  ColourDialogAnswer answer(RGB(12, 34, 56));
+  HWND picker = Window()->Picker(4).Hwnd();  // C7, the even rows' background
+  SendMessageW(Window()->Hwnd(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(picker), BN_CLICKED),
+               reinterpret_cast<LPARAM>(picker));
+  ASSERT_TRUE(ColourDialogAnswer::Answered());
+  EXPECT_EQ(Window()->Picker(4).Colour(), RGB(12, 34, 56));
+  EXPECT_EQ(Status(), "待确认...");
+  EXPECT_EQ(CustomDraw(Main(), 0).background, RGB(12, 34, 56));
+}
+
 TEST_F(ColourSchemeTest, TopmostIsHandedOverWhileOpenWithoutWritingIt) {
   Start(testing::kDefaultColourSection, "1");
   Menus& menus = Main().GetMenus();
