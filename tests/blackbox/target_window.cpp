@@ -5,6 +5,9 @@
 //                              ID of Corvanta's main window, or nothing when there is none
 //   target.exe state           prints Corvanta's main window as "left top right bottom exstyle visible
 //                              enabled count caption" (count: how many main windows exist)
+//   target.exe keys [MODS VK]  shows an ordinary window titled "corvanta-keys" that can take the keyboard
+//                              focus; with MODS and VK it first registers that hotkey for itself, as
+//                              another program holding it would, and prints "held" or "refused"
 // Every rectangle is in physical pixels, at any display scaling.
 #include <windows.h>
 
@@ -51,6 +54,24 @@ int Paint(int x, int y, int w, int h) {
   return 0;
 }
 
+int Keys(int modifiers, int virtualKey) {
+  WNDCLASSA wc{};
+  wc.lpfnWndProc = PaintProc;
+  wc.hInstance = GetModuleHandleA(nullptr);
+  wc.lpszClassName = "CorvantaBlackboxKeys";
+  wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+  RegisterClassA(&wc);
+  HWND hwnd = CreateWindowExA(0, wc.lpszClassName, "corvanta-keys", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 1500, 700,
+                              300, 200, nullptr, nullptr, wc.hInstance, nullptr);
+  if (virtualKey != 0) {
+    puts(RegisterHotKey(hwnd, 1, static_cast<UINT>(modifiers), static_cast<UINT>(virtualKey)) ? "held" : "refused");
+    fflush(stdout);
+  }
+  MSG message;
+  while (GetMessageA(&message, nullptr, 0, 0) > 0) DispatchMessageA(&message);
+  return 0;
+}
+
 int Locate(int controlId) {
   HWND main = FindWindowA("CorvantaMainWindow", nullptr);
   HWND control = main ? GetDlgItem(main, controlId) : nullptr;
@@ -82,6 +103,8 @@ int main(int argc, char** argv) {
   if (argc == 6 && strcmp(argv[1], "paint") == 0) return Paint(atoi(argv[2]), atoi(argv[3]), atoi(argv[4]), atoi(argv[5]));
   if (argc == 3 && strcmp(argv[1], "locate") == 0) return Locate(atoi(argv[2]));
   if (argc == 2 && strcmp(argv[1], "state") == 0) return State();
-  fprintf(stderr, "usage: target paint X Y W H | target locate ID | target state\n");
+  if (argc == 2 && strcmp(argv[1], "keys") == 0) return Keys(0, 0);
+  if (argc == 4 && strcmp(argv[1], "keys") == 0) return Keys(atoi(argv[2]), atoi(argv[3]));
+  fprintf(stderr, "usage: target paint X Y W H | target locate ID | target state | target keys [MODS VK]\n");
   return 2;
 }
