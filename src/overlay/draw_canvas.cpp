@@ -277,7 +277,8 @@ const StrokeModel* DrawCanvas::PenStroke(int ux, int uy) {
   const int key = width * 9 + (uy + 1) * 3 + (ux + 1);
   auto found = strokes_.find(key);
   if (found == strokes_.end()) {
-    const auto sample = [&](int32_t length) { return SampleWideLine(width, SampleFrame(width, ux, uy, length)); };
+    WideLineSampler sampler(width);
+    const auto sample = [&](int32_t length) { return sampler.Draw(SampleFrame(width, ux, uy, length)); };
     found = strokes_.emplace(key, BuildStrokeModel(width, ux, uy, sample)).first;
   }
   return found->second ? &*found->second : nullptr;

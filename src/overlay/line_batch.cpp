@@ -29,13 +29,6 @@ bool IsStraightDirection(int64_t dx, int64_t dy) {
   return (dx != 0 || dy != 0) && (dx == 0 || dy == 0 || adx == ady);
 }
 
-int32_t NextPhase(int32_t phase, int32_t phaseStep, int32_t period) {
-  phase += phaseStep;
-  if (phase >= period) return 0;
-  if (phase < 0) return period - 1;
-  return phase;
-}
-
 }  // namespace
 
 void LineBatch::Reset(int32_t width, int32_t height) {
@@ -44,7 +37,18 @@ void LineBatch::Reset(int32_t width, int32_t height) {
   runs_.clear();
 }
 
-void LineBatch::SetDashPattern(const DashPattern& pattern) { pattern_ = pattern.on; }
+void LineBatch::SetDashPattern(const DashPattern& pattern) {
+  pattern_ = pattern.on;
+  const auto period = static_cast<int32_t>(pattern_.size());
+  sameAhead_.assign(pattern_.size(), 1);
+  sameBehind_.assign(pattern_.size(), 1);
+  for (int32_t k = 0; k < period; ++k) {
+    while (sameAhead_[k] < period && pattern_[(k + sameAhead_[k]) % period] == pattern_[k]) ++sameAhead_[k];
+    while (sameBehind_[k] < period && pattern_[(k - sameBehind_[k] % period + period) % period] == pattern_[k]) {
+      ++sameBehind_[k];
+    }
+  }
+}
 
 int32_t LineBatch::PatternIndex(int64_t k) const {
   return static_cast<int32_t>(k % static_cast<int64_t>(pattern_.size()));
@@ -108,8 +112,10 @@ bool LineBatch::AddStroke(int32_t x1, int32_t y1, int32_t x2, int32_t y2, const 
   const int64_t topStep = model.uy > 0 ? from : to;
   const int64_t top = y1 + topStep * model.uy;
   const int64_t bottom = y1 + (model.uy > 0 ? to : from) * model.uy;
-  AddMovingSpan(top, bottom, x1 + topStep * model.ux + model.bandLeft, model.bandRight - model.bandLeft,
-                model.ux * model.uy);
+  // Each column of the band is a one-pixel run of its own.
+  for (int64_t column = model.bandLeft; column < model.bandRight; ++column) {
+    AddThin(top, bottom, x1 + topStep * model.ux + column, model.ux * model.uy);
+  }
   return true;
 }
 
@@ -122,31 +128,29 @@ void LineBatch::AddSpan(int64_t y, int64_t left, int64_t right) {
                       static_cast<int32_t>(right - left), 0, 0, 0});
 }
 
-void LineBatch::AddMovingSpan(int64_t top, int64_t bottom, int64_t xTop, int64_t width, int step) {
-  if (width <= 0) return;
-  // Rows on the surface.
+void LineBatch::AddThin(int64_t top, int64_t bottom, int64_t xTop, int step) {
+  // Rows on the surface, then rows on which x = xTop + step * (y - top) lies in [0, width_).
   if (top < 0) {
     xTop += step * (0 - top);
     top = 0;
   }
   bottom = std::min<int64_t>(bottom, height_ - 1);
-  // Rows on which the span [x, x + width) reaches into [0, width_), x = xTop + step * (y - top).
   if (step == 0) {
-    if (xTop + width <= 0 || xTop >= width_) return;
+    if (xTop < 0 || xTop >= width_) return;
   } else if (step > 0) {
-    const int64_t firstRow = top + std::max<int64_t>(0, 1 - width - xTop);
+    const int64_t firstRow = top + std::max<int64_t>(0, -xTop);
     bottom = std::min(bottom, top + width_ - 1 - xTop);
     xTop += firstRow - top;
     top = firstRow;
   } else {
     const int64_t firstRow = top + std::max<int64_t>(0, xTop - width_ + 1);
-    bottom = std::min(bottom, top + xTop + width - 1);
+    bottom = std::min(bottom, top + xTop);
     xTop -= firstRow - top;
     top = firstRow;
   }
   if (top > bottom) return;
-  runs_.push_back(Run{RunKind::kWide, static_cast<int32_t>(top), static_cast<int32_t>(bottom),
-                      static_cast<int32_t>(xTop), static_cast<int32_t>(width), step, 0, 0});
+  runs_.push_back(Run{RunKind::kThin, static_cast<int32_t>(top), static_cast<int32_t>(bottom),
+                      static_cast<int32_t>(xTop), 1, step, 0, 0});
 }
 
 void LineBatch::SortRunsByTop() {
@@ -159,112 +163,168 @@ void LineBatch::SortRunsByTop() {
   runs_.clear();
 }
 
+void LineBatch::SortPixelRunsByBottom() {
+  endStarts_.assign(static_cast<size_t>(height_) + 1, 0);
+  auto isPixelRun = [](const Run& r) { return r.kind == RunKind::kThin || r.kind == RunKind::kDashed; };
+  for (const Run& r : sorted_) {
+    if (isPixelRun(r)) ++endStarts_[static_cast<size_t>(r.bottom) + 1];
+  }
+  for (int32_t y = 0; y < height_; ++y) endStarts_[y + 1] += endStarts_[y];
+  endRuns_.resize(static_cast<size_t>(endStarts_[height_]));
+  std::vector<int32_t>& cursor = rowStarts_;  // free again after the sort by top
+  cursor.assign(endStarts_.begin(), endStarts_.end());
+  for (size_t i = 0; i < sorted_.size(); ++i) {
+    if (isPixelRun(sorted_[i])) endRuns_[cursor[sorted_[i].bottom]++] = static_cast<int32_t>(i);
+  }
+  listPosition_.resize(sorted_.size());
+}
+
+size_t LineBatch::ListOf(const Run& r) const {
+  if (r.kind == RunKind::kThin) return static_cast<size_t>(r.step + 1);
+  // The dashed run's pattern index on row y is key + phaseStep * y (modulo the period).
+  const auto period = static_cast<int32_t>(pattern_.size());
+  const int32_t key = ((r.phase - r.phaseStep * (r.top % period)) % period + period) % period;
+  const int32_t direction = r.phaseStep > 0 ? 1 : 0;
+  return static_cast<size_t>(3 + ((r.step + 1) * 2 + direction) * period + key);
+}
+
+int32_t& LineBatch::ThinCount(const Run& r) {
+  // The run's pixel on row y is at x = r.x + r.step * (y - r.top).
+  if (r.step > 0) return downRight_[static_cast<size_t>(r.x - r.top + height_ - 1)];
+  if (r.step < 0) return downLeft_[static_cast<size_t>(r.x + r.top)];
+  return columns_[static_cast<size_t>(r.x)];
+}
+
+void LineBatch::StartPixelRun(size_t index) {
+  const Run& r = sorted_[index];
+  if (countThin_ && r.kind == RunKind::kThin) {
+    ++ThinCount(r);
+    return;
+  }
+  PixelRuns& list = lists_[ListOf(r)];
+  listPosition_[index] = static_cast<int32_t>(list.intercepts.size());
+  list.intercepts.push_back(r.x - r.step * r.top);
+  list.runIndex.push_back(static_cast<int32_t>(index));
+}
+
+void LineBatch::EndPixelRuns(int32_t y) {
+  for (int32_t e = endStarts_[y]; e < endStarts_[y + 1]; ++e) {
+    const auto index = static_cast<size_t>(endRuns_[static_cast<size_t>(e)]);
+    const Run& r = sorted_[index];
+    if (countThin_ && r.kind == RunKind::kThin) {
+      --ThinCount(r);
+      continue;
+    }
+    PixelRuns& list = lists_[ListOf(r)];
+    const auto at = static_cast<size_t>(listPosition_[index]);
+    list.intercepts[at] = list.intercepts.back();
+    list.runIndex[at] = list.runIndex.back();
+    listPosition_[static_cast<size_t>(list.runIndex[at])] = static_cast<int32_t>(at);
+    list.intercepts.pop_back();
+    list.runIndex.pop_back();
+  }
+}
+
 void LineBatch::Draw(PixelView view, uint32_t pixel, const RowFill* fill) {
   if (view.Empty() || view.width != width_ || view.height != height_) {
     runs_.clear();
     return;
   }
   SortRunsByTop();
-  thin_.clear();
-  patterned_.clear();
-  wide_.clear();
+  SortPixelRunsByBottom();
+  lists_.resize(3 + 6 * pattern_.size());
+  for (PixelRuns& list : lists_) {
+    list.intercepts.clear();
+    list.runIndex.clear();
+  }
+  countThin_ = fill != nullptr;
+  if (countThin_) {
+    const size_t diagonals = static_cast<size_t>(width_) + static_cast<size_t>(height_);
+    downRight_.assign(diagonals, 0);
+    downLeft_.assign(diagonals, 0);
+    columns_.assign(static_cast<size_t>(width_), 0);
+  }
   size_t next = 0;
+  size_t pixelRunsLeft = endRuns_.size();
   for (int32_t y = 0; y < height_; ++y) {
-    if (fill == nullptr && next == sorted_.size() && thin_.empty() && patterned_.empty() && wide_.empty()) break;
+    if (fill == nullptr && next == sorted_.size() && pixelRunsLeft == 0) break;
     uint32_t* row = Row(view, y);
-    if (fill != nullptr) {
-      if (fill->image != nullptr) {
-        std::copy(fill->image + static_cast<size_t>(y) * width_, fill->image + static_cast<size_t>(y + 1) * width_,
-                  row);
-      } else {
-        std::fill(row, row + width_, fill->colour);
+    const size_t startingHere = next;
+    for (; next < sorted_.size() && sorted_[next].top == y; ++next) {
+      if (sorted_[next].kind == RunKind::kThin || sorted_[next].kind == RunKind::kDashed) StartPixelRun(next);
+    }
+    if (countThin_) ComposeRow(row, pixel, y, *fill);
+    DrawLists(row, pixel, y, !countThin_);
+    for (size_t i = startingHere; i < next; ++i) {
+      if (sorted_[i].kind == RunKind::kSpan || sorted_[i].kind == RunKind::kDashedSpan) DrawSpan(row, sorted_[i], pixel);
+    }
+    pixelRunsLeft -= static_cast<size_t>(endStarts_[y + 1] - endStarts_[y]);
+    EndPixelRuns(y);
+  }
+}
+
+void LineBatch::DrawSpan(uint32_t* row, const Run& r, uint32_t pixel) const {
+  if (r.kind == RunKind::kSpan) {
+    std::fill(row + r.x, row + r.x + r.width, pixel);
+    return;
+  }
+  // Dashed: whole stretches of equal pattern values at a time.
+  const auto period = static_cast<int32_t>(pattern_.size());
+  const int32_t end = r.x + r.width;
+  int32_t phase = r.phase;
+  for (int32_t x = r.x; x < end;) {
+    const int32_t same = std::min(r.phaseStep > 0 ? sameAhead_[phase] : sameBehind_[phase], end - x);
+    if (pattern_[static_cast<size_t>(phase)] != 0) std::fill(row + x, row + x + same, pixel);
+    x += same;
+    phase = ((phase + r.phaseStep * same) % period + period) % period;
+  }
+}
+
+void LineBatch::DrawLists(uint32_t* row, uint32_t pixel, int32_t y, bool solidToo) const {
+  // Straight loops of stores, one per list: the bulk of a dense grid.
+  if (solidToo) {
+    for (const int32_t c : lists_[0].intercepts) row[c - y] = pixel;
+    for (const int32_t c : lists_[1].intercepts) row[c] = pixel;
+    for (const int32_t c : lists_[2].intercepts) row[c + y] = pixel;
+  }
+  const auto period = static_cast<int32_t>(pattern_.size());
+  if (period == 0) return;
+  const int32_t rowPhase = y % period;
+  for (int32_t step = -1; step <= 1; ++step) {
+    for (int32_t direction = 0; direction < 2; ++direction) {
+      const size_t first = static_cast<size_t>(3 + ((step + 1) * 2 + direction) * period);
+      for (int32_t key = 0; key < period; ++key) {
+        const std::vector<int32_t>& intercepts = lists_[first + static_cast<size_t>(key)].intercepts;
+        if (intercepts.empty()) continue;
+        const int32_t phase = direction == 1 ? (key + rowPhase) % period : (key - rowPhase + period) % period;
+        if (pattern_[static_cast<size_t>(phase)] == 0) continue;
+        uint32_t* shifted = row + step * y;
+        for (const int32_t c : intercepts) shifted[c] = pixel;
       }
     }
-    for (; next < sorted_.size() && sorted_[next].top == y; ++next) StartRun(sorted_[next], row, pixel);
-    AdvanceThin(row, pixel, y);
-    if (!patterned_.empty()) AdvancePatterned(row, pixel, y);
-    if (!wide_.empty()) AdvanceWide(row, pixel, y);
   }
 }
 
-void LineBatch::StartRun(const Run& r, uint32_t* row, uint32_t pixel) {
-  switch (r.kind) {
-    case RunKind::kSpan:
-      std::fill(row + r.x, row + r.x + r.width, pixel);
-      break;
-    case RunKind::kDashedSpan:
-      DrawDashedSpan(row, r, pixel);
-      break;
-    case RunKind::kThin:
-      thin_.push_back(ThinRun{r.x, r.step, r.bottom});
-      break;
-    case RunKind::kDashed:
-      patterned_.push_back(PatternRun{r.x, r.step, r.bottom, r.phase, r.phaseStep});
-      break;
-    case RunKind::kWide:
-      wide_.push_back(WideRun{r.x, r.width, r.step, r.bottom});
-      break;
-  }
-}
-
-void LineBatch::DrawDashedSpan(uint32_t* row, const Run& r, uint32_t pixel) const {
-  const auto period = static_cast<int32_t>(pattern_.size());
-  int32_t phase = r.phase;
-  for (int32_t x = r.x; x < r.x + r.width; ++x) {
-    if (pattern_[static_cast<size_t>(phase)] != 0) row[x] = pixel;
-    phase = NextPhase(phase, r.phaseStep, period);
-  }
-}
-
-// Each active list draws its pixels on the row, then drops the runs that end there (order does not
-// matter: every line has the same colour).
-void LineBatch::AdvanceThin(uint32_t* row, uint32_t pixel, int32_t y) {
-  size_t count = thin_.size();
-  for (size_t i = 0; i < count;) {
-    ThinRun& a = thin_[i];
-    row[a.x] = pixel;
-    if (a.bottom == y) {
-      a = thin_[--count];
-    } else {
-      a.x += a.step;
-      ++i;
+void LineBatch::ComposeRow(uint32_t* row, uint32_t pixel, int32_t y, const RowFill& fill) const {
+  // Written branch-free over local pointers, so that the compiler turns it into vector code.
+  const int32_t* __restrict downRight = downRight_.data() + (height_ - 1 - y);
+  const int32_t* __restrict downLeft = downLeft_.data() + y;
+  const int32_t* __restrict columns = columns_.data();
+  uint32_t* __restrict out = row;
+  const int32_t width = width_;
+  if (fill.image != nullptr) {
+    const uint32_t* __restrict image = fill.image + static_cast<size_t>(y) * width;
+    for (int32_t x = 0; x < width; ++x) {
+      const uint32_t line = 0u - static_cast<uint32_t>((downRight[x] | downLeft[x] | columns[x]) != 0);
+      out[x] = (pixel & line) | (image[x] & ~line);
+    }
+  } else {
+    const uint32_t colour = fill.colour;
+    for (int32_t x = 0; x < width; ++x) {
+      const uint32_t line = 0u - static_cast<uint32_t>((downRight[x] | downLeft[x] | columns[x]) != 0);
+      out[x] = (pixel & line) | (colour & ~line);
     }
   }
-  thin_.resize(count);
-}
-
-void LineBatch::AdvancePatterned(uint32_t* row, uint32_t pixel, int32_t y) {
-  const auto period = static_cast<int32_t>(pattern_.size());
-  size_t count = patterned_.size();
-  for (size_t i = 0; i < count;) {
-    PatternRun& a = patterned_[i];
-    if (pattern_[static_cast<size_t>(a.phase)] != 0) row[a.x] = pixel;
-    if (a.bottom == y) {
-      a = patterned_[--count];
-    } else {
-      a.x += a.step;
-      a.phase = NextPhase(a.phase, a.phaseStep, period);
-      ++i;
-    }
-  }
-  patterned_.resize(count);
-}
-
-void LineBatch::AdvanceWide(uint32_t* row, uint32_t pixel, int32_t y) {
-  size_t count = wide_.size();
-  for (size_t i = 0; i < count;) {
-    WideRun& a = wide_[i];
-    const int32_t left = std::max(a.x, 0);
-    const int32_t right = std::min(a.x + a.width, width_);
-    if (left < right) std::fill(row + left, row + right, pixel);
-    if (a.bottom == y) {
-      a = wide_[--count];
-    } else {
-      a.x += a.step;
-      ++i;
-    }
-  }
-  wide_.resize(count);
 }
 
 }  // namespace corvanta

@@ -40,11 +40,11 @@ class LineBatch {
   void Draw(PixelView view, uint32_t pixel, const RowFill* fill = nullptr);
 
  private:
-  enum class RunKind : int32_t { kSpan, kDashedSpan, kThin, kDashed, kWide };
+  enum class RunKind : int32_t { kSpan, kDashedSpan, kThin, kDashed };
   // The visible part of one line, rows top to bottom (inclusive): a span [x, x + width) on one row
   // (solid, or dashed with the pattern index of pixel x advancing by phaseStep per pixel to the
-  // right), or on every row a pixel (solid or dashed, the index advancing by phaseStep per row) or a
-  // span of width pixels, starting at x and moving by step (-1, 0, 1) per row.
+  // right), or on every row one pixel starting at x and moving by step (-1, 0, 1) per row (solid, or
+  // dashed with the pattern index `phase` on the top row advancing by phaseStep per row).
   struct Run {
     RunKind kind;
     int32_t top;
@@ -55,44 +55,48 @@ class LineBatch {
     int32_t phase;
     int32_t phaseStep;
   };
-  struct ThinRun {
-    int32_t x;
-    int32_t step;
-    int32_t bottom;
-  };
-  struct PatternRun {
-    int32_t x;
-    int32_t step;
-    int32_t bottom;
-    int32_t phase;
-    int32_t phaseStep;
-  };
-  struct WideRun {
-    int32_t x;
-    int32_t width;
-    int32_t step;
-    int32_t bottom;
+  // One-pixel runs that cross the current row and draw on it in the same way: the solid runs of one
+  // step, or the dashed runs of one step whose pattern is in the same place on every row. Each run is
+  // kept as its intercept x - step * y, so that drawing a row only writes; runs leave their list at
+  // the end of their bottom row (run index = position in sorted_).
+  struct PixelRuns {
+    std::vector<int32_t> intercepts;
+    std::vector<int32_t> runIndex;
   };
 
   int32_t PatternIndex(int64_t k) const;
   void AddSpan(int64_t y, int64_t left, int64_t right);
-  void AddMovingSpan(int64_t top, int64_t bottom, int64_t xTop, int64_t width, int step);
+  void AddThin(int64_t top, int64_t bottom, int64_t xTop, int step);
   void SortRunsByTop();
-  void StartRun(const Run& r, uint32_t* row, uint32_t pixel);
-  void DrawDashedSpan(uint32_t* row, const Run& r, uint32_t pixel) const;
-  void AdvanceThin(uint32_t* row, uint32_t pixel, int32_t y);
-  void AdvancePatterned(uint32_t* row, uint32_t pixel, int32_t y);
-  void AdvanceWide(uint32_t* row, uint32_t pixel, int32_t y);
+  void SortPixelRunsByBottom();
+  size_t ListOf(const Run& r) const;
+  int32_t& ThinCount(const Run& r);
+  void StartPixelRun(size_t index);
+  void EndPixelRuns(int32_t y);
+  void DrawSpan(uint32_t* row, const Run& r, uint32_t pixel) const;
+  void DrawLists(uint32_t* row, uint32_t pixel, int32_t y, bool solidToo) const;
+  void ComposeRow(uint32_t* row, uint32_t pixel, int32_t y, const RowFill& fill) const;
 
   int32_t width_ = 0;
   int32_t height_ = 0;
   std::vector<uint8_t> pattern_;
+  std::vector<int32_t> sameAhead_;   // by pattern index: how many indices from it on have its value
+  std::vector<int32_t> sameBehind_;  // the same counting backwards
   std::vector<Run> runs_;
   std::vector<Run> sorted_;
   std::vector<int32_t> rowStarts_;
-  std::vector<ThinRun> thin_;
-  std::vector<PatternRun> patterned_;
-  std::vector<WideRun> wide_;
+  std::vector<int32_t> endStarts_;  // endRuns_[endStarts_[y] ...] are the one-pixel runs ending on row y
+  std::vector<int32_t> endRuns_;
+  // Lists 0 to 2: solid runs by step + 1; then the dashed runs by step, pattern direction and the
+  // pattern index on row 0.
+  std::vector<PixelRuns> lists_;
+  std::vector<int32_t> listPosition_;  // by run index: where the run sits in its list
+  // When every row is filled anyway, the solid one-pixel runs are counted per diagonal, anti-diagonal
+  // and column instead, and each row is written once from the counts and the fill.
+  bool countThin_ = false;
+  std::vector<int32_t> downRight_;  // by x - y + height - 1
+  std::vector<int32_t> downLeft_;   // by x + y
+  std::vector<int32_t> columns_;    // by x
 };
 
 }  // namespace corvanta

@@ -193,10 +193,13 @@ std::optional<StrokeModel> BuildStrokeModel(int32_t penWidth, int ux, int uy, co
   std::optional<StrokeModel> model =
       LearnStroke(sample(learnLength), SampleFrame(penWidth, ux, uy, learnLength), ux, uy, learnLength);
   if (!model) return std::nullopt;
+  // Every length up to where the ends stop touching each other, then a few longer ones.
   std::vector<int32_t> lengths;
-  for (int32_t length = 1; length <= learnLength + 2; ++length) lengths.push_back(length);
-  lengths.push_back(2 * learnLength + 1);
-  lengths.push_back(3 * learnLength + 4);
+  for (int32_t length = 1; length <= 2 * penWidth + 6; ++length) lengths.push_back(length);
+  for (const int32_t length : {learnLength - 1, learnLength + 1, learnLength + 2, 2 * learnLength + 1,
+                               3 * learnLength + 4}) {
+    lengths.push_back(length);
+  }
   int32_t longestDiffering = 0;
   for (const int32_t length : lengths) {
     const PixelMask ours = DrawStrokeInFrame(*model, SampleFrame(penWidth, ux, uy, length), length);

@@ -76,7 +76,7 @@ std::optional<StrokeModel> LearnStroke(const PixelMask& sample, const StrokeFram
 // Draws one line of `length` steps along the direction in SampleFrame(penWidth, ux, uy, length).
 using StrokeSampler = std::function<PixelMask(int32_t length)>;
 
-// Learns the pen from a long sample, then draws every shorter length and two longer ones with the
+// Learns the pen from a long sample, then draws every short length and a few longer ones with the
 // model and compares each with the sampler's pixels: minLength is set above the longest length that
 // differs. None when a length longer than the learning sample differs (the pen is not the same along
 // its middle) or nothing could be learnt.

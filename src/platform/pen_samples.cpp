@@ -1,6 +1,7 @@
 #include "platform/pen_samples.h"
 
-#include "platform/gdi.h"
+#include <algorithm>
+#include <cstring>
 
 namespace corvanta {
 
@@ -30,9 +31,50 @@ std::vector<uint8_t> SampleStyledRow(int penStyle, int32_t length) {
   return DrawOneLine(pen.Get(), length, 1, 0, 0, length, 0).cells;
 }
 
-PixelMask SampleWideLine(int32_t penWidth, const StrokeFrame& frame) {
-  ScopedPen pen(CreatePen(PS_SOLID, penWidth, RGB(255, 255, 255)));
-  return DrawOneLine(pen.Get(), frame.width, frame.height, frame.startX, frame.startY, frame.endX, frame.endY);
+WideLineSampler::WideLineSampler(int32_t penWidth) : pen_(CreatePen(PS_SOLID, penWidth, RGB(255, 255, 255))) {}
+
+WideLineSampler::~WideLineSampler() {
+  selectPen_.reset();
+  selectBitmap_.reset();
+  dc_.reset();
+}
+
+bool WideLineSampler::Fit(int32_t width, int32_t height) {
+  if (bits_ != nullptr && width <= width_ && height <= height_) return true;
+  selectPen_.reset();
+  selectBitmap_.reset();
+  dc_.reset();
+  bits_ = nullptr;
+  width = std::max(width, width_);
+  height = std::max(height, height_);
+  void* bits = nullptr;
+  bitmap_.Reset(CreateTopDownDib(width, height, &bits));
+  if (!bitmap_ || bits == nullptr || !pen_) return false;
+  dc_ = std::make_unique<ScopedMemoryDC>(nullptr);
+  if (dc_->Get() == nullptr) return false;
+  selectBitmap_ = std::make_unique<ScopedSelect>(dc_->Get(), bitmap_.Get());
+  selectPen_ = std::make_unique<ScopedSelect>(dc_->Get(), pen_.Get());
+  bits_ = static_cast<uint32_t*>(bits);
+  width_ = width;
+  height_ = height;
+  return true;
+}
+
+PixelMask WideLineSampler::Draw(const StrokeFrame& frame) {
+  PixelMask mask{frame.width, frame.height, std::vector<uint8_t>(static_cast<size_t>(frame.width) * frame.height, 0)};
+  if (!Fit(frame.width, frame.height)) return mask;
+  for (int32_t y = 0; y < frame.height; ++y) std::memset(bits_ + static_cast<size_t>(y) * width_, 0, frame.width * 4u);
+  MoveToEx(dc_->Get(), frame.startX, frame.startY, nullptr);
+  LineTo(dc_->Get(), frame.endX, frame.endY);
+  GdiFlush();
+  for (int32_t y = 0; y < frame.height; ++y) {
+    const uint32_t* row = bits_ + static_cast<size_t>(y) * width_;
+    for (int32_t x = 0; x < frame.width; ++x) {
+      // The line may reach past the frame on the larger surface; only the frame is read.
+      mask.cells[static_cast<size_t>(y) * frame.width + x] = (row[x] & 0xFFFFFFu) != 0 ? 1 : 0;
+    }
+  }
+  return mask;
 }
 
 }  // namespace corvanta

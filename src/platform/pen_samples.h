@@ -5,9 +5,11 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "overlay/pen_stroke.h"
+#include "platform/gdi.h"
 
 namespace corvanta {
 
@@ -15,7 +17,28 @@ namespace corvanta {
 // pixel of the row, set where the line drew.
 std::vector<uint8_t> SampleStyledRow(int penStyle, int32_t length);
 
-// A solid line of the pen width from the frame's start point to its end point.
-PixelMask SampleWideLine(int32_t penWidth, const StrokeFrame& frame);
+// Solid lines of one pen width, each from a frame's start point to its end point on a cleared surface
+// of its own that grows with the frames.
+class WideLineSampler {
+ public:
+  explicit WideLineSampler(int32_t penWidth);
+  WideLineSampler(const WideLineSampler&) = delete;
+  WideLineSampler& operator=(const WideLineSampler&) = delete;
+  ~WideLineSampler();
+
+  PixelMask Draw(const StrokeFrame& frame);
+
+ private:
+  bool Fit(int32_t width, int32_t height);
+
+  ScopedPen pen_;
+  ScopedBitmap bitmap_;
+  std::unique_ptr<ScopedMemoryDC> dc_;
+  std::unique_ptr<ScopedSelect> selectBitmap_;
+  std::unique_ptr<ScopedSelect> selectPen_;
+  uint32_t* bits_ = nullptr;
+  int32_t width_ = 0;
+  int32_t height_ = 0;
+};
 
 }  // namespace corvanta

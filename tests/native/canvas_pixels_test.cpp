@@ -143,6 +143,35 @@ TEST(LineBatchTest, RowsAreFilledFirstWithTheColourOrTheImage) {
   EXPECT_EQ(other.pixels, Surface(3, 3).pixels);
 }
 
+TEST(LineBatchTest, FillingRowsGivesTheSamePixelsAsDrawingOnAFilledSurface) {
+  // With a fill the one-pixel runs are counted per diagonal and column and each row is written once;
+  // without, they are written into the row one by one.
+  std::mt19937 random(31337);
+  const std::vector<uint8_t> pattern = {1, 1, 0, 1, 0, 0, 0};
+  for (int round = 0; round < 40; ++round) {
+    const std::vector<Line> solid = RandomLines(random, 50);
+    const std::vector<Line> dashed = RandomLines(random, 10);
+    std::vector<uint32_t> image(17 * 11);
+    for (size_t i = 0; i < image.size(); ++i) image[i] = 0x1000 + static_cast<uint32_t>(i);
+    for (const bool withImage : {false, true}) {
+      Surface filled(17, 11, 0x123456);
+      if (withImage) filled.pixels = image;
+      Surface viaFill(17, 11, 0x999999);
+      LineBatch batch;
+      const LineBatch::RowFill fill{0x123456, withImage ? image.data() : nullptr};
+      for (const bool useFill : {false, true}) {
+        batch.Reset(17, 11);
+        batch.SetDashPattern(DashPattern{});
+        for (const Line& l : solid) batch.Add(l.x1, l.y1, l.x2, l.y2);
+        batch.SetDashPattern(DashPattern{pattern});
+        for (const Line& l : dashed) batch.Add(l.x1, l.y1, l.x2, l.y2);
+        batch.Draw(useFill ? viaFill.View() : filled.View(), kInk, useFill ? &fill : nullptr);
+      }
+      ASSERT_EQ(viaFill.pixels, filled.pixels) << "round " << round << (withImage ? ", image" : ", colour");
+    }
+  }
+}
+
 TEST(LineBatchTest, ExtremeCoordinatesStayOnTheSurface) {
   Surface s(8, 8);
   LineBatch batch;

@@ -152,9 +152,8 @@ TEST_F(CanvasPensTest, EveryStyleAndWidthUpToTheLimitIsLearntFromGdi) {
   const int directions[8][2] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}, {1, 1}, {-1, -1}, {1, -1}, {-1, 1}};
   for (int width = 2; width <= kMaxWrittenPenWidth; ++width) {
     for (const auto& d : directions) {
-      const auto sample = [&](int32_t length) {
-        return SampleWideLine(width, SampleFrame(width, d[0], d[1], length));
-      };
+      WideLineSampler sampler(width);
+      const auto sample = [&](int32_t length) { return sampler.Draw(SampleFrame(width, d[0], d[1], length)); };
       const std::optional<StrokeModel> model = BuildStrokeModel(width, d[0], d[1], sample);
       ASSERT_TRUE(model) << "width " << width << ", direction " << d[0] << "," << d[1];
       EXPECT_LE(model->minLength, 2 * width + 2) << "width " << width << ", direction " << d[0] << "," << d[1];
