@@ -1,9 +1,18 @@
 #include "capture/topmost_hand_over.h"
 
-#include "app/main_window.h"
-#include "overlay/overlay_controller.h"
+#include "app/main_window_seam.h"
+#include "app/menus.h"
 
 namespace corvanta {
+
+namespace {
+
+// Strong topmost switches through its tray command, which also runs its timer.
+void ToggleStrongTopmost(MainWindowSeam& main) {
+  SendMessageW(main.Hwnd(), WM_COMMAND, static_cast<WPARAM>(MenuId::kStrongTopmost), 0);
+}
+
+}  // namespace
 
 void TopmostHandOver::Take() {
   Menus& menus = main_.GetMenus();
@@ -16,7 +25,7 @@ void TopmostHandOver::Take() {
     topmostTaken_ = true;
   }
   if (menus.IsChecked(MenuId::kStrongTopmost)) {
-    main_.Overlay().ToggleStrongTopmost();
+    ToggleStrongTopmost(main_);
     strongTopmostTaken_ = true;
   }
 }
@@ -29,7 +38,7 @@ void TopmostHandOver::GiveBack() {
     main_.SetTopmostCheckbox(true);
   }
   topmostTaken_ = false;
-  if (strongTopmostTaken_ && !menus.IsChecked(MenuId::kStrongTopmost)) main_.Overlay().ToggleStrongTopmost();
+  if (strongTopmostTaken_ && !menus.IsChecked(MenuId::kStrongTopmost)) ToggleStrongTopmost(main_);
   strongTopmostTaken_ = false;
 }
 

@@ -4,11 +4,11 @@
 
 namespace corvanta {
 
-class MainWindow;
+class MainWindowSeam;
 
 class TopmostHandOver {
  public:
-  explicit TopmostHandOver(MainWindow& main) : main_(main) {}
+  explicit TopmostHandOver(MainWindowSeam& main) : main_(main) {}
 
   // Switches both off, remembering which were on.
   void Take();
@@ -19,7 +19,7 @@ class TopmostHandOver {
   bool TookStrongTopmost() const { return strongTopmostTaken_; }
 
  private:
-  MainWindow& main_;
+  MainWindowSeam& main_;
   bool topmostTaken_ = false;
   bool strongTopmostTaken_ = false;
 };

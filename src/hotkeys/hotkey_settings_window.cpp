@@ -39,7 +39,7 @@ void Place(HWND control, const LayoutRect& r, int extraHeight = 0) {
 }  // namespace
 
 HotkeySettingsWindow::HotkeySettingsWindow(App& app, MainWindowSeam& main, HotkeyHostWindow* host)
-    : app_(app), main_(main), host_(host) {}
+    : app_(app), main_(main), host_(host), handOver_(main) {}
 
 HotkeySettingsWindow::~HotkeySettingsWindow() = default;
 
@@ -73,7 +73,7 @@ bool HotkeySettingsWindow::Open() {
   FillLists();
   SelectStoredIndices();
   LayOut();
-  SuspendTopmost();
+  handOver_.Take();
   ShowWindow(hwnd_, SW_SHOWNORMAL);
   return true;
 }
@@ -165,34 +165,6 @@ void HotkeySettingsWindow::LayOut() {
   Place(Control(HotkeySettingsControl::kConflictLight), layout.conflictLight);
   Place(Control(HotkeySettingsControl::kSaveLight), layout.saveLight);
   Place(Control(HotkeySettingsControl::kSaveButton), layout.saveButton);
-}
-
-void HotkeySettingsWindow::SuspendTopmost() {
-  Menus& menus = main_.GetMenus();
-  if (menus.IsChecked(MenuId::kTopmost)) {
-    menus.SetChecked(MenuId::kTopmost, false);
-    main_.SetAlwaysOnTop(false);
-    main_.SetTopmostCheckbox(false);
-    suspendedTopmost_ = true;
-  }
-  if (menus.IsChecked(MenuId::kStrongTopmost)) {
-    SendMessageW(main_.Hwnd(), WM_COMMAND, static_cast<WPARAM>(MenuId::kStrongTopmost), 0);
-    suspendedStrongTopmost_ = true;
-  }
-}
-
-void HotkeySettingsWindow::RestoreTopmost() {
-  Menus& menus = main_.GetMenus();
-  if (suspendedTopmost_ && !menus.IsChecked(MenuId::kTopmost)) {
-    menus.SetChecked(MenuId::kTopmost, true);
-    main_.SetAlwaysOnTop(true);
-    main_.SetTopmostCheckbox(true);
-  }
-  suspendedTopmost_ = false;
-  if (suspendedStrongTopmost_ && !menus.IsChecked(MenuId::kStrongTopmost)) {
-    SendMessageW(main_.Hwnd(), WM_COMMAND, static_cast<WPARAM>(MenuId::kStrongTopmost), 0);
-  }
-  suspendedStrongTopmost_ = false;
 }
 
 void HotkeySettingsWindow::SetButtonsEnabled(bool saveEnabled, bool presetEnabled) {
@@ -331,7 +303,7 @@ LRESULT HotkeySettingsWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM 
       // pass must not depend on the animation's last step.
       if (animationStep_ != 0 && host_ != nullptr) host_->ArmRegistrationPass(kRegistrationDelay);
       animationStep_ = 0;
-      RestoreTopmost();
+      handOver_.GiveBack();
       return 0;
     default:
       break;

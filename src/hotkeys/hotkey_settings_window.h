@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "capture/topmost_hand_over.h"
 #include "hotkeys/hotkey_settings.h"
 #include "platform/gdi.h"
 #include "platform/window_base.h"
@@ -58,8 +59,6 @@ class HotkeySettingsWindow : public WindowBase<HotkeySettingsWindow> {
   void FillLists();
   void SelectStoredIndices();
   void LayOut();
-  void SuspendTopmost();
-  void RestoreTopmost();
   void SetButtonsEnabled(bool saveEnabled, bool presetEnabled);
   void SelectAll(const std::array<int, kHotkeySlotCount - 1>& indices);
   void Save();
@@ -76,8 +75,7 @@ class HotkeySettingsWindow : public WindowBase<HotkeySettingsWindow> {
   HotkeyHostWindow* host_;
   int dpi_ = 96;
   bool conflict_ = false;
-  bool suspendedTopmost_ = false;
-  bool suspendedStrongTopmost_ = false;
+  TopmostHandOver handOver_;
   int animationStep_ = 0;  // the step whose timer is pending, 0 when none
   Rgb saveLight_ = kLightOff;
   Rgb conflictLight_ = kLightOff;
