@@ -127,7 +127,8 @@ bool AdvancedOptionsWindow::CreateControls() {
   addId(WC_STATICW, "效果列表字体大小：", label, AdvancedOptionsControl::kFontLabel);
   addId(WC_BUTTONW, "", BS_GROUPBOX, AdvancedOptionsControl::kFontGroup);
   for (size_t i = 0; i < kListFontSizes.size(); ++i) {
-    add(WC_BUTTONW, FormatInt(kListFontSizes[i]), radio, IdOf(AdvancedOptionsControl::kFirstFontRadio) + static_cast<int>(i));
+    add(WC_BUTTONW, FormatInt(kListFontSizes[i]), radio,
+        IdOf(AdvancedOptionsControl::kFirstFontRadio) + static_cast<int>(i));
   }
 
   for (const SectionControls& section : kSections) {
@@ -259,7 +260,8 @@ void AdvancedOptionsWindow::OnApplyTimer() {
 
 void AdvancedOptionsWindow::ApplyPlacement() {
   SetStatus(kPlacementSection, PreferenceStatus::kApplied);
-  const std::optional<int> placement = CheckedIndex(AdvancedOptionsControl::kFirstPlacementRadio, kPicturePlacementCount);
+  const std::optional<int> placement =
+      CheckedIndex(AdvancedOptionsControl::kFirstPlacementRadio, kPicturePlacementCount);
   if (!placement) return;
   main_.Overlay().SetPicturePlacement(*placement);
   app_.Settings().SetConfigInt(keys::kPicturePlacement, *placement);

@@ -10,7 +10,8 @@ namespace corvanta {
 
 bool ColourPicker::Create(HWND parent, HINSTANCE instance, int controlId, OnPicked onPicked) {
   onPicked_ = std::move(onPicked);
-  button_ = CreateControl(parent, instance, ControlSetup{WC_BUTTONW, "", WS_TABSTOP | BS_OWNERDRAW, controlId, 0, 0, 0, 0});
+  button_ =
+      CreateControl(parent, instance, ControlSetup{WC_BUTTONW, "", WS_TABSTOP | BS_OWNERDRAW, controlId, 0, 0, 0, 0});
   return button_ != nullptr;
 }
 

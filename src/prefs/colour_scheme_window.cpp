@@ -115,7 +115,8 @@ void ColourSchemeWindow::LayOutAndPlace() {
 
 ProgramColours ColourSchemeWindow::PickerColours() const {
   ProgramColours colours{};
-  for (int i = 0; i < kProgramColourCount; ++i) colours[i] = pickers_[static_cast<size_t>(kPickerOfColour[i] - 1)].Colour();
+  for (int i = 0; i < kProgramColourCount; ++i)
+    colours[i] = pickers_[static_cast<size_t>(kPickerOfColour[i] - 1)].Colour();
   return colours;
 }
 
@@ -123,9 +124,7 @@ void ColourSchemeWindow::ShowColours(const ProgramColours& colours) {
   for (int i = 0; i < kProgramColourCount; ++i) Picker(kPickerOfColour[i]).SetColour(colours[i]);
 }
 
-void ColourSchemeWindow::SetStatus(const char* text) {
-  SetWindowTextGbk(Control(ColourSchemeControl::kStatus), text);
-}
+void ColourSchemeWindow::SetStatus(const char* text) { SetWindowTextGbk(Control(ColourSchemeControl::kStatus), text); }
 
 void ColourSchemeWindow::PreviewOnList(const ProgramColours& colours) {
   const SettingKey* enabledKey = EnabledIndexKey(app_.State().displayMode);

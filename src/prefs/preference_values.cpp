@@ -43,7 +43,8 @@ uint32_t ExStyleForColourKey(uint32_t currentExStyle, bool overlayLocked) {
 }
 
 WindowOrigin AdvancedOptionsOrigin(int screenWidth, int screenHeight, int windowHeight) {
-  return WindowOrigin{static_cast<int>(screenWidth / 100.0 * 6), static_cast<int>(screenHeight / 100.0 * 92 - windowHeight)};
+  return WindowOrigin{static_cast<int>(screenWidth / 100.0 * 6),
+                      static_cast<int>(screenHeight / 100.0 * 92 - windowHeight)};
 }
 
 WindowOrigin ColourSchemeOrigin(int screenWidth, int screenHeight) {

@@ -72,8 +72,8 @@ AdvancedOptionsLayout LayOutAdvancedOptions(int dpi, int frameWidth) {
   design.fontLabel = {kMargin, RowTop(16), contentWidth, kRowHeight};
   design.fontGroup = {kMargin, RowTop(18), contentWidth, 3 * kRowHeight};
   for (int i = 0; i < 8; ++i) {
-    design.fontRadios[i] = {kMargin + 8 + (i % 4) * kRadioWidth, RowTop(18) + kRowHeight / 2 + 2 + (i / 4) * (kRowHeight + 2),
-                            kRadioWidth - 10, kRowHeight};
+    design.fontRadios[i] = {kMargin + 8 + (i % 4) * kRadioWidth,
+                            RowTop(18) + kRowHeight / 2 + 2 + (i / 4) * (kRowHeight + 2), kRadioWidth - 10, kRowHeight};
   }
   design.font = ButtonRow(25, contentWidth);
 

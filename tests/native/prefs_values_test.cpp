@@ -32,8 +32,8 @@ TEST(ListRowColoursTest, DefaultSchemeRowsByParitySpecialRowAndSelection) {
       {0, false, {Rgb(44, 44, 44), Rgb(240, 240, 240)}},
       {1, false, {Rgb(44, 44, 44), Rgb(230, 230, 230)}},
       {2, false, {Rgb(44, 44, 44), Rgb(240, 240, 240)}},
-      {3, false, {Rgb(44, 44, 44), Rgb(188, 199, 212)}},   // the enabled row, odd as it is
-      {3, true, {Rgb(255, 255, 0), Rgb(111, 127, 156)}},   // selection wins over the enabled row
+      {3, false, {Rgb(44, 44, 44), Rgb(188, 199, 212)}},  // the enabled row, odd as it is
+      {3, true, {Rgb(255, 255, 0), Rgb(111, 127, 156)}},  // selection wins over the enabled row
       {4, true, {Rgb(255, 255, 0), Rgb(111, 127, 156)}},
       {5, true, {Rgb(255, 255, 0), Rgb(111, 127, 156)}},
   };
@@ -98,7 +98,7 @@ TEST(TransparentColourTest, StoredTextsGiveTheColourAndTheLabelsAsWritten) {
   };
   const Case cases[] = {
       {{"208", "222", "227"}, Rgb(208, 222, 227), "当前透明色RGB:(208,222,227)"},
-      {{"abc", "12x", ""}, Rgb(0, 12, 0), "当前透明色RGB:(abc,12x,)"},   // not numbers: 0 in the colour
+      {{"abc", "12x", ""}, Rgb(0, 12, 0), "当前透明色RGB:(abc,12x,)"},        // not numbers: 0 in the colour
       {{"300", "-1", "256"}, Rgb(44, 255, 0), "当前透明色RGB:(300,-1,256)"},  // low 8 bits
   };
   for (const Case& c : cases) {
@@ -133,7 +133,7 @@ TEST(PreferenceChoicesTest, StoredValuesPickTheirRadioButtonOrNone) {
 
 TEST(PreferenceWindowsTest, OriginsAreTruncatedScreenPercentages) {
   EXPECT_EQ(AdvancedOptionsOrigin(1920, 1080, 350), (WindowOrigin{115, 643}));  // 115.2, 993.6 - 350
-  EXPECT_EQ(AdvancedOptionsOrigin(1366, 768, 400), (WindowOrigin{81, 306}));   // 81.96, 706.56 - 400
+  EXPECT_EQ(AdvancedOptionsOrigin(1366, 768, 400), (WindowOrigin{81, 306}));    // 81.96, 706.56 - 400
   EXPECT_EQ(ColourSchemeOrigin(1920, 1080), (WindowOrigin{115, 86}));           // 86.4
   EXPECT_EQ(ColourSchemeOrigin(1366, 768), (WindowOrigin{81, 61}));             // 61.44
 }
@@ -156,24 +156,27 @@ TEST(PreferenceWindowsTest, AdvancedOptionsControlsFitTheClientAreaWithoutOverla
     const AdvancedOptionsLayout l = LayOutAdvancedOptions(dpi, frame);
     const int clientWidth = l.windowWidth - frame;
     const int clientHeight = l.windowHeight - frame - kCaption * dpi / 96;
-    std::vector<ControlRect> all = {l.colourLabel,       l.picker,           l.currentColour,     l.pendingColour,
-                                    l.colour.apply,      l.colour.defaults,  l.colour.status,     l.placementLabel,
-                                    l.placement.apply,   l.placement.defaults, l.placement.status, l.fontLabel,
-                                    l.font.apply,        l.font.defaults,    l.font.status};
+    std::vector<ControlRect> all = {
+        l.colourLabel,      l.picker,        l.currentColour,  l.pendingColour,   l.colour.apply,
+        l.colour.defaults,  l.colour.status, l.placementLabel, l.placement.apply, l.placement.defaults,
+        l.placement.status, l.fontLabel,     l.font.apply,     l.font.defaults,   l.font.status};
     all.insert(all.end(), l.placementRadios.begin(), l.placementRadios.end());
     all.insert(all.end(), l.fontRadios.begin(), l.fontRadios.end());
     for (size_t i = 0; i < all.size(); ++i) {
       EXPECT_TRUE(Inside(all[i], clientWidth, clientHeight)) << "control " << i << " at " << dpi;
-      for (size_t j = i + 1; j < all.size(); ++j) EXPECT_FALSE(Overlap(all[i], all[j])) << i << "/" << j << " at " << dpi;
+      for (size_t j = i + 1; j < all.size(); ++j)
+        EXPECT_FALSE(Overlap(all[i], all[j])) << i << "/" << j << " at " << dpi;
     }
     // The group box holds the font radios, clear of its frame, and nothing else.
     const ControlRect& group = l.fontGroup;
     EXPECT_TRUE(Inside(group, clientWidth, clientHeight)) << dpi;
     for (const ControlRect& radio : l.fontRadios) {
       EXPECT_TRUE(Inside({radio.x - group.x - 2, radio.y - group.y - 2, radio.width + 4, radio.height + 4}, group.width,
-                         group.height)) << dpi;
+                         group.height))
+          << dpi;
     }
-    for (size_t i = 0; i < all.size() - l.fontRadios.size(); ++i) EXPECT_FALSE(Overlap(all[i], group)) << i << " at " << dpi;
+    for (size_t i = 0; i < all.size() - l.fontRadios.size(); ++i)
+      EXPECT_FALSE(Overlap(all[i], group)) << i << " at " << dpi;
   }
 }
 
@@ -188,7 +191,8 @@ TEST(PreferenceWindowsTest, ColourSchemeControlsFitTheClientAreaWithoutOverlapAt
     all.insert(all.end(), l.pickers.begin(), l.pickers.end());
     for (size_t i = 0; i < all.size(); ++i) {
       EXPECT_TRUE(Inside(all[i], clientWidth, clientHeight)) << "control " << i << " at " << dpi;
-      for (size_t j = i + 1; j < all.size(); ++j) EXPECT_FALSE(Overlap(all[i], all[j])) << i << "/" << j << " at " << dpi;
+      for (size_t j = i + 1; j < all.size(); ++j)
+        EXPECT_FALSE(Overlap(all[i], all[j])) << i << "/" << j << " at " << dpi;
     }
     // Each picker on the row of its label, right of it.
     for (int n = 0; n < 9; ++n) {

@@ -31,8 +31,10 @@ class AdvancedOptionsTest : public ::testing::Test {
  protected:
   // Picture mode with one 8 x 8 picture; the transparent colour 1,2,3.
   void Start(const std::string& extra = "Dp=0\r\nTC=9\r\n") {
-    program_.WriteConfig("[Config]\r\nFirst=1\r\nSetP=P\r\nGetP=0\r\nAlpha=90\r\nTop=0\r\nAr=1\r\nAg=2\r\nAb=3\r\n"
-                         "W=740\r\nH=514\r\nL=50\r\nT=50\r\n" + extra);
+    program_.WriteConfig(
+        "[Config]\r\nFirst=1\r\nSetP=P\r\nGetP=0\r\nAlpha=90\r\nTop=0\r\nAr=1\r\nAg=2\r\nAb=3\r\n"
+        "W=740\r\nH=514\r\nL=50\r\nT=50\r\n" +
+        extra);
     program_.dir.MakeFolder("\\Effect");
     program_.dir.MakeFolder("\\Effect\\P");
     program_.dir.WriteFile("\\Effect\\P\\a.bmp", testing::BmpFile(8, 8, RGB(0, 200, 0)));

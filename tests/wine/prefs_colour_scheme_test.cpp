@@ -77,7 +77,8 @@ TEST_F(ColourSchemeTest, OpensOnceAtItsPlaceWithThePickersFromTheFile) {
   // Every control inside the client area.
   RECT client{};
   GetClientRect(first, &client);
-  for (int id = static_cast<int>(ColourSchemeControl::kFirstLabel); id <= static_cast<int>(ColourSchemeControl::kApplyButton); ++id) {
+  for (int id = static_cast<int>(ColourSchemeControl::kFirstLabel);
+       id <= static_cast<int>(ColourSchemeControl::kApplyButton); ++id) {
     HWND control = GetDlgItem(first, id);
     if (control == nullptr) continue;
     const RECT c = testing::ChildRect(control);
