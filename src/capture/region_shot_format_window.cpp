@@ -36,12 +36,7 @@ void RegionShotFormatWindow::RunModal() {
 }
 
 bool RegionShotFormatWindow::Create() {
-  WNDCLASSEXW wc{};
-  wc.hInstance = app_.Instance();
-  wc.hCursor = ArrowCursor();
-  wc.hIcon = ProgramIcon(app_.Instance());
-  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  if (!RegisterOnce(wc, kClassName)) return false;
+  if (!RegisterToolClass(app_.Instance(), kClassName)) return false;
   dpi_ = SystemDpi();
   if (!CreateOwnWindow(0, kClassName, kCaption, kStyle, 0, 0, Scale(kFormatClientWidth), Scale(kFormatClientHeight),
                        nullptr, app_.Instance())) {

@@ -16,12 +16,7 @@ ScanShotFormatWindow::ScanShotFormatWindow(App& app) : app_(app), handOver_(app.
 
 bool ScanShotFormatWindow::Open() {
   if (hwnd_ != nullptr) return true;
-  WNDCLASSEXW wc{};
-  wc.hInstance = app_.Instance();
-  wc.hCursor = ArrowCursor();
-  wc.hIcon = ProgramIcon(app_.Instance());
-  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  if (!RegisterOnce(wc, kClassName)) return false;
+  if (!RegisterToolClass(app_.Instance(), kClassName)) return false;
   const int systemDpi = SystemDpi();
   if (!CreateOwnWindow(0, kClassName, kCaption, kStyle, 0, 0, DpiScale(kFormatClientWidth, systemDpi),
                        DpiScale(kFormatClientHeight, systemDpi), nullptr, app_.Instance())) {

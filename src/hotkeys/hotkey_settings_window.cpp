@@ -52,12 +52,7 @@ Rgb HotkeySettingsWindow::LightColour(HotkeySettingsControl light) const {
 }
 
 bool HotkeySettingsWindow::Open() {
-  WNDCLASSEXW wc{};
-  wc.hInstance = app_.Instance();
-  wc.hCursor = ArrowCursor();
-  wc.hIcon = ProgramIcon(app_.Instance());
-  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  if (!RegisterOnce(wc, kClassName)) return false;
+  if (!RegisterToolClass(app_.Instance(), kClassName)) return false;
   conflict_ = false;
   RepairStoredKeys();
   if (!CreateOwnWindow(WS_EX_TOPMOST, kClassName, kCaption, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,

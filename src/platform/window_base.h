@@ -6,6 +6,7 @@
 
 #include <string_view>
 
+#include "platform/controls.h"
 #include "platform/text_conv.h"
 
 namespace corvanta {
@@ -56,6 +57,17 @@ class WindowBase {
     wndClass.lpfnWndProc = &WindowBase::StaticWindowProc;
     wndClass.lpszClassName = className;
     return RegisterClassExW(&wndClass) != 0;
+  }
+
+  // The class of one of the program's ordinary windows: arrow cursor, program icon, button-face background.
+  static bool RegisterToolClass(HINSTANCE instance, const wchar_t* className) {
+    WNDCLASSEXW wc{};
+    wc.hInstance = instance;
+    wc.hCursor = ArrowCursor();
+    wc.hIcon = ProgramIcon(instance);
+    wc.hIconSm = wc.hIcon;
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    return RegisterOnce(wc, className);
   }
 
   // CreateWindowExW for this object; the caption is GBK text. Returns whether the window exists.

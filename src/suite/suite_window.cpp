@@ -63,13 +63,7 @@ SuiteWindow::~SuiteWindow() {
 bool SuiteWindow::Open() {
   if (IsOpen()) return true;
   SetTrayItemsEnabled(false);
-  WNDCLASSEXW wc{};
-  wc.hInstance = app_.Instance();
-  wc.hCursor = ArrowCursor();
-  wc.hIcon = ProgramIcon(app_.Instance());
-  wc.hIconSm = wc.hIcon;
-  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  if (!RegisterOnce(wc, kClassName) ||
+  if (!RegisterToolClass(app_.Instance(), kClassName) ||
       !CreateOwnWindow(0, kClassName, kSuiteUnsavedCaption, kSuiteStyle, CW_USEDEFAULT, CW_USEDEFAULT, 100, 100,
                        nullptr, app_.Instance())) {
     SetTrayItemsEnabled(true);
