@@ -20,6 +20,7 @@
 #include "region/move_resize.h"
 #include "region/smart_attach.h"
 #include "suite/suite_window.h"
+#include "update/update_commands.h"
 
 namespace corvanta {
 
@@ -44,7 +45,8 @@ MainWindow::MainWindow(App& app)
       overlay_(std::make_unique<OverlayController>(app, *this)),
       attach_(std::make_unique<SmartAttach>(app, *this, *overlay_)),
       customRegion_(std::make_unique<CustomRegion>(app, *this, *overlay_)),
-      moveResize_(std::make_unique<MoveResize>(app, *this, *overlay_)) {
+      moveResize_(std::make_unique<MoveResize>(app, *this, *overlay_)),
+      updates_(std::make_unique<UpdateCommands>(app, *this)) {
   menus_.SetOnBarChanged([this] { UpdateMenuBarAttachment(); });
 }
 
@@ -236,6 +238,7 @@ void MainWindow::ToggleMenuSetting(MenuId id, SettingKey key) {
 
 void MainWindow::OnMenuCommand(MenuId id) {
   if (HandleCaptureCommand(app_, id)) return;
+  if (updates_->Handle(id)) return;
   switch (id) {
     case MenuId::kRegionHint:
       customRegion_->ToggleRegionHint();

@@ -28,6 +28,7 @@ class SmartAttach;
 class SuiteWindow;
 class CustomRegion;
 class MoveResize;
+class UpdateCommands;
 
 inline constexpr UINT kTrayMessage = WM_APP + 1;
 
@@ -72,6 +73,8 @@ class MainWindow : public WindowBase<MainWindow>, public MainWindowSeam {
   MoveResize& MoveOrResize() { return *moveResize_; }
   const TrayIcon& Tray() const { return trayIcon_; }
   HotkeyHostWindow* HotkeyHost() { return hotkeyHost_.get(); }
+  // Version check, homepage, help page and donation window.
+  UpdateCommands& Updates() { return *updates_; }
   // "自定义快捷按键" while it is open, nullptr otherwise.
   HotkeySettingsWindow* HotkeySettings();
   // "Corvanta_高级配置选项：" and "程序配色" while they are open, nullptr otherwise.
@@ -135,6 +138,7 @@ class MainWindow : public WindowBase<MainWindow>, public MainWindowSeam {
   std::unique_ptr<SuiteWindow> suite_;
   std::unique_ptr<CustomRegion> customRegion_;
   std::unique_ptr<MoveResize> moveResize_;
+  std::unique_ptr<UpdateCommands> updates_;
   ScopedFont controlFont_;
   ScopedBrush backgroundBrush_;
   COLORREF backgroundColour_ = kStartScreenBackground;

@@ -1,0 +1,122 @@
+#include "update/update_commands.h"
+
+#include <shellapi.h>
+
+#include "app/app.h"
+#include "app/main_window.h"
+#include "capture/topmost_hand_over.h"
+#include "platform/controls.h"
+#include "platform/text_conv.h"
+#include "update/donation_window.h"
+#include "update/update_window.h"
+#include "update/version_reply.h"
+
+namespace corvanta {
+
+namespace {
+
+constexpr int kHttpOk = 200;
+constexpr DWORD kEnvironmentCapacity = 1024;
+// The probe only needs to see that a reply arrives.
+constexpr size_t kProbeBytes = 0;
+
+// The variable's value as GBK text; empty when it is not set.
+std::string EnvironmentText(const wchar_t* name) {
+  wchar_t value[kEnvironmentCapacity] = {};
+  const DWORD length = GetEnvironmentVariableW(name, value, kEnvironmentCapacity);
+  if (length == 0 || length >= kEnvironmentCapacity) return {};
+  return FromWide(std::wstring_view(value, length));
+}
+
+void ShowVersionMessage(const VersionMessage& message) {
+  ShowMessageBox(nullptr, message.text, message.caption, MB_OK | MB_TASKMODAL | (message.topmost ? MB_TOPMOST : 0));
+}
+
+}  // namespace
+
+void OpenInBrowser(const std::string& url) {
+  ShellExecuteW(nullptr, L"open", ToWide(url).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+UpdateCommands::UpdateCommands(App& app, MainWindow& main)
+    : app_(app), main_(main), pictureModule_(app.Instance()) {}
+
+UpdateCommands::~UpdateCommands() = default;
+
+bool UpdateCommands::Handle(MenuId id) {
+  switch (id) {
+    case MenuId::kVersionCheck:
+      CheckVersion();
+      return true;
+    case MenuId::kHomepage:
+      OpenHomepage();
+      return true;
+    case MenuId::kHelp:
+      OpenHelpPage();
+      return true;
+    case MenuId::kDonate:
+      OpenDonation();
+      return true;
+    default:
+      return false;
+  }
+}
+
+UpdateEndpoints UpdateCommands::Endpoints() const {
+  return EndpointsFor(EnvironmentText(kUpdateServerVariable), EnvironmentText(kProbeUrlVariable));
+}
+
+void UpdateCommands::OpenHomepage() { openPage_(Endpoints().homepageUrl); }
+
+void UpdateCommands::OpenHelpPage() { openPage_(Endpoints().helpPageUrl); }
+
+DonationWindow* UpdateCommands::Donation() { return donation_ && donation_->IsOpen() ? donation_.get() : nullptr; }
+
+void UpdateCommands::OpenDonation() {
+  if (Donation() != nullptr) return;
+  donation_ = std::make_unique<DonationWindow>(app_.Instance(), pictureModule_);
+  if (!donation_->Open()) donation_.reset();
+}
+
+bool UpdateCommands::MachineIsOnline(const UpdateEndpoints& endpoints) const {
+  if (!MachineReportsConnection()) return false;
+  FetchLimits limits;
+  limits.maxBytes = kProbeBytes;
+  return FetchUrl(endpoints.probeUrl, limits).status != 0;
+}
+
+std::string UpdateCommands::FetchVersionReply(const UpdateEndpoints& endpoints) const {
+  const FetchResult result = FetchUrl(endpoints.versionFileUrl);
+  // An error page is no version file, whatever it holds.
+  if (result.status != kHttpOk) return {};
+  return std::string(ReplyText(result.body));
+}
+
+void UpdateCommands::CheckVersion() {
+  if (checkRunning_) return;
+  checkRunning_ = true;
+  TopmostHandOver handOver(main_);
+  handOver.Take();
+  app_.Settings().SetConfig(keys::kVersionNumber, kBuiltInVersion);
+  const UpdateEndpoints endpoints = Endpoints();
+  if (MachineIsOnline(endpoints)) {
+    ReportVersion(endpoints);
+  } else {
+    ShowVersionMessage(NoConnectionMessage());
+  }
+  handOver.GiveBack();
+  checkRunning_ = false;
+}
+
+void UpdateCommands::ReportVersion(const UpdateEndpoints& endpoints) {
+  const std::string reply = FetchVersionReply(endpoints);
+  const std::string current = CurrentVersionText(app_.Settings().Config(keys::kVersionNumber));
+  const VersionReport report = ReadVersionReply(reply, current);
+  ShowVersionMessage(MessageFor(report, current));
+  if (report.outcome != VersionOutcome::kNewerVersion) return;
+  const std::string homepage = endpoints.homepageUrl;
+  UpdateWindow window(app_.Instance(), endpoints.serverAddress, [this, homepage] { openPage_(homepage); });
+  window.RunModal(main_.Hwnd());
+}
+
+}  // namespace corvanta

@@ -1,0 +1,67 @@
+// The four tray commands that reach the maker: the version check, the homepage, the help page and the
+// donation window.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "app/menu_layout.h"
+#include "update/http_fetch.h"
+#include "update/update_server.h"
+
+namespace corvanta {
+
+class App;
+class DonationWindow;
+class MainWindow;
+
+// Opens a page in the default web browser (ShellExecuteW "open"); nothing is reported when it fails.
+void OpenInBrowser(const std::string& url);
+
+class UpdateCommands {
+ public:
+  using PageOpener = std::function<void(const std::string& url)>;
+
+  UpdateCommands(App& app, MainWindow& main);
+  ~UpdateCommands();
+  UpdateCommands(const UpdateCommands&) = delete;
+  UpdateCommands& operator=(const UpdateCommands&) = delete;
+
+  // Runs kVersionCheck, kHomepage, kHelp and kDonate; false for any other command.
+  bool Handle(MenuId id);
+
+  // Asks the server for the version file and reports in a message box; blocks the UI thread until the
+  // request ends (bounded by the fetch limits). A second check while one runs does nothing.
+  void CheckVersion();
+  void OpenHomepage();
+  void OpenHelpPage();
+  // Opens the donation window unless it is open.
+  void OpenDonation();
+
+  // The donation window while it is open, nullptr otherwise.
+  DonationWindow* Donation();
+  bool CheckRunning() const { return checkRunning_; }
+
+  // Tests open pages without a browser, and read the donation picture from the program file.
+  void SetPageOpener(PageOpener opener) { openPage_ = std::move(opener); }
+  void SetPictureModule(HMODULE module) { pictureModule_ = module; }
+
+ private:
+  // The server and probe as the environment sets them now.
+  UpdateEndpoints Endpoints() const;
+  bool MachineIsOnline(const UpdateEndpoints& endpoints) const;
+  std::string FetchVersionReply(const UpdateEndpoints& endpoints) const;
+  void ReportVersion(const UpdateEndpoints& endpoints);
+
+  App& app_;
+  MainWindow& main_;
+  PageOpener openPage_ = OpenInBrowser;
+  HMODULE pictureModule_;
+  std::unique_ptr<DonationWindow> donation_;
+  bool checkRunning_ = false;
+};
+
+}  // namespace corvanta
