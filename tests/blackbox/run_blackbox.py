@@ -18,9 +18,10 @@ import prefs_cases  # noqa: E402
 import region_cases  # noqa: E402
 import startup_cases  # noqa: E402
 import suite_cases  # noqa: E402
+import update_cases  # noqa: E402
 
 CASE_MODULES = [startup_cases, attach_cases, display_scale_cases, code_page_cases, suite_cases, capture_cases,
-                region_cases, hotkey_cases]
+                region_cases, update_cases, hotkey_cases]
 CASE_MODULES.append(prefs_cases)
 
 
