@@ -1,5 +1,5 @@
 // The grid of a P = 1 preset with all four families at full HD and 4K: the segment list, the
-// allocation-free walk, and the one-pixel solid raster the canvas uses for it.
+// allocation-free walk, and the one-pixel solid and dotted rasters the canvas uses for it.
 #include <benchmark/benchmark.h>
 
 #include <vector>
@@ -56,6 +56,25 @@ void BM_GridRaster(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BM_GridRaster)->Args({1920, 1080})->Args({3840, 2160})->Unit(benchmark::kMillisecond);
+
+// The same with a dotted pen (three pixels on, three off).
+void BM_GridRasterDotted(benchmark::State& state) {
+  const auto w = static_cast<int32_t>(state.range(0));
+  const auto h = static_cast<int32_t>(state.range(1));
+  std::vector<uint32_t> pixels(static_cast<size_t>(w) * h);
+  const PixelView view{pixels.data(), w, h};
+  const LineBatch::RowFill fill{0xD0DEE3, nullptr};
+  LineBatch batch;
+  batch.SetDashPattern(DashPattern{{1, 1, 1, 0, 0, 0}});
+  for (auto _ : state) {
+    batch.Reset(w, h);
+    ForEachGridSegment(DensePreset(), w, h,
+                       [&](const Segment& s) { batch.Add(s.x1, s.y1, s.x2, s.y2); });
+    batch.Draw(view, 0x0C0602, &fill);
+    benchmark::DoNotOptimize(pixels.data());
+  }
+}
+BENCHMARK(BM_GridRasterDotted)->Args({1920, 1080})->Args({3840, 2160})->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace corvanta

@@ -101,6 +101,28 @@ int Run() {
       DrawGrid(canvas, w, h, wide);
       canvas.Flush();
     });
+    const struct {
+      const char* label;
+      Preset preset;
+    } more[] = {{"Prepare + Draw grid, one-pixel dotted pen", DensePreset(3, 1)},
+                {"Prepare + Draw grid, dash-dot-dot pen", DensePreset(5, 1)},
+                {"Prepare + Draw grid, five-pixel pen (P = 5)", DensePreset(1, 5)},
+                {"Prepare + Draw grid, eight-pixel pen (P = 8)", DensePreset(1, 8)}};
+    for (const auto& m : more) {
+      Report(m.label, w, h, [&] {
+        PrepareCanvas(canvas, w, h, m.preset);
+        DrawGrid(canvas, w, h, m.preset);
+        canvas.Flush();
+      });
+    }
+    // A locked overlay resized: every run draws at another size than the run before.
+    int run = 0;
+    Report("Prepare + Draw grid at a new size, solid pen", w, h, [&] {
+      const int shrink = (++run % 2) * 7;
+      PrepareCanvas(canvas, w - shrink, h - shrink, solid);
+      DrawGrid(canvas, w - shrink, h - shrink, solid);
+      canvas.Flush();
+    });
   }
   DestroyWindow(host);
   return 0;

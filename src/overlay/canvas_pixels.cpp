@@ -6,7 +6,7 @@ namespace corvanta {
 
 namespace {
 
-uint32_t* Row(PixelView view, int64_t y) { return view.pixels + y * static_cast<int64_t>(view.width); }
+uint32_t* Row(PixelView view, int64_t y) { return view.pixels + y * view.RowStride(); }
 
 uint32_t Blend(uint32_t argb, uint32_t background) {
   const uint32_t alpha = argb >> 24;
@@ -58,7 +58,7 @@ void FillPixels(PixelView view, int64_t left, int64_t top, int64_t right, int64_
   right = std::min<int64_t>(right, view.width);
   bottom = std::min<int64_t>(bottom, view.height);
   if (left >= right || top >= bottom) return;
-  if (left == 0 && right == view.width) {
+  if (left == 0 && right == view.width && view.RowStride() == view.width) {
     std::fill(Row(view, top), Row(view, bottom), pixel);
     return;
   }

@@ -12,7 +12,9 @@ struct PixelView {
   uint32_t* pixels = nullptr;
   int32_t width = 0;
   int32_t height = 0;
+  int32_t stride = 0;  // pixels from one row to the next; 0: the width
   bool Empty() const { return pixels == nullptr || width <= 0 || height <= 0; }
+  int64_t RowStride() const { return stride > 0 ? stride : width; }
 };
 
 // A decoded picture: width * height pixels, top-down, 0xAARRGGBB (straight alpha).

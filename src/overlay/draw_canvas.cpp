@@ -114,26 +114,47 @@ void DrawCanvas::Show(bool visible) {
 
 void DrawCanvas::ResizeSurface(int width, int height) {
   if (surface_.bits != nullptr && width == surface_.width && height == surface_.height) return;
-  ReleaseSurface();
-  if (width > 0 && height > 0) {
-    void* bits = nullptr;
-    surface_.bitmap.Reset(CreateTopDownDib(width, height, &bits));
-    if (surface_.bitmap) surface_.memoryDC = std::make_unique<ScopedMemoryDC>(nullptr);
-    if (surface_.memoryDC && surface_.memoryDC->Get() != nullptr) {
-      surface_.dc = surface_.memoryDC->Get();
-      surface_.selection = std::make_unique<ScopedSelect>(surface_.dc, surface_.bitmap.Get());
-      SetBkMode(surface_.dc, TRANSPARENT);  // the gaps of dashed lines show what lies beneath
-      surface_.bits = static_cast<uint32_t*>(bits);
-      surface_.width = width;
-      surface_.height = height;
-    } else {
-      surface_ = Surface{};
-    }
+  if (surface_.bits != nullptr && width > 0 && height > 0 && width <= surface_.capacityWidth &&
+      height <= surface_.capacityHeight) {
+    DropGdiPen();  // a wide pen's width is capped by the canvas size
+    FinishGdi();
+    surface_.width = width;
+    surface_.height = height;
+  } else {
+    const int capacityWidth = std::max(width, surface_.capacityWidth);
+    const int capacityHeight = std::max(height, surface_.capacityHeight);
+    ReleaseSurface();
+    if (width > 0 && height > 0) CreateSurface(width, height, capacityWidth, capacityHeight);
   }
+  ClipGdiToCanvas();
   pendingLines_.Reset(surface_.width, surface_.height);
   RebuildBackground();
   fillPending_ = surface_.bits != nullptr;
   MarkChanged();
+}
+
+void DrawCanvas::CreateSurface(int width, int height, int capacityWidth, int capacityHeight) {
+  void* bits = nullptr;
+  surface_.bitmap.Reset(CreateTopDownDib(capacityWidth, capacityHeight, &bits));
+  if (surface_.bitmap) surface_.memoryDC = std::make_unique<ScopedMemoryDC>(nullptr);
+  if (!surface_.memoryDC || surface_.memoryDC->Get() == nullptr || bits == nullptr) {
+    surface_ = Surface{};
+    return;
+  }
+  surface_.dc = surface_.memoryDC->Get();
+  surface_.selection = std::make_unique<ScopedSelect>(surface_.dc, surface_.bitmap.Get());
+  SetBkMode(surface_.dc, TRANSPARENT);  // the gaps of dashed lines show what lies beneath
+  surface_.bits = static_cast<uint32_t*>(bits);
+  surface_.width = width;
+  surface_.height = height;
+  surface_.capacityWidth = capacityWidth;
+  surface_.capacityHeight = capacityHeight;
+}
+
+void DrawCanvas::ClipGdiToCanvas() {
+  if (surface_.dc == nullptr) return;
+  ScopedRegion canvas(CreateRectRgn(0, 0, surface_.width, surface_.height));
+  SelectClipRgn(surface_.dc, canvas.Get());  // the DC keeps a copy
 }
 
 void DrawCanvas::ReleaseSurface() {
@@ -204,8 +225,9 @@ void DrawCanvas::FillWithBackground(int64_t left, int64_t top, int64_t right, in
   bottom = std::min<int64_t>(bottom, surface_.height);
   if (left >= right) return;
   for (int64_t y = top; y < bottom; ++y) {
-    const size_t offset = static_cast<size_t>(y * surface_.width + left);
-    std::memcpy(surface_.bits + offset, background_.data() + offset, static_cast<size_t>(right - left) * 4);
+    std::memcpy(surface_.bits + static_cast<size_t>(y * surface_.capacityWidth + left),
+                background_.data() + static_cast<size_t>(y * surface_.width + left),
+                static_cast<size_t>(right - left) * 4);
   }
 }
 
@@ -359,7 +381,7 @@ uint32_t DrawCanvas::PixelAt(int x, int y) {
   if (surface_.bits == nullptr || x < 0 || y < 0 || x >= surface_.width || y >= surface_.height) return CLR_INVALID;
   Flush();
   FinishGdi();
-  return PixelToColour(surface_.bits[static_cast<size_t>(y) * surface_.width + x]);
+  return PixelToColour(surface_.bits[static_cast<size_t>(y) * surface_.capacityWidth + x]);
 }
 
 void DrawCanvas::MarkChanged() {

@@ -84,7 +84,10 @@ class DrawCanvas : public WindowBase<DrawCanvas> {
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
-  // The DIB section selected into its own memory DC; members are released in reverse order.
+  // The DIB section selected into its own memory DC; members are released in reverse order. The
+  // canvas is its top-left width x height; a canvas that shrinks keeps the section, so that sizing it
+  // again up to the section's size finds memory that is already in place (touching fresh memory for
+  // the first time costs more than drawing the whole grid).
   struct Surface {
     ScopedBitmap bitmap;
     std::unique_ptr<ScopedMemoryDC> memoryDC;
@@ -93,11 +96,17 @@ class DrawCanvas : public WindowBase<DrawCanvas> {
     uint32_t* bits = nullptr;
     int width = 0;
     int height = 0;
+    int capacityWidth = 0;  // the section's size
+    int capacityHeight = 0;
   };
 
   void ResizeSurface(int width, int height);
+  void CreateSurface(int width, int height, int capacityWidth, int capacityHeight);
   void ReleaseSurface();
-  PixelView View() const { return PixelView{surface_.bits, surface_.width, surface_.height}; }
+  PixelView View() const {
+    return PixelView{surface_.bits, surface_.width, surface_.height, surface_.capacityWidth};
+  }
+  void ClipGdiToCanvas();
   void RebuildBackground();
   void FillWithBackground(int64_t left, int64_t top, int64_t right, int64_t bottom);
   bool AddToBatch(int x1, int y1, int x2, int y2);

@@ -6,7 +6,7 @@ namespace corvanta {
 
 namespace {
 
-uint32_t* Row(PixelView view, int64_t y) { return view.pixels + y * static_cast<int64_t>(view.width); }
+uint32_t* Row(PixelView view, int64_t y) { return view.pixels + y * view.RowStride(); }
 
 // Narrows [first, last] of k so that start + k * step stays within [0, limit - 1]; step is -1, 0 or 1.
 void ClipSteps(int64_t start, int step, int64_t limit, int64_t& first, int64_t& last) {
@@ -37,18 +37,7 @@ void LineBatch::Reset(int32_t width, int32_t height) {
   runs_.clear();
 }
 
-void LineBatch::SetDashPattern(const DashPattern& pattern) {
-  pattern_ = pattern.on;
-  const auto period = static_cast<int32_t>(pattern_.size());
-  sameAhead_.assign(pattern_.size(), 1);
-  sameBehind_.assign(pattern_.size(), 1);
-  for (int32_t k = 0; k < period; ++k) {
-    while (sameAhead_[k] < period && pattern_[(k + sameAhead_[k]) % period] == pattern_[k]) ++sameAhead_[k];
-    while (sameBehind_[k] < period && pattern_[(k - sameBehind_[k] % period + period) % period] == pattern_[k]) {
-      ++sameBehind_[k];
-    }
-  }
-}
+void LineBatch::SetDashPattern(const DashPattern& pattern) { pattern_ = pattern.on; }
 
 int32_t LineBatch::PatternIndex(int64_t k) const {
   return static_cast<int32_t>(k % static_cast<int64_t>(pattern_.size()));
@@ -233,6 +222,15 @@ void LineBatch::Draw(PixelView view, uint32_t pixel, const RowFill* fill) {
   SortRunsByTop();
   SortPixelRunsByBottom();
   lists_.resize(3 + 6 * pattern_.size());
+  if (!pattern_.empty()) {
+    const size_t period = pattern_.size();
+    forwardRow_.resize(period + static_cast<size_t>(width_));
+    backwardRow_.resize(forwardRow_.size());
+    for (size_t i = 0; i < forwardRow_.size(); ++i) {
+      forwardRow_[i] = pattern_[i % period];
+      backwardRow_[i] = pattern_[(period - i % period) % period];
+    }
+  }
   for (PixelRuns& list : lists_) {
     list.intercepts.clear();
     list.runIndex.clear();
@@ -268,15 +266,15 @@ void LineBatch::DrawSpan(uint32_t* row, const Run& r, uint32_t pixel) const {
     std::fill(row + r.x, row + r.x + r.width, pixel);
     return;
   }
-  // Dashed: whole stretches of equal pattern values at a time.
+  // Dashed: pixel x has pattern index phase + phaseStep * (x - r.x), read from the written-out row.
   const auto period = static_cast<int32_t>(pattern_.size());
-  const int32_t end = r.x + r.width;
-  int32_t phase = r.phase;
-  for (int32_t x = r.x; x < end;) {
-    const int32_t same = std::min(r.phaseStep > 0 ? sameAhead_[phase] : sameBehind_[phase], end - x);
-    if (pattern_[static_cast<size_t>(phase)] != 0) std::fill(row + x, row + x + same, pixel);
-    x += same;
-    phase = ((phase + r.phaseStep * same) % period + period) % period;
+  const uint8_t* __restrict on = r.phaseStep > 0 ? forwardRow_.data() + r.phase
+                                                  : backwardRow_.data() + (period - r.phase) % period;
+  uint32_t* __restrict out = row + r.x;
+  const int32_t width = r.width;
+  for (int32_t i = 0; i < width; ++i) {
+    const uint32_t line = 0u - static_cast<uint32_t>(on[i] != 0);
+    out[i] = (pixel & line) | (out[i] & ~line);
   }
 }
 

@@ -80,8 +80,10 @@ class LineBatch {
   int32_t width_ = 0;
   int32_t height_ = 0;
   std::vector<uint8_t> pattern_;
-  std::vector<int32_t> sameAhead_;   // by pattern index: how many indices from it on have its value
-  std::vector<int32_t> sameBehind_;  // the same counting backwards
+  // The pattern written out over a whole row, forwards (entry i: pattern[i % period]) and backwards
+  // (entry i: pattern[-i modulo period]), for dashed spans without any division per pixel.
+  std::vector<uint8_t> forwardRow_;
+  std::vector<uint8_t> backwardRow_;
   std::vector<Run> runs_;
   std::vector<Run> sorted_;
   std::vector<int32_t> rowStarts_;

@@ -172,6 +172,26 @@ TEST(LineBatchTest, FillingRowsGivesTheSamePixelsAsDrawingOnAFilledSurface) {
   }
 }
 
+TEST(LineBatchTest, ARowStrideWiderThanTheSurfaceLeavesTheSpareColumnsAlone) {
+  // A 6 x 4 surface inside rows of 9 pixels: lines, fills and the background stay in their columns.
+  std::vector<uint32_t> memory(9 * 4, 0x777777);
+  const PixelView view{memory.data(), 6, 4, 9};
+  LineBatch batch;
+  batch.Reset(6, 4);
+  batch.Add(2, 0, 6, 4);
+  batch.Add(0, 3, 20, 3);
+  batch.Add(5, -2, 5, 9);
+  const LineBatch::RowFill fill{kBack, nullptr};
+  batch.Draw(view, kInk, &fill);
+  FillPixels(view, 1, 1, 99, 2, 0x555555);
+  for (int32_t y = 0; y < 4; ++y) {
+    for (int32_t x = 0; x < 9; ++x) {
+      const uint32_t expected = x >= 6 ? 0x777777 : (y == 1 && x >= 1) ? 0x555555 : (y == 3 || x == 5 || x - y == 2) ? kInk : kBack;
+      EXPECT_EQ(memory[static_cast<size_t>(y * 9 + x)], expected) << x << "," << y;
+    }
+  }
+}
+
 TEST(LineBatchTest, ExtremeCoordinatesStayOnTheSurface) {
   Surface s(8, 8);
   LineBatch batch;
