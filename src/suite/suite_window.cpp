@@ -54,7 +54,11 @@ bool IsColourSlider(SuiteSlider slider) {
 }  // namespace
 
 SuiteWindow::SuiteWindow(App& app, MainWindowSeam& main, OverlayController& overlay)
-    : app_(app), main_(main), overlay_(overlay), dialogs_(PlatformSuiteDialogs(app.Settings().ProgramDir())) {}
+    : app_(app),
+      main_(main),
+      overlay_(overlay),
+      dialogs_(PlatformSuiteDialogs(app.Settings().ProgramDir())),
+      handOver_(main) {}
 
 SuiteWindow::~SuiteWindow() {
   if (hwnd_ != nullptr) DestroyWindow(hwnd_);  // runs the restore while the members are alive
@@ -101,19 +105,19 @@ HMENU SuiteWindow::BuildMenuBar() {
   return bar;
 }
 
-bool SuiteWindow::CreateControls() {
-  const int dpi = SystemDpi();
-  const SuiteLayout layout = ComputeSuiteLayout(dpi);
-  font_ = CreateUiFont(kFontPoints, dpi);
+namespace {
+
+// Every control of the suite with its place in the layout.
+std::vector<ControlSetup> SuiteControlSetups(const SuiteLayout& layout) {
   constexpr DWORD kButton = WS_TABSTOP | BS_PUSHBUTTON;
   constexpr DWORD kLabel = SS_LEFT | SS_NOPREFIX;
   constexpr DWORD kPicker = WS_TABSTOP | BS_OWNERDRAW;
   std::vector<ControlSetup> controls = {
       ControlAt(WC_BUTTONW, "打开", kButton, SuiteControl::kOpenButton, layout.openButton),
       ControlAt(WC_BUTTONW, "关闭", kButton, SuiteControl::kCloseButton, layout.closeButton),
-      ControlAt(WC_STATICW, "线条色：", kLabel, 0, layout.lineColourLabel),
+      ControlAt(WC_STATICW, "线条色：", kLabel, SuiteControl::kLineColourLabel, layout.lineColourLabel),
       ControlAt(WC_BUTTONW, "", kPicker, SuiteControl::kLineColourPicker, layout.lineColourPicker),
-      ControlAt(WC_STATICW, "背景色：", kLabel, 0, layout.backgroundLabel),
+      ControlAt(WC_STATICW, "背景色：", kLabel, SuiteControl::kBackgroundLabel, layout.backgroundLabel),
       ControlAt(WC_BUTTONW, "", kPicker, SuiteControl::kBackgroundPicker, layout.backgroundPicker),
       ControlAt(WC_STATICW, BackdropLabel(0), kLabel, SuiteControl::kBackdropLabel, layout.backdropLabel),
       ControlAt(WC_COMBOBOXW, "", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, SuiteControl::kBackdropChooser,
@@ -133,7 +137,16 @@ bool SuiteWindow::CreateControls() {
     controls.push_back(
         ControlAt(WC_STATICW, "", kLabel, ControlIdOf(SuiteControl::kValueBase, slider.slider), row.value));
   }
-  for (const ControlSetup& setup : controls) {
+  return controls;
+}
+
+}  // namespace
+
+bool SuiteWindow::CreateControls() {
+  const int dpi = SystemDpi();
+  const SuiteLayout layout = ComputeSuiteLayout(dpi);
+  font_ = CreateUiFont(kFontPoints, dpi);
+  for (const ControlSetup& setup : SuiteControlSetups(layout)) {
     HWND control = CreateControl(hwnd_, app_.Instance(), setup);
     if (control == nullptr) return false;
     SetControlFont(control, font_.Get());
@@ -144,7 +157,11 @@ bool SuiteWindow::CreateControls() {
   HWND chooser = Control(SuiteControl::kBackdropChooser);
   SendMessageW(chooser, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(ToWide(kSuiteNoBackdropItem).c_str()));
   SendMessageW(chooser, CB_SETCURSEL, 0, 0);
+  SizeToLayout(layout);
+  return true;
+}
 
+void SuiteWindow::SizeToLayout(const SuiteLayout& layout) {
   RECT frame{0, 0, layout.clientWidth, layout.clientHeight};
   AdjustWindowRectEx(&frame, kSuiteStyle, TRUE, 0);
   SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
@@ -159,7 +176,21 @@ bool SuiteWindow::CreateControls() {
                  window.bottom - window.top + layout.clientHeight - client.bottom,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
-  return true;
+}
+
+// Moved to a display with another scaling: the same layout and font at the new DPI, at the place the
+// system suggests. The debug area keeps its physical size, as the overlay does.
+void SuiteWindow::OnDpiChanged(int dpi, const RECT& suggested) {
+  const SuiteLayout layout = ComputeSuiteLayout(dpi);
+  ScopedFont font = CreateUiFont(kFontPoints, dpi);
+  for (const ControlSetup& setup : SuiteControlSetups(layout)) {
+    HWND control = GetDlgItem(hwnd_, setup.id);
+    MoveWindow(control, setup.x, setup.y, setup.width, setup.height, TRUE);
+    SetControlFont(control, font.Get());
+  }
+  font_ = std::move(font);  // the old font goes once no control uses it
+  SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  SizeToLayout(layout);
 }
 
 HWND SuiteWindow::SliderControl(SuiteSlider slider) const {
@@ -187,7 +218,7 @@ void SuiteWindow::RunOpeningSequence() {
   } else {
     state.suiteEditsListPreset = false;
   }
-  SuspendTopmost();
+  handOver_.Take();
   WalkBackdropFolder();
   debugArea_ = std::make_unique<DebugAreaWindow>(app_, *this);
   if (!debugArea_->Create(Position(SuiteSlider::kStrength))) debugArea_.reset();
@@ -202,32 +233,6 @@ void SuiteWindow::LoadListRequest() {
   SetBackgroundTransparent(false);
   state.hasListRequest = false;
   state.suiteEditsListPreset = true;
-}
-
-void SuiteWindow::SuspendTopmost() {
-  Menus& menus = main_.GetMenus();
-  if (menus.IsChecked(MenuId::kTopmost)) {
-    menus.SetChecked(MenuId::kTopmost, false);
-    main_.SetAlwaysOnTop(false);
-    main_.SetTopmostCheckbox(false);
-    suspendedMainTopmost_ = true;
-  }
-  if (menus.IsChecked(MenuId::kStrongTopmost)) {
-    overlay_.ToggleStrongTopmost();
-    suspendedStrongTopmost_ = true;
-  }
-}
-
-void SuiteWindow::RestoreTopmost() {
-  Menus& menus = main_.GetMenus();
-  if (suspendedMainTopmost_ && !menus.IsChecked(MenuId::kTopmost)) {
-    menus.SetChecked(MenuId::kTopmost, true);
-    main_.SetAlwaysOnTop(true);
-    main_.SetTopmostCheckbox(true);
-  }
-  suspendedMainTopmost_ = false;
-  if (suspendedStrongTopmost_ && !menus.IsChecked(MenuId::kStrongTopmost)) overlay_.ToggleStrongTopmost();
-  suspendedStrongTopmost_ = false;
 }
 
 void SuiteWindow::SetTrayItemsEnabled(bool enabled) {
@@ -444,7 +449,7 @@ void SuiteWindow::OnDestroy() {
   SetTrayItemsEnabled(true);
   debugArea_.reset();
   overlay_.ShowMainWindow();
-  RestoreTopmost();
+  handOver_.GiveBack();
 }
 
 // ---- Messages ------------------------------------------------------------------------------------
@@ -530,6 +535,9 @@ LRESULT SuiteWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         positions_ = Positions();
         ShowPositions();
       }
+      return 0;
+    case WM_DPICHANGED:
+      OnDpiChanged(DpiFromMessage(wParam), *reinterpret_cast<const RECT*>(lParam));
       return 0;
     case WM_DESTROY:
       OnDestroy();

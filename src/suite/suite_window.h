@@ -12,10 +12,12 @@
 #include <string>
 #include <vector>
 
+#include "capture/topmost_hand_over.h"
 #include "platform/gdi.h"
 #include "platform/window_base.h"
 #include "suite/backdrop_walk.h"
 #include "suite/suite_dialogs.h"
+#include "suite/suite_layout.h"
 #include "suite/suite_values.h"
 
 namespace corvanta {
@@ -38,6 +40,8 @@ enum class SuiteControl : int {
   kBackdropChooser,
   kBackdropLabel,
   kTransparentCheckbox,
+  kLineColourLabel,
+  kBackgroundLabel,
   kSliderBase = 301,  // + SuiteSlider
   kValueBase = 321,   // + SuiteSlider
   kRowLabelBase = 341,
@@ -96,12 +100,11 @@ class SuiteWindow : public WindowBase<SuiteWindow> {
 
  private:
   bool CreateControls();
+  void SizeToLayout(const SuiteLayout& layout);
+  void OnDpiChanged(int dpi, const RECT& suggested);
   HMENU BuildMenuBar();
-  void LayOut();
   void RunOpeningSequence();
   void LoadListRequest();
-  void SuspendTopmost();
-  void RestoreTopmost();
   void SetTrayItemsEnabled(bool enabled);
   void WalkBackdropFolder();
   void SelectBackdropItem(int item);
@@ -137,8 +140,7 @@ class SuiteWindow : public WindowBase<SuiteWindow> {
   bool userChoseBackdrop_ = false;
   std::string openedFile_;   // the open dialog's file name
   std::string currentFile_;  // the save dialog's file name: the current preset file
-  bool suspendedMainTopmost_ = false;
-  bool suspendedStrongTopmost_ = false;
+  TopmostHandOver handOver_;
 };
 
 }  // namespace corvanta

@@ -180,6 +180,8 @@ void ExpectLaidOutFor(SuiteWindow& suite, int dpi) {
   at(suite.Control(SuiteControl::kSaveButton), layout.saveButton, "save");
   at(suite.Control(SuiteControl::kSaveAsButton), layout.saveAsButton, "save as");
   at(suite.Control(SuiteControl::kTransparentCheckbox), layout.transparentCheckbox, "transparent");
+  at(suite.Control(SuiteControl::kLineColourLabel), layout.lineColourLabel, "line colour label");
+  at(suite.Control(SuiteControl::kBackgroundLabel), layout.backgroundLabel, "background label");
   for (const SliderDefinition& definition : SuiteSliders()) {
     at(suite.SliderControl(definition.slider), layout.rows[static_cast<size_t>(definition.slider)].slider, definition.label);
     at(suite.ValueLabel(definition.slider), layout.rows[static_cast<size_t>(definition.slider)].value, definition.label);
@@ -257,6 +259,28 @@ TEST_F(SuiteTest, OpensWithTheDefaultsAndClosesBackToTheStartScreen) {
   EXPECT_EQ(program_.Main().Suite(), nullptr);
   EXPECT_TRUE(GetMenus().IsChecked(MenuId::kShowMainWindow));
   for (MenuId id : kGreyedItems) EXPECT_TRUE(GetMenus().IsEnabled(id)) << static_cast<int>(id);
+}
+
+// Moved to a display with another scaling, the suite lays itself out for it at the suggested place.
+TEST_F(SuiteTest, AChangeOfDisplayScalingLaysTheSuiteOutAgain) {
+  Start();
+  SuiteWindow& suite = OpenFromButton();
+  HideDebugArea(suite);
+  ExpectLaidOutFor(suite, 96);
+  auto fontHeight = [&] {
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(suite.Control(SuiteControl::kSaveButton), WM_GETFONT, 0, 0)),
+               sizeof(font), &font);
+    return font.lfHeight;
+  };
+  const LONG heightAt96 = fontHeight();
+  const RECT suggested{120, 90, 120 + 900, 90 + 700};
+  SendMessageW(suite.Hwnd(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+  ExpectLaidOutFor(suite, 144);
+  EXPECT_EQ(fontHeight(), heightAt96 * 3 / 2);
+  const RECT now = testing::WindowRect(suite.Hwnd());
+  EXPECT_EQ(now.left, suggested.left);
+  EXPECT_EQ(now.top, suggested.top);
 }
 
 TEST_F(SuiteTest, SuspendsTopmostWhileOpenAndRestoresItWhenDestroyedAnyWay) {
