@@ -248,13 +248,22 @@ void LineBatch::Draw(PixelView view, uint32_t pixel, const RowFill* fill) {
     if (fill == nullptr && next == sorted_.size() && pixelRunsLeft == 0) break;
     uint32_t* row = Row(view, y);
     const size_t startingHere = next;
+    bool wholeRow = false;  // a solid span across the row: nothing else on it can show
     for (; next < sorted_.size() && sorted_[next].top == y; ++next) {
-      if (sorted_[next].kind == RunKind::kThin || sorted_[next].kind == RunKind::kDashed) StartPixelRun(next);
+      const Run& r = sorted_[next];
+      if (r.kind == RunKind::kThin || r.kind == RunKind::kDashed) StartPixelRun(next);
+      wholeRow = wholeRow || (r.kind == RunKind::kSpan && r.x == 0 && r.width == width_);
     }
-    if (countThin_) ComposeRow(row, pixel, y, *fill);
-    DrawLists(row, pixel, y, !countThin_);
-    for (size_t i = startingHere; i < next; ++i) {
-      if (sorted_[i].kind == RunKind::kSpan || sorted_[i].kind == RunKind::kDashedSpan) DrawSpan(row, sorted_[i], pixel);
+    if (wholeRow) {
+      std::fill(row, row + width_, pixel);
+    } else {
+      if (countThin_) ComposeRow(row, pixel, y, *fill);
+      DrawLists(row, pixel, y, !countThin_);
+      for (size_t i = startingHere; i < next; ++i) {
+        if (sorted_[i].kind == RunKind::kSpan || sorted_[i].kind == RunKind::kDashedSpan) {
+          DrawSpan(row, sorted_[i], pixel);
+        }
+      }
     }
     pixelRunsLeft -= static_cast<size_t>(endStarts_[y + 1] - endStarts_[y]);
     EndPixelRuns(y);
