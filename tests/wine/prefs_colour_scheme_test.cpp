@@ -6,7 +6,10 @@
 #include <gtest/gtest.h>
 
 #include "app/menu_layout.h"
+#include "prefs/advanced_options_window.h"
 #include "prefs/colour_scheme_window.h"
+#include "region/custom_region.h"
+#include "region/region_select_window.h"
 #include "prefs/preference_values.h"
 #include "prefs_list_draw.h"
 #include "test_program.h"
@@ -202,6 +205,24 @@ TEST_F(ColourSchemeTest, TopmostIsHandedOverWhileOpenWithoutWritingIt) {
   EXPECT_TRUE(menus.IsChecked(MenuId::kTopmost));
   EXPECT_TRUE(Main().IsAlwaysOnTop());
   EXPECT_EQ(program_.Config("Config", "Top"), "1");
+}
+
+// Both preference windows sit on top, step down for the custom region's selection surface and go back on
+// top when the selection ends.
+TEST_F(ColourSchemeTest, BothPreferenceWindowsStepDownWhileARegionIsSelected) {
+  Start(testing::kDefaultColourSection);
+  Open();
+  SendMessageW(program_.Hwnd(), WM_COMMAND, static_cast<WPARAM>(MenuId::kAdvancedOptions), 0);
+  ASSERT_NE(Main().AdvancedOptions(), nullptr);
+  const HWND windows[] = {Window()->Hwnd(), Main().AdvancedOptions()->Hwnd()};
+  auto onTop = [](HWND hwnd) { return (GetWindowLongW(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; };
+  for (HWND hwnd : windows) ASSERT_TRUE(onTop(hwnd));
+  Main().Region().Start();
+  ASSERT_NE(Main().Region().Surface(), nullptr);
+  for (HWND hwnd : windows) EXPECT_FALSE(onTop(hwnd));
+  SendMessageW(Main().Region().Surface()->Hwnd(), WM_SYSCOMMAND, SC_CLOSE, 0);
+  ASSERT_FALSE(Main().Region().IsOpen());
+  for (HWND hwnd : windows) EXPECT_TRUE(onTop(hwnd));
 }
 
 }  // namespace
