@@ -8,6 +8,7 @@
 #include "platform/controls.h"
 #include "platform/text_conv.h"
 #include "update/donation_window.h"
+#include "update/http_fetch.h"
 #include "update/update_window.h"
 #include "update/version_reply.h"
 

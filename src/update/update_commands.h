@@ -9,7 +9,6 @@
 #include <string>
 
 #include "app/menu_layout.h"
-#include "update/http_fetch.h"
 #include "update/update_server.h"
 
 namespace corvanta {
