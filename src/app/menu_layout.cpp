@@ -6,24 +6,24 @@ namespace corvanta {
 
 namespace {
 
-MenuItemSpec Item(MenuId id, const char* text) { return MenuItemSpec{id, text, false, false, true, {}}; }
-MenuItemSpec Checked(MenuId id, const char* text) { return MenuItemSpec{id, text, true, false, true, {}}; }
-MenuItemSpec Disabled(MenuId id, const char* text) { return MenuItemSpec{id, text, false, true, true, {}}; }
-MenuItemSpec Separator() { return MenuItemSpec{}; }
-MenuItemSpec HiddenEntry(MenuId id, const char* text, std::vector<MenuItemSpec> children) {
-  return MenuItemSpec{id, text, false, false, false, std::move(children)};
+MenuEntry Item(MenuId id, const char* text) { return MenuEntry{id, text, false, false, true, {}}; }
+MenuEntry Checked(MenuId id, const char* text) { return MenuEntry{id, text, true, false, true, {}}; }
+MenuEntry Disabled(MenuId id, const char* text) { return MenuEntry{id, text, false, true, true, {}}; }
+MenuEntry Separator() { return MenuEntry{}; }
+MenuEntry HiddenEntry(MenuId id, const char* text, std::vector<MenuEntry> children) {
+  return MenuEntry{id, text, false, false, false, std::move(children)};
 }
-MenuItemSpec Submenu(MenuId id, const char* text, std::vector<MenuItemSpec> children) {
-  return MenuItemSpec{id, text, false, false, true, std::move(children)};
+MenuEntry Submenu(MenuId id, const char* text, std::vector<MenuEntry> children) {
+  return MenuEntry{id, text, false, false, true, std::move(children)};
 }
 
-std::vector<MenuItemSpec> EffectListMenuLayout() {
+std::vector<MenuEntry> EffectListMenuLayout() {
   return {Item(MenuId::kPreviewPicture, "预览效果图片"), Item(MenuId::kPreviewOrEditPreset, "预览效果或配置"),
           Item(MenuId::kEnableSelected, "启用选中效果"), Separator(),
           Item(MenuId::kDeleteSelected, "删除选中文件")};
 }
 
-std::vector<MenuItemSpec> TrayMenuLayout() {
+std::vector<MenuEntry> TrayMenuLayout() {
   return {
       Item(MenuId::kTopmost, "^置顶^"),
       Item(MenuId::kStrongTopmost, ">+^强力置顶^+<"),
@@ -73,7 +73,7 @@ std::vector<MenuItemSpec> TrayMenuLayout() {
 
 }  // namespace
 
-std::vector<MenuItemSpec> MenuBarLayout() {
+std::vector<MenuEntry> MenuBarLayout() {
   return {
       HiddenEntry(MenuId::kBarMenu, "菜单", {Item(MenuId::kFinishAndLock, "完成配置并锁定区域\tF5")}),
       HiddenEntry(MenuId::kBarF5, "F5键完成并锁定区域",

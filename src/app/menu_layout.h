@@ -70,20 +70,20 @@ enum class MenuId : uint16_t {
   kExit,
 };
 
-struct MenuItemSpec {
+struct MenuEntry {
   MenuId id = MenuId::kNone;  // kNone for a separator
   const char* text = nullptr;
   bool checked = false;
   bool disabled = false;
   bool visible = true;
-  std::vector<MenuItemSpec> children;
+  std::vector<MenuEntry> children;
 
   bool IsSeparator() const { return id == MenuId::kNone; }
 };
 
 // The menu bar: eight hidden entries, each with one submenu; entry "选项" holds EffectListMenu and
 // entry "快捷菜单" holds TrayMenu.
-std::vector<MenuItemSpec> MenuBarLayout();
+std::vector<MenuEntry> MenuBarLayout();
 
 }  // namespace corvanta
 

@@ -22,11 +22,11 @@ Menus::~Menus() {
   for (HMENU menu : allMenus_) DestroyMenu(menu);
 }
 
-HMENU Menus::BuildMenu(const std::vector<MenuItemSpec>& items, bool popup) {
+HMENU Menus::BuildMenu(const std::vector<MenuEntry>& items, bool popup) {
   HMENU menu = popup ? CreatePopupMenu() : CreateMenu();
   allMenus_.push_back(menu);
   std::vector<Node*> level;
-  for (const MenuItemSpec& item : items) {
+  for (const MenuEntry& item : items) {
     auto node = std::make_unique<Node>();
     node->item = item;
     node->item.children.clear();

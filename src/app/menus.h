@@ -41,7 +41,7 @@ class Menus {
 
  private:
   struct Node {
-    MenuItemSpec item;
+    MenuEntry item;
     std::atomic<bool> checked{false};
     std::atomic<bool> disabled{false};
     std::atomic<bool> visible{true};  // wanted; a separator also needs visible items around it
@@ -51,7 +51,7 @@ class Menus {
     std::vector<Node*> siblings;  // the parent's children, in order, this node included
   };
 
-  HMENU BuildMenu(const std::vector<MenuItemSpec>& items, bool popup);
+  HMENU BuildMenu(const std::vector<MenuEntry>& items, bool popup);
   Node* Find(MenuId id) const;
   UINT VisiblePosition(const Node& node) const;
   void InsertItem(Node& node);

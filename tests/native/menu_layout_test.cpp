@@ -8,14 +8,14 @@
 namespace corvanta {
 namespace {
 
-std::vector<std::string> Texts(const std::vector<MenuItemSpec>& items) {
+std::vector<std::string> Texts(const std::vector<MenuEntry>& items) {
   std::vector<std::string> texts;
-  for (const MenuItemSpec& item : items) texts.push_back(item.IsSeparator() ? "-" : item.text);
+  for (const MenuEntry& item : items) texts.push_back(item.IsSeparator() ? "-" : item.text);
   return texts;
 }
 
-void CollectIds(const std::vector<MenuItemSpec>& items, std::vector<MenuId>& ids) {
-  for (const MenuItemSpec& item : items) {
+void CollectIds(const std::vector<MenuEntry>& items, std::vector<MenuId>& ids) {
+  for (const MenuEntry& item : items) {
     if (!item.IsSeparator()) ids.push_back(item.id);
     CollectIds(item.children, ids);
   }
@@ -26,7 +26,7 @@ TEST(MenuLayoutTest, MenuBarHasEightHiddenEntriesWithOneSubmenuEach) {
   EXPECT_EQ(Texts(bar), (std::vector<std::string>{"菜单", "F5键完成并锁定区域", "可见区即为扫描区", "选项",
                                                   "按任意键锁定扫描区", "ESC键或退格键返回", "按住鼠标以拖动区域",
                                                   "快捷菜单"}));
-  for (const MenuItemSpec& entry : bar) {
+  for (const MenuEntry& entry : bar) {
     EXPECT_FALSE(entry.visible) << entry.text;
     EXPECT_FALSE(entry.children.empty()) << entry.text;
   }
@@ -45,7 +45,7 @@ TEST(MenuLayoutTest, TrayMenuOrderSeparatorsAndInitialStates) {
                                       "前往软件主页", "检测版本(更新)", "-", "支持作者(捐赠)", "软件介绍与帮助", "-",
                                       "关闭并退出"}));
   std::set<std::string> checked, disabled;
-  for (const MenuItemSpec& item : tray) {
+  for (const MenuEntry& item : tray) {
     if (item.IsSeparator()) continue;
     if (item.checked) checked.insert(item.text);
     if (item.disabled) disabled.insert(item.text);

@@ -42,14 +42,14 @@ std::vector<ShownItem> ShownItems(HMENU menu) {
 }
 
 // Compares a real menu with the layout, item for item, as it must look with hidden items left out.
-void ExpectMenuMatchesLayout(HMENU menu, const std::vector<MenuItemSpec>& items, const std::string& where) {
-  std::vector<const MenuItemSpec*> visible;
-  for (const MenuItemSpec& layout : items)
+void ExpectMenuMatchesLayout(HMENU menu, const std::vector<MenuEntry>& items, const std::string& where) {
+  std::vector<const MenuEntry*> visible;
+  for (const MenuEntry& layout : items)
     if (layout.visible) visible.push_back(&layout);
   const auto shown = ShownItems(menu);
   ASSERT_EQ(shown.size(), visible.size()) << where;
   for (size_t i = 0; i < shown.size(); ++i) {
-    const MenuItemSpec& layout = *visible[i];
+    const MenuEntry& layout = *visible[i];
     const std::string expected = layout.IsSeparator() ? "-" : layout.text;
     const std::string at = where + " / " + expected;
     EXPECT_EQ(shown[i].text, expected.substr(0, expected.find('\t'))) << at;
