@@ -155,5 +155,40 @@ TEST_F(UpdateWindowsTest, UpdateWindowGivesItsOwnerBackTheEnabledStateItHad) {
   EnableWindow(program_.Hwnd(), TRUE);
 }
 
+// The update window's rectangle and its button's, noted as it shows; then it is closed.
+struct SeenUpdateWindow {
+  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
+    HWND window = FindWindowW(UpdateWindow::kClassName, nullptr);
+    if (window == nullptr || !IsWindowVisible(window)) return;
+    rect = testing::WindowRect(window);
+    button = testing::ChildRect(GetDlgItem(window, UpdateWindow::kHomepageButtonId));
+    PostMessageW(window, WM_CLOSE, 0, 0);
+  }
+  static inline RECT rect{};
+  static inline RECT button{};
+};
+
+// Runs only in the prefix whose display scaling is 150 %.
+class UpdateWindowsDpi144Test : public UpdateWindowsTest {};
+
+TEST_F(UpdateWindowsDpi144Test, WindowsAreTheDesignScaledByOneAndAHalf) {
+  Command(MenuId::kDonate);
+  ASSERT_NE(Updates().Donation(), nullptr);
+  const RECT donation = testing::WindowRect(Updates().Donation()->Hwnd());
+  EXPECT_EQ(donation.right - donation.left, 612);
+  EXPECT_EQ(donation.bottom - donation.top, 879);
+
+  const UINT_PTR timer = SetTimer(nullptr, 0, 20, &SeenUpdateWindow::Tick);
+  UpdateWindow window(GetModuleHandleW(nullptr), "http://127.0.0.1:1", [] {});
+  window.RunModal(program_.Hwnd());
+  KillTimer(nullptr, timer);
+  EXPECT_EQ(SeenUpdateWindow::rect.right - SeenUpdateWindow::rect.left, 555);
+  EXPECT_EQ(SeenUpdateWindow::rect.bottom - SeenUpdateWindow::rect.top, 372);
+  EXPECT_EQ(SeenUpdateWindow::button.left, 15);
+  EXPECT_EQ(SeenUpdateWindow::button.top, 234);
+  EXPECT_EQ(SeenUpdateWindow::button.right - SeenUpdateWindow::button.left, 516);
+  EXPECT_EQ(SeenUpdateWindow::button.bottom - SeenUpdateWindow::button.top, 60);
+}
+
 }  // namespace
 }  // namespace corvanta
