@@ -1,16 +1,18 @@
 """The version check end to end: the real tray menu's "检测版本(更新)" asks a local HTTP server (set by
 CORVANTA_UPDATE_SERVER) for the version file and reports a newer version, then shows the update window."""
 import http.server
+import os
 import subprocess
 import threading
 
 from attach_cases import xdotool
 from capture_cases import tray_menu
-from harness import Program, ini_value, list_filled, wait_for
+from harness import Program, ini_value, list_filled, pixel, wait_for, wait_for_screen
 
 # Key steps from the tray menu's last item upwards: "关闭并退出", "软件介绍与帮助", "支持作者(捐赠)",
 # "检测版本(更新)".
 VERSION_CHECK_FROM_BOTTOM = 4
+DONATE_FROM_BOTTOM = 3
 VERSION_PAGE = "<html><head><title>Corvanta</title></head><body><p>最新版本 10.2021.010</p></body></html>"
 
 
@@ -106,3 +108,31 @@ def case_newer_version_from_the_tray_menu_shows_the_box_and_the_update_window(bu
         program.kill()
         server.close()
 
+
+
+def case_donation_window_from_the_tray_menu_shows_the_picture(build_dir, work_root):
+    program = Program(build_dir, work_root, "update_donation", with_library=True)
+    try:
+        program.start()
+        assert program.window_ids(), "the main window did not appear"
+        assert program.wait_for_probe(list_filled, 15.0), "the effect list was not filled"
+        tray_menu(program, f"up*{DONATE_FROM_BOTTOM}", "return")
+        donation = wait_for(lambda: program.probe("--class", "CorvantaDonationWindow"), 20.0)
+        assert donation, "the donation window did not open"
+        assert donation["caption"] == "" and donation["children"] == [], donation
+        left, top, right, bottom = donation["window"]
+        assert (right - left, bottom - top) == (408, 586), donation["window"]
+        # The picture on the screen: the dark border around the light card, the card inside.
+        c_left, c_top, c_right, c_bottom = donation["client"]
+        width, height = c_right - c_left, c_bottom - c_top
+
+        def at(image, fx, fy):
+            return pixel(image, c_left + int(width * fx), c_top + int(height * fy))
+
+        def shows_picture(image):
+            border, card = at(image, 0.02, 0.02), at(image, 0.15, 0.90)
+            return max(border) < 110 and min(card) > 170
+        image = wait_for_screen(os.path.join(program.dir, "donation.png"), shows_picture, 10.0)
+        assert image, "the picture is not on the screen"
+    finally:
+        program.kill()
