@@ -188,6 +188,7 @@ void LineBatch::StartPixelRun(size_t index) {
   const Run& r = sorted_[index];
   if (countThin_ && r.kind == RunKind::kThin) {
     ++ThinCount(r);
+    ++countedRuns_;
     return;
   }
   PixelRuns& list = lists_[ListOf(r)];
@@ -202,6 +203,7 @@ void LineBatch::EndPixelRuns(int32_t y) {
     const Run& r = sorted_[index];
     if (countThin_ && r.kind == RunKind::kThin) {
       --ThinCount(r);
+      --countedRuns_;
       continue;
     }
     PixelRuns& list = lists_[ListOf(r)];
@@ -236,6 +238,7 @@ void LineBatch::Draw(PixelView view, uint32_t pixel, const RowFill* fill) {
     list.runIndex.clear();
   }
   countThin_ = fill != nullptr;
+  countedRuns_ = 0;
   if (countThin_) {
     const size_t diagonals = static_cast<size_t>(width_) + static_cast<size_t>(height_);
     downRight_.assign(diagonals, 0);
@@ -313,6 +316,14 @@ void LineBatch::DrawLists(uint32_t* row, uint32_t pixel, int32_t y, bool solidTo
 }
 
 void LineBatch::ComposeRow(uint32_t* row, uint32_t pixel, int32_t y, const RowFill& fill) const {
+  if (countedRuns_ == 0) {  // the fill alone
+    if (fill.image != nullptr) {
+      std::copy(fill.image + static_cast<size_t>(y) * width_, fill.image + static_cast<size_t>(y + 1) * width_, row);
+    } else {
+      std::fill(row, row + width_, fill.colour);
+    }
+    return;
+  }
   // Written branch-free over local pointers, so that the compiler turns it into vector code.
   const int32_t* __restrict downRight = downRight_.data() + (height_ - 1 - y);
   const int32_t* __restrict downLeft = downLeft_.data() + y;

@@ -96,6 +96,7 @@ class LineBatch {
   // When every row is filled anyway, the solid one-pixel runs are counted per diagonal, anti-diagonal
   // and column instead, and each row is written once from the counts and the fill.
   bool countThin_ = false;
+  int64_t countedRuns_ = 0;  // counted runs crossing the current row
   std::vector<int32_t> downRight_;  // by x - y + height - 1
   std::vector<int32_t> downLeft_;   // by x + y
   std::vector<int32_t> columns_;    // by x
