@@ -19,13 +19,7 @@ UpdateWindow::UpdateWindow(HINSTANCE instance, std::string serverAddress, std::f
     : instance_(instance), serverAddress_(std::move(serverAddress)), openHomepage_(std::move(openHomepage)) {}
 
 bool UpdateWindow::CreateCentred(HWND owner) {
-  WNDCLASSEXW wc{};
-  wc.hInstance = instance_;
-  wc.hCursor = ArrowCursor();
-  wc.hIcon = ProgramIcon(instance_);
-  wc.hIconSm = wc.hIcon;
-  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  if (!RegisterOnce(wc, kClassName)) return false;
+  if (!RegisterToolClass(instance_, kClassName)) return false;
   dpi_ = SystemDpi();
   const WindowSize size = ComputeUpdateWindowLayout(dpi_).window;
   const int left = (GetSystemMetrics(SM_CXSCREEN) - size.width) / 2;
