@@ -436,6 +436,14 @@ void MainWindow::OpenAdvancedOptions() {
   if (!advancedOptions_->Open()) advancedOptions_.reset();
 }
 
+std::vector<HWND> MainWindow::PreferenceWindows() {
+  std::vector<HWND> windows;
+  if (AdvancedOptions() != nullptr) windows.push_back(AdvancedOptions()->Hwnd());
+  if (ColourScheme() != nullptr) windows.push_back(ColourScheme()->Hwnd());
+  if (HotkeySettings() != nullptr) windows.push_back(HotkeySettings()->Hwnd());
+  return windows;
+}
+
 ColourSchemeWindow* MainWindow::ColourScheme() {
   return colourScheme_ && colourScheme_->IsOpen() ? colourScheme_.get() : nullptr;
 }

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <vector>
 #include <string>
 
 #include "app/dpi_scale.h"
@@ -80,6 +81,8 @@ class MainWindow : public WindowBase<MainWindow>, public MainWindowSeam {
   // "Corvanta_高级配置选项：" and "程序配色" while they are open, nullptr otherwise.
   AdvancedOptionsWindow* AdvancedOptions();
   ColourSchemeWindow* ColourScheme();
+  // The open ones of the advanced options, the colour scheme and the hotkey settings windows.
+  std::vector<HWND> PreferenceWindows();
   HWND BalloonWindow() const;
   COLORREF BackgroundColour() const { return backgroundColour_; }
   int Dpi() const override { return dpi_; }

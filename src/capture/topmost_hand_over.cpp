@@ -1,5 +1,7 @@
 #include "capture/topmost_hand_over.h"
 
+#include <algorithm>
+
 #include "app/main_window_seam.h"
 #include "app/menus.h"
 
@@ -14,7 +16,13 @@ void ToggleStrongTopmost(MainWindowSeam& main) {
 
 }  // namespace
 
-void TopmostHandOver::Take() {
+bool IsWindowOnTop(HWND hwnd) { return (GetWindowLongW(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
+
+void SetWindowOnTop(HWND hwnd, bool onTop) {
+  SetWindowPos(hwnd, onTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void TopmostHandOver::Take(std::span<const HWND> peers) {
   Menus& menus = main_.GetMenus();
   topmostTaken_ = false;
   strongTopmostTaken_ = false;
@@ -28,9 +36,15 @@ void TopmostHandOver::Take() {
     ToggleStrongTopmost(main_);
     strongTopmostTaken_ = true;
   }
+  peersTaken_.clear();
+  for (HWND peer : peers) {
+    if (peer == nullptr || !IsWindowOnTop(peer)) continue;
+    SetWindowOnTop(peer, false);
+    peersTaken_.push_back(peer);
+  }
 }
 
-void TopmostHandOver::GiveBack() {
+void TopmostHandOver::GiveBack(std::span<const HWND> peers) {
   Menus& menus = main_.GetMenus();
   if (topmostTaken_ && !menus.IsChecked(MenuId::kTopmost)) {
     menus.SetChecked(MenuId::kTopmost, true);
@@ -40,6 +54,11 @@ void TopmostHandOver::GiveBack() {
   topmostTaken_ = false;
   if (strongTopmostTaken_ && !menus.IsChecked(MenuId::kStrongTopmost)) ToggleStrongTopmost(main_);
   strongTopmostTaken_ = false;
+  for (HWND peer : peers) {
+    const bool taken = std::find(peersTaken_.begin(), peersTaken_.end(), peer) != peersTaken_.end();
+    if (peer != nullptr && taken && !IsWindowOnTop(peer)) SetWindowOnTop(peer, true);
+  }
+  peersTaken_.clear();
 }
 
 }  // namespace corvanta

@@ -1,8 +1,17 @@
 // A window that must appear above the overlay switches the main window's "^置顶^" and strong topmost
-// off while it is open and back on when it closes, without writing Config/Top.
+// off while it is open and back on when it closes, without writing Config/Top; given the program's
+// other windows, it takes their always-on-top property too.
 #pragma once
 
+#include <windows.h>
+
+#include <span>
+#include <vector>
+
 namespace corvanta {
+
+bool IsWindowOnTop(HWND hwnd);
+void SetWindowOnTop(HWND hwnd, bool onTop);
 
 class MainWindowSeam;
 
@@ -10,10 +19,11 @@ class TopmostHandOver {
  public:
   explicit TopmostHandOver(MainWindowSeam& main) : main_(main) {}
 
-  // Switches both off, remembering which were on.
-  void Take();
-  // Switches back on what Take switched off and is still off.
-  void GiveBack();
+  // Switches both off, and the always-on-top property of those peers that have it, remembering which
+  // were on.
+  void Take(std::span<const HWND> peers = {});
+  // Switches back on what Take switched off and is still off; peers are the windows that exist now.
+  void GiveBack(std::span<const HWND> peers = {});
 
   bool TookTopmost() const { return topmostTaken_; }
   bool TookStrongTopmost() const { return strongTopmostTaken_; }
@@ -22,6 +32,7 @@ class TopmostHandOver {
   MainWindowSeam& main_;
   bool topmostTaken_ = false;
   bool strongTopmostTaken_ = false;
+  std::vector<HWND> peersTaken_;
 };
 
 }  // namespace corvanta

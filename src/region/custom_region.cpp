@@ -7,6 +7,7 @@
 #include "app/menus.h"
 #include "app/start_screen_layout.h"
 #include "capture/region_screenshot.h"
+#include "capture/topmost_hand_over.h"
 #include "effects/effect_list.h"
 #include "hotkeys/hotkey_settings_window.h"
 #include "overlay/draw_canvas.h"
@@ -35,12 +36,6 @@ constexpr PeerWindow kHandOverOrder[] = {PeerWindow::kSuite, PeerWindow::kDebugA
                                          PeerWindow::kColourScheme, PeerWindow::kHotkeySettings};
 constexpr PeerWindow kTakeBackOrder[] = {PeerWindow::kAdvancedOptions, PeerWindow::kColourScheme,
                                          PeerWindow::kHotkeySettings, PeerWindow::kSuite, PeerWindow::kDebugArea};
-
-bool IsWindowOnTop(HWND hwnd) { return (GetWindowLongW(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
-
-void SetWindowOnTop(HWND hwnd, bool onTop) {
-  SetWindowPos(hwnd, onTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-}
 
 RegionRect WindowRectOf(HWND hwnd) {
   RECT r{};

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "app/app.h"
+#include "app/main_window.h"
 #include "app/main_window_seam.h"
 #include "app/menus.h"
 #include "effects/preset.h"
@@ -218,7 +219,7 @@ void SuiteWindow::RunOpeningSequence() {
   } else {
     state.suiteEditsListPreset = false;
   }
-  handOver_.Take();
+  handOver_.Take(app_.Main().PreferenceWindows());
   WalkBackdropFolder();
   debugArea_ = std::make_unique<DebugAreaWindow>(app_, *this);
   if (!debugArea_->Create(Position(SuiteSlider::kStrength))) debugArea_.reset();
@@ -449,7 +450,7 @@ void SuiteWindow::OnDestroy() {
   SetTrayItemsEnabled(true);
   debugArea_.reset();
   overlay_.ShowMainWindow();
-  handOver_.GiveBack();
+  handOver_.GiveBack(app_.Main().PreferenceWindows());
 }
 
 // ---- Messages ------------------------------------------------------------------------------------

@@ -308,6 +308,22 @@ TEST_F(SuiteTest, SuspendsTopmostWhileOpenAndRestoresItWhenDestroyedAnyWay) {
   EXPECT_EQ(program_.Config("Config", "Top"), storedTop) << "the suspension is not a setting";
 }
 
+// The preference windows stay above everything but the suite while it is open.
+TEST_F(SuiteTest, ThePreferenceWindowsStepDownWhileTheSuiteIsOpen) {
+  Start();
+  SendMessageW(program_.Hwnd(), WM_COMMAND, static_cast<WPARAM>(MenuId::kProgramColours), 0);
+  SendMessageW(program_.Hwnd(), WM_COMMAND, static_cast<WPARAM>(MenuId::kCustomHotkeys), 0);
+  const std::vector<HWND> windows = program_.Main().PreferenceWindows();
+  ASSERT_EQ(windows.size(), 2u);
+  SetWindowOnTop(windows[1], false);  // one that is not on top stays as it is
+  SuiteWindow& suite = OpenFromButton();
+  EXPECT_FALSE(IsWindowOnTop(windows[0]));
+  EXPECT_FALSE(IsWindowOnTop(windows[1]));
+  suite.Close();
+  EXPECT_TRUE(IsWindowOnTop(windows[0]));
+  EXPECT_FALSE(IsWindowOnTop(windows[1]));
+}
+
 TEST_F(SuiteTest, ClosingTheDebugAreaClosesTheSuite) {
   Start();
   SuiteWindow& suite = OpenFromButton();
