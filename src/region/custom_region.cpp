@@ -46,7 +46,7 @@ RegionRect WindowRectOf(HWND hwnd) {
 }  // namespace
 
 CustomRegion::CustomRegion(App& app, MainWindowSeam& window, OverlayController& overlay)
-    : app_(app), window_(window), overlay_(overlay) {}
+    : app_(app), window_(window), overlay_(overlay), handOver_(window) {}
 
 CustomRegion::~CustomRegion() = default;
 
@@ -134,58 +134,11 @@ void CustomRegion::CreateWindows() {
     return;
   }
   surface_->SetOutline(ParkedRightOfScreen());
-  HandTopmostOver();
+  handOver_.Take(PeerWindows(kHandOverOrder));
   // The surface is activated while the main window is still shown, so the activation stays with this
   // program and the surface gets the keyboard.
   surface_->ShowWithFocus();
   PutMainWindowAside();
-}
-
-void CustomRegion::HandTopmostOver() {
-  Menus& menus = window_.GetMenus();
-  topmostMark_ = false;
-  strongTopmostMark_ = false;
-  if (menus.IsChecked(MenuId::kTopmost)) {
-    menus.SetChecked(MenuId::kTopmost, false);
-    window_.SetAlwaysOnTop(false);
-    window_.SetTopmostCheckbox(false);
-    topmostMark_ = true;
-  }
-  if (menus.IsChecked(MenuId::kStrongTopmost)) {
-    overlay_.ToggleStrongTopmost();
-    strongTopmostMark_ = true;
-  }
-  for (PeerWindow peer : kHandOverOrder) {
-    bool& mark = peerMarks_[static_cast<size_t>(peer)];
-    mark = false;
-    HWND hwnd = FindPeerWindow(peer);
-    if (hwnd != nullptr && IsWindowOnTop(hwnd)) {
-      SetWindowOnTop(hwnd, false);
-      mark = true;
-    }
-  }
-}
-
-void CustomRegion::TakeTopmostBack() {
-  Menus& menus = window_.GetMenus();
-  if (!menus.IsChecked(MenuId::kTopmost) && topmostMark_) {
-    menus.SetChecked(MenuId::kTopmost, true);
-    window_.SetAlwaysOnTop(true);
-    window_.SetTopmostCheckbox(true);
-    topmostMark_ = false;
-  }
-  if (!menus.IsChecked(MenuId::kStrongTopmost) && strongTopmostMark_) {
-    overlay_.ToggleStrongTopmost();
-    strongTopmostMark_ = false;
-  }
-  for (PeerWindow peer : kTakeBackOrder) {
-    bool& mark = peerMarks_[static_cast<size_t>(peer)];
-    HWND hwnd = FindPeerWindow(peer);
-    if (mark && hwnd != nullptr && !IsWindowOnTop(hwnd)) {
-      SetWindowOnTop(hwnd, true);
-      mark = false;
-    }
-  }
 }
 
 void CustomRegion::ShowRegion(const RegionRect& region) {
@@ -345,7 +298,7 @@ void CustomRegion::ReturnAfterAbandonedScreenshot() {
 }
 
 void CustomRegion::OnSurfaceDestroyed() {
-  TakeTopmostBack();
+  handOver_.GiveBack(PeerWindows(kTakeBackOrder));
   ClearHotkeyBusyMarks();
 }
 
@@ -375,6 +328,14 @@ void CustomRegion::ClearHotkeyBusyMarks() {
   // A custom-region screenshot or re-selection started by a hotkey has ended with the selection.
   window_.ClearHotkeyBusyMark(ActionTimer::kCustomRegionShot);
   window_.ClearHotkeyBusyMark(ActionTimer::kReselectRegion);
+}
+
+std::vector<HWND> CustomRegion::PeerWindows(std::span<const PeerWindow> order) const {
+  std::vector<HWND> windows;
+  for (PeerWindow peer : order) {
+    if (HWND hwnd = FindPeerWindow(peer)) windows.push_back(hwnd);
+  }
+  return windows;
 }
 
 HWND CustomRegion::FindPeerWindow(PeerWindow peer) const {

@@ -5,9 +5,11 @@
 
 #include <windows.h>
 
-#include <array>
 #include <memory>
+#include <span>
+#include <vector>
 
+#include "capture/topmost_hand_over.h"
 #include "region/region_selection.h"
 
 namespace corvanta {
@@ -58,8 +60,6 @@ class CustomRegion {
   void CreateWindows();
   void PutMainWindowAside();
   void ReadSurfaceSettings();
-  void HandTopmostOver();
-  void TakeTopmostBack();
   void ShowRegion(const RegionRect& region);
   void ParkRegionBelowScreen();
   void LockRegion(HWND keyWindow);
@@ -74,8 +74,10 @@ class CustomRegion {
   void HandOverToScreenshot(const RegionRect& region);
   // The hotkey host's busy marks of "自选区域截图" and "重新自选区域" are stopped here.
   void ClearHotkeyBusyMarks();
-  // The open peer window of that kind, found here once that window exists.
+  // The open peer window of that kind, or nullptr.
   HWND FindPeerWindow(PeerWindow peer) const;
+  // The open peer windows in that order.
+  std::vector<HWND> PeerWindows(std::span<const PeerWindow> order) const;
 
   App& app_;
   MainWindowSeam& window_;
@@ -88,9 +90,7 @@ class CustomRegion {
   bool hintFollows_ = false;
   COLORREF outlineColour_ = 0;
   bool savedTopmost_ = false;
-  bool topmostMark_ = false;
-  bool strongTopmostMark_ = false;
-  std::array<bool, 5> peerMarks_{};
+  TopmostHandOver handOver_;
 };
 
 }  // namespace corvanta
