@@ -76,12 +76,7 @@ PreferenceStatus AdvancedOptionsWindow::Status(AdvancedOptionsControl statusLabe
 
 bool AdvancedOptionsWindow::Open() {
   if (hwnd_ != nullptr) return true;
-  WNDCLASSEXW wc{};
-  wc.hInstance = app_.Instance();
-  wc.hCursor = ArrowCursor();
-  wc.hIcon = ProgramIcon(app_.Instance());
-  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  if (!RegisterOnce(wc, kClassName)) return false;
+  if (!RegisterToolClass(app_.Instance(), kClassName)) return false;
   const int systemDpi = SystemDpi();
   if (!CreateOwnWindow(WS_EX_TOPMOST, kClassName, kCaption, kStyle, 0, 0, DpiScale(340, systemDpi),
                        DpiScale(360, systemDpi), nullptr, app_.Instance())) {

@@ -38,12 +38,7 @@ ColourSchemeWindow::~ColourSchemeWindow() {
 
 bool ColourSchemeWindow::Open() {
   if (hwnd_ != nullptr) return true;
-  WNDCLASSEXW wc{};
-  wc.hInstance = app_.Instance();
-  wc.hCursor = ArrowCursor();
-  wc.hIcon = ProgramIcon(app_.Instance());
-  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  if (!RegisterOnce(wc, kClassName)) return false;
+  if (!RegisterToolClass(app_.Instance(), kClassName)) return false;
   const int systemDpi = SystemDpi();
   if (!CreateOwnWindow(WS_EX_TOPMOST, kClassName, kCaption, kStyle, 0, 0, DpiScale(390, systemDpi),
                        DpiScale(210, systemDpi), nullptr, app_.Instance())) {
