@@ -16,6 +16,16 @@ void SetControlFont(HWND control, HFONT font) {
   SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
 }
 
+void SetChildrenFont(HWND parent, HFONT font) {
+  EnumChildWindows(
+      parent,
+      [](HWND child, LPARAM font) {
+        SetControlFont(child, reinterpret_cast<HFONT>(font));
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(font));
+}
+
 void SetWindowTextGbk(HWND hwnd, std::string_view text) { SetWindowTextW(hwnd, ToWide(text).c_str()); }
 
 std::string WindowTextGbk(HWND hwnd) {

@@ -21,6 +21,8 @@ struct ControlSetup {
 HWND CreateControl(HWND parent, HINSTANCE instance, const ControlSetup& setup);
 
 void SetControlFont(HWND control, HFONT font);
+// The font of every child window of parent.
+void SetChildrenFont(HWND parent, HFONT font);
 
 void SetWindowTextGbk(HWND hwnd, std::string_view text);
 std::string WindowTextGbk(HWND hwnd);

@@ -158,7 +158,7 @@ void AdvancedOptionsWindow::ShowStoredValues() {
             FontSizeChoice(settings.ConfigInt(keys::kListFontSize)));
 }
 
-void AdvancedOptionsWindow::LayOutAndPlace() {
+void AdvancedOptionsWindow::LayOutAndPlace(const RECT* suggested) {
   RECT window{}, client{};
   GetWindowRect(hwnd_, &window);
   GetClientRect(hwnd_, &client);
@@ -179,10 +179,21 @@ void AdvancedOptionsWindow::LayOutAndPlace() {
     Place(Control(kSections[section].defaults), rows[section]->defaults);
     Place(Control(kSections[section].status), rows[section]->status);
   }
-  const WindowOrigin origin =
+  WindowOrigin origin =
       AdvancedOptionsOrigin(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), layout.windowHeight);
+  if (suggested != nullptr) origin = WindowOrigin{suggested->left, suggested->top};
   SetWindowPos(hwnd_, nullptr, origin.left, origin.top, layout.windowWidth, layout.windowHeight,
                SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// Moved to a display with another scaling: the same layout and font at the new DPI, where the system
+// suggests.
+void AdvancedOptionsWindow::OnDpiChanged(int dpi, const RECT& suggested) {
+  dpi_ = dpi;
+  ScopedFont font = CreateUiFont(kFontPoints, dpi_);
+  SetChildrenFont(hwnd_, font.Get());
+  font_ = std::move(font);  // the old font goes once no control uses it
+  LayOutAndPlace(&suggested);
 }
 
 void AdvancedOptionsWindow::CheckOnly(AdvancedOptionsControl first, int count, std::optional<int> index) {
@@ -342,6 +353,9 @@ LRESULT AdvancedOptionsWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM
       return OnControlColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
     case WM_TIMER:
       if (wParam == kApplyTimer) OnApplyTimer();
+      return 0;
+    case WM_DPICHANGED:
+      OnDpiChanged(DpiFromMessage(wParam), *reinterpret_cast<const RECT*>(lParam));
       return 0;
     case WM_DESTROY:
       // A colour confirmed with "确定" is applied even when the window closes before the timer ran; one

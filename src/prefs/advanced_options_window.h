@@ -70,7 +70,9 @@ class AdvancedOptionsWindow : public WindowBase<AdvancedOptionsWindow> {
 
   bool CreateControls();
   void ShowStoredValues();
-  void LayOutAndPlace();
+  // At its place on the screen, or at the top-left corner of suggested.
+  void LayOutAndPlace(const RECT* suggested = nullptr);
+  void OnDpiChanged(int dpi, const RECT& suggested);
   void OnCommand(int id, int notification, HWND control);
   void SetStatus(Section section, PreferenceStatus status);
   void CheckOnly(AdvancedOptionsControl first, int count, std::optional<int> index);

@@ -89,7 +89,7 @@ bool ColourSchemeWindow::CreateControls() {
   return true;
 }
 
-void ColourSchemeWindow::LayOutAndPlace() {
+void ColourSchemeWindow::LayOutAndPlace(const RECT* suggested) {
   RECT window{}, client{};
   GetWindowRect(hwnd_, &window);
   GetClientRect(hwnd_, &client);
@@ -103,9 +103,20 @@ void ColourSchemeWindow::LayOutAndPlace() {
   Place(Control(ColourSchemeControl::kStatus), layout.status);
   Place(Control(ColourSchemeControl::kRandomButton), layout.randomButton);
   Place(Control(ColourSchemeControl::kApplyButton), layout.applyButton);
-  const WindowOrigin origin = ColourSchemeOrigin(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+  WindowOrigin origin = ColourSchemeOrigin(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+  if (suggested != nullptr) origin = WindowOrigin{suggested->left, suggested->top};
   SetWindowPos(hwnd_, nullptr, origin.left, origin.top, layout.windowWidth, layout.windowHeight,
                SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// Moved to a display with another scaling: the same layout and font at the new DPI, where the system
+// suggests.
+void ColourSchemeWindow::OnDpiChanged(int dpi, const RECT& suggested) {
+  dpi_ = dpi;
+  ScopedFont font = CreateUiFont(kFontPoints, dpi_);
+  SetChildrenFont(hwnd_, font.Get());
+  font_ = std::move(font);  // the old font goes once no control uses it
+  LayOutAndPlace(&suggested);
 }
 
 ProgramColours ColourSchemeWindow::PickerColours() const {
@@ -192,6 +203,9 @@ LRESULT ColourSchemeWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lP
       }
       return DefaultHandling(message, wParam, lParam);
     }
+    case WM_DPICHANGED:
+      OnDpiChanged(DpiFromMessage(wParam), *reinterpret_cast<const RECT*>(lParam));
+      return 0;
     case WM_DESTROY:
       SetWindowPos(hwnd_, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
       handOver_.GiveBack();

@@ -51,7 +51,9 @@ class ColourSchemeWindow : public WindowBase<ColourSchemeWindow> {
 
  private:
   bool CreateControls();
-  void LayOutAndPlace();
+  // At its place on the screen, or at the top-left corner of suggested.
+  void LayOutAndPlace(const RECT* suggested = nullptr);
+  void OnDpiChanged(int dpi, const RECT& suggested);
   void ShowColours(const ProgramColours& colours);
   void OnPicked(int pickerNumber);
   void DrawRandomColours();

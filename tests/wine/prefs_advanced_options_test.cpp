@@ -13,6 +13,7 @@
 #include "overlay/overlay_controller.h"
 #include "prefs/advanced_options_window.h"
 #include "prefs/preference_values.h"
+#include "prefs/prefs_layout.h"
 #include "region/smart_attach.h"
 #include "test_pictures.h"
 #include "test_program.h"
@@ -212,6 +213,24 @@ TEST_F(AdvancedOptionsTest, DefaultFontSizeWritesTwelveAndLaysTheStartScreenOutA
   RECT client{};
   GetClientRect(program_.Hwnd(), &client);
   testing::ExpectControlsAt(Main(), ComputeStartScreenLayout(client.right, client.bottom, 12, Main().Dpi()));
+}
+
+// Moved to a display with another scaling, the window lays itself out for it where the system suggests.
+TEST_F(AdvancedOptionsTest, AChangeOfDisplayScalingLaysTheWindowOutAgain) {
+  Start();
+  Open();
+  const HWND window = Window()->Hwnd();
+  const HWND label = Window()->Control(AdvancedOptionsControl::kColourLabel);
+  const LONG heightAt96 = testing::FontHeight(label);
+  const RECT suggested{200, 150, 200 + 600, 150 + 600};
+  SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+  const AdvancedOptionsLayout layout = LayOutAdvancedOptions(144, testing::FrameWidth(window));
+  const RECT now = testing::WindowRect(window);
+  EXPECT_EQ(now.left, suggested.left);
+  EXPECT_EQ(now.top, suggested.top);
+  EXPECT_EQ(now.right - now.left, layout.windowWidth);
+  testing::ExpectAt(label, layout.colourLabel, "placed");
+  EXPECT_EQ(testing::FontHeight(label), heightAt96 * 3 / 2);
 }
 
 TEST_F(AdvancedOptionsTest, TopmostIsHandedOverWhileOpen) {

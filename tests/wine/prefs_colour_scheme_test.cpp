@@ -11,6 +11,7 @@
 #include "region/custom_region.h"
 #include "region/region_select_window.h"
 #include "prefs/preference_values.h"
+#include "prefs/prefs_layout.h"
 #include "prefs_list_draw.h"
 #include "test_program.h"
 
@@ -190,6 +191,24 @@ TEST_F(ColourSchemeTest, ClickingAPickerChoosesItsColourInTheSystemDialog) {
   EXPECT_EQ(Window()->Picker(4).Colour(), RGB(12, 34, 56));
   EXPECT_EQ(Status(), "待确认...");
   EXPECT_EQ(CustomDraw(Main(), 0).background, RGB(12, 34, 56));
+}
+
+// Moved to a display with another scaling, the window lays itself out for it where the system suggests.
+TEST_F(ColourSchemeTest, AChangeOfDisplayScalingLaysTheWindowOutAgain) {
+  Start(NumberedColours());
+  Open();
+  const HWND window = Window()->Hwnd();
+  const HWND label = Window()->Control(ColourSchemeControl::kFirstLabel);
+  const LONG heightAt96 = testing::FontHeight(label);
+  const RECT suggested{220, 130, 220 + 600, 130 + 400};
+  SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+  const ColourSchemeLayout layout = LayOutColourScheme(144, testing::FrameWidth(window));
+  const RECT now = testing::WindowRect(window);
+  EXPECT_EQ(now.left, suggested.left);
+  EXPECT_EQ(now.top, suggested.top);
+  EXPECT_EQ(now.right - now.left, layout.windowWidth);
+  testing::ExpectAt(Window()->Control(ColourSchemeControl::kApplyButton), layout.applyButton, "placed");
+  EXPECT_EQ(testing::FontHeight(label), heightAt96 * 3 / 2);
 }
 
 TEST_F(ColourSchemeTest, TopmostIsHandedOverWhileOpenWithoutWritingIt) {

@@ -88,6 +88,21 @@ inline RECT ChildRect(HWND child) {
   return r;
 }
 
+// The height of the font a control draws with.
+inline LONG FontHeight(HWND control) {
+  LOGFONTW font{};
+  GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof(font), &font);
+  return font.lfHeight;
+}
+
+// Window width minus client width.
+inline int FrameWidth(HWND hwnd) {
+  RECT client{};
+  GetClientRect(hwnd, &client);
+  const RECT window = WindowRect(hwnd);
+  return (window.right - window.left) - client.right;
+}
+
 inline void ExpectAt(HWND control, const ControlRect& expected, const char* what) {
   const RECT r = ChildRect(control);
   EXPECT_EQ(r.left, expected.x) << what;
