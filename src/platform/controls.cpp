@@ -16,14 +16,17 @@ void SetControlFont(HWND control, HFONT font) {
   SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
 }
 
+namespace {
+
+BOOL CALLBACK SetFontOfChild(HWND child, LPARAM font) {
+  SetControlFont(child, reinterpret_cast<HFONT>(font));
+  return TRUE;
+}
+
+}  // namespace
+
 void SetChildrenFont(HWND parent, HFONT font) {
-  EnumChildWindows(
-      parent,
-      [](HWND child, LPARAM font) {
-        SetControlFont(child, reinterpret_cast<HFONT>(font));
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(font));
+  EnumChildWindows(parent, SetFontOfChild, reinterpret_cast<LPARAM>(font));
 }
 
 void SetWindowTextGbk(HWND hwnd, std::string_view text) { SetWindowTextW(hwnd, ToWide(text).c_str()); }
