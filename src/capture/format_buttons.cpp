@@ -64,4 +64,12 @@ std::optional<ImageFormat> FormatOfButton(int id) {
   return std::nullopt;
 }
 
+void OnFormatCommand(HWND window, WPARAM wParam, const std::function<void(ImageFormat)>& chosen) {
+  if (LOWORD(wParam) == IDCANCEL) {
+    DestroyWindow(window);
+  } else if (HIWORD(wParam) == BN_CLICKED) {
+    if (const auto format = FormatOfButton(LOWORD(wParam))) chosen(*format);
+  }
+}
+
 }  // namespace corvanta

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <optional>
 
 #include "capture/image_format.h"
@@ -25,5 +26,7 @@ bool CreateFormatButtons(HWND window, HINSTANCE instance, int dpi, ScopedFont& f
 void SizeFormatWindow(HWND window, DWORD style, int dpi);
 // The format of a button id, none for any other id.
 std::optional<ImageFormat> FormatOfButton(int id);
+// A format window's WM_COMMAND: Esc closes the window without a choice, a format button chooses.
+void OnFormatCommand(HWND window, WPARAM wParam, const std::function<void(ImageFormat)>& chosen);
 
 }  // namespace corvanta

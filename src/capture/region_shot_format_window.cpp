@@ -94,11 +94,7 @@ void RegionShotFormatWindow::ClearHotkeyBusyMark() {
 LRESULT RegionShotFormatWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_COMMAND:
-      if (LOWORD(wParam) == IDCANCEL) {  // Esc: closed without a choice
-        DestroyWindow(hwnd_);
-      } else if (HIWORD(wParam) == BN_CLICKED) {
-        if (const auto format = FormatOfButton(LOWORD(wParam))) OnFormatChosen(*format);
-      }
+      OnFormatCommand(hwnd_, wParam, [this](ImageFormat format) { OnFormatChosen(format); });
       return 0;
     case WM_DESTROY:
       OnDestroyed();

@@ -49,11 +49,7 @@ void ScanShotFormatWindow::OnDestroyed() {
 LRESULT ScanShotFormatWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_COMMAND:
-      if (LOWORD(wParam) == IDCANCEL) {
-        DestroyWindow(hwnd_);
-      } else if (HIWORD(wParam) == BN_CLICKED) {
-        if (const auto format = FormatOfButton(LOWORD(wParam))) OnFormatChosen(*format);
-      }
+      OnFormatCommand(hwnd_, wParam, [this](ImageFormat format) { OnFormatChosen(format); });
       return 0;
     case WM_DESTROY:
       OnDestroyed();
