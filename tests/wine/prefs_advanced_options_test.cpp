@@ -221,16 +221,9 @@ TEST_F(AdvancedOptionsTest, AChangeOfDisplayScalingLaysTheWindowOutAgain) {
   Open();
   const HWND window = Window()->Hwnd();
   const HWND label = Window()->Control(AdvancedOptionsControl::kColourLabel);
-  const LONG heightAt96 = testing::FontHeight(label);
-  const RECT suggested{200, 150, 200 + 600, 150 + 600};
-  SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
   const AdvancedOptionsLayout layout = LayOutAdvancedOptions(144, testing::FrameWidth(window));
-  const RECT now = testing::WindowRect(window);
-  EXPECT_EQ(now.left, suggested.left);
-  EXPECT_EQ(now.top, suggested.top);
-  EXPECT_EQ(now.right - now.left, layout.windowWidth);
+  testing::ExpectRescaledTo144(window, label, RECT{200, 150, 200 + 600, 150 + 600}, layout.windowWidth);
   testing::ExpectAt(label, layout.colourLabel, "placed");
-  EXPECT_EQ(testing::FontHeight(label), heightAt96 * 3 / 2);
 }
 
 TEST_F(AdvancedOptionsTest, TopmostIsHandedOverWhileOpen) {

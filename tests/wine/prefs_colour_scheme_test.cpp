@@ -199,16 +199,9 @@ TEST_F(ColourSchemeTest, AChangeOfDisplayScalingLaysTheWindowOutAgain) {
   Open();
   const HWND window = Window()->Hwnd();
   const HWND label = Window()->Control(ColourSchemeControl::kFirstLabel);
-  const LONG heightAt96 = testing::FontHeight(label);
-  const RECT suggested{220, 130, 220 + 600, 130 + 400};
-  SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
   const ColourSchemeLayout layout = LayOutColourScheme(144, testing::FrameWidth(window));
-  const RECT now = testing::WindowRect(window);
-  EXPECT_EQ(now.left, suggested.left);
-  EXPECT_EQ(now.top, suggested.top);
-  EXPECT_EQ(now.right - now.left, layout.windowWidth);
+  testing::ExpectRescaledTo144(window, label, RECT{220, 130, 220 + 600, 130 + 400}, layout.windowWidth);
   testing::ExpectAt(Window()->Control(ColourSchemeControl::kApplyButton), layout.applyButton, "placed");
-  EXPECT_EQ(testing::FontHeight(label), heightAt96 * 3 / 2);
 }
 
 TEST_F(ColourSchemeTest, TopmostIsHandedOverWhileOpenWithoutWritingIt) {

@@ -103,6 +103,18 @@ inline int FrameWidth(HWND hwnd) {
   return (window.right - window.left) - client.right;
 }
 
+// Sends the WM_DPICHANGED of a move to a 144-DPI display and checks what the window must do then: stand
+// at the suggested corner with the width of its 144-DPI layout and draw fontProbe 1.5 times as high.
+inline void ExpectRescaledTo144(HWND window, HWND fontProbe, const RECT& suggested, int width) {
+  const LONG heightAt96 = FontHeight(fontProbe);
+  SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+  const RECT now = WindowRect(window);
+  EXPECT_EQ(now.left, suggested.left);
+  EXPECT_EQ(now.top, suggested.top);
+  EXPECT_EQ(now.right - now.left, width);
+  EXPECT_EQ(FontHeight(fontProbe), heightAt96 * 3 / 2);
+}
+
 inline void ExpectAt(HWND control, const ControlRect& expected, const char* what) {
   const RECT r = ChildRect(control);
   EXPECT_EQ(r.left, expected.x) << what;
