@@ -65,7 +65,9 @@ void MeasureLock(App& app, int width, int height, int runs, Finish finish) {
     SendMessageA(main.Hwnd(), WM_COMMAND, static_cast<WPARAM>(corvanta::MenuId::kReturnToStart), 0);
     corvanta::testing::PumpMessages(20);
   }
+  const double first = times.front();
   std::sort(times.begin(), times.end());
+  printf("  first lock %.2f ms\n", first);
   printf("lock %d x %d, %s: min %.2f ms, median %.2f ms, max %.2f ms (%d runs)\n", width, height,
          finish == Finish::kPaintOnScreen ? "typical preset painted" : "dense preset rasterised", times.front(),
          times[times.size() / 2], times.back(), runs);

@@ -9,6 +9,8 @@ App::App(HINSTANCE instance, std::string programDir) : instance_(instance), sett
 App::~App() = default;
 
 bool App::Start(int showCommand) {
+  const SIZE screen = LargestMonitorSize();
+  overlayReserve_ = std::make_unique<DibReserve>(screen.cx, screen.cy);
   mainWindow_ = std::make_unique<MainWindow>(*this);
   return mainWindow_->Create(showCommand);
 }

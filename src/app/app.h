@@ -8,6 +8,7 @@
 #include <string>
 
 #include "app/program_state.h"
+#include "platform/dib_reserve.h"
 #include "platform/win32_backend.h"
 #include "settings/settings_store.h"
 
@@ -27,6 +28,9 @@ class App {
   ProgramState& State() { return state_; }
   MainWindow& Main() { return *mainWindow_; }
   bool HasMainWindow() const { return mainWindow_ != nullptr; }
+  // The overlay's first surface, made at start-up the size of the largest monitor, so that the first
+  // lock draws into memory already in place. Null before Start.
+  DibReserve* OverlayReserve() { return overlayReserve_.get(); }
 
   // Creates the main window, which runs the start-up sequence. Returns false when creation failed.
   bool Start(int showCommand);
@@ -40,6 +44,7 @@ class App {
   Win32SettingsBackend backend_;
   SettingsStore settings_;
   ProgramState state_;
+  std::unique_ptr<DibReserve> overlayReserve_;  // declared before the main window: outlives its canvas
   std::unique_ptr<MainWindow> mainWindow_;
   bool quitOnExit_ = true;
 };

@@ -134,21 +134,24 @@ void DrawCanvas::ResizeSurface(int width, int height) {
 }
 
 void DrawCanvas::CreateSurface(int width, int height, int capacityWidth, int capacityHeight) {
-  void* bits = nullptr;
-  surface_.bitmap.Reset(CreateTopDownDib(capacityWidth, capacityHeight, &bits));
-  if (surface_.bitmap) surface_.memoryDC = std::make_unique<ScopedMemoryDC>(nullptr);
-  if (!surface_.memoryDC || surface_.memoryDC->Get() == nullptr || bits == nullptr) {
+  std::optional<DibSection> reserved;
+  if (reserve_ != nullptr) reserved = reserve_->Take(capacityWidth, capacityHeight);
+  reserve_ = nullptr;
+  DibSection section = reserved ? std::move(*reserved) : MakeDibSection(capacityWidth, capacityHeight);
+  if (section.bitmap) surface_.memoryDC = std::make_unique<ScopedMemoryDC>(nullptr);
+  if (!surface_.memoryDC || surface_.memoryDC->Get() == nullptr) {
     surface_ = Surface{};
     return;
   }
+  surface_.bitmap = std::move(section.bitmap);
   surface_.dc = surface_.memoryDC->Get();
   surface_.selection = std::make_unique<ScopedSelect>(surface_.dc, surface_.bitmap.Get());
   SetBkMode(surface_.dc, TRANSPARENT);  // the gaps of dashed lines show what lies beneath
-  surface_.bits = static_cast<uint32_t*>(bits);
+  surface_.bits = section.bits;
   surface_.width = width;
   surface_.height = height;
-  surface_.capacityWidth = capacityWidth;
-  surface_.capacityHeight = capacityHeight;
+  surface_.capacityWidth = section.width;
+  surface_.capacityHeight = section.height;
 }
 
 void DrawCanvas::ClipGdiToCanvas() {

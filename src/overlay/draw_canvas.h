@@ -16,6 +16,7 @@
 #include "overlay/canvas_pixels.h"
 #include "overlay/line_batch.h"
 #include "overlay/pen_stroke.h"
+#include "platform/dib_reserve.h"
 #include "platform/gdi.h"
 #include "platform/window_base.h"
 
@@ -46,6 +47,9 @@ class DrawCanvas : public WindowBase<DrawCanvas> {
   // As SetBounds, keeping the position.
   void SetSize(int width, int height);
   void Show(bool visible);
+  // The next surface this canvas needs beyond the one it has comes out of the reserve when the reserve
+  // holds it; the reserve must outlive the canvas or that surface.
+  void DrawNextSurfaceFrom(DibReserve* reserve) { reserve_ = reserve; }
 
   int Width() const { return surface_.width; }
   int Height() const { return surface_.height; }
@@ -121,6 +125,7 @@ class DrawCanvas : public WindowBase<DrawCanvas> {
   void Paint();
 
   Surface surface_;
+  DibReserve* reserve_ = nullptr;
   uint32_t backgroundPixel_ = 0xFFFFFF;
   int placement_ = kPlaceTopLeft;
   std::optional<PixelImage> picture_;

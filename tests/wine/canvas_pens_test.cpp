@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <random>
 #include <vector>
 
@@ -13,6 +14,7 @@
 #include "overlay/draw_canvas.h"
 #include "overlay/grid.h"
 #include "overlay/render.h"
+#include "platform/dib_reserve.h"
 #include "platform/pen_samples.h"
 
 namespace corvanta {
@@ -69,6 +71,21 @@ std::vector<COLORREF> GdiLines(int w, int h, int lineType, int width, const std:
   return pixels;
 }
 
+// The top-left w x h pixels a window shows.
+std::vector<COLORREF> ShownPixels(HWND hwnd, int w, int h) {
+  void* bits = nullptr;
+  ScopedBitmap bitmap(CreateTopDownDib(w, h, &bits));
+  ScopedMemoryDC dc(nullptr);
+  ScopedSelect selectBitmap(dc.Get(), bitmap.Get());
+  ScopedWindowDC window(hwnd);
+  BitBlt(dc.Get(), 0, 0, w, h, window.Get(), 0, 0, SRCCOPY);
+  GdiFlush();
+  std::vector<COLORREF> pixels;
+  const auto* p = static_cast<const uint32_t*>(bits);
+  for (int i = 0; i < w * h; ++i) pixels.push_back(PixelToColour(p[i]));
+  return pixels;
+}
+
 Preset GridPreset(int32_t lineType, int32_t pixelSize, int32_t t, int32_t v, int32_t o, int32_t k) {
   return Preset{lineType, pixelSize, 12, 6, 2, t, v, o, k};
 }
@@ -96,6 +113,55 @@ TEST_F(CanvasPensTest, GridFamiliesAreGdisOwnPixelsForEveryLineTypeWidthAndParit
       }
     }
   }
+}
+
+TEST_F(CanvasPensTest, ACanvasDrawingIntoALargerReservedSectionGivesGdisOwnPixels) {
+  // The overlay's first surface comes from a section made at start-up the size of the largest monitor,
+  // so its rows are longer than the canvas's and there are rows beyond its last.
+  // Checked on the screen: what the canvas paints comes through GDI, which knows the section's real rows.
+  DibReserve reserve(3 * 65, 2 * 41);
+  DestroyWindow(canvas_.Hwnd());  // the fixture's canvas would cover part of this one
+  SetWindowPos(host_, HWND_TOPMOST, 0, 0, 200, 200, SWP_NOACTIVATE | SWP_SHOWWINDOW);
+  DrawCanvas canvas;
+  ASSERT_TRUE(canvas.Create(host_, GetModuleHandleA(nullptr), 0, 0, 1, 1));
+  canvas.DrawNextSurfaceFrom(&reserve);
+  for (const Size size : kParities) {
+    for (int lineType = 1; lineType <= 5; ++lineType) {
+      for (const int width : {1, 2, 5}) {
+        const Preset p = GridPreset(lineType, width, 4, 5, 3, 6);
+        PrepareCanvas(canvas, size.w, size.h, p);
+        DrawGrid(canvas, size.w, size.h, p);
+        RedrawWindow(canvas.Hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        ASSERT_EQ(ShownPixels(canvas.Hwnd(), size.w, size.h), testing::GdiGridReference(p, size.w, size.h, kKey).pixels)
+            << size.w << " x " << size.h << ", type " << lineType << ", width " << width;
+      }
+    }
+  }
+  EXPECT_FALSE(reserve.Holds());  // taken by the first size
+
+  // Growing past the section makes a new one.
+  const Preset solid = GridPreset(1, 1, 4, 5, 3, 6);
+  PrepareCanvas(canvas, 4 * 65, 41, solid);
+  DrawGrid(canvas, 4 * 65, 41, solid);
+  EXPECT_EQ(canvas.PixelAt(4 * 65 - 1, 40), testing::GdiGridReference(solid, 4 * 65, 41, kKey).At(4 * 65 - 1, 40));
+}
+
+TEST(DibReserveTest, HandsOverItsSectionOnceAndOnlyWhenItFits) {
+  DibReserve reserve(300, 200);
+  ASSERT_TRUE(reserve.Holds());
+  std::optional<DibSection> section = reserve.Take(300, 120);
+  ASSERT_TRUE(section);
+  EXPECT_EQ(section->width, 300);
+  EXPECT_EQ(section->height, 200);
+  EXPECT_EQ(section->bits[0], 0u);
+  EXPECT_EQ(section->bits[300 * 200 - 1], 0u);
+  EXPECT_FALSE(reserve.Holds());
+  EXPECT_FALSE(reserve.Take(10, 10));
+
+  DibReserve tooSmall(300, 200);
+  EXPECT_FALSE(tooSmall.Take(301, 10));
+  EXPECT_FALSE(tooSmall.Holds()) << "a section that does not fit is released, not kept";
+  EXPECT_FALSE(DibReserve(0, 200).Holds());
 }
 
 // Horizontal, vertical and diagonal lines in both directions and lines of other slopes, with ends

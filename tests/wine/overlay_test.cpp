@@ -63,6 +63,7 @@ class OverlayTest : public ::testing::Test {
 
 TEST_F(OverlayTest, AttachAndLockCoversTheTargetWithTheEnabledGrid) {
   StartWithPresets();
+  ASSERT_TRUE(app().OverlayReserve()->Holds());
   TargetWindow target(900, 200, 400, 300);
   AttachTo(target);
   EXPECT_EQ(app().State().regionMode, RegionMode::kSelecting);
@@ -105,6 +106,7 @@ TEST_F(OverlayTest, AttachAndLockCoversTheTargetWithTheEnabledGrid) {
   EXPECT_TRUE(IsWindowVisible(canvas.Hwnd()));
   ASSERT_EQ(canvas.Width(), 400);
   ASSERT_EQ(canvas.Height(), 300);
+  EXPECT_FALSE(app().OverlayReserve()->Holds()) << "the lock draws into the memory made at start-up";
   const Preset preset = ReadPreset(app().Settings(), program_.dir.PathOf("\\Effect\\C\\b.ini"));
   const testing::ReferenceImage reference = testing::GdiGridReference(preset, 400, 300, RGB(208, 222, 227));
   int differences = 0, linePixels = 0;
