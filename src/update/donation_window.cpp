@@ -106,6 +106,14 @@ LRESULT DonationWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
     case WM_SIZE:
       InvalidateRect(hwnd_, nullptr, FALSE);
       return 0;
+    case WM_DPICHANGED: {
+      // The picture stretches over whatever client area the window has.
+      const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
+      const WindowSize size = DonationWindowSize(DpiFromMessage(wParam));
+      SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, size.width, size.height,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+      return 0;
+    }
     default:
       return DefaultHandling(message, wParam, lParam);
   }

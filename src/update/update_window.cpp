@@ -30,23 +30,41 @@ bool UpdateWindow::CreateCentred(HWND owner) {
 bool UpdateWindow::CreateControls() {
   // The window may sit on a screen of another DPI than the system's.
   dpi_ = WindowDpi(hwnd_);
-  const UpdateWindowLayout layout = ComputeUpdateWindowLayout(dpi_);
-  SetWindowPos(hwnd_, nullptr, 0, 0, layout.window.width, layout.window.height,
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   font_ = CreateUiFont(kFontPoints, dpi_);
-  const ControlRect& notice = layout.notice;
-  const ControlRect& button = layout.homepageButton;
   const ControlSetup controls[] = {
-      {WC_STATICW, kNotice, SS_LEFT | SS_NOPREFIX, kNoticeId, notice.x, notice.y, notice.width, notice.height},
-      {WC_BUTTONW, serverAddress_, WS_TABSTOP | BS_DEFPUSHBUTTON, kHomepageButtonId, button.x, button.y,
-       button.width, button.height},
+      {WC_STATICW, kNotice, SS_LEFT | SS_NOPREFIX, kNoticeId, 0, 0, 0, 0},
+      {WC_BUTTONW, serverAddress_, WS_TABSTOP | BS_DEFPUSHBUTTON, kHomepageButtonId, 0, 0, 0, 0},
   };
   for (const ControlSetup& setup : controls) {
     HWND control = CreateControl(hwnd_, instance_, setup);
     if (control == nullptr) return false;
     SetControlFont(control, font_.Get());
   }
+  LayOut(nullptr);
   return true;
+}
+
+void UpdateWindow::LayOut(const RECT* suggested) {
+  const UpdateWindowLayout layout = ComputeUpdateWindowLayout(dpi_);
+  const UINT keepPlace = suggested == nullptr ? SWP_NOMOVE : 0;
+  SetWindowPos(hwnd_, nullptr, suggested != nullptr ? suggested->left : 0, suggested != nullptr ? suggested->top : 0,
+               layout.window.width, layout.window.height, keepPlace | SWP_NOZORDER | SWP_NOACTIVATE);
+  const struct {
+    int id;
+    const ControlRect& rect;
+  } places[] = {{kNoticeId, layout.notice}, {kHomepageButtonId, layout.homepageButton}};
+  for (const auto& place : places) {
+    SetWindowPos(GetDlgItem(hwnd_, place.id), nullptr, place.rect.x, place.rect.y, place.rect.width,
+                 place.rect.height, SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+}
+
+void UpdateWindow::OnDpiChanged(int dpi, const RECT& suggested) {
+  dpi_ = dpi;
+  ScopedFont font = CreateUiFont(kFontPoints, dpi_);
+  SetChildrenFont(hwnd_, font.Get());
+  font_ = std::move(font);  // the old font goes once no control uses it
+  LayOut(&suggested);
 }
 
 void UpdateWindow::RunModal(HWND owner) {
@@ -81,6 +99,9 @@ LRESULT UpdateWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
       return 0;
     case WM_CLOSE:
       Close();
+      return 0;
+    case WM_DPICHANGED:
+      OnDpiChanged(DpiFromMessage(wParam), *reinterpret_cast<const RECT*>(lParam));
       return 0;
     default:
       return DefaultHandling(message, wParam, lParam);

@@ -34,6 +34,9 @@ class UpdateWindow : public WindowBase<UpdateWindow> {
  private:
   bool CreateCentred(HWND owner);
   bool CreateControls();
+  // Sizes the window for dpi_, at the suggested place when there is one, and places the controls.
+  void LayOut(const RECT* suggested);
+  void OnDpiChanged(int dpi, const RECT& suggested);
   void Close();
 
   HINSTANCE instance_;

@@ -168,6 +168,43 @@ struct SeenUpdateWindow {
   static inline RECT button{};
 };
 
+// Moves the update window to a 144-DPI display as it shows, notes its button, then closes it.
+struct RescaledUpdateWindow {
+  static constexpr RECT kSuggested{40, 30, 595, 402};
+  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
+    HWND window = FindWindowW(UpdateWindow::kClassName, nullptr);
+    if (window == nullptr || !IsWindowVisible(window)) return;
+    HWND button = GetDlgItem(window, UpdateWindow::kHomepageButtonId);
+    testing::ExpectRescaledTo144(window, button, kSuggested, 555);
+    buttonAfter = testing::ChildRect(button);
+    PostMessageW(window, WM_CLOSE, 0, 0);
+  }
+  static inline RECT buttonAfter{};
+};
+
+TEST_F(UpdateWindowsTest, BothWindowsLayThemselvesOutAgainOnAChangeOfDisplayScaling) {
+  Command(MenuId::kDonate);
+  ASSERT_NE(Updates().Donation(), nullptr);
+  HWND donation = Updates().Donation()->Hwnd();
+  const RECT suggested{70, 50, 682, 929};
+  SendMessageW(donation, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+  const RECT now = testing::WindowRect(donation);
+  EXPECT_EQ(now.left, 70);
+  EXPECT_EQ(now.top, 50);
+  EXPECT_EQ(now.right - now.left, 612);
+  EXPECT_EQ(now.bottom - now.top, 879);
+
+  const UINT_PTR timer = SetTimer(nullptr, 0, 20, &RescaledUpdateWindow::Tick);
+  UpdateWindow window(GetModuleHandleW(nullptr), "http://127.0.0.1:1", [] {});
+  window.RunModal(program_.Hwnd());
+  KillTimer(nullptr, timer);
+  const RECT& button = RescaledUpdateWindow::buttonAfter;
+  EXPECT_EQ(button.left, 15);
+  EXPECT_EQ(button.top, 234);
+  EXPECT_EQ(button.right - button.left, 516);
+  EXPECT_EQ(button.bottom - button.top, 60);
+}
+
 // Runs only in the prefix whose display scaling is 150 %.
 class UpdateWindowsDpi144Test : public UpdateWindowsTest {};
 
