@@ -1,5 +1,6 @@
 #include "platform/dpi.h"
 
+#include "platform/controls.h"
 #include "platform/text_conv.h"
 
 namespace corvanta {
@@ -35,6 +36,12 @@ ScopedFont CreateUiFont(int points, int dpi) {
   return ScopedFont(CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, GB2312_CHARSET, OUT_DEFAULT_PRECIS,
                                 CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
                                 ToWide("微软雅黑").c_str()));
+}
+
+void RefontChildren(HWND parent, int points, int dpi, ScopedFont& font) {
+  ScopedFont next = CreateUiFont(points, dpi);
+  SetChildrenFont(parent, next.Get());
+  font = std::move(next);
 }
 
 }  // namespace corvanta

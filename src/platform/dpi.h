@@ -17,6 +17,10 @@ int SystemDpi();
 // The program's UI font "微软雅黑" at a point size, for a window of the given DPI.
 ScopedFont CreateUiFont(int points, int dpi);
 
+// Gives every child of parent the UI font at points for dpi. font holds it from then on; the font it
+// held before goes only once no control uses it.
+void RefontChildren(HWND parent, int points, int dpi, ScopedFont& font);
+
 // WM_DPICHANGED: the DPI it announces and the window rectangle it suggests.
 inline int DpiFromMessage(WPARAM wParam) { return HIWORD(wParam); }
 

@@ -190,9 +190,7 @@ void AdvancedOptionsWindow::LayOutAndPlace(const RECT* suggested) {
 // suggests.
 void AdvancedOptionsWindow::OnDpiChanged(int dpi, const RECT& suggested) {
   dpi_ = dpi;
-  ScopedFont font = CreateUiFont(kFontPoints, dpi_);
-  SetChildrenFont(hwnd_, font.Get());
-  font_ = std::move(font);  // the old font goes once no control uses it
+  RefontChildren(hwnd_, kFontPoints, dpi_, font_);
   LayOutAndPlace(&suggested);
 }
 

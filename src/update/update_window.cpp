@@ -61,9 +61,7 @@ void UpdateWindow::LayOut(const RECT* suggested) {
 
 void UpdateWindow::OnDpiChanged(int dpi, const RECT& suggested) {
   dpi_ = dpi;
-  ScopedFont font = CreateUiFont(kFontPoints, dpi_);
-  SetChildrenFont(hwnd_, font.Get());
-  font_ = std::move(font);  // the old font goes once no control uses it
+  RefontChildren(hwnd_, kFontPoints, dpi_, font_);
   LayOut(&suggested);
 }
 

@@ -31,6 +31,13 @@ class UpdateWindowsTest : public ::testing::Test {
     if (programFile_ != nullptr) FreeLibrary(programFile_);
   }
   UpdateCommands& Updates() { return program_.Main().Updates(); }
+  // Runs an update window until the timer procedure closes it.
+  void RunUpdateWindowWith(TIMERPROC tick) {
+    const UINT_PTR timer = SetTimer(nullptr, 0, 20, tick);
+    UpdateWindow window(GetModuleHandleW(nullptr), "http://127.0.0.1:1", [] {});
+    window.RunModal(program_.Hwnd());
+    KillTimer(nullptr, timer);
+  }
   void Command(MenuId id) { SendMessageW(program_.Hwnd(), WM_COMMAND, static_cast<WPARAM>(id), 0); }
   // corvanta.exe, built beside the test program, holds the picture resource.
   HMODULE ProgramFile() {
@@ -168,6 +175,19 @@ struct SeenUpdateWindow {
   static inline RECT button{};
 };
 
+void ExpectDonationSizeAt144(const RECT& window) {
+  EXPECT_EQ(window.right - window.left, 612);
+  EXPECT_EQ(window.bottom - window.top, 879);
+}
+
+// The update window's button at 144 DPI: the design place and size, scaled by one and a half.
+void ExpectButtonAt144(const RECT& button) {
+  EXPECT_EQ(button.left, 15);
+  EXPECT_EQ(button.top, 234);
+  EXPECT_EQ(button.right - button.left, 516);
+  EXPECT_EQ(button.bottom - button.top, 60);
+}
+
 // Moves the update window to a 144-DPI display as it shows, notes its button, then closes it.
 struct RescaledUpdateWindow {
   static constexpr RECT kSuggested{40, 30, 595, 402};
@@ -191,18 +211,10 @@ TEST_F(UpdateWindowsTest, BothWindowsLayThemselvesOutAgainOnAChangeOfDisplayScal
   const RECT now = testing::WindowRect(donation);
   EXPECT_EQ(now.left, 70);
   EXPECT_EQ(now.top, 50);
-  EXPECT_EQ(now.right - now.left, 612);
-  EXPECT_EQ(now.bottom - now.top, 879);
+  ExpectDonationSizeAt144(now);
 
-  const UINT_PTR timer = SetTimer(nullptr, 0, 20, &RescaledUpdateWindow::Tick);
-  UpdateWindow window(GetModuleHandleW(nullptr), "http://127.0.0.1:1", [] {});
-  window.RunModal(program_.Hwnd());
-  KillTimer(nullptr, timer);
-  const RECT& button = RescaledUpdateWindow::buttonAfter;
-  EXPECT_EQ(button.left, 15);
-  EXPECT_EQ(button.top, 234);
-  EXPECT_EQ(button.right - button.left, 516);
-  EXPECT_EQ(button.bottom - button.top, 60);
+  RunUpdateWindowWith(&RescaledUpdateWindow::Tick);
+  ExpectButtonAt144(RescaledUpdateWindow::buttonAfter);
 }
 
 // Runs only in the prefix whose display scaling is 150 %.
@@ -212,19 +224,12 @@ TEST_F(UpdateWindowsDpi144Test, WindowsAreTheDesignScaledByOneAndAHalf) {
   Command(MenuId::kDonate);
   ASSERT_NE(Updates().Donation(), nullptr);
   const RECT donation = testing::WindowRect(Updates().Donation()->Hwnd());
-  EXPECT_EQ(donation.right - donation.left, 612);
-  EXPECT_EQ(donation.bottom - donation.top, 879);
+  ExpectDonationSizeAt144(donation);
 
-  const UINT_PTR timer = SetTimer(nullptr, 0, 20, &SeenUpdateWindow::Tick);
-  UpdateWindow window(GetModuleHandleW(nullptr), "http://127.0.0.1:1", [] {});
-  window.RunModal(program_.Hwnd());
-  KillTimer(nullptr, timer);
+  RunUpdateWindowWith(&SeenUpdateWindow::Tick);
   EXPECT_EQ(SeenUpdateWindow::rect.right - SeenUpdateWindow::rect.left, 555);
   EXPECT_EQ(SeenUpdateWindow::rect.bottom - SeenUpdateWindow::rect.top, 372);
-  EXPECT_EQ(SeenUpdateWindow::button.left, 15);
-  EXPECT_EQ(SeenUpdateWindow::button.top, 234);
-  EXPECT_EQ(SeenUpdateWindow::button.right - SeenUpdateWindow::button.left, 516);
-  EXPECT_EQ(SeenUpdateWindow::button.bottom - SeenUpdateWindow::button.top, 60);
+  ExpectButtonAt144(SeenUpdateWindow::button);
 }
 
 }  // namespace
