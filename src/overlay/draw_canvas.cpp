@@ -32,9 +32,6 @@ int GdiDashStyle(int lineType) {
   }
 }
 
-// Long enough for the dash pattern to repeat at least twice.
-constexpr int32_t kDashSampleLength = 96;
-
 int Sign(int v) { return v > 0 ? 1 : (v < 0 ? -1 : 0); }
 
 bool IsStraight(int x1, int y1, int x2, int y2) {
@@ -290,23 +287,12 @@ bool DrawCanvas::AddToBatch(int x1, int y1, int x2, int y2) {
 }
 
 const DashPattern* DrawCanvas::PenDashPattern() {
-  if (!IsDashStyle(penStyle_)) return nullptr;
-  auto& known = dashPatterns_[static_cast<size_t>(penStyle_ - kLineDash)];
-  if (!known) known = DashPatternFromRow(SampleStyledRow(GdiDashStyle(penStyle_), kDashSampleLength));
-  return known->has_value() ? &known->value() : nullptr;
+  return IsDashStyle(penStyle_) ? LearntDashPattern(GdiDashStyle(penStyle_)) : nullptr;
 }
 
 const StrokeModel* DrawCanvas::PenStroke(int ux, int uy) {
   const int width = GdiPenWidth();
-  if (width > kMaxWrittenPenWidth) return nullptr;
-  const int key = width * 9 + (uy + 1) * 3 + (ux + 1);
-  auto found = strokes_.find(key);
-  if (found == strokes_.end()) {
-    WideLineSampler sampler(width);
-    const auto sample = [&](int32_t length) { return sampler.Draw(SampleFrame(width, ux, uy, length)); };
-    found = strokes_.emplace(key, BuildStrokeModel(width, ux, uy, sample)).first;
-  }
-  return found->second ? &*found->second : nullptr;
+  return width <= kMaxWrittenPenWidth ? LearntStrokeModel(width, ux, uy) : nullptr;
 }
 
 void DrawCanvas::Flush() {

@@ -6,9 +6,7 @@
 
 #include <windows.h>
 
-#include <array>
 #include <cstdint>
-#include <map>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -139,10 +137,6 @@ class DrawCanvas : public WindowBase<DrawCanvas> {
   uint32_t penColour_ = 0;
   ScopedPen gdiPen_;
   std::unique_ptr<ScopedSelect> penSelection_;  // declared after the pen: deselected before it is deleted
-  // Learnt from GDI's own drawing of sample lines, once per canvas: the patterns of the one-pixel
-  // styles (none: GDI draws that style itself), and the wide pens by width and direction.
-  std::array<std::optional<std::optional<DashPattern>>, 4> dashPatterns_;
-  std::map<int, std::optional<StrokeModel>> strokes_;
   bool gdiPending_ = false;
   bool repaintPending_ = false;
 };

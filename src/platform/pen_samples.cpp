@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cstring>
+#include <map>
+#include <tuple>
 
 namespace corvanta {
 
@@ -75,6 +77,28 @@ PixelMask WideLineSampler::Draw(const StrokeFrame& frame) {
     }
   }
   return mask;
+}
+
+const DashPattern* LearntDashPattern(int penStyle) {
+  constexpr int32_t kSampleLength = 96;  // long enough for every pattern to repeat at least twice
+  static std::map<int, std::optional<DashPattern>> known;
+  auto found = known.find(penStyle);
+  if (found == known.end()) {
+    found = known.emplace(penStyle, DashPatternFromRow(SampleStyledRow(penStyle, kSampleLength))).first;
+  }
+  return found->second ? &*found->second : nullptr;
+}
+
+const StrokeModel* LearntStrokeModel(int32_t penWidth, int ux, int uy) {
+  static std::map<std::tuple<int32_t, int, int>, std::optional<StrokeModel>> known;
+  const auto key = std::make_tuple(penWidth, ux, uy);
+  auto found = known.find(key);
+  if (found == known.end()) {
+    WideLineSampler sampler(penWidth);
+    const auto sample = [&](int32_t length) { return sampler.Draw(SampleFrame(penWidth, ux, uy, length)); };
+    found = known.emplace(key, BuildStrokeModel(penWidth, ux, uy, sample)).first;
+  }
+  return found->second ? &*found->second : nullptr;
 }
 
 }  // namespace corvanta

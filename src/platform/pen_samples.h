@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "overlay/pen_stroke.h"
@@ -40,5 +41,15 @@ class WideLineSampler {
   int32_t width_ = 0;
   int32_t height_ = 0;
 };
+
+// What GDI draws for a pen, learnt from the sample lines above the first time the pen is asked for and
+// kept for the life of the process, since GDI draws a pen alike on every surface. For the UI thread.
+//
+// The repeating pattern of a one-pixel dashed style (PS_DASH, PS_DOT, PS_DASHDOT, PS_DASHDOTDOT); null
+// where GDI's row does not repeat.
+const DashPattern* LearntDashPattern(int penStyle);
+// The model of a solid pen penWidth wide drawn in the direction (ux, uy); null where GDI's lines of that
+// pen follow none.
+const StrokeModel* LearntStrokeModel(int32_t penWidth, int ux, int uy);
 
 }  // namespace corvanta
