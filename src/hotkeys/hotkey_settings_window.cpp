@@ -86,13 +86,9 @@ void HotkeySettingsWindow::RepairStoredKeys() {
 }
 
 bool HotkeySettingsWindow::CreateControls() {
-  const HINSTANCE instance = app_.Instance();
-  std::vector<HWND> created;
+  ControlBatch controls(hwnd_, app_.Instance(), font_.Get());
   auto add = [&](const wchar_t* className, std::string_view text, DWORD style, HotkeySettingsControl id, int offset) {
-    const HWND control =
-        CreateControl(hwnd_, instance, ControlSetup{className, text, style, ControlIdOf(id) + offset, 0, 0, 0, 0});
-    created.push_back(control);
-    if (control != nullptr) SetControlFont(control, font_.Get());
+    controls.Add(className, text, style, ControlIdOf(id) + offset);
   };
   const auto defaults = HotkeySlotDefaults();
   for (int slot = 1; slot < kHotkeySlotCount; ++slot) {
@@ -106,9 +102,7 @@ bool HotkeySettingsWindow::CreateControls() {
   add(WC_STATICW, "", 0, HotkeySettingsControl::kConflictLight, 0);
   add(WC_STATICW, "", 0, HotkeySettingsControl::kSaveLight, 0);
   add(WC_BUTTONW, "确认并保存", WS_TABSTOP | BS_PUSHBUTTON, HotkeySettingsControl::kSaveButton, 0);
-  for (HWND control : created) {
-    if (control == nullptr) return false;
-  }
+  if (!controls.AllCreated()) return false;
   // The fixed slot's list only carries sck0 and sx0: nothing shows, enables or selects it.
   const HWND fixedList = Control(HotkeySettingsControl::kFixedSlotList);
   ShowWindow(fixedList, SW_HIDE);

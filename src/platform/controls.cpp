@@ -25,6 +25,15 @@ BOOL CALLBACK SetFontOfChild(HWND child, LPARAM font) {
 
 }  // namespace
 
+void ControlBatch::Add(const wchar_t* className, std::string_view text, DWORD style, int id) {
+  const HWND control = CreateControl(parent_, instance_, ControlSetup{className, text, style, id, 0, 0, 0, 0});
+  if (control == nullptr) {
+    allCreated_ = false;
+    return;
+  }
+  SetControlFont(control, font_);
+}
+
 void SetChildrenFont(HWND parent, HFONT font) {
   EnumChildWindows(parent, SetFontOfChild, reinterpret_cast<LPARAM>(font));
 }

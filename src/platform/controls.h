@@ -20,6 +20,21 @@ struct ControlSetup {
 // Creates a visible child control; nullptr when it could not be created.
 HWND CreateControl(HWND parent, HINSTANCE instance, const ControlSetup& setup);
 
+// Controls made one after another with one font, at 0, 0 and no size for a layout to place them; it
+// tells afterwards whether every one of them was made.
+class ControlBatch {
+ public:
+  ControlBatch(HWND parent, HINSTANCE instance, HFONT font) : parent_(parent), instance_(instance), font_(font) {}
+  void Add(const wchar_t* className, std::string_view text, DWORD style, int id);
+  bool AllCreated() const { return allCreated_; }
+
+ private:
+  HWND parent_;
+  HINSTANCE instance_;
+  HFONT font_;
+  bool allCreated_ = true;
+};
+
 void SetControlFont(HWND control, HFONT font);
 // The font of every child window of parent.
 void SetChildrenFont(HWND parent, HFONT font);

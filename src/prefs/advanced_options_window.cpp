@@ -96,15 +96,12 @@ bool AdvancedOptionsWindow::Open() {
 }
 
 bool AdvancedOptionsWindow::CreateControls() {
-  const HINSTANCE instance = app_.Instance();
-  std::vector<HWND> created;
+  ControlBatch controls(hwnd_, app_.Instance(), font_.Get());
   auto add = [&](const wchar_t* className, std::string_view text, DWORD style, int id) {
-    const HWND control = CreateControl(hwnd_, instance, ControlSetup{className, text, style, id, 0, 0, 0, 0});
-    created.push_back(control);
-    if (control != nullptr) SetControlFont(control, font_.Get());
+    controls.Add(className, text, style, id);
   };
   auto addId = [&](const wchar_t* className, std::string_view text, DWORD style, AdvancedOptionsControl id) {
-    add(className, text, style, IdOf(id));
+    controls.Add(className, text, style, IdOf(id));
   };
   const DWORD label = SS_LEFT | SS_CENTERIMAGE;
   const DWORD button = WS_TABSTOP | BS_PUSHBUTTON;
@@ -131,10 +128,7 @@ bool AdvancedOptionsWindow::CreateControls() {
     addId(WC_BUTTONW, "默认", button, section.defaults);
     addId(WC_STATICW, kPendingText, label, section.status);
   }
-  for (HWND control : created) {
-    if (control == nullptr) return false;
-  }
-  return picker_.Create(hwnd_, instance, IdOf(AdvancedOptionsControl::kPicker),
+  return controls.AllCreated() && picker_.Create(hwnd_, app_.Instance(), IdOf(AdvancedOptionsControl::kPicker),
                         [this](uint32_t colour) { OnColourPicked(colour); });
 }
 

@@ -64,22 +64,15 @@ bool ColourSchemeWindow::Open() {
 
 bool ColourSchemeWindow::CreateControls() {
   const HINSTANCE instance = app_.Instance();
-  std::vector<HWND> created;
-  auto add = [&](const wchar_t* className, std::string_view text, DWORD style, int id) {
-    const HWND control = CreateControl(hwnd_, instance, ControlSetup{className, text, style, id, 0, 0, 0, 0});
-    created.push_back(control);
-    if (control != nullptr) SetControlFont(control, font_.Get());
-  };
+  ControlBatch controls(hwnd_, instance, font_.Get());
   for (int n = 1; n <= kColourPickerCount; ++n) {
-    add(WC_STATICW, kPickerLabels[n - 1], SS_LEFT | SS_CENTERIMAGE, IdOf(ColourSchemeControl::kFirstLabel) + n - 1);
+    controls.Add(WC_STATICW, kPickerLabels[n - 1], SS_LEFT | SS_CENTERIMAGE, IdOf(ColourSchemeControl::kFirstLabel) + n - 1);
   }
-  add(WC_BUTTONW, "默认", WS_TABSTOP | BS_PUSHBUTTON, IdOf(ColourSchemeControl::kDefaultsButton));
-  add(WC_STATICW, "", SS_CENTER | SS_CENTERIMAGE, IdOf(ColourSchemeControl::kStatus));
-  add(WC_BUTTONW, "随机", WS_TABSTOP | BS_PUSHBUTTON, IdOf(ColourSchemeControl::kRandomButton));
-  add(WC_BUTTONW, "确定", WS_TABSTOP | BS_PUSHBUTTON, IdOf(ColourSchemeControl::kApplyButton));
-  for (HWND control : created) {
-    if (control == nullptr) return false;
-  }
+  controls.Add(WC_BUTTONW, "默认", WS_TABSTOP | BS_PUSHBUTTON, IdOf(ColourSchemeControl::kDefaultsButton));
+  controls.Add(WC_STATICW, "", SS_CENTER | SS_CENTERIMAGE, IdOf(ColourSchemeControl::kStatus));
+  controls.Add(WC_BUTTONW, "随机", WS_TABSTOP | BS_PUSHBUTTON, IdOf(ColourSchemeControl::kRandomButton));
+  controls.Add(WC_BUTTONW, "确定", WS_TABSTOP | BS_PUSHBUTTON, IdOf(ColourSchemeControl::kApplyButton));
+  if (!controls.AllCreated()) return false;
   for (int n = 1; n <= kColourPickerCount; ++n) {
     if (!Picker(n).Create(hwnd_, instance, IdOf(ColourSchemeControl::kFirstPicker) + n - 1,
                           [this, n](uint32_t) { OnPicked(n); })) {
