@@ -505,12 +505,8 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DPICHANGED:
       OnDpiChanged(DpiFromMessage(wParam), *reinterpret_cast<const RECT*>(lParam));
       return 0;
-    case WM_ERASEBKGND: {
-      RECT client{};
-      GetClientRect(hwnd_, &client);
-      FillRect(reinterpret_cast<HDC>(wParam), &client, backgroundBrush_.Get());
-      return 1;
-    }
+    case WM_ERASEBKGND:
+      return EraseClientWith(hwnd_, wParam, backgroundBrush_.Get());
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
       return OnControlColour(reinterpret_cast<HDC>(wParam));

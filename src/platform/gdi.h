@@ -101,6 +101,14 @@ class ScopedSelect {
   HGDIOBJ previous_;
 };
 
+// WM_ERASEBKGND answered with a brush: fills the whole client area and returns 1, "erased".
+inline LRESULT EraseClientWith(HWND hwnd, WPARAM dc, HBRUSH brush) {
+  RECT client{};
+  GetClientRect(hwnd, &client);
+  FillRect(reinterpret_cast<HDC>(dc), &client, brush);
+  return 1;
+}
+
 // A 32-bpp top-down DIB section of width x height; bits receives its first row.
 inline HBITMAP CreateTopDownDib(int width, int height, void** bits) {
   BITMAPINFO info{};

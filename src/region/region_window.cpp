@@ -39,11 +39,8 @@ RegionRect RegionWindow::Rect() const {
 LRESULT RegionWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_ERASEBKGND: {
-      RECT client{};
-      GetClientRect(hwnd_, &client);
       ScopedBrush brush(CreateSolidBrush(kRegionSurfaceBackground));
-      FillRect(reinterpret_cast<HDC>(wParam), &client, brush.Get());
-      return 1;
+      return EraseClientWith(hwnd_, wParam, brush.Get());
     }
     case WM_LBUTTONUP:
       owner_.OnRegionLeftReleased();

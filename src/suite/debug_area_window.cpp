@@ -134,12 +134,8 @@ void DebugAreaWindow::RedrawFromFile() {
 
 LRESULT DebugAreaWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_ERASEBKGND: {
-      RECT client{};
-      GetClientRect(hwnd_, &client);
-      FillRect(reinterpret_cast<HDC>(wParam), &client, background_.Get());
-      return 1;
-    }
+    case WM_ERASEBKGND:
+      return EraseClientWith(hwnd_, wParam, background_.Get());
     case WM_SIZE:
       StartPreviewRedraw(kResizeRedrawDelay);
       PlaceBackdrop();
