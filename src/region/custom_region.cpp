@@ -9,11 +9,8 @@
 #include "capture/region_screenshot.h"
 #include "capture/topmost_hand_over.h"
 #include "effects/effect_list.h"
-#include "hotkeys/hotkey_settings_window.h"
 #include "overlay/draw_canvas.h"
 #include "overlay/overlay_controller.h"
-#include "prefs/advanced_options_window.h"
-#include "prefs/colour_scheme_window.h"
 #include "region/region_select_window.h"
 #include "region/region_window.h"
 #include "settings/setting_keys.h"
@@ -31,11 +28,10 @@ constexpr int kHintHeight = 100;
 constexpr int kHintAbove = 102;
 constexpr int kHintEdge = 100;
 
-// The order in which the peers give up their topmost state, and the order in which they take it back.
-constexpr PeerWindow kHandOverOrder[] = {PeerWindow::kSuite, PeerWindow::kDebugArea, PeerWindow::kAdvancedOptions,
-                                         PeerWindow::kColourScheme, PeerWindow::kHotkeySettings};
-constexpr PeerWindow kTakeBackOrder[] = {PeerWindow::kAdvancedOptions, PeerWindow::kColourScheme,
-                                         PeerWindow::kHotkeySettings, PeerWindow::kSuite, PeerWindow::kDebugArea};
+std::vector<HWND> Joined(std::vector<HWND> first, const std::vector<HWND>& second) {
+  first.insert(first.end(), second.begin(), second.end());
+  return first;
+}
 
 RegionRect WindowRectOf(HWND hwnd) {
   RECT r{};
@@ -134,7 +130,7 @@ void CustomRegion::CreateWindows() {
     return;
   }
   surface_->SetOutline(ParkedRightOfScreen());
-  handOver_.Take(PeerWindows(kHandOverOrder));
+  handOver_.Take(Joined(SuiteWindows(), app_.Main().PreferenceWindows()));
   // The surface is activated while the main window is still shown, so the activation stays with this
   // program and the surface gets the keyboard.
   surface_->ShowWithFocus();
@@ -298,7 +294,7 @@ void CustomRegion::ReturnAfterAbandonedScreenshot() {
 }
 
 void CustomRegion::OnSurfaceDestroyed() {
-  handOver_.GiveBack(PeerWindows(kTakeBackOrder));
+  handOver_.GiveBack(Joined(app_.Main().PreferenceWindows(), SuiteWindows()));
   ClearHotkeyBusyMarks();
 }
 
@@ -330,30 +326,12 @@ void CustomRegion::ClearHotkeyBusyMarks() {
   window_.ClearHotkeyBusyMark(ActionTimer::kReselectRegion);
 }
 
-std::vector<HWND> CustomRegion::PeerWindows(std::span<const PeerWindow> order) const {
-  std::vector<HWND> windows;
-  for (PeerWindow peer : order) {
-    if (HWND hwnd = FindPeerWindow(peer)) windows.push_back(hwnd);
-  }
+std::vector<HWND> CustomRegion::SuiteWindows() const {
+  SuiteWindow* suite = app_.Main().Suite();
+  if (suite == nullptr) return {};
+  std::vector<HWND> windows{suite->Hwnd()};
+  if (suite->DebugArea() != nullptr) windows.push_back(suite->DebugArea()->Hwnd());
   return windows;
-}
-
-HWND CustomRegion::FindPeerWindow(PeerWindow peer) const {
-  MainWindow& main = app_.Main();
-  SuiteWindow* suite = main.Suite();
-  switch (peer) {
-    case PeerWindow::kSuite:
-      return suite != nullptr ? suite->Hwnd() : nullptr;
-    case PeerWindow::kDebugArea:
-      return suite != nullptr && suite->DebugArea() != nullptr ? suite->DebugArea()->Hwnd() : nullptr;
-    case PeerWindow::kHotkeySettings:
-      return main.HotkeySettings() != nullptr ? main.HotkeySettings()->Hwnd() : nullptr;
-    case PeerWindow::kAdvancedOptions:
-      return main.AdvancedOptions() != nullptr ? main.AdvancedOptions()->Hwnd() : nullptr;
-    case PeerWindow::kColourScheme:
-      return main.ColourScheme() != nullptr ? main.ColourScheme()->Hwnd() : nullptr;
-  }
-  return nullptr;
 }
 
 }  // namespace corvanta

@@ -6,7 +6,6 @@
 #include <windows.h>
 
 #include <memory>
-#include <span>
 #include <vector>
 
 #include "capture/topmost_hand_over.h"
@@ -19,10 +18,6 @@ class MainWindowSeam;
 class OverlayController;
 class RegionSelectWindow;
 class RegionWindow;
-
-// Windows that must show above the overlay: they give up their always-on-top state while a selection
-// is open and take it back when it closes.
-enum class PeerWindow { kSuite, kDebugArea, kAdvancedOptions, kColourScheme, kHotkeySettings };
 
 class CustomRegion {
  public:
@@ -74,10 +69,10 @@ class CustomRegion {
   void HandOverToScreenshot(const RegionRect& region);
   // The hotkey host's busy marks of "自选区域截图" and "重新自选区域" are stopped here.
   void ClearHotkeyBusyMarks();
-  // The open peer window of that kind, or nullptr.
-  HWND FindPeerWindow(PeerWindow peer) const;
-  // The open peer windows in that order.
-  std::vector<HWND> PeerWindows(std::span<const PeerWindow> order) const;
+  // The suite and its preview while they are open. With the main window's preference windows they
+  // must show above the overlay: they give up their always-on-top state while a selection is open (the
+  // suite's first) and take it back when it closes (the preference windows first).
+  std::vector<HWND> SuiteWindows() const;
 
   App& app_;
   MainWindowSeam& window_;
