@@ -1,5 +1,7 @@
 #include "app/app.h"
 
+#include <algorithm>
+
 #include "app/main_window.h"
 
 namespace corvanta {
@@ -8,9 +10,17 @@ App::App(HINSTANCE instance, std::string programDir) : instance_(instance), sett
 
 App::~App() = default;
 
+namespace {
+
+// What the overlay's reserve holds at most (33 MB): an overlay larger than that takes fresh memory.
+constexpr SIZE kLargestOverlayReserve{3840, 2160};
+
+}  // namespace
+
 bool App::Start(int showCommand) {
   const SIZE screen = LargestMonitorSize();
-  overlayReserve_ = std::make_unique<DibReserve>(screen.cx, screen.cy);
+  overlayReserve_ = std::make_unique<DibReserve>(std::min(screen.cx, kLargestOverlayReserve.cx),
+                                                 std::min(screen.cy, kLargestOverlayReserve.cy));
   mainWindow_ = std::make_unique<MainWindow>(*this);
   return mainWindow_->Create(showCommand);
 }

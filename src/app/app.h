@@ -28,8 +28,8 @@ class App {
   ProgramState& State() { return state_; }
   MainWindow& Main() { return *mainWindow_; }
   bool HasMainWindow() const { return mainWindow_ != nullptr; }
-  // The overlay's first surface, made at start-up the size of the largest monitor, so that the first
-  // lock draws into memory already in place. Null before Start.
+  // The overlay's first surface, made at start-up the size of the largest monitor (up to a 4K screen),
+  // so that the first lock draws into memory already in place. Null before Start.
   DibReserve* OverlayReserve() { return overlayReserve_.get(); }
 
   // Creates the main window, which runs the start-up sequence. Returns false when creation failed.
