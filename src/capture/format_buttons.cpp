@@ -33,28 +33,42 @@ constexpr ButtonLayout kButtons[] = {
 bool CreateFormatButtons(HWND window, HINSTANCE instance, int dpi, ScopedFont& font) {
   font = CreateUiFont(kButtonFontPoints, dpi);
   for (const ButtonLayout& button : kButtons) {
-    const ControlSetup setup{WC_BUTTONW,
-                           button.text,
-                           WS_TABSTOP | BS_PUSHBUTTON,
-                           button.id,
-                           DpiScale(button.x, dpi),
-                           DpiScale(button.y, dpi),
-                           DpiScale(kButtonWidth, dpi),
-                           DpiScale(kButtonHeight, dpi)};
-    HWND control = CreateControl(window, instance, setup);
+    HWND control = CreateControl(window, instance,
+                                 ControlSetup{WC_BUTTONW, button.text, WS_TABSTOP | BS_PUSHBUTTON, button.id, 0, 0, 0, 0});
     if (control == nullptr) return false;
     SetControlFont(control, font.Get());
   }
+  PlaceFormatButtons(window, dpi);
   return true;
 }
 
-void SizeFormatWindow(HWND window, DWORD style, int dpi) {
+void PlaceFormatButtons(HWND window, int dpi) {
+  for (const ButtonLayout& button : kButtons) {
+    SetWindowPos(GetDlgItem(window, button.id), nullptr, DpiScale(button.x, dpi), DpiScale(button.y, dpi),
+                 DpiScale(kButtonWidth, dpi), DpiScale(kButtonHeight, dpi), SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+}
+
+SIZE FormatWindowSize(DWORD style, int dpi) {
   RECT frame{0, 0, DpiScale(kFormatClientWidth, dpi), DpiScale(kFormatClientHeight, dpi)};
   AdjustWindowRectEx(&frame, style, FALSE, 0);
-  const int width = frame.right - frame.left;
-  const int height = frame.bottom - frame.top;
-  SetWindowPos(window, nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
-               (GetSystemMetrics(SM_CYSCREEN) - height) / 2, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+  return SIZE{frame.right - frame.left, frame.bottom - frame.top};
+}
+
+void SizeFormatWindow(HWND window, DWORD style, int dpi) {
+  const SIZE size = FormatWindowSize(style, dpi);
+  SetWindowPos(window, nullptr, (GetSystemMetrics(SM_CXSCREEN) - size.cx) / 2,
+               (GetSystemMetrics(SM_CYSCREEN) - size.cy) / 2, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+int OnFormatDpiChanged(HWND window, DWORD style, WPARAM wParam, LPARAM lParam, ScopedFont& font) {
+  const int dpi = DpiFromMessage(wParam);
+  const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
+  RefontChildren(window, kButtonFontPoints, dpi, font);
+  PlaceFormatButtons(window, dpi);
+  const SIZE size = FormatWindowSize(style, dpi);
+  SetWindowPos(window, nullptr, suggested.left, suggested.top, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+  return dpi;
 }
 
 std::optional<ImageFormat> FormatOfButton(int id) {

@@ -96,6 +96,9 @@ LRESULT RegionShotFormatWindow::HandleMessage(UINT message, WPARAM wParam, LPARA
     case WM_COMMAND:
       OnFormatCommand(hwnd_, wParam, [this](ImageFormat format) { OnFormatChosen(format); });
       return 0;
+    case WM_DPICHANGED:
+      dpi_ = OnFormatDpiChanged(hwnd_, kStyle, wParam, lParam, font_);
+      return 0;
     case WM_DESTROY:
       OnDestroyed();
       return 0;

@@ -51,6 +51,9 @@ LRESULT ScanShotFormatWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM 
     case WM_COMMAND:
       OnFormatCommand(hwnd_, wParam, [this](ImageFormat format) { OnFormatChosen(format); });
       return 0;
+    case WM_DPICHANGED:
+      OnFormatDpiChanged(hwnd_, kStyle, wParam, lParam, font_);
+      return 0;
     case WM_DESTROY:
       OnDestroyed();
       return 0;

@@ -11,7 +11,9 @@
 #include "app/dpi_scale.h"
 #include "capture/bmp_image.h"
 #include "capture/region_screenshot.h"
+#include "capture/format_buttons.h"
 #include "capture/region_shot_format_window.h"
+#include "capture/scan_shot_format_window.h"
 #include "overlay/overlay_controller.h"
 #include "region/custom_region.h"
 #include "region/region_select_window.h"
@@ -240,6 +242,38 @@ TEST_F(RegionShotTest, ADraggedRectangleIsSavedAtItsSize) {
   EXPECT_FALSE(program_.app->State().regionScreenshotFlag);
   EXPECT_TRUE(MainTopmost());
   EXPECT_TRUE(IsWindowVisible(program_.Hwnd()));
+}
+
+// Both format windows, moved to a display with another scaling, lay themselves out for it where the
+// system suggests: 330 x 130 client and 144 x 44 buttons at 96 DPI, one and a half times that at 144.
+void ExpectFormatWindowRescaledTo144(HWND window) {
+  const HWND png = GetDlgItem(window, kPngFormatButton);
+  const SIZE size = FormatWindowSize(static_cast<DWORD>(GetWindowLongW(window, GWL_STYLE)), 144);
+  testing::ExpectRescaledTo144(window, png, RECT{60, 70, 60 + 600, 70 + 300}, size.cx);
+  RECT client{};
+  GetClientRect(window, &client);
+  EXPECT_EQ(client.right, 495);
+  EXPECT_EQ(client.bottom, 195);
+  const RECT button = testing::ChildRect(png);
+  EXPECT_EQ(button.left, 258);
+  EXPECT_EQ(button.top, 108);
+  EXPECT_EQ(button.right - button.left, 216);
+  EXPECT_EQ(button.bottom - button.top, 66);
+}
+
+TEST_F(RegionShotTest, BothFormatWindowsLayThemselvesOutAgainOnAChangeOfDisplayScaling) {
+  RegionShotFormatWindow format(*program_.app, Selection());
+  WhileOpen whileOpen([&](HWND window) {
+    ExpectFormatWindowRescaledTo144(window);
+    PostMessageW(window, WM_CLOSE, 0, 0);
+  });
+  format.RunModal();
+  EXPECT_TRUE(WhileOpen::Ran());
+
+  ScanShotFormatWindow scan(*program_.app);
+  ASSERT_TRUE(scan.Open());
+  ExpectFormatWindowRescaledTo144(scan.Hwnd());
+  DestroyWindow(scan.Hwnd());
 }
 
 // Runs in the prefix whose display scaling is 150 %: the window's layout grows, the capture does not.
