@@ -131,14 +131,18 @@ void HotkeySettingsWindow::SelectStoredIndices() {
   }
 }
 
-void HotkeySettingsWindow::LayOut() {
+void HotkeySettingsWindow::LayOut(const RECT* suggested) {
   RECT window{}, client{};
   GetWindowRect(hwnd_, &window);
   GetClientRect(hwnd_, &client);
   const int frameWidth = (window.right - window.left) - (client.right - client.left);
   const HotkeySettingsLayout layout = LayOutHotkeySettings(frameWidth, dpi_);
-  const auto [left, top] =
+  auto [left, top] =
       HotkeySettingsPosition(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), layout.windowWidth);
+  if (suggested != nullptr) {
+    left = suggested->left;
+    top = suggested->top;
+  }
   SetWindowPos(hwnd_, nullptr, left, top, layout.windowWidth, layout.windowHeight, SWP_NOZORDER | SWP_NOACTIVATE);
   for (int slot = 1; slot < kHotkeySlotCount; ++slot) {
     Place(GetDlgItem(hwnd_, ControlIdOf(HotkeySettingsControl::kFirstLabel) + slot - 1), layout.labels[slot - 1]);
@@ -154,6 +158,12 @@ void HotkeySettingsWindow::LayOut() {
   Place(Control(HotkeySettingsControl::kConflictLight), layout.conflictLight);
   Place(Control(HotkeySettingsControl::kSaveLight), layout.saveLight);
   Place(Control(HotkeySettingsControl::kSaveButton), layout.saveButton);
+}
+
+void HotkeySettingsWindow::OnDpiChanged(int dpi, const RECT& suggested) {
+  dpi_ = dpi;
+  RefontChildren(hwnd_, kFontPoints, dpi_, font_);
+  LayOut(&suggested);
 }
 
 void HotkeySettingsWindow::SetButtonsEnabled(bool saveEnabled, bool presetEnabled) {
@@ -286,6 +296,9 @@ LRESULT HotkeySettingsWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM 
       return 0;
     case WM_CTLCOLORSTATIC:
       return OnControlColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+    case WM_DPICHANGED:
+      OnDpiChanged(DpiFromMessage(wParam), *reinterpret_cast<const RECT*>(lParam));
+      return 0;
     case WM_DESTROY:
       for (UINT_PTR timer = 1; timer <= kSaveAnimationSteps; ++timer) KillTimer(hwnd_, timer);
       // Closed in the middle of a save: the hotkeys were dropped at the click, so the new registration

@@ -58,7 +58,10 @@ class HotkeySettingsWindow : public WindowBase<HotkeySettingsWindow> {
   bool CreateControls();
   void FillLists();
   void SelectStoredIndices();
-  void LayOut();
+  // Sizes the window for dpi_ and places the controls; the window stands at the suggested place when
+  // there is one, and otherwise where the layout puts it on the screen.
+  void LayOut(const RECT* suggested = nullptr);
+  void OnDpiChanged(int dpi, const RECT& suggested);
   void SetButtonsEnabled(bool saveEnabled, bool presetEnabled);
   void SelectAll(const std::array<int, kHotkeySlotCount - 1>& indices);
   void Save();

@@ -101,6 +101,20 @@ TEST_F(HotkeySettingsTest, OpeningRepairsMissingKeysSelectsFromTheIndicesAndStay
   EXPECT_EQ(windows, 1);
 }
 
+// Moved to a display with another scaling, the window lays itself out for it where the system suggests.
+TEST_F(HotkeySettingsTest, AChangeOfDisplayScalingLaysTheWindowOutAgain) {
+  Start(kBaseConfig);
+  Open();
+  const HWND window = Window()->Hwnd();
+  const HWND save = Window()->Control(HotkeySettingsControl::kSaveButton);
+  const HotkeySettingsLayout layout = LayOutHotkeySettings(testing::FrameWidth(window), 144);
+  testing::ExpectRescaledTo144(window, save, RECT{30, 40, 30 + 1900, 40 + 700}, layout.windowWidth);
+  const RECT placed = testing::ChildRect(save);
+  EXPECT_EQ(placed.left, layout.saveButton.x);
+  EXPECT_EQ(placed.top, layout.saveButton.y);
+  EXPECT_EQ(placed.right - placed.left, layout.saveButton.width);
+}
+
 TEST_F(HotkeySettingsTest, AConflictSavesNothingAndKeepsTheHotkeys) {
   Start(kBaseConfig + StoredKeysWithoutSlot4(true));
   Open();
