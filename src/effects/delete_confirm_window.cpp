@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "app/start_screen_layout.h"
 #include "platform/controls.h"
 #include "platform/dpi.h"
 
@@ -31,10 +32,9 @@ bool DeleteConfirmWindow::CreateAt(HWND owner) {
   if (!RegisterOnce(wc, kClassName)) return false;
 
   dpi_ = owner != nullptr ? WindowDpi(owner) : SystemDpi();
-  RECT frame{0, 0, Scale(kClientWidth), Scale(kClientHeight)};
-  AdjustWindowRectEx(&frame, kStyle, FALSE, kExStyle);
-  const int width = frame.right - frame.left;
-  const int height = frame.bottom - frame.top;
+  const SIZE size = WindowSize();
+  const int width = size.cx;
+  const int height = size.cy;
   // Centred over the owner, or over the screen without one.
   RECT over{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
   if (owner != nullptr && IsWindowVisible(owner)) GetWindowRect(owner, &over);
@@ -43,27 +43,49 @@ bool DeleteConfirmWindow::CreateAt(HWND owner) {
   return CreateOwnWindow(kExStyle, kClassName, kCaption, kStyle, left, top, width, height, owner, instance_);
 }
 
+SIZE DeleteConfirmWindow::WindowSize() const {
+  RECT frame{0, 0, Scale(kClientWidth), Scale(kClientHeight)};
+  AdjustWindowRectEx(&frame, kStyle, FALSE, kExStyle);
+  return SIZE{frame.right - frame.left, frame.bottom - frame.top};
+}
+
 bool DeleteConfirmWindow::CreateControls() {
   font_ = CreateUiFont(kFontPoints, dpi_);
+  ControlBatch controls(hwnd_, instance_, font_.Get());
+  controls.Add(WC_STATICW, path_, SS_LEFT | SS_NOPREFIX | SS_EDITCONTROL, kPathLabelId);
+  controls.Add(WC_BUTTONW, "确定", WS_TABSTOP | BS_DEFPUSHBUTTON, IDOK);
+  controls.Add(WC_BUTTONW, "取消", WS_TABSTOP | BS_PUSHBUTTON, IDCANCEL);
+  if (!controls.AllCreated()) return false;
+  PlaceControls();
+  return true;
+}
+
+void DeleteConfirmWindow::PlaceControls() {
   const int clientWidth = Scale(kClientWidth);
   const int margin = Scale(kMargin);
   const int buttonWidth = Scale(kButtonWidth);
   const int buttonHeight = Scale(kButtonHeight);
   const int buttonTop = Scale(kClientHeight) - margin - buttonHeight;
-  const ControlSetup controls[] = {
-      {WC_STATICW, path_, SS_LEFT | SS_NOPREFIX | SS_EDITCONTROL, kPathLabelId, margin, margin,
-       clientWidth - 2 * margin, buttonTop - 2 * margin},
-      {WC_BUTTONW, "确定", WS_TABSTOP | BS_DEFPUSHBUTTON, IDOK, clientWidth - 2 * (buttonWidth + margin), buttonTop,
-       buttonWidth, buttonHeight},
-      {WC_BUTTONW, "取消", WS_TABSTOP | BS_PUSHBUTTON, IDCANCEL, clientWidth - buttonWidth - margin, buttonTop,
-       buttonWidth, buttonHeight},
+  const struct {
+    int id;
+    ControlRect place;
+  } places[] = {
+      {kPathLabelId, {margin, margin, clientWidth - 2 * margin, buttonTop - 2 * margin}},
+      {IDOK, {clientWidth - 2 * (buttonWidth + margin), buttonTop, buttonWidth, buttonHeight}},
+      {IDCANCEL, {clientWidth - buttonWidth - margin, buttonTop, buttonWidth, buttonHeight}},
   };
-  for (const ControlSetup& setup : controls) {
-    HWND control = CreateControl(hwnd_, instance_, setup);
-    if (control == nullptr) return false;
-    SetControlFont(control, font_.Get());
+  for (const auto& control : places) {
+    const ControlRect& r = control.place;
+    SetWindowPos(GetDlgItem(hwnd_, control.id), nullptr, r.x, r.y, r.width, r.height, SWP_NOZORDER | SWP_NOACTIVATE);
   }
-  return true;
+}
+
+void DeleteConfirmWindow::OnDpiChanged(int dpi, const RECT& suggested) {
+  dpi_ = dpi;
+  RefontChildren(hwnd_, kFontPoints, dpi_, font_);
+  PlaceControls();
+  const SIZE size = WindowSize();
+  SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 bool DeleteConfirmWindow::RunModal(HWND owner) {
@@ -95,6 +117,9 @@ LRESULT DeleteConfirmWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM l
       return 0;
     case WM_CLOSE:
       Close(false);
+      return 0;
+    case WM_DPICHANGED:
+      OnDpiChanged(DpiFromMessage(wParam), *reinterpret_cast<const RECT*>(lParam));
       return 0;
     default:
       return DefaultHandling(message, wParam, lParam);

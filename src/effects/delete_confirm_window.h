@@ -30,6 +30,11 @@ class DeleteConfirmWindow : public WindowBase<DeleteConfirmWindow> {
  private:
   bool CreateAt(HWND owner);
   bool CreateControls();
+  // The controls' places for dpi_.
+  void PlaceControls();
+  // The outer size for dpi_.
+  SIZE WindowSize() const;
+  void OnDpiChanged(int dpi, const RECT& suggested);
   void Close(bool confirmed);
 
   int Scale(int designValue) const { return DpiScale(designValue, dpi_); }
