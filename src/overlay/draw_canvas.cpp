@@ -127,6 +127,7 @@ void DrawCanvas::ResizeSurface(int width, int height) {
   pendingLines_.Reset(surface_.width, surface_.height);
   RebuildBackground();
   fillPending_ = surface_.bits != nullptr;
+  fillPixel_ = backgroundPixel_;
   MarkChanged();
 }
 
@@ -171,7 +172,9 @@ void DrawCanvas::ReleaseSurface() {
 void DrawCanvas::SetBackgroundColour(uint32_t colour) {
   const uint32_t pixel = ColourToPixel(colour & 0xFFFFFFu);
   if (pixel == backgroundPixel_) return;
-  if (fillPending_) Flush();  // a clear made before the change shows the old background
+  // A clear made before the change shows the old background: its colour is kept with it, and a
+  // background picture, which is laid over the colour, is written out first.
+  if (fillPending_ && picture_) Flush();
   backgroundPixel_ = pixel;
   if (picture_) RebuildBackground();
 }
@@ -247,6 +250,7 @@ void DrawCanvas::Clear() {
   if (surface_.bits == nullptr) return;
   pendingLines_.Clear();
   fillPending_ = true;
+  fillPixel_ = backgroundPixel_;
   MarkChanged();
 }
 
@@ -298,7 +302,7 @@ const StrokeModel* DrawCanvas::PenStroke(int ux, int uy) {
 void DrawCanvas::Flush() {
   if (surface_.bits == nullptr || (!fillPending_ && pendingLines_.Empty())) return;
   FinishGdi();
-  const LineBatch::RowFill fill{backgroundPixel_, background_.empty() ? nullptr : background_.data()};
+  const LineBatch::RowFill fill{fillPixel_, background_.empty() ? nullptr : background_.data()};
   pendingLines_.Draw(View(), ColourToPixel(penColour_), fillPending_ ? &fill : nullptr);
   fillPending_ = false;
 }

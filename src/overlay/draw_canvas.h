@@ -131,6 +131,7 @@ class DrawCanvas : public WindowBase<DrawCanvas> {
   LineBatch pendingLines_;
   bool batchPatternSet_ = false;  // the batch holds the current pen's dash pattern
   bool fillPending_ = false;  // a full clear not yet written into the surface
+  uint32_t fillPixel_ = 0xFFFFFF;  // the background colour at that clear
 
   int penStyle_ = kLineSolid;
   int penWidth_ = 1;

@@ -245,10 +245,13 @@ TEST_F(DrawCanvasTest, ClearingAndResizingShowTheBackground) {
   canvas_.SetSize(25, 12);
   EXPECT_EQ(canvas_.Width(), 25);
   EXPECT_EQ(CountColour(kKey), 300);
-  // A clear made before the background colour changes keeps the old colour.
+  // A clear made before the background colour changes keeps the old colour, also under lines drawn
+  // after the change.
   canvas_.Clear();
   canvas_.SetBackgroundColour(kWhite);
-  EXPECT_EQ(CountColour(kKey), 300);
+  canvas_.DrawLine(0, 11, 25, 11);
+  EXPECT_EQ(CountColour(kKey), 275);
+  EXPECT_EQ(CountColour(kInk), 25);
   canvas_.Clear();
   EXPECT_EQ(CountColour(kWhite), 300);
   EXPECT_EQ(canvas_.PixelAt(25, 0), CLR_INVALID);
