@@ -32,12 +32,9 @@ constexpr ButtonLayout kButtons[] = {
 
 bool CreateFormatButtons(HWND window, HINSTANCE instance, int dpi, ScopedFont& font) {
   font = CreateUiFont(kButtonFontPoints, dpi);
-  for (const ButtonLayout& button : kButtons) {
-    HWND control = CreateControl(window, instance,
-                                 ControlSetup{WC_BUTTONW, button.text, WS_TABSTOP | BS_PUSHBUTTON, button.id, 0, 0, 0, 0});
-    if (control == nullptr) return false;
-    SetControlFont(control, font.Get());
-  }
+  ControlBatch buttons(window, instance, font.Get());
+  for (const ButtonLayout& button : kButtons) buttons.Add(WC_BUTTONW, button.text, WS_TABSTOP | BS_PUSHBUTTON, button.id);
+  if (!buttons.AllCreated()) return false;
   PlaceFormatButtons(window, dpi);
   return true;
 }

@@ -31,15 +31,10 @@ bool UpdateWindow::CreateControls() {
   // The window may sit on a screen of another DPI than the system's.
   dpi_ = WindowDpi(hwnd_);
   font_ = CreateUiFont(kFontPoints, dpi_);
-  const ControlSetup controls[] = {
-      {WC_STATICW, kNotice, SS_LEFT | SS_NOPREFIX, kNoticeId, 0, 0, 0, 0},
-      {WC_BUTTONW, serverAddress_, WS_TABSTOP | BS_DEFPUSHBUTTON, kHomepageButtonId, 0, 0, 0, 0},
-  };
-  for (const ControlSetup& setup : controls) {
-    HWND control = CreateControl(hwnd_, instance_, setup);
-    if (control == nullptr) return false;
-    SetControlFont(control, font_.Get());
-  }
+  ControlBatch controls(hwnd_, instance_, font_.Get());
+  controls.Add(WC_STATICW, kNotice, SS_LEFT | SS_NOPREFIX, kNoticeId);
+  controls.Add(WC_BUTTONW, serverAddress_, WS_TABSTOP | BS_DEFPUSHBUTTON, kHomepageButtonId);
+  if (!controls.AllCreated()) return false;
   LayOut(nullptr);
   return true;
 }
