@@ -58,14 +58,13 @@ void SizeFormatWindow(HWND window, DWORD style, int dpi) {
                (GetSystemMetrics(SM_CYSCREEN) - size.cy) / 2, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-int OnFormatDpiChanged(HWND window, DWORD style, WPARAM wParam, LPARAM lParam, ScopedFont& font) {
+void OnFormatDpiChanged(HWND window, DWORD style, WPARAM wParam, LPARAM lParam, ScopedFont& font) {
   const int dpi = DpiFromMessage(wParam);
   const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
   RefontChildren(window, kButtonFontPoints, dpi, font);
   PlaceFormatButtons(window, dpi);
   const SIZE size = FormatWindowSize(style, dpi);
   SetWindowPos(window, nullptr, suggested.left, suggested.top, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
-  return dpi;
 }
 
 std::optional<ImageFormat> FormatOfButton(int id) {

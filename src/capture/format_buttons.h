@@ -29,8 +29,8 @@ SIZE FormatWindowSize(DWORD style, int dpi);
 // Gives the window its client size for the DPI and centres it on the screen.
 void SizeFormatWindow(HWND window, DWORD style, int dpi);
 // A format window's WM_DPICHANGED: the buttons get their places and font for the new DPI, the window
-// its size for it at the place the system suggests. Returns the new DPI.
-int OnFormatDpiChanged(HWND window, DWORD style, WPARAM wParam, LPARAM lParam, ScopedFont& font);
+// its size for it at the place the system suggests.
+void OnFormatDpiChanged(HWND window, DWORD style, WPARAM wParam, LPARAM lParam, ScopedFont& font);
 // The format of a button id, none for any other id.
 std::optional<ImageFormat> FormatOfButton(int id);
 // A format window's WM_COMMAND: Esc closes the window without a choice, a format button chooses.

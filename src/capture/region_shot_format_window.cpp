@@ -36,19 +36,16 @@ void RegionShotFormatWindow::RunModal() {
 }
 
 bool RegionShotFormatWindow::Create() {
-  if (!RegisterToolClass(app_.Instance(), kClassName)) return false;
-  dpi_ = SystemDpi();
-  if (!CreateOwnWindow(0, kClassName, kCaption, kStyle, 0, 0, Scale(kFormatClientWidth), Scale(kFormatClientHeight),
-                       nullptr, app_.Instance())) {
+  if (!CreateToolWindow(0, app_.Instance(), kClassName, kCaption, kStyle, kFormatClientWidth, kFormatClientHeight)) {
     return false;
   }
-  dpi_ = WindowDpi(hwnd_);
+  const int dpi = WindowDpi(hwnd_);
   handOver_.Take();
-  if (!CreateFormatButtons(hwnd_, app_.Instance(), dpi_, font_)) {
+  if (!CreateFormatButtons(hwnd_, app_.Instance(), dpi, font_)) {
     DestroyWindow(hwnd_);
     return false;
   }
-  SizeFormatWindow(hwnd_, kStyle, dpi_);
+  SizeFormatWindow(hwnd_, kStyle, dpi);
   SetWindowPos(hwnd_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   CaptureSelection();
   return true;
@@ -97,7 +94,7 @@ LRESULT RegionShotFormatWindow::HandleMessage(UINT message, WPARAM wParam, LPARA
       OnFormatCommand(hwnd_, wParam, [this](ImageFormat format) { OnFormatChosen(format); });
       return 0;
     case WM_DPICHANGED:
-      dpi_ = OnFormatDpiChanged(hwnd_, kStyle, wParam, lParam, font_);
+      OnFormatDpiChanged(hwnd_, kStyle, wParam, lParam, font_);
       return 0;
     case WM_DESTROY:
       OnDestroyed();

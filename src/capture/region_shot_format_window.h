@@ -10,7 +10,6 @@
 #include <functional>
 #include <vector>
 
-#include "app/dpi_scale.h"
 #include "capture/format_buttons.h"
 #include "capture/image_format.h"
 #include "capture/topmost_hand_over.h"
@@ -59,14 +58,11 @@ class RegionShotFormatWindow : public WindowBase<RegionShotFormatWindow> {
   void OnDestroyed();
   void ClearHotkeyBusyMark();
 
-  int Scale(int designValue) const { return DpiScale(designValue, dpi_); }
-
   App& app_;
   RegionShotSelection selection_;
   TopmostHandOver handOver_;
   std::vector<uint8_t> pendingImage_;
   ScopedFont font_;
-  int dpi_ = kDesignDpi;
 };
 
 }  // namespace corvanta

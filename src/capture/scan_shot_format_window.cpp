@@ -16,10 +16,7 @@ ScanShotFormatWindow::ScanShotFormatWindow(App& app) : app_(app), handOver_(app.
 
 bool ScanShotFormatWindow::Open() {
   if (hwnd_ != nullptr) return true;
-  if (!RegisterToolClass(app_.Instance(), kClassName)) return false;
-  const int systemDpi = SystemDpi();
-  if (!CreateOwnWindow(0, kClassName, kCaption, kStyle, 0, 0, DpiScale(kFormatClientWidth, systemDpi),
-                       DpiScale(kFormatClientHeight, systemDpi), nullptr, app_.Instance())) {
+  if (!CreateToolWindow(0, app_.Instance(), kClassName, kCaption, kStyle, kFormatClientWidth, kFormatClientHeight)) {
     return false;
   }
   handOver_.Take();

@@ -52,11 +52,10 @@ Rgb HotkeySettingsWindow::LightColour(HotkeySettingsControl light) const {
 }
 
 bool HotkeySettingsWindow::Open() {
-  if (!RegisterToolClass(app_.Instance(), kClassName)) return false;
   conflict_ = false;
   RepairStoredKeys();
-  if (!CreateOwnWindow(WS_EX_TOPMOST, kClassName, kCaption, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
-                       0, 0, DpiScale(1280, SystemDpi()), DpiScale(500, SystemDpi()), nullptr, app_.Instance())) {
+  if (!CreateToolWindow(WS_EX_TOPMOST, app_.Instance(), kClassName, kCaption,
+                        WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 1280, 500)) {
     return false;
   }
   dpi_ = WindowDpi(hwnd_);
@@ -132,18 +131,10 @@ void HotkeySettingsWindow::SelectStoredIndices() {
 }
 
 void HotkeySettingsWindow::LayOut(const RECT* suggested) {
-  RECT window{}, client{};
-  GetWindowRect(hwnd_, &window);
-  GetClientRect(hwnd_, &client);
-  const int frameWidth = (window.right - window.left) - (client.right - client.left);
-  const HotkeySettingsLayout layout = LayOutHotkeySettings(frameWidth, dpi_);
-  auto [left, top] =
+  const HotkeySettingsLayout layout = LayOutHotkeySettings(FrameWidth(hwnd_), dpi_);
+  const auto [left, top] =
       HotkeySettingsPosition(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), layout.windowWidth);
-  if (suggested != nullptr) {
-    left = suggested->left;
-    top = suggested->top;
-  }
-  SetWindowPos(hwnd_, nullptr, left, top, layout.windowWidth, layout.windowHeight, SWP_NOZORDER | SWP_NOACTIVATE);
+  SizeWindowAt(hwnd_, left, top, layout.windowWidth, layout.windowHeight, suggested);
   for (int slot = 1; slot < kHotkeySlotCount; ++slot) {
     Place(GetDlgItem(hwnd_, ControlIdOf(HotkeySettingsControl::kFirstLabel) + slot - 1), layout.labels[slot - 1]);
     const LayoutRect& list = layout.lists[slot - 1];

@@ -44,4 +44,19 @@ void RefontChildren(HWND parent, int points, int dpi, ScopedFont& font) {
   font = std::move(next);
 }
 
+int FrameWidth(HWND hwnd) {
+  RECT window{}, client{};
+  GetWindowRect(hwnd, &window);
+  GetClientRect(hwnd, &client);
+  return (window.right - window.left) - (client.right - client.left);
+}
+
+void SizeWindowAt(HWND hwnd, int left, int top, int width, int height, const RECT* suggested) {
+  if (suggested != nullptr) {
+    left = suggested->left;
+    top = suggested->top;
+  }
+  SetWindowPos(hwnd, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 }  // namespace corvanta

@@ -21,6 +21,13 @@ ScopedFont CreateUiFont(int points, int dpi);
 // held before goes only once no control uses it.
 void RefontChildren(HWND parent, int points, int dpi, ScopedFont& font);
 
+// What the window's frame adds to the width of its client area, both sides together.
+int FrameWidth(HWND hwnd);
+
+// Gives the window its size, at the place the system suggested with WM_DPICHANGED when there is a
+// suggestion, and otherwise at left, top.
+void SizeWindowAt(HWND hwnd, int left, int top, int width, int height, const RECT* suggested);
+
 // WM_DPICHANGED: the DPI it announces and the window rectangle it suggests.
 inline int DpiFromMessage(WPARAM wParam) { return HIWORD(wParam); }
 

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "platform/controls.h"
+#include "platform/dpi.h"
 #include "platform/text_conv.h"
 
 namespace corvanta {
@@ -76,6 +77,16 @@ class WindowBase {
     CreateWindowExW(exStyle, className, ToWide(caption).c_str(), style, x, y, width, height, parent, nullptr,
                     instance, static_cast<Derived*>(this));
     return hwnd_ != nullptr;
+  }
+
+  // Registers the tool class and creates a window without a parent at 0, 0, its design size scaled for
+  // the system's DPI; the caller lays it out and places it once it knows the DPI of its screen.
+  bool CreateToolWindow(DWORD exStyle, HINSTANCE instance, const wchar_t* className, std::string_view caption,
+                        DWORD style, int designWidth, int designHeight) {
+    if (!RegisterToolClass(instance, className)) return false;
+    const int dpi = SystemDpi();
+    return CreateOwnWindow(exStyle, className, caption, style, 0, 0, DpiScale(designWidth, dpi),
+                           DpiScale(designHeight, dpi), nullptr, instance);
   }
 
   // A modal window's own message loop: runs until this window is gone. A WM_QUIT met on the way is

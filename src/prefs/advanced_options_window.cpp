@@ -76,12 +76,7 @@ PreferenceStatus AdvancedOptionsWindow::Status(AdvancedOptionsControl statusLabe
 
 bool AdvancedOptionsWindow::Open() {
   if (hwnd_ != nullptr) return true;
-  if (!RegisterToolClass(app_.Instance(), kClassName)) return false;
-  const int systemDpi = SystemDpi();
-  if (!CreateOwnWindow(WS_EX_TOPMOST, kClassName, kCaption, kStyle, 0, 0, DpiScale(340, systemDpi),
-                       DpiScale(360, systemDpi), nullptr, app_.Instance())) {
-    return false;
-  }
+  if (!CreateToolWindow(WS_EX_TOPMOST, app_.Instance(), kClassName, kCaption, kStyle, 340, 360)) return false;
   dpi_ = WindowDpi(hwnd_);
   font_ = CreateUiFont(kFontPoints, dpi_);
   if (!CreateControls()) {
@@ -153,11 +148,7 @@ void AdvancedOptionsWindow::ShowStoredValues() {
 }
 
 void AdvancedOptionsWindow::LayOutAndPlace(const RECT* suggested) {
-  RECT window{}, client{};
-  GetWindowRect(hwnd_, &window);
-  GetClientRect(hwnd_, &client);
-  const int frameWidth = (window.right - window.left) - (client.right - client.left);
-  const AdvancedOptionsLayout layout = LayOutAdvancedOptions(dpi_, frameWidth);
+  const AdvancedOptionsLayout layout = LayOutAdvancedOptions(dpi_, FrameWidth(hwnd_));
   Place(Control(AdvancedOptionsControl::kColourLabel), layout.colourLabel);
   Place(picker_.Hwnd(), layout.picker);
   Place(Control(AdvancedOptionsControl::kCurrentColour), layout.currentColour);
@@ -173,11 +164,9 @@ void AdvancedOptionsWindow::LayOutAndPlace(const RECT* suggested) {
     Place(Control(kSections[section].defaults), rows[section]->defaults);
     Place(Control(kSections[section].status), rows[section]->status);
   }
-  WindowOrigin origin =
+  const WindowOrigin origin =
       AdvancedOptionsOrigin(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), layout.windowHeight);
-  if (suggested != nullptr) origin = WindowOrigin{suggested->left, suggested->top};
-  SetWindowPos(hwnd_, nullptr, origin.left, origin.top, layout.windowWidth, layout.windowHeight,
-               SWP_NOZORDER | SWP_NOACTIVATE);
+  SizeWindowAt(hwnd_, origin.left, origin.top, layout.windowWidth, layout.windowHeight, suggested);
 }
 
 // Moved to a display with another scaling: the same layout and font at the new DPI, where the system

@@ -38,12 +38,7 @@ ColourSchemeWindow::~ColourSchemeWindow() {
 
 bool ColourSchemeWindow::Open() {
   if (hwnd_ != nullptr) return true;
-  if (!RegisterToolClass(app_.Instance(), kClassName)) return false;
-  const int systemDpi = SystemDpi();
-  if (!CreateOwnWindow(WS_EX_TOPMOST, kClassName, kCaption, kStyle, 0, 0, DpiScale(390, systemDpi),
-                       DpiScale(210, systemDpi), nullptr, app_.Instance())) {
-    return false;
-  }
+  if (!CreateToolWindow(WS_EX_TOPMOST, app_.Instance(), kClassName, kCaption, kStyle, 390, 210)) return false;
   random_.seed(static_cast<std::mt19937::result_type>(GetTickCount64()));
   dpi_ = WindowDpi(hwnd_);
   font_ = CreateUiFont(kFontPoints, dpi_);
@@ -83,11 +78,7 @@ bool ColourSchemeWindow::CreateControls() {
 }
 
 void ColourSchemeWindow::LayOutAndPlace(const RECT* suggested) {
-  RECT window{}, client{};
-  GetWindowRect(hwnd_, &window);
-  GetClientRect(hwnd_, &client);
-  const int frameWidth = (window.right - window.left) - (client.right - client.left);
-  const ColourSchemeLayout layout = LayOutColourScheme(dpi_, frameWidth);
+  const ColourSchemeLayout layout = LayOutColourScheme(dpi_, FrameWidth(hwnd_));
   for (int n = 1; n <= kColourPickerCount; ++n) {
     Place(GetDlgItem(hwnd_, IdOf(ColourSchemeControl::kFirstLabel) + n - 1), layout.labels[n - 1]);
     Place(Picker(n).Hwnd(), layout.pickers[n - 1]);
@@ -96,10 +87,8 @@ void ColourSchemeWindow::LayOutAndPlace(const RECT* suggested) {
   Place(Control(ColourSchemeControl::kStatus), layout.status);
   Place(Control(ColourSchemeControl::kRandomButton), layout.randomButton);
   Place(Control(ColourSchemeControl::kApplyButton), layout.applyButton);
-  WindowOrigin origin = ColourSchemeOrigin(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
-  if (suggested != nullptr) origin = WindowOrigin{suggested->left, suggested->top};
-  SetWindowPos(hwnd_, nullptr, origin.left, origin.top, layout.windowWidth, layout.windowHeight,
-               SWP_NOZORDER | SWP_NOACTIVATE);
+  const WindowOrigin origin = ColourSchemeOrigin(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+  SizeWindowAt(hwnd_, origin.left, origin.top, layout.windowWidth, layout.windowHeight, suggested);
 }
 
 // Moved to a display with another scaling: the same layout and font at the new DPI, where the system

@@ -41,9 +41,9 @@ bool UpdateWindow::CreateControls() {
 
 void UpdateWindow::LayOut(const RECT* suggested) {
   const UpdateWindowLayout layout = ComputeUpdateWindowLayout(dpi_);
-  const UINT keepPlace = suggested == nullptr ? SWP_NOMOVE : 0;
-  SetWindowPos(hwnd_, nullptr, suggested != nullptr ? suggested->left : 0, suggested != nullptr ? suggested->top : 0,
-               layout.window.width, layout.window.height, keepPlace | SWP_NOZORDER | SWP_NOACTIVATE);
+  RECT now{};
+  GetWindowRect(hwnd_, &now);
+  SizeWindowAt(hwnd_, now.left, now.top, layout.window.width, layout.window.height, suggested);
   const struct {
     int id;
     const ControlRect& rect;

@@ -107,7 +107,7 @@ TEST_F(HotkeySettingsTest, AChangeOfDisplayScalingLaysTheWindowOutAgain) {
   Open();
   const HWND window = Window()->Hwnd();
   const HWND save = Window()->Control(HotkeySettingsControl::kSaveButton);
-  const HotkeySettingsLayout layout = LayOutHotkeySettings(testing::FrameWidth(window), 144);
+  const HotkeySettingsLayout layout = LayOutHotkeySettings(FrameWidth(window), 144);
   testing::ExpectRescaledTo144(window, save, RECT{30, 40, 30 + 1900, 40 + 700}, layout.windowWidth);
   const RECT placed = testing::ChildRect(save);
   EXPECT_EQ(placed.left, layout.saveButton.x);

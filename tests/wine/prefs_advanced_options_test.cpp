@@ -221,7 +221,7 @@ TEST_F(AdvancedOptionsTest, AChangeOfDisplayScalingLaysTheWindowOutAgain) {
   Open();
   const HWND window = Window()->Hwnd();
   const HWND label = Window()->Control(AdvancedOptionsControl::kColourLabel);
-  const AdvancedOptionsLayout layout = LayOutAdvancedOptions(144, testing::FrameWidth(window));
+  const AdvancedOptionsLayout layout = LayOutAdvancedOptions(144, FrameWidth(window));
   testing::ExpectRescaledTo144(window, label, RECT{200, 150, 200 + 600, 150 + 600}, layout.windowWidth);
   testing::ExpectAt(label, layout.colourLabel, "placed");
 }

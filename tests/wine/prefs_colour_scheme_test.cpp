@@ -199,7 +199,7 @@ TEST_F(ColourSchemeTest, AChangeOfDisplayScalingLaysTheWindowOutAgain) {
   Open();
   const HWND window = Window()->Hwnd();
   const HWND label = Window()->Control(ColourSchemeControl::kFirstLabel);
-  const ColourSchemeLayout layout = LayOutColourScheme(144, testing::FrameWidth(window));
+  const ColourSchemeLayout layout = LayOutColourScheme(144, FrameWidth(window));
   testing::ExpectRescaledTo144(window, label, RECT{220, 130, 220 + 600, 130 + 400}, layout.windowWidth);
   testing::ExpectAt(Window()->Control(ColourSchemeControl::kApplyButton), layout.applyButton, "placed");
 }

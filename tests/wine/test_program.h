@@ -14,6 +14,7 @@
 #include "app/start_screen_layout.h"
 #include "hotkeys/hotkey_host_window.h"
 #include "platform/controls.h"
+#include "platform/dpi.h"
 #include "settings/paths.h"
 #include "temp_program_dir.h"
 
@@ -96,13 +97,6 @@ inline LONG FontHeight(HWND control) {
 }
 
 // Window width minus client width.
-inline int FrameWidth(HWND hwnd) {
-  RECT client{};
-  GetClientRect(hwnd, &client);
-  const RECT window = WindowRect(hwnd);
-  return (window.right - window.left) - client.right;
-}
-
 // Sends the WM_DPICHANGED of a move to a 144-DPI display and checks what the window must do then: stand
 // at the suggested corner with the width of its 144-DPI layout and draw fontProbe 1.5 times as high.
 inline void ExpectRescaledTo144(HWND window, HWND fontProbe, const RECT& suggested, int width) {
