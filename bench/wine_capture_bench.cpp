@@ -12,7 +12,7 @@
 
 #include "capture/image_encoder.h"
 #include "capture/screen_capture.h"
-#include "platform/file_enum.h"
+#include "platform/files.h"
 #include "platform/gdiplus_session.h"
 #include "../tests/wine/temp_program_dir.h"
 

@@ -17,7 +17,7 @@
 #include "effects/preset.h"
 #include "overlay/draw_canvas.h"
 #include "overlay/render.h"
-#include "platform/file_enum.h"
+#include "platform/files.h"
 #include "platform/gdiplus_session.h"
 #include "platform/win32_backend.h"
 #include "settings/settings_store.h"

@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "app/program_state.h"
+#include "shell/program_state.h"
 #include "platform/dib_reserve.h"
 #include "platform/win32_backend.h"
 #include "settings/settings_store.h"

@@ -7,9 +7,9 @@
 #include <vector>
 #include <string>
 
-#include "app/dpi_scale.h"
-#include "app/main_window_seam.h"
-#include "app/menus.h"
+#include "platform/dpi_scale.h"
+#include "shell/main_window_seam.h"
+#include "shell/menus.h"
 #include "app/tray_icon.h"
 #include "platform/gdi.h"
 #include "platform/window_base.h"

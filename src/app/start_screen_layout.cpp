@@ -1,6 +1,6 @@
 #include "app/start_screen_layout.h"
 
-#include "app/dpi_scale.h"
+#include "platform/dpi_scale.h"
 
 namespace corvanta {
 

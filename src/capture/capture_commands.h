@@ -4,7 +4,7 @@
 
 #include <optional>
 
-#include "app/menu_layout.h"
+#include "shell/menu_layout.h"
 
 namespace corvanta {
 

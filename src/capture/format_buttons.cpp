@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include "app/dpi_scale.h"
+#include "platform/dpi_scale.h"
 #include "platform/controls.h"
 #include "platform/dpi.h"
 

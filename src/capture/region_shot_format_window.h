@@ -12,7 +12,7 @@
 
 #include "capture/format_buttons.h"
 #include "capture/image_format.h"
-#include "capture/topmost_hand_over.h"
+#include "shell/topmost_hand_over.h"
 #include "platform/gdi.h"
 #include "platform/window_base.h"
 

@@ -9,7 +9,7 @@
 #include "capture/screen_capture.h"
 #include "capture/screenshot_name.h"
 #include "effects/effect_list.h"
-#include "platform/file_enum.h"
+#include "platform/files.h"
 #include "platform/text_conv.h"
 #include "settings/paths.h"
 

@@ -3,15 +3,15 @@
 #include <commctrl.h>
 
 #include "app/app.h"
-#include "app/main_window_seam.h"
-#include "app/menus.h"
+#include "shell/main_window_seam.h"
+#include "shell/menus.h"
 #include "effects/delete_confirm_window.h"
 #include "effects/effect_list_text.h"
 #include "effects/preset.h"
 #include "effects/preview_picture_window.h"
 #include "platform/controls.h"
 #include "platform/dpi.h"
-#include "platform/file_enum.h"
+#include "platform/files.h"
 #include "platform/text_conv.h"
 #include "settings/text.h"
 

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "app/display_mode.h"
+#include "shell/display_mode.h"
 #include "platform/gdi.h"
 #include "prefs/list_colouring.h"
 

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/display_mode.h"
+#include "shell/display_mode.h"
 
 namespace corvanta {
 

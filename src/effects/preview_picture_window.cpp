@@ -8,7 +8,7 @@
 #include "overlay/draw_canvas.h"
 #include "platform/controls.h"
 #include "platform/dpi.h"
-#include "platform/file_enum.h"
+#include "platform/files.h"
 #include "settings/paths.h"
 
 namespace corvanta {

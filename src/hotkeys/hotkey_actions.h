@@ -6,7 +6,7 @@
 #include <array>
 #include <string>
 
-#include "app/menu_layout.h"
+#include "shell/menu_layout.h"
 
 namespace corvanta {
 

@@ -3,8 +3,8 @@
 #include <utility>
 
 #include "app/app.h"
-#include "app/main_window_seam.h"
-#include "app/menus.h"
+#include "shell/main_window_seam.h"
+#include "shell/menus.h"
 #include "capture/scan_shot_format_window.h"
 #include "hotkeys/hotkey_names.h"
 #include "platform/controls.h"

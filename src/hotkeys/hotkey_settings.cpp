@@ -1,6 +1,6 @@
 #include "hotkeys/hotkey_settings.h"
 
-#include "app/dpi_scale.h"
+#include "platform/dpi_scale.h"
 #include "settings/setting_keys.h"
 
 namespace corvanta {

@@ -3,8 +3,8 @@
 #include <commctrl.h>
 
 #include "app/app.h"
-#include "app/main_window_seam.h"
-#include "app/menus.h"
+#include "shell/main_window_seam.h"
+#include "shell/menus.h"
 #include "hotkeys/hotkey_host_window.h"
 #include "platform/controls.h"
 #include "platform/dpi.h"

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "capture/topmost_hand_over.h"
+#include "shell/topmost_hand_over.h"
 #include "hotkeys/hotkey_settings.h"
 #include "platform/gdi.h"
 #include "platform/window_base.h"

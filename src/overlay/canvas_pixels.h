@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "platform/pixel_image.h"
+
 namespace corvanta {
 
 struct PixelView {
@@ -15,14 +17,6 @@ struct PixelView {
   int32_t stride = 0;  // pixels from one row to the next; 0: the width
   bool Empty() const { return pixels == nullptr || width <= 0 || height <= 0; }
   int64_t RowStride() const { return stride > 0 ? stride : width; }
-};
-
-// A decoded picture: width * height pixels, top-down, 0xAARRGGBB (straight alpha).
-struct PixelImage {
-  int32_t width = 0;
-  int32_t height = 0;
-  std::vector<uint32_t> argb;
-  bool Empty() const { return width <= 0 || height <= 0; }
 };
 
 // Placement codes of the background picture; any other value places as kPlaceTopLeft.

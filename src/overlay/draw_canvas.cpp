@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "platform/controls.h"
-#include "platform/pen_samples.h"
+#include "overlay/pen_samples.h"
 #include "platform/picture_decoder.h"
 
 namespace corvanta {

@@ -3,13 +3,13 @@
 #include <commctrl.h>
 
 #include "app/app.h"
-#include "app/main_window_seam.h"
-#include "app/menus.h"
+#include "shell/main_window_seam.h"
+#include "shell/menus.h"
 #include "effects/effect_list.h"
 #include "effects/effect_list_text.h"
 #include "overlay/draw_canvas.h"
 #include "overlay/render.h"
-#include "platform/file_enum.h"
+#include "platform/files.h"
 #include "settings/paths.h"
 
 namespace corvanta {

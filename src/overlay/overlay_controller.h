@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-#include "app/display_mode.h"
+#include "shell/display_mode.h"
 #include "effects/preset.h"
 #include "overlay/render.h"
 

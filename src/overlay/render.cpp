@@ -1,7 +1,7 @@
 #include "overlay/render.h"
 
 #include "overlay/grid.h"
-#include "platform/file_enum.h"
+#include "platform/files.h"
 
 namespace corvanta {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/display_mode.h"
+#include "shell/display_mode.h"
 #include "effects/preset.h"
 #include "overlay/draw_canvas.h"
 

@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "app/dpi_scale.h"
+#include "platform/dpi_scale.h"
 #include "platform/gdi.h"
 
 namespace corvanta {

@@ -5,7 +5,7 @@
 #include <optional>
 #include <vector>
 
-#include "overlay/canvas_pixels.h"
+#include "platform/pixel_image.h"
 
 namespace corvanta {
 

@@ -5,7 +5,7 @@
 #include <optional>
 #include <vector>
 
-#include "platform/file_enum.h"
+#include "platform/files.h"
 #include "platform/text_conv.h"
 #include "settings/ini_text.h"
 

@@ -8,7 +8,7 @@
 #include <array>
 #include <optional>
 
-#include "capture/topmost_hand_over.h"
+#include "shell/topmost_hand_over.h"
 #include "platform/gdi.h"
 #include "platform/window_base.h"
 #include "prefs/colour_picker.h"

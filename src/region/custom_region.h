@@ -8,7 +8,7 @@
 #include <memory>
 #include <vector>
 
-#include "capture/topmost_hand_over.h"
+#include "shell/topmost_hand_over.h"
 #include "region/region_selection.h"
 
 namespace corvanta {

@@ -1,8 +1,8 @@
 #include "region/move_resize.h"
 
 #include "app/app.h"
-#include "app/main_window_seam.h"
-#include "app/menus.h"
+#include "shell/main_window_seam.h"
+#include "shell/menus.h"
 #include "overlay/draw_canvas.h"
 #include "overlay/overlay_controller.h"
 

@@ -3,8 +3,8 @@
 #include <cstdlib>
 
 #include "app/app.h"
-#include "app/main_window_seam.h"
-#include "app/menus.h"
+#include "shell/main_window_seam.h"
+#include "shell/menus.h"
 #include "app/start_screen_layout.h"
 #include "effects/effect_list.h"
 #include "effects/effect_list_text.h"

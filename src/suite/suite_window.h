@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "capture/topmost_hand_over.h"
+#include "shell/topmost_hand_over.h"
 #include "platform/gdi.h"
 #include "platform/window_base.h"
 #include "suite/backdrop_walk.h"

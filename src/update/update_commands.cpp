@@ -4,7 +4,7 @@
 
 #include "app/app.h"
 #include "app/main_window.h"
-#include "capture/topmost_hand_over.h"
+#include "shell/topmost_hand_over.h"
 #include "platform/controls.h"
 #include "platform/text_conv.h"
 #include "update/donation_window.h"

@@ -8,7 +8,7 @@
 #include <memory>
 #include <string>
 
-#include "app/menu_layout.h"
+#include "shell/menu_layout.h"
 #include "update/update_server.h"
 
 namespace corvanta {

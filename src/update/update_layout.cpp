@@ -1,6 +1,6 @@
 #include "update/update_layout.h"
 
-#include "app/dpi_scale.h"
+#include "platform/dpi_scale.h"
 
 namespace corvanta {
 

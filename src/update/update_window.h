@@ -6,7 +6,7 @@
 #include <functional>
 #include <string>
 
-#include "app/dpi_scale.h"
+#include "platform/dpi_scale.h"
 #include "platform/gdi.h"
 #include "platform/window_base.h"
 

@@ -1,4 +1,4 @@
-#include "app/display_mode.h"
+#include "shell/display_mode.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "app/menu_layout.h"
+#include "shell/menu_layout.h"
 
 #include <gtest/gtest.h>
 

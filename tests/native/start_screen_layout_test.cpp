@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/dpi_scale.h"
+#include "platform/dpi_scale.h"
 
 namespace corvanta {
 namespace {

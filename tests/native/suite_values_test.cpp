@@ -4,7 +4,7 @@
 #include <set>
 #include <string>
 
-#include "app/dpi_scale.h"
+#include "platform/dpi_scale.h"
 #include "suite/suite_layout.h"
 #include "suite/suite_text.h"
 #include "suite/suite_values.h"

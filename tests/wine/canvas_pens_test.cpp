@@ -15,7 +15,7 @@
 #include "overlay/grid.h"
 #include "overlay/render.h"
 #include "platform/dib_reserve.h"
-#include "platform/pen_samples.h"
+#include "overlay/pen_samples.h"
 
 namespace corvanta {
 namespace {

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/dpi_scale.h"
+#include "platform/dpi_scale.h"
 #include "capture/bmp_image.h"
 #include "capture/region_screenshot.h"
 #include "capture/format_buttons.h"
@@ -18,7 +18,7 @@
 #include "region/custom_region.h"
 #include "region/region_select_window.h"
 #include "region/region_window.h"
-#include "platform/file_enum.h"
+#include "platform/files.h"
 #include "platform/picture_decoder.h"
 #include "test_program.h"
 

@@ -17,7 +17,7 @@
 #include "effects/effect_list.h"
 #include "effects/preview_picture_window.h"
 #include "overlay/draw_canvas.h"
-#include "platform/file_enum.h"
+#include "platform/files.h"
 #include "platform/picture_decoder.h"
 #include "platform/text_conv.h"
 #include "test_program.h"

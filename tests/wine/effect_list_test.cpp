@@ -14,7 +14,7 @@
 #include "platform/text_conv.h"
 #include "effects/preview_picture_window.h"
 #include "overlay/draw_canvas.h"
-#include "platform/file_enum.h"
+#include "platform/files.h"
 #include "popup_watcher.h"
 #include "test_pictures.h"
 #include "test_program.h"

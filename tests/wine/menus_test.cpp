@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/menus.h"
+#include "shell/menus.h"
 #include "platform/text_conv.h"
 #include "popup_watcher.h"
 #include "test_program.h"

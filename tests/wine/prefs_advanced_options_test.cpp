@@ -7,7 +7,7 @@
 
 #include <cstdlib>
 
-#include "app/menu_layout.h"
+#include "shell/menu_layout.h"
 #include "effects/effect_list.h"
 #include "overlay/draw_canvas.h"
 #include "overlay/overlay_controller.h"

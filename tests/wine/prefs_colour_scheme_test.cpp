@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/menu_layout.h"
+#include "shell/menu_layout.h"
 #include "prefs/advanced_options_window.h"
 #include "prefs/colour_scheme_window.h"
 #include "region/custom_region.h"

@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/menu_layout.h"
+#include "shell/menu_layout.h"
 #include "effects/effect_list.h"
 #include "effects/effect_list_text.h"
 #include "overlay/overlay_controller.h"

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/menus.h"
+#include "shell/menus.h"
 #include "effects/effect_list.h"
 #include "effects/preset.h"
 #include "overlay/draw_canvas.h"

@@ -6,7 +6,7 @@
 #include <set>
 #include <vector>
 
-#include "platform/file_enum.h"
+#include "platform/files.h"
 #include "platform/program_dir.h"
 #include "platform/text_conv.h"
 #include "platform/win32_backend.h"

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/file_enum.h"
+#include "platform/files.h"
 #include "platform/win32_backend.h"
 #include "settings/first_run.h"
 #include "settings/paths.h"

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "app/menus.h"
+#include "shell/menus.h"
 #include "effects/effect_list.h"
 #include "effects/preset.h"
 #include "gdi_reference.h"

@@ -9,7 +9,7 @@
 
 #include <string_view>
 
-#include "app/display_mode.h"
+#include "shell/display_mode.h"
 #include "hotkeys/hotkey_actions.h"
 
 namespace corvanta {

@@ -1,9 +1,9 @@
-#include "capture/topmost_hand_over.h"
+#include "shell/topmost_hand_over.h"
 
 #include <algorithm>
 
-#include "app/main_window_seam.h"
-#include "app/menus.h"
+#include "shell/main_window_seam.h"
+#include "shell/menus.h"
 
 namespace corvanta {
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/display_mode.h"
+#include "shell/display_mode.h"
 #include "settings/first_run.h"
 
 namespace corvanta {

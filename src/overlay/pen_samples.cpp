@@ -1,4 +1,4 @@
-#include "platform/pen_samples.h"
+#include "overlay/pen_samples.h"
 
 #include <algorithm>
 #include <cstring>

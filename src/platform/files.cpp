@@ -1,4 +1,4 @@
-#include "platform/file_enum.h"
+#include "platform/files.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "platform/folder_reader.h"
+#include "suite/folder_reader.h"
 
 #include <windows.h>
 

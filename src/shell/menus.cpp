@@ -1,4 +1,4 @@
-#include "app/menus.h"
+#include "shell/menus.h"
 
 #include <string>
 

@@ -12,7 +12,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "app/menu_layout.h"
+#include "shell/menu_layout.h"
 
 namespace corvanta {
 
