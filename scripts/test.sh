@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds every preset and runs every test layer: native unit tests (also under ASan/UBSan), the check that
 # the window code uses the wide text functions, the in-process test program under Wine (on code pages 936
-# and 1252, and at 144 DPI), and black-box runs of corvanta.exe under Wine.
+# and 1252, and at 144 DPI), black-box runs of corvanta.exe under Wine, and the check of the downloadable archive.
 # Prints each layer's counts and ends with one line "N passed, N failed".
 set -uo pipefail
 cd "$(dirname "$0")/.."
@@ -116,8 +116,29 @@ if build win64; then
   trap - EXIT
 else build_failed win64; fi
 
-# The shipped 32-bit program must build too (these machines cannot run it).
-if build win32; then echo "== win32: build ok"; else build_failed win32; fi
+# The downloadable archive, made from the win32 program just built (scripts/package.sh does the same into dist/).
+package_layer() {
+  local log="$log_dir/package.log" archive passed failed status
+  rm -rf build/package
+  if archive=$(python3 scripts/package_archive.py build/win32/corvanta.exe build/package 2>"$log"); then
+    python3 scripts/check_package.py "$archive" >>"$log" 2>&1
+    status=$?
+  else
+    status=1
+  fi
+  grep -E '^\[ FAIL \]' "$log"
+  passed=$(grep -c '^\[ PASS \]' "$log"); failed=$(grep -c '^\[ FAIL \]' "$log")
+  if [ "$status" -ne 0 ] && [ "$failed" -eq 0 ]; then failed=1; tail -20 "$log"; fi
+  echo "== package: $passed passed, $failed failed"
+  total_passed=$((total_passed + passed)); total_failed=$((total_failed + failed))
+  note_time package
+}
+
+# The shipped 32-bit program must build too (these machines cannot run it), and its archive must hold what it should.
+if build win32; then
+  echo "== win32: build ok"
+  package_layer
+else build_failed win32; fi
 
 echo "$total_passed passed, $total_failed failed"
 [ "$total_failed" -eq 0 ]
