@@ -11,7 +11,7 @@
 namespace corvanta {
 namespace {
 
-Preset DensePreset() { return Preset{1, 1, 0, 0, 0, 4, 4, 3, 3}; }
+GridSpacing DensePreset() { return GridSpacing{1, 4, 4, 3, 3}; }
 
 void BM_GridSegments(benchmark::State& state) {
   const auto w = static_cast<int32_t>(state.range(0));

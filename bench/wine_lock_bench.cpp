@@ -35,7 +35,7 @@ double Milliseconds(const LARGE_INTEGER& from, const LARGE_INTEGER& to) {
 enum class Finish { kPaintOnScreen, kRasteriseOnly };
 
 void MeasureLock(App& app, int width, int height, int runs, Finish finish) {
-  MainWindow& main = app.Main();
+  MainWindow& main = app.Window();
   std::vector<double> times;
   for (int run = 0; run < runs; ++run) {
     main.Attach().Start();
@@ -96,7 +96,7 @@ int main() {
   if (!app.Start(SW_SHOWNOACTIVATE)) return 1;
   corvanta::testing::PumpMessages(200);
   {
-    HWND hwnd = app.Main().Hwnd();
+    HWND hwnd = app.Window().Hwnd();
     // The lock hides the window first and shows it last; what that alone costs on this platform.
     LARGE_INTEGER a, b, c;
     QueryPerformanceCounter(&a);
@@ -111,7 +111,7 @@ int main() {
   // Enable the dense preset (entry 1) and measure again.
   app.Settings().SetConfigInt("Config", "GetC", 1);
   app.State().enabled.custom = 1;
-  app.Main().List().Fill();
+  app.Window().List().Fill();
   MeasureLock(app, 1920, 1080, 15, Finish::kRasteriseOnly);
   MeasureLock(app, 3840, 2160, 15, Finish::kRasteriseOnly);
   return 0;

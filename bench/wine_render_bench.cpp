@@ -12,6 +12,7 @@
 #include "overlay/draw_canvas.h"
 #include "overlay/grid.h"
 #include "overlay/render.h"
+#include "effects/preset.h"
 #include "platform/dib_reserve.h"
 #include "platform/gdi.h"
 
@@ -20,8 +21,8 @@ namespace {
 
 constexpr int kRuns = 15;
 
-Preset DensePreset(int32_t lineType, int32_t pixelSize) {
-  return Preset{lineType, pixelSize, 12, 6, 2, 4, 4, 3, 3};
+Scanlines DensePreset(int32_t lineType, int32_t pixelSize) {
+  return ScanlinesOf(Preset{lineType, pixelSize, 12, 6, 2, 4, 4, 3, 3});
 }
 
 double Milliseconds(LARGE_INTEGER from, LARGE_INTEGER to) {
@@ -56,7 +57,7 @@ void Report(const char* what, int w, int h, const std::function<void()>& work) {
 // a canvas of its own; its memory is fresh, or comes from a reserve made beforehand, as the program
 // makes one at start-up.
 void ReportFirstDraw(const char* what, HWND host, int w, int h, bool fromReserve) {
-  const Preset solid = DensePreset(1, 1);
+  const Scanlines solid = DensePreset(1, 1);
   std::vector<double> times;
   for (int i = 0; i < kRuns; ++i) {
     DibReserve reserve(fromReserve ? w : 0, fromReserve ? h : 0);
@@ -66,7 +67,7 @@ void ReportFirstDraw(const char* what, HWND host, int w, int h, bool fromReserve
     canvas.DrawNextSurfaceFrom(&reserve);
     times.push_back(TimeOnce([&] {
       PrepareCanvas(canvas, w, h, solid);
-      DrawGrid(canvas, w, h, solid);
+      DrawGrid(canvas, w, h, solid.grid);
       canvas.Flush();
     }));
   }
@@ -74,18 +75,18 @@ void ReportFirstDraw(const char* what, HWND host, int w, int h, bool fromReserve
   PrintTimes(what, w, h, first, std::move(times));
 }
 
-void GdiBaseline(int w, int h, const Preset& preset) {
+void GdiBaseline(int w, int h, const Scanlines& scanlines) {
   void* bits = nullptr;
   ScopedBitmap bitmap(CreateTopDownDib(w, h, &bits));
   ScopedMemoryDC dc(nullptr);
   ScopedSelect selectBitmap(dc.Get(), bitmap.Get());
   ScopedBrush brush(CreateSolidBrush(kOverlayBackground));
-  ScopedPen pen(CreatePen(PS_SOLID, 1, PresetPenColour(preset)));
+  ScopedPen pen(CreatePen(PS_SOLID, 1, scanlines.colour));
   ScopedSelect selectPen(dc.Get(), pen.Get());
   Report("plain GDI: fill + MoveToEx/LineTo", w, h, [&] {
     RECT all{0, 0, w, h};
     FillRect(dc.Get(), &all, brush.Get());
-    ForEachGridSegment(preset, w, h, [&](const Segment& s) {
+    ForEachGridSegment(scanlines.grid, w, h, [&](const Segment& s) {
       MoveToEx(dc.Get(), s.x1, s.y1, nullptr);
       LineTo(dc.Get(), s.x2, s.y2);
     });
@@ -105,11 +106,11 @@ int Run() {
     if (!canvas.Create(host, GetModuleHandleA(nullptr), 0, 0, 1, 1)) return 1;
     const int w = size.w;
     const int h = size.h;
-    const Preset solid = DensePreset(1, 1);
-    std::printf("P = 1, T = V = 4, O = K = 3: %zu segments\n", GridSegments(solid, w, h).size());
+    const Scanlines solid = DensePreset(1, 1);
+    std::printf("P = 1, T = V = 4, O = K = 3: %zu segments\n", GridSegments(solid.grid, w, h).size());
     Report("Prepare + Draw grid, one-pixel solid pen", w, h, [&] {
       PrepareCanvas(canvas, w, h, solid);
-      DrawGrid(canvas, w, h, solid);
+      DrawGrid(canvas, w, h, solid.grid);
       canvas.Flush();
     });
     Report("Prepare only", w, h, [&] {
@@ -117,21 +118,21 @@ int Run() {
       canvas.Flush();
     });
     GdiBaseline(w, h, solid);
-    const Preset dashed = DensePreset(2, 1);
+    const Scanlines dashed = DensePreset(2, 1);
     Report("Prepare + Draw grid, one-pixel dashed pen", w, h, [&] {
       PrepareCanvas(canvas, w, h, dashed);
-      DrawGrid(canvas, w, h, dashed);
+      DrawGrid(canvas, w, h, dashed.grid);
       canvas.Flush();
     });
-    const Preset wide = DensePreset(1, 2);
+    const Scanlines wide = DensePreset(1, 2);
     Report("Prepare + Draw grid, two-pixel pen (P = 2)", w, h, [&] {
       PrepareCanvas(canvas, w, h, wide);
-      DrawGrid(canvas, w, h, wide);
+      DrawGrid(canvas, w, h, wide.grid);
       canvas.Flush();
     });
     const struct {
       const char* label;
-      Preset preset;
+      Scanlines preset;
     } more[] = {{"Prepare + Draw grid, one-pixel dotted pen", DensePreset(3, 1)},
                 {"Prepare + Draw grid, dash-dot-dot pen", DensePreset(5, 1)},
                 {"Prepare + Draw grid, five-pixel pen (P = 5)", DensePreset(1, 5)},
@@ -139,7 +140,7 @@ int Run() {
     for (const auto& m : more) {
       Report(m.label, w, h, [&] {
         PrepareCanvas(canvas, w, h, m.preset);
-        DrawGrid(canvas, w, h, m.preset);
+        DrawGrid(canvas, w, h, m.preset.grid);
         canvas.Flush();
       });
     }
@@ -148,7 +149,7 @@ int Run() {
     Report("Prepare + Draw grid at a new size, solid pen", w, h, [&] {
       const int shrink = (++run % 2) * 7;
       PrepareCanvas(canvas, w - shrink, h - shrink, solid);
-      DrawGrid(canvas, w - shrink, h - shrink, solid);
+      DrawGrid(canvas, w - shrink, h - shrink, solid.grid);
       canvas.Flush();
     });
     ReportFirstDraw("First draw on a new canvas, fresh memory", host, w, h, false);

@@ -92,8 +92,8 @@ int main() {
   if (!app.Start(SW_SHOWNOACTIVATE)) return 1;
   corvanta::testing::PumpMessages(200);
 
-  app.Main().OpenSuite();
-  SuiteWindow* suite = app.Main().Suite();
+  app.Window().OpenSuite();
+  SuiteWindow* suite = app.Window().Suite();
   if (suite == nullptr || suite->DebugArea() == nullptr) return 1;
   // Simple values before anything is drawn: horizontal lines only, which Wine can show.
   for (SuiteSlider slider : {SuiteSlider::kVertical, SuiteSlider::kOblique, SuiteSlider::kAntiskew}) {

@@ -283,9 +283,9 @@ class DocRenderer {
     const std::vector<std::string> names = ListFiles(folder + "\\*.ini");
     if (names.empty()) Fail("no presets in " + folder);
     for (const std::string& name : names) {
-      const Preset preset = ReadPreset(settings, folder + "\\" + name);
-      PrepareCanvas(canvas_, kWidth, kHeight, preset);
-      DrawGrid(canvas_, kWidth, kHeight, preset);
+      const Scanlines scanlines = ScanlinesOf(ReadPreset(settings, folder + "\\" + name));
+      PrepareCanvas(canvas_, kWidth, kHeight, scanlines);
+      DrawGrid(canvas_, kWidth, kHeight, scanlines.grid);
       Save(name);
     }
   }
@@ -299,7 +299,7 @@ class DocRenderer {
       RenderRequest request;
       request.displayMode = DisplayMode::kPicture;
       request.picturePath = folder + "\\" + name;
-      request.placement = kPlaceTiled;
+      request.placement = Placement::kTiled;
       RenderDisplayMode(canvas_, kWidth, kHeight, request);
       if (!canvas_.HasPicture()) {
         Fail("cannot decode " + request.picturePath);

@@ -6,9 +6,13 @@
 
 namespace corvanta {
 
-App::App(HINSTANCE instance, std::string programDir) : instance_(instance), settings_(backend_, std::move(programDir)) {}
+App::App(HINSTANCE instance, std::string programDir)
+    : AppSettings(std::move(programDir)), Program(instance, AppSettings::store) {}
 
-App::~App() = default;
+App::~App() {
+  mainWindow_.reset();
+  SetMain(nullptr);
+}
 
 namespace {
 
@@ -22,6 +26,7 @@ bool App::Start(int showCommand) {
   overlayReserve_ = std::make_unique<DibReserve>(std::min(screen.cx, kLargestOverlayReserve.cx),
                                                  std::min(screen.cy, kLargestOverlayReserve.cy));
   mainWindow_ = std::make_unique<MainWindow>(*this);
+  SetMain(mainWindow_.get());
   return mainWindow_->Create(showCommand);
 }
 

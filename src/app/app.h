@@ -1,5 +1,7 @@
-// One running program: its settings, its state and its main window. A test builds a fresh App over a
-// temporary program directory.
+// One running program, the composition root: it keeps the settings store over the program directory and
+// makes the main window, which makes and wires every feature. The windows it creates share it as their
+// Program and reach the main window only through its seam. A test builds a fresh App over a temporary
+// program directory.
 #pragma once
 
 #include <windows.h>
@@ -7,27 +9,29 @@
 #include <memory>
 #include <string>
 
-#include "shell/program_state.h"
 #include "platform/dib_reserve.h"
 #include "platform/win32_backend.h"
 #include "settings/settings_store.h"
+#include "shell/program.h"
 
 namespace corvanta {
 
 class MainWindow;
 
-class App {
+// The settings store, made before the Program that hands it out.
+struct AppSettings {
+  explicit AppSettings(std::string programDir) : store(backend, std::move(programDir)) {}
+  Win32SettingsBackend backend;
+  SettingsStore store;
+};
+
+class App : private AppSettings, public Program {
  public:
   App(HINSTANCE instance, std::string programDir);
   ~App();
-  App(const App&) = delete;
-  App& operator=(const App&) = delete;
 
-  HINSTANCE Instance() const { return instance_; }
-  SettingsStore& Settings() { return settings_; }
-  ProgramState& State() { return state_; }
-  MainWindow& Main() { return *mainWindow_; }
-  bool HasMainWindow() const { return mainWindow_ != nullptr; }
+  // The main window itself, for the program's entry point and for tests; the features get its seam.
+  MainWindow& Window() { return *mainWindow_; }
   // The overlay's first surface, made at start-up the size of the largest monitor (up to a 4K screen),
   // so that the first lock draws into memory already in place. Null before Start.
   DibReserve* OverlayReserve() { return overlayReserve_.get(); }
@@ -40,10 +44,6 @@ class App {
   static int RunMessageLoop();
 
  private:
-  HINSTANCE instance_;
-  Win32SettingsBackend backend_;
-  SettingsStore settings_;
-  ProgramState state_;
   std::unique_ptr<DibReserve> overlayReserve_;  // declared before the main window: outlives its canvas
   std::unique_ptr<MainWindow> mainWindow_;
   bool quitOnExit_ = true;

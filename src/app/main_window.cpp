@@ -5,7 +5,7 @@
 #include "app/app.h"
 #include "app/balloon_tip.h"
 #include "app/start_screen_layout.h"
-#include "capture/capture_commands.h"
+#include "capture/screenshots.h"
 #include "effects/effect_list.h"
 #include "hotkeys/hotkey_host_window.h"
 #include "hotkeys/hotkey_settings_window.h"
@@ -19,6 +19,8 @@
 #include "region/custom_region.h"
 #include "region/move_resize.h"
 #include "region/smart_attach.h"
+#include "shell/topmost.h"
+#include "suite/debug_area_window.h"
 #include "suite/suite_window.h"
 #include "update/update_commands.h"
 
@@ -41,11 +43,16 @@ constexpr ControlId kStartScreenControls[] = {
 
 MainWindow::MainWindow(App& app)
     : app_(app),
-      effectList_(std::make_unique<EffectList>(app, *this)),
-      overlay_(std::make_unique<OverlayController>(app, *this)),
-      attach_(std::make_unique<SmartAttach>(app, *this, *overlay_)),
-      customRegion_(std::make_unique<CustomRegion>(app, *this, *overlay_)),
-      moveResize_(std::make_unique<MoveResize>(app, *this, *overlay_)),
+      drawCanvas_(std::make_unique<DrawCanvas>()),
+      strengthSwatch_(std::make_unique<DrawCanvas>()),
+      listColours_(app.State().programColours),
+      effectList_(std::make_unique<EffectList>(app, *this, *drawCanvas_, listColours_)),
+      screenshots_(std::make_unique<Screenshots>(app, *effectList_)),
+      overlay_(std::make_unique<OverlayController>(app, *this, *drawCanvas_)),
+      attach_(std::make_unique<SmartAttach>(app, *this, *overlay_, *effectList_, *drawCanvas_)),
+      customRegion_(
+          std::make_unique<CustomRegion>(app, *this, *overlay_, *effectList_, *drawCanvas_, *screenshots_)),
+      moveResize_(std::make_unique<MoveResize>(app, *this, *overlay_, *drawCanvas_)),
       updates_(std::make_unique<UpdateCommands>(app, *this)) {
   menus_.SetOnBarChanged([this] { UpdateMenuBarAttachment(); });
 }
@@ -85,6 +92,14 @@ void MainWindow::OpenSuite() {
 
 SuiteWindow* MainWindow::Suite() { return suite_ && suite_->IsOpen() ? suite_.get() : nullptr; }
 
+std::vector<HWND> MainWindow::SuiteWindows() {
+  SuiteWindow* suite = Suite();
+  if (suite == nullptr) return {};
+  std::vector<HWND> windows{suite->Hwnd()};
+  if (suite->DebugArea() != nullptr) windows.push_back(suite->DebugArea()->Hwnd());
+  return windows;
+}
+
 HWND MainWindow::BalloonWindow() const { return balloonTip_ ? balloonTip_->Hwnd() : nullptr; }
 
 void MainWindow::StartTimer(MainTimer timer, UINT milliseconds) {
@@ -116,11 +131,9 @@ void MainWindow::SetFrame(WindowFrame frame) {
   SetWindowPos(hwnd_, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
-void MainWindow::SetAlwaysOnTop(bool onTop) {
-  SetWindowPos(hwnd_, onTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-}
+void MainWindow::SetAlwaysOnTop(bool onTop) { SetWindowOnTop(hwnd_, onTop); }
 
-bool MainWindow::IsAlwaysOnTop() const { return (GetWindowLongW(hwnd_, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
+bool MainWindow::IsAlwaysOnTop() const { return IsWindowOnTop(hwnd_); }
 
 void MainWindow::ShowStartScreenControls(bool visible) {
   for (ControlId id : kStartScreenControls) ShowWindow(Control(id), visible ? SW_SHOW : SW_HIDE);
@@ -162,9 +175,9 @@ void MainWindow::LayOutStartScreen() {
   const StartScreenLayout layout = ComputeStartScreenLayout(client.right, client.bottom, fontSize, dpi_);
   // One batch of moves: each separate move of a child costs a round trip to the window system.
   HDWP batch = BeginDeferWindowPos(10);
-  auto place = [this, &batch](ControlId id, const ControlRect& r) {
+  auto place = [this, &batch](ControlId id, const Rect& r) {
     if (batch != nullptr) {
-      batch = DeferWindowPos(batch, Control(id), nullptr, r.x, r.y, r.width, r.height, SWP_NOZORDER | SWP_NOACTIVATE);
+      batch = DeferWindowPos(batch, Control(id), nullptr, r.left, r.top, r.width, r.height, SWP_NOZORDER | SWP_NOACTIVATE);
     }
   };
   place(ControlId::kCustomModeCheckbox, layout.customModeCheckbox);
@@ -188,8 +201,8 @@ void MainWindow::OnSize() {
   LayOutStartScreen();
   RECT window{};
   GetWindowRect(hwnd_, &window);
-  const WindowSize current{window.right - window.left, window.bottom - window.top};
-  const WindowSize allowed =
+  const Size current{window.right - window.left, window.bottom - window.top};
+  const Size allowed =
       EnforceMinimumSize(current, app_.State().regionMode == RegionMode::kSelecting, dpi_);
   if (!(allowed == current)) {
     SetWindowPos(hwnd_, nullptr, 0, 0, allowed.width, allowed.height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -237,7 +250,7 @@ void MainWindow::ToggleMenuSetting(MenuId id, SettingKey key) {
 }
 
 void MainWindow::OnMenuCommand(MenuId id) {
-  if (HandleCaptureCommand(app_, id)) return;
+  if (screenshots_->HandleCommand(id)) return;
   if (updates_->Handle(id)) return;
   switch (id) {
     case MenuId::kRegionHint:
@@ -245,7 +258,7 @@ void MainWindow::OnMenuCommand(MenuId id) {
       break;
     case MenuId::kAutoPreview:
       ToggleMenuSetting(id, keys::kAutoPreview);
-      app_.State().previewSource = menus_.IsChecked(id) ? 1 : 0;
+      app_.State().previewSource = menus_.IsChecked(id) ? PreviewSource::kAutoPreviewOn : PreviewSource::kAutoPreviewOff;
       break;
     case MenuId::kAutoOpenImages:
       ToggleMenuSetting(id, keys::kAutoOpenImages);
@@ -328,13 +341,13 @@ void MainWindow::OnCommand(int id, int notification) {
   if (notification != BN_CLICKED) return;
   switch (static_cast<ControlId>(id)) {
     case ControlId::kCustomModeCheckbox:
-      overlay_->ChooseDisplayMode(DisplayMode::kCustom);
+      effectList_->ChooseDisplayMode(DisplayMode::kCustom);
       break;
     case ControlId::kPictureModeCheckbox:
-      overlay_->ChooseDisplayMode(DisplayMode::kPicture);
+      effectList_->ChooseDisplayMode(DisplayMode::kPicture);
       break;
     case ControlId::kMixedModeCheckbox:
-      overlay_->ChooseDisplayMode(DisplayMode::kMixed);
+      effectList_->ChooseDisplayMode(DisplayMode::kMixed);
       break;
     case ControlId::kTopmostCheckbox:
       overlay_->OnTopmostCheckboxClicked();
@@ -405,7 +418,7 @@ void MainWindow::SaveGeometryOnExit() {
 }
 
 void MainWindow::StartHotkeyHost() {
-  hotkeyHost_ = std::make_unique<HotkeyHostWindow>(app_, *this);
+  hotkeyHost_ = std::make_unique<HotkeyHostWindow>(app_, *this, *screenshots_);
   if (!hotkeyHost_->Create()) hotkeyHost_.reset();  // the program runs on without hotkeys
 }
 
@@ -432,7 +445,7 @@ AdvancedOptionsWindow* MainWindow::AdvancedOptions() {
 
 void MainWindow::OpenAdvancedOptions() {
   if (AdvancedOptions() != nullptr) return;  // one window at a time
-  advancedOptions_ = std::make_unique<AdvancedOptionsWindow>(app_, *this);
+  advancedOptions_ = std::make_unique<AdvancedOptionsWindow>(app_, *this, *overlay_, *moveResize_, *effectList_);
   if (!advancedOptions_->Open()) advancedOptions_.reset();
 }
 
@@ -450,7 +463,7 @@ ColourSchemeWindow* MainWindow::ColourScheme() {
 
 void MainWindow::OpenColourScheme() {
   if (ColourScheme() != nullptr) return;
-  colourScheme_ = std::make_unique<ColourSchemeWindow>(app_, *this);
+  colourScheme_ = std::make_unique<ColourSchemeWindow>(app_, *this, *effectList_, listColours_);
   if (!colourScheme_->Open()) colourScheme_.reset();
 }
 
@@ -527,12 +540,12 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (moveResize_->OnKeyPressed(wParam)) return 0;
       return DefaultHandling(message, wParam, lParam);
     case WM_KEYUP:
-      overlay_->OnKeyReleased(wParam);
+      attach_->OnKeyReleased(wParam);
       return 0;
     case WM_SYSKEYUP:
       // Alt combinations and F10 lock or cancel a selection like any key; otherwise they keep their
       // system meaning.
-      if (overlay_->OnKeyReleased(wParam)) return 0;
+      if (attach_->OnKeyReleased(wParam)) return 0;
       return DefaultHandling(message, wParam, lParam);
     case WM_LBUTTONDOWN:
       if (attach_->OnLeftButtonDown()) return 0;

@@ -7,12 +7,13 @@
 #include <vector>
 #include <string>
 
-#include "platform/dpi_scale.h"
-#include "shell/main_window_seam.h"
-#include "shell/menus.h"
 #include "app/tray_icon.h"
+#include "platform/dpi_scale.h"
 #include "platform/gdi.h"
 #include "platform/window_base.h"
+#include "prefs/list_colouring.h"
+#include "shell/main_window_seam.h"
+#include "shell/menus.h"
 
 namespace corvanta {
 
@@ -25,6 +26,7 @@ class EffectList;
 class HotkeyHostWindow;
 class HotkeySettingsWindow;
 class OverlayController;
+class Screenshots;
 class SmartAttach;
 class SuiteWindow;
 class CustomRegion;
@@ -46,8 +48,7 @@ class MainWindow : public WindowBase<MainWindow>, public MainWindowSeam {
   HWND Hwnd() const override { return hwnd_; }
   HWND Control(ControlId id) const override { return GetDlgItem(hwnd_, static_cast<int>(id)); }
   Menus& GetMenus() override { return menus_; }
-  EffectList& List() override { return *effectList_; }
-  DrawCanvas& Canvas() override { return *drawCanvas_; }
+  void RunCommand(MenuId command) override { OnMenuCommand(command); }
   void StartTimer(MainTimer timer, UINT milliseconds) override;
   void StopTimer(MainTimer timer) override;
   void SetBackgroundColour(COLORREF colour) override;
@@ -60,9 +61,16 @@ class MainWindow : public WindowBase<MainWindow>, public MainWindowSeam {
   void SetTopmostCheckbox(bool checked) override;
   int StrengthSliderPosition() const override;
   void RedrawStrengthSwatch(int strength) override;
+  // The open ones of the advanced options, the colour scheme and the hotkey settings windows.
+  std::vector<HWND> PreferenceWindows() override;
+  std::vector<HWND> SuiteWindows() override;
   void ShowHint(std::string_view text) override;
   void ClearHotkeyBusyMark(ActionTimer timer) override;
   void OpenSuite() override;
+
+  // The features and controls, for the program's entry point and for tests.
+  EffectList& List() { return *effectList_; }
+  DrawCanvas& Canvas() { return *drawCanvas_; }
   // The custom mode suite while it is open, nullptr otherwise.
   SuiteWindow* Suite();
 
@@ -81,8 +89,7 @@ class MainWindow : public WindowBase<MainWindow>, public MainWindowSeam {
   // "Corvanta_高级配置选项：" and "程序配色" while they are open, nullptr otherwise.
   AdvancedOptionsWindow* AdvancedOptions();
   ColourSchemeWindow* ColourScheme();
-  // The open ones of the advanced options, the colour scheme and the hotkey settings windows.
-  std::vector<HWND> PreferenceWindows();
+  Screenshots& Shots() { return *screenshots_; }
   HWND BalloonWindow() const;
   COLORREF BackgroundColour() const { return backgroundColour_; }
   int Dpi() const override { return dpi_; }
@@ -128,9 +135,11 @@ class MainWindow : public WindowBase<MainWindow>, public MainWindowSeam {
   App& app_;
   Menus menus_;
   TrayIcon trayIcon_;
-  std::unique_ptr<EffectList> effectList_;
   std::unique_ptr<DrawCanvas> drawCanvas_;
   std::unique_ptr<DrawCanvas> strengthSwatch_;
+  ProgramColourRows listColours_;
+  std::unique_ptr<EffectList> effectList_;
+  std::unique_ptr<Screenshots> screenshots_;
   std::unique_ptr<BalloonTip> balloonTip_;
   std::unique_ptr<HotkeyHostWindow> hotkeyHost_;
   std::unique_ptr<HotkeySettingsWindow> hotkeySettings_;

@@ -29,8 +29,8 @@ constexpr int kControlFontPoints = 11;
 constexpr UINT kTrayRetryInterval = 2000;
 constexpr int kTrayRetries = 30;
 
-ControlSetup StartScreenControl(const wchar_t* className, const char* text, DWORD style, ControlId id, const ControlRect& r) {
-  return ControlSetup{className, text, style, static_cast<int>(id), r.x, r.y, r.width, r.height};
+ControlSetup StartScreenControl(const wchar_t* className, const char* text, DWORD style, ControlId id, const Rect& r) {
+  return ControlSetup{className, text, style, static_cast<int>(id), r.left, r.top, r.width, r.height};
 }
 
 }  // namespace
@@ -71,19 +71,17 @@ bool MainWindow::CreateControls() {
   SendMessageW(slider, TBM_SETRANGE, TRUE, MAKELPARAM(0, 255));
   SendMessageW(slider, TBM_SETPOS, TRUE, 75);
 
-  strengthSwatch_ = std::make_unique<DrawCanvas>();
-  if (!strengthSwatch_->Create(hwnd_, instance, layout.strengthSwatch.x, layout.strengthSwatch.y,
+  if (!strengthSwatch_->Create(hwnd_, instance, layout.strengthSwatch.left, layout.strengthSwatch.top,
                                layout.strengthSwatch.width, layout.strengthSwatch.height)) {
     return false;
   }
   SetWindowLongPtrW(strengthSwatch_->Hwnd(), GWLP_ID, static_cast<LONG_PTR>(ControlId::kStrengthSwatch));
 
   if (!effectList_->Create(hwnd_, static_cast<int>(ControlId::kEffectList))) return false;
-  SetWindowPos(effectList_->Hwnd(), nullptr, layout.effectList.x, layout.effectList.y, layout.effectList.width,
+  SetWindowPos(effectList_->Hwnd(), nullptr, layout.effectList.left, layout.effectList.top, layout.effectList.width,
                layout.effectList.height, SWP_NOZORDER | SWP_NOACTIVATE);
   if (layout.columnWidths) effectList_->SetColumnWidths(*layout.columnWidths);
 
-  drawCanvas_ = std::make_unique<DrawCanvas>();
   if (!drawCanvas_->Create(hwnd_, instance, 0, 0, 1, 1)) return false;
   SetWindowLongPtrW(drawCanvas_->Hwnd(), GWLP_ID, static_cast<LONG_PTR>(ControlId::kDrawCanvas));
   drawCanvas_->Show(false);
@@ -184,7 +182,7 @@ void MainWindow::RunStartup() {
   menus_.SetChecked(MenuId::kTopmost, topmost);
   SetTopmostCheckbox(topmost);
 
-  state.pictureDisplayMode = settings.ConfigInt(keys::kPicturePlacement);
+  drawCanvas_->SetPlacement(static_cast<Placement>(settings.ConfigInt(keys::kPicturePlacement)));
   state.displayMode = ParseDisplayMode(settings.Config(keys::kDisplayMode));
   state.listFontSize = ReadClampedFontSize(settings);
   effectList_->SetFontSize(state.listFontSize);
@@ -215,8 +213,8 @@ void MainWindow::RunStartup() {
   ApplyStartupGeometry(firstStart);
 
   menus_.SetChecked(MenuId::kAutoPreview, false);
-  state.previewSource = settings.ConfigInt(keys::kAutoPreview);
-  if (state.previewSource == 1) menus_.SetChecked(MenuId::kAutoPreview, true);
+  state.previewSource = PreviewSourceFromStored(settings.ConfigInt(keys::kAutoPreview));
+  if (state.previewSource == PreviewSource::kAutoPreviewOn) menus_.SetChecked(MenuId::kAutoPreview, true);
   if (settings.ConfigIntFlag(keys::kAutoOpenImages)) menus_.SetChecked(MenuId::kAutoOpenImages, true);
 
   LayOutStartScreen();

@@ -12,11 +12,11 @@ constexpr int kButtonBottomGap = 16;
 struct Scaler {
   int dpi;
   int operator()(int design) const { return DpiScale(design, dpi); }
-  ControlRect At(int x, int y, DesignSize size) const {
+  Rect At(int x, int y, Size size) const {
     return {(*this)(x), (*this)(y), (*this)(size.width), (*this)(size.height)};
   }
-  int Width(DesignSize size) const { return (*this)(size.width); }
-  int Height(DesignSize size) const { return (*this)(size.height); }
+  int Width(Size size) const { return (*this)(size.width); }
+  int Height(Size size) const { return (*this)(size.height); }
 };
 
 }  // namespace
@@ -50,14 +50,14 @@ StartScreenLayout ComputeStartScreenLayout(int w, int h, int fontSize, int dpi) 
                             s.Height(kTopmostCheckboxSize)};
   const int sliderHeight = s.Height(kStrengthSliderSize);
   layout.strengthSlider = {sliderHeight + s(18), s(59), w - s(92), sliderHeight};
-  layout.strengthSwatch = {s(15), layout.strengthSlider.y, s.Width(kStrengthSwatchSize), layout.strengthSlider.height};
-  auto bottomButton = [&](int left, DesignSize size) {
-    return ControlRect{left, h - s.Height(size) - s(kButtonBottomGap), s.Width(size), s.Height(size)};
+  layout.strengthSwatch = {s(15), layout.strengthSlider.top, s.Width(kStrengthSwatchSize), layout.strengthSlider.height};
+  auto bottomButton = [&](int left, Size size) {
+    return Rect{left, h - s.Height(size) - s(kButtonBottomGap), s.Width(size), s.Height(size)};
   };
   layout.attachButton = bottomButton(w - s.Width(kAttachButtonSize) - s(15), kAttachButtonSize);
   layout.regionButton = bottomButton(w - 2 * s.Width(kRegionButtonSize) - s(22), kRegionButtonSize);
   layout.suiteButton = bottomButton(s(15), kSuiteButtonSize);
-  layout.effectList = {s(15), s(120), w - s(30), layout.regionButton.y - s(128)};
+  layout.effectList = {s(15), s(120), w - s(30), layout.regionButton.top - s(128)};
   layout.columnWidths = ColumnWidthsForFontSize(fontSize, w, dpi);
   return layout;
 }
@@ -70,24 +70,12 @@ StartScreenLayout ComputePreliminaryLayout(int w, int h, int dpi) {
   layout.mixedModeCheckbox = s.At(287, 9, kMixedModeCheckboxSize);
   layout.strengthSlider = {s(15), s(59), w - s(30), s.Height(kStrengthSliderSize)};
   layout.strengthSwatch = s.At(15, 59, kStrengthSwatchSize);
-  layout.attachButton.y = h - s.Height(kAttachButtonSize) - s(kButtonGap);
-  layout.regionButton.y = h - s.Height(kRegionButtonSize) - s(kButtonGap);
-  layout.suiteButton.y = h - s.Height(kSuiteButtonSize) - s(kButtonGap);
-  layout.effectList = {s(15), s(120), w - s(30), layout.regionButton.y - s(128)};
+  layout.attachButton.top = h - s.Height(kAttachButtonSize) - s(kButtonGap);
+  layout.regionButton.top = h - s.Height(kRegionButtonSize) - s(kButtonGap);
+  layout.suiteButton.top = h - s.Height(kSuiteButtonSize) - s(kButtonGap);
+  layout.effectList = {s(15), s(120), w - s(30), layout.regionButton.top - s(128)};
   layout.columnWidths = std::array<int, 3>{s(64), w - s(210), s(84)};
   return layout;
-}
-
-WindowSize MinimumWindowSize(int dpi) {
-  return {DpiScale(kMinimumWindowWidth, dpi), DpiScale(kMinimumWindowHeight, dpi)};
-}
-
-WindowSize EnforceMinimumSize(WindowSize size, bool choosingRegion, int dpi) {
-  if (choosingRegion) return size;
-  const WindowSize minimum = MinimumWindowSize(dpi);
-  if (size.width < minimum.width) size.width = minimum.width;
-  if (size.height < minimum.height) size.height = minimum.height;
-  return size;
 }
 
 }  // namespace corvanta

@@ -4,51 +4,39 @@
 
 #include <array>
 #include <optional>
+#include "shell/geometry.h"
+#include "shell/start_screen_size.h"
 
 namespace corvanta {
 
-struct ControlRect {
-  int x = 0;
-  int y = 0;
-  int width = 0;
-  int height = 0;
-  bool operator==(const ControlRect&) const = default;
-};
-
 // Design sizes of the start-screen controls (width × height); at run time only positions, the slider's
 // width and the list's width and height change.
-struct DesignSize {
-  int width;
-  int height;
-};
-inline constexpr DesignSize kMainWindowDesign{739, 522};
+inline constexpr Size kMainWindowDesign{739, 522};
 inline constexpr int kMainWindowDesignLeft = 50;
 inline constexpr int kMainWindowDesignTop = 50;
-inline constexpr DesignSize kCustomModeCheckboxSize{158, 40};
-inline constexpr DesignSize kPictureModeCheckboxSize{136, 40};
-inline constexpr DesignSize kMixedModeCheckboxSize{136, 40};
-inline constexpr DesignSize kTopmostCheckboxSize{96, 40};
-inline constexpr DesignSize kStrengthSliderSize{642, 58};
-inline constexpr DesignSize kStrengthSwatchSize{58, 58};
-inline constexpr DesignSize kEffectListSize{704, 216};
-inline constexpr DesignSize kRegionButtonSize{136, 48};
-inline constexpr DesignSize kAttachButtonSize{136, 48};
-inline constexpr DesignSize kSuiteButtonSize{197, 48};
+inline constexpr Size kCustomModeCheckboxSize{158, 40};
+inline constexpr Size kPictureModeCheckboxSize{136, 40};
+inline constexpr Size kMixedModeCheckboxSize{136, 40};
+inline constexpr Size kTopmostCheckboxSize{96, 40};
+inline constexpr Size kStrengthSliderSize{642, 58};
+inline constexpr Size kStrengthSwatchSize{58, 58};
+inline constexpr Size kEffectListSize{704, 216};
+inline constexpr Size kRegionButtonSize{136, 48};
+inline constexpr Size kAttachButtonSize{136, 48};
+inline constexpr Size kSuiteButtonSize{197, 48};
 
-inline constexpr int kMinimumWindowWidth = 588;
-inline constexpr int kMinimumWindowHeight = 372;
 
 struct StartScreenLayout {
-  ControlRect customModeCheckbox;
-  ControlRect pictureModeCheckbox;
-  ControlRect mixedModeCheckbox;
-  ControlRect topmostCheckbox;
-  ControlRect strengthSwatch;
-  ControlRect strengthSlider;
-  ControlRect attachButton;
-  ControlRect regionButton;
-  ControlRect suiteButton;
-  ControlRect effectList;
+  Rect customModeCheckbox;
+  Rect pictureModeCheckbox;
+  Rect mixedModeCheckbox;
+  Rect topmostCheckbox;
+  Rect strengthSwatch;
+  Rect strengthSlider;
+  Rect attachButton;
+  Rect regionButton;
+  Rect suiteButton;
+  Rect effectList;
   std::optional<std::array<int, 3>> columnWidths;  // 序号, 名称, 状态; none = keep the previous widths
 };
 
@@ -63,14 +51,5 @@ StartScreenLayout ComputePreliminaryLayout(int clientWidth, int clientHeight, in
 // Column widths for the list font sizes of the table; no value for any other size.
 std::optional<std::array<int, 3>> ColumnWidthsForFontSize(int fontSize, int clientWidth, int dpi = 96);
 
-struct WindowSize {
-  int width;
-  int height;
-  bool operator==(const WindowSize&) const = default;
-};
-
-WindowSize MinimumWindowSize(int dpi);
-// The minimum size applies only outside a scan-region selection.
-WindowSize EnforceMinimumSize(WindowSize size, bool choosingRegion, int dpi = 96);
 
 }  // namespace corvanta

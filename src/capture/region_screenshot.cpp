@@ -1,23 +1,24 @@
 #include "capture/region_screenshot.h"
 
-#include "app/app.h"
-#include "app/main_window.h"
+#include "shell/main_window_seam.h"
+#include "shell/menus.h"
+#include "shell/program.h"
+#include "shell/win_rect.h"
 
 namespace corvanta {
 
-void ConfirmRegionScreenshot(App& app, RegionShotSelection selection) {
-  MainWindow& main = app.Main();
-  ProgramState& state = app.State();
-  const ScreenRect& saved = state.savedGeometry;
-  SetWindowPos(main.Hwnd(), nullptr, saved.left, saved.top, saved.width, saved.height,
-               SWP_NOZORDER | SWP_NOACTIVATE);
+void ConfirmRegionScreenshot(Program& program, Screenshots& screenshots, RegionShotSelection selection) {
+  MainWindowSeam& main = program.Main();
+  ProgramState& state = program.State();
+  const Rect& saved = state.savedGeometry;
+  MoveWindowTo(main.Hwnd(), saved);
   const bool includeSelf = main.GetMenus().IsChecked(MenuId::kScreenshotIncludesSelf);
   ShowWindow(main.Hwnd(), includeSelf ? SW_SHOWNA : SW_HIDE);
   state.regionMode = RegionMode::kNone;
   main.GetMenus().SetEnabled(MenuId::kProgramColours, true);
   state.regionScreenshotFlag = false;
   if (selection.hideOutline) selection.hideOutline();
-  RegionShotFormatWindow format(app, std::move(selection));
+  RegionShotFormatWindow format(program, screenshots, std::move(selection));
   format.RunModal();
 }
 

@@ -7,11 +7,12 @@
 
 namespace corvanta {
 
-class App;
+class Program;
+class Screenshots;
 
 // The confirmation: the main window takes its start-screen geometry again (shown with
 // "#自选区域截取自身" checked, hidden otherwise), the region state ends, the selection's outline is
 // hidden, and the modal format window captures and saves. Returns when the format window is gone.
-void ConfirmRegionScreenshot(App& app, RegionShotSelection selection);
+void ConfirmRegionScreenshot(Program& program, Screenshots& screenshots, RegionShotSelection selection);
 
 }  // namespace corvanta

@@ -2,12 +2,13 @@
 
 #include <commctrl.h>
 
-#include "app/app.h"
-#include "app/main_window.h"
 #include "capture/screen_capture.h"
-#include "capture/screenshot_saver.h"
+#include "capture/screenshots.h"
 #include "platform/controls.h"
 #include "platform/dpi.h"
+#include "shell/main_window_seam.h"
+#include "shell/program.h"
+#include "shell/topmost.h"
 
 namespace corvanta {
 
@@ -20,11 +21,11 @@ void Run(const std::function<void()>& hook) {
 
 }  // namespace
 
-RegionShotFormatWindow::RegionShotFormatWindow(App& app, RegionShotSelection selection)
-    : app_(app), selection_(std::move(selection)), handOver_(app.Main()) {}
+RegionShotFormatWindow::RegionShotFormatWindow(Program& program, Screenshots& screenshots, RegionShotSelection selection)
+    : program_(program), screenshots_(screenshots), selection_(std::move(selection)), handOver_(program.Main()) {}
 
 void RegionShotFormatWindow::RunModal() {
-  HWND main = app_.Main().Hwnd();
+  HWND main = program_.Main().Hwnd();
   if (!Create()) {
     OnDestroyed();  // nothing to choose from: end as a window closed without a choice would
     return;
@@ -36,17 +37,17 @@ void RegionShotFormatWindow::RunModal() {
 }
 
 bool RegionShotFormatWindow::Create() {
-  if (!CreateToolWindow(0, app_.Instance(), kClassName, kCaption, kStyle, kFormatClientWidth, kFormatClientHeight)) {
+  if (!CreateToolWindow(0, program_.Instance(), kClassName, kCaption, kStyle, kFormatClientWidth, kFormatClientHeight)) {
     return false;
   }
   const int dpi = WindowDpi(hwnd_);
   handOver_.Take();
-  if (!CreateFormatButtons(hwnd_, app_.Instance(), dpi, font_)) {
+  if (!CreateFormatButtons(hwnd_, program_.Instance(), dpi, font_)) {
     DestroyWindow(hwnd_);
     return false;
   }
   SizeFormatWindow(hwnd_, kStyle, dpi);
-  SetWindowPos(hwnd_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  SetWindowOnTop(hwnd_, true);
   CaptureSelection();
   return true;
 }
@@ -56,27 +57,27 @@ void RegionShotFormatWindow::CaptureSelection() {
   Run(selection_.hideHint);
   const RECT region = selection_.region ? selection_.region() : RECT{};
   pendingImage_ = CaptureRegion(region.left, region.top, region.right - region.left, region.bottom - region.top,
-                                app_.State().screenshotDepth);
+                                program_.State().screenshotDepth);
   Run(selection_.showOutline);
-  ShowWindow(app_.Main().Hwnd(), SW_SHOWNA);
+  ShowWindow(program_.Main().Hwnd(), SW_SHOWNA);
 }
 
 void RegionShotFormatWindow::OnFormatChosen(ImageFormat format) {
   SetWindowPos(hwnd_, nullptr, GetSystemMetrics(SM_CXSCREEN) + 100, 0, 0, 0,
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  const std::string fileName = StoreScreenshot(app_, pendingImage_, format);
-  OpenScreenshotFolderIfWanted(app_);
-  app_.Main().SetAlwaysOnTop(true);
-  SetWindowPos(hwnd_, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  const std::string fileName = screenshots_.Store(pendingImage_, format);
+  screenshots_.OpenFolderIfWanted();
+  program_.Main().SetAlwaysOnTop(true);
+  SetWindowOnTop(hwnd_, false);
   Run(selection_.close);
-  PreviewScreenshotIfWanted(app_, fileName);
+  screenshots_.PreviewIfWanted(fileName);
   DestroyWindow(hwnd_);
 }
 
 void RegionShotFormatWindow::OnDestroyed() {
   // The main window takes input again before this window goes, so the activation returns to it.
-  EnableWindow(app_.Main().Hwnd(), TRUE);
-  app_.Main().SetAlwaysOnTop(true);
+  EnableWindow(program_.Main().Hwnd(), TRUE);
+  program_.Main().SetAlwaysOnTop(true);
   Run(selection_.close);
   ClearHotkeyBusyMark();
   handOver_.GiveBack();
@@ -85,7 +86,7 @@ void RegionShotFormatWindow::OnDestroyed() {
 
 void RegionShotFormatWindow::ClearHotkeyBusyMark() {
   // A custom-region screenshot started by a hotkey has ended with this window.
-  app_.Main().ClearHotkeyBusyMark(ActionTimer::kCustomRegionShot);
+  program_.Main().ClearHotkeyBusyMark(ActionTimer::kCustomRegionShot);
 }
 
 LRESULT RegionShotFormatWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

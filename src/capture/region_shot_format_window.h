@@ -18,7 +18,8 @@
 
 namespace corvanta {
 
-class App;
+class Program;
+class Screenshots;
 
 // What the format window does with the open custom region selection.
 struct RegionShotSelection {
@@ -39,7 +40,7 @@ class RegionShotFormatWindow : public WindowBase<RegionShotFormatWindow> {
   static constexpr int kGifButton = kGifFormatButton;
   static constexpr int kPngButton = kPngFormatButton;
 
-  RegionShotFormatWindow(App& app, RegionShotSelection selection);
+  RegionShotFormatWindow(Program& program, Screenshots& screenshots, RegionShotSelection selection);
 
   // Opens the window, captures the region, and returns once the window is gone. The main window takes
   // no input meanwhile.
@@ -58,7 +59,8 @@ class RegionShotFormatWindow : public WindowBase<RegionShotFormatWindow> {
   void OnDestroyed();
   void ClearHotkeyBusyMark();
 
-  App& app_;
+  Program& program_;
+  Screenshots& screenshots_;
   RegionShotSelection selection_;
   TopmostHandOver handOver_;
   std::vector<uint8_t> pendingImage_;

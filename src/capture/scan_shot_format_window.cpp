@@ -1,10 +1,11 @@
 #include "capture/scan_shot_format_window.h"
 
-#include "app/app.h"
-#include "app/main_window.h"
-#include "capture/screenshot_saver.h"
+#include "capture/screenshots.h"
 #include "platform/controls.h"
 #include "platform/dpi.h"
+#include "shell/main_window_seam.h"
+#include "shell/program.h"
+#include "shell/topmost.h"
 
 namespace corvanta {
 
@@ -12,34 +13,36 @@ namespace {
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
 }
 
-ScanShotFormatWindow::ScanShotFormatWindow(App& app) : app_(app), handOver_(app.Main()) {}
+ScanShotFormatWindow::ScanShotFormatWindow(Program& program, Screenshots& screenshots)
+    : program_(program), screenshots_(screenshots), handOver_(program.Main()) {}
 
 bool ScanShotFormatWindow::Open() {
   if (hwnd_ != nullptr) return true;
-  if (!CreateToolWindow(0, app_.Instance(), kClassName, kCaption, kStyle, kFormatClientWidth, kFormatClientHeight)) {
+  if (!CreateToolWindow(0, program_.Instance(), kClassName, kCaption, kStyle, kFormatClientWidth, kFormatClientHeight)) {
     return false;
   }
   handOver_.Take();
   const int dpi = WindowDpi(hwnd_);
-  if (!CreateFormatButtons(hwnd_, app_.Instance(), dpi, font_)) {
+  if (!CreateFormatButtons(hwnd_, program_.Instance(), dpi, font_)) {
     DestroyWindow(hwnd_);
     return false;
   }
   SizeFormatWindow(hwnd_, kStyle, dpi);
-  SetWindowPos(hwnd_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
+  SetWindowOnTop(hwnd_, true);
+  ShowWindow(hwnd_, SW_SHOW);
   return true;
 }
 
 void ScanShotFormatWindow::OnFormatChosen(ImageFormat format) {
   // The window leaves the screen first, so the shot of the scan region does not show it.
   ShowWindow(hwnd_, SW_HIDE);
-  SaveScanRegionScreenshot(app_, format);
+  screenshots_.SaveScanRegion(format);
   if (hwnd_ != nullptr) DestroyWindow(hwnd_);
 }
 
 void ScanShotFormatWindow::OnDestroyed() {
-  SetWindowPos(hwnd_, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-  app_.Main().ClearHotkeyBusyMark(ActionTimer::kScanRegionShot);
+  SetWindowOnTop(hwnd_, false);
+  program_.Main().ClearHotkeyBusyMark(ActionTimer::kScanRegionShot);
   handOver_.GiveBack();
 }
 

@@ -14,14 +14,15 @@
 
 namespace corvanta {
 
-class App;
+class Program;
+class Screenshots;
 
 class ScanShotFormatWindow : public WindowBase<ScanShotFormatWindow> {
  public:
   static constexpr const wchar_t* kClassName = L"CorvantaScanShotFormat";
   static constexpr const char* kCaption = "选择图片格式：";
 
-  explicit ScanShotFormatWindow(App& app);
+  ScanShotFormatWindow(Program& program, Screenshots& screenshots);
 
   // Opens the window, shown and always on top; false when it could not be made.
   bool Open();
@@ -34,7 +35,8 @@ class ScanShotFormatWindow : public WindowBase<ScanShotFormatWindow> {
   void OnFormatChosen(ImageFormat format);
   void OnDestroyed();
 
-  App& app_;
+  Program& program_;
+  Screenshots& screenshots_;
   TopmostHandOver handOver_;
   ScopedFont font_;
 };

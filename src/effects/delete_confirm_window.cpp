@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include "app/start_screen_layout.h"
+#include "shell/geometry.h"
 #include "platform/controls.h"
 #include "platform/dpi.h"
 
@@ -68,15 +68,15 @@ void DeleteConfirmWindow::PlaceControls() {
   const int buttonTop = Scale(kClientHeight) - margin - buttonHeight;
   const struct {
     int id;
-    ControlRect place;
+    Rect place;
   } places[] = {
       {kPathLabelId, {margin, margin, clientWidth - 2 * margin, buttonTop - 2 * margin}},
       {IDOK, {clientWidth - 2 * (buttonWidth + margin), buttonTop, buttonWidth, buttonHeight}},
       {IDCANCEL, {clientWidth - buttonWidth - margin, buttonTop, buttonWidth, buttonHeight}},
   };
   for (const auto& control : places) {
-    const ControlRect& r = control.place;
-    SetWindowPos(GetDlgItem(hwnd_, control.id), nullptr, r.x, r.y, r.width, r.height, SWP_NOZORDER | SWP_NOACTIVATE);
+    const Rect& r = control.place;
+    SetWindowPos(GetDlgItem(hwnd_, control.id), nullptr, r.left, r.top, r.width, r.height, SWP_NOZORDER | SWP_NOACTIVATE);
   }
 }
 

@@ -2,18 +2,20 @@
 
 #include <commctrl.h>
 
-#include "app/app.h"
-#include "shell/main_window_seam.h"
-#include "shell/menus.h"
 #include "effects/delete_confirm_window.h"
+#include "effects/effect_files.h"
 #include "effects/effect_list_text.h"
 #include "effects/preset.h"
 #include "effects/preview_picture_window.h"
+#include "overlay/draw_canvas.h"
 #include "platform/controls.h"
 #include "platform/dpi.h"
 #include "platform/files.h"
 #include "platform/text_conv.h"
 #include "settings/text.h"
+#include "shell/main_window_seam.h"
+#include "shell/menus.h"
+#include "shell/program.h"
 
 namespace corvanta {
 
@@ -21,18 +23,17 @@ namespace {
 
 constexpr UINT kListFillDelay = 30;
 constexpr int kPopupOffset = 3;
-// A preview source of this value or more asks the picture preview for the latest screenshot.
-constexpr int32_t kScreenshotPreviewSource = 4;
 
 }  // namespace
 
-EffectList::EffectList(App& app, MainWindowSeam& window) : app_(app), window_(window) {}
+EffectList::EffectList(Program& program, MainWindowSeam& window, DrawCanvas& canvas, RowColouring& colouring)
+    : program_(program), window_(window), canvas_(canvas), colouring_(colouring) {}
 
 EffectList::~EffectList() = default;
 
 bool EffectList::Create(HWND parent, int controlId) {
   parent_ = parent;
-  list_ = CreateControl(parent, app_.Instance(),
+  list_ = CreateControl(parent, program_.Instance(),
                         ControlSetup{WC_LISTVIEWW, "", WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS,
                                     controlId, 15, 120, 704, 216, WS_EX_CLIENTEDGE});
   if (list_ == nullptr) return false;
@@ -121,7 +122,7 @@ void EffectList::AddRow(const std::string& name) {
 void EffectList::SetStatus(int row, const char* status) { SetCellText(list_, row, 2, status); }
 
 void EffectList::AddFolderRows(DisplayMode displayMode) {
-  for (const std::string& name : ListEffectNames(app_.Settings().ProgramDir(), displayMode, &ListFiles)) AddRow(name);
+  for (const std::string& name : ListEffectNames(program_.Settings().ProgramDir(), displayMode, &ListFiles)) AddRow(name);
 }
 
 void EffectList::SetMainCaption(int row) {
@@ -137,9 +138,32 @@ int EffectList::MarkEnabled(int32_t enabledIndex) {
   return row;
 }
 
+void EffectList::ChooseDisplayMode(DisplayMode mode) {
+  ProgramState& state = program_.State();
+  SettingsStore& settings = program_.Settings();
+  if (mode == DisplayMode::kMixed) ShowWindow(list_, SW_HIDE);
+  window_.ShowModeControls(mode);
+  canvas_.Clear();
+  if (mode == DisplayMode::kMixed) canvas_.RemovePicture();
+  state.displayMode = mode;
+  settings.SetConfig(keys::kDisplayMode, StoredDisplayMode(mode));
+  int32_t* enabled = EnabledIndexSlot(state.enabled, mode);
+  const SettingKey* enabledKey = EnabledIndexKey(mode);
+  if (enabled == nullptr || enabledKey == nullptr) return;
+  *enabled = settings.ConfigInt(*enabledKey);
+  if (mode == DisplayMode::kCustom) {
+    state.colourKey = kCustomModeColourKey;
+  } else {
+    state.colourKey = {settings.ConfigInt(keys::kColourKeyRed), settings.ConfigInt(keys::kColourKeyGreen),
+                       settings.ConfigInt(keys::kColourKeyBlue)};
+  }
+  RefreshColouring(*enabled);
+  window_.StartTimer(mode == DisplayMode::kMixed ? MainTimer::kMixedPreparation : MainTimer::kListFill, kListFillDelay);
+}
+
 void EffectList::Fill() {
-  ProgramState& state = app_.State();
-  SettingsStore& settings = app_.Settings();
+  ProgramState& state = program_.State();
+  SettingsStore& settings = program_.Settings();
   ShowWindow(list_, SW_HIDE);
   RemoveAllRows();
   const DisplayMode mode = state.displayMode;
@@ -161,8 +185,8 @@ void EffectList::Fill() {
 }
 
 void EffectList::PrepareMixedMode() {
-  ProgramState& state = app_.State();
-  SettingsStore& settings = app_.Settings();
+  ProgramState& state = program_.State();
+  SettingsStore& settings = program_.Settings();
   ShowWindow(list_, SW_HIDE);
 
   RemoveAllRows();
@@ -183,7 +207,7 @@ void EffectList::EnableSelected(bool byDoubleClick) {
   const int selected = SelectedIndex();
   const std::string status = StatusAt(selected);
   if (status.empty() || TextEquals(status, kStatusEnabled)) return;
-  ProgramState& state = app_.State();
+  ProgramState& state = program_.State();
   const SettingKey* key = EnabledIndexKey(state.displayMode);
   int32_t* enabled = EnabledIndexSlot(state.enabled, state.displayMode);
   if (key == nullptr || enabled == nullptr) return;
@@ -194,7 +218,7 @@ void EffectList::EnableSelected(bool byDoubleClick) {
   }
   SetStatus(selected, kStatusEnabled);
   SetMainCaption(selected);
-  SettingsStore& settings = app_.Settings();
+  SettingsStore& settings = program_.Settings();
   settings.SetConfigInt(*key, selected);
   *enabled = settings.ConfigInt(*key);
 
@@ -209,12 +233,12 @@ void EffectList::EnableSelected(bool byDoubleClick) {
 }
 
 void EffectList::PreviewOrEditPreset() {
-  ProgramState& state = app_.State();
+  ProgramState& state = program_.State();
   const std::string name = SelectedName();
   // Without a selected entry there is nothing to load: the suite opens with its own values.
   state.hasListRequest = !name.empty();
   state.listRequestName = name;
-  state.listRequestPath = name.empty() ? "" : EffectFilePath(app_.Settings().ProgramDir(), state.displayMode, name);
+  state.listRequestPath = name.empty() ? "" : EffectFilePath(program_.Settings().ProgramDir(), state.displayMode, name);
   StartSuite();
 }
 
@@ -229,21 +253,21 @@ void EffectList::PreviewPicture() {
 }
 
 void EffectList::ShowPicturePreview() {
-  ProgramState& state = app_.State();
-  if (state.previewSource < kScreenshotPreviewSource) state.picturePreviewFlag = true;
+  ProgramState& state = program_.State();
+  if (state.previewSource != PreviewSource::kScreenshot) state.picturePreviewFlag = true;
   if (picturePreview_ && picturePreview_->IsOpen()) {
     picturePreview_->RestartTimer();
     return;
   }
-  picturePreview_ = std::make_unique<PreviewPictureWindow>(app_, [this] { return SelectedName(); });
+  picturePreview_ = std::make_unique<PreviewPictureWindow>(program_, [this] { return SelectedName(); });
   picturePreview_->Open();
 }
 
 void EffectList::DeleteSelected() {
   const std::string name = SelectedName();
   if (name.empty()) return;
-  const std::string path = EffectFilePath(app_.Settings().ProgramDir(), app_.State().displayMode, name);
-  DeleteConfirmWindow confirm(app_.Instance(), path);
+  const std::string path = EffectFilePath(program_.Settings().ProgramDir(), program_.State().displayMode, name);
+  DeleteConfirmWindow confirm(program_.Instance(), path);
   if (confirm.RunModal(parent_)) DeleteConfirmed(path);
 }
 
@@ -255,14 +279,8 @@ bool EffectList::DeleteConfirmed(const std::string& path) {
 }
 
 void EffectList::RefreshColouring(int enabledIndex) {
-  ApplyColouring(enabledIndex, ListColoursFrom(app_.State().programColours));
-}
-
-void EffectList::ApplyColouring(int markedRow, const ListColours& colours) {
-  // Removed first, so the list has exactly one special row.
-  colouring_.Remove(list_);
-  colouring_.Apply(list_, markedRow, colours);
-  colouredIndex_ = markedRow;
+  colouring_.MarkEnabledRow(list_, enabledIndex);
+  colouredIndex_ = enabledIndex;
 }
 
 void EffectList::ShowPopupMenu() {

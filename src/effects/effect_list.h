@@ -10,19 +10,21 @@
 #include <string>
 #include <vector>
 
-#include "shell/display_mode.h"
+#include "effects/row_colouring.h"
 #include "platform/gdi.h"
-#include "prefs/list_colouring.h"
+#include "shell/display_mode.h"
 
 namespace corvanta {
 
-class App;
+class DrawCanvas;
 class MainWindowSeam;
 class PreviewPictureWindow;
+class Program;
 
 class EffectList {
  public:
-  EffectList(App& app, MainWindowSeam& window);
+  // The canvas is the main window's, which a change of display mode clears.
+  EffectList(Program& program, MainWindowSeam& window, DrawCanvas& canvas, RowColouring& colouring);
   ~EffectList();
   EffectList(const EffectList&) = delete;
   EffectList& operator=(const EffectList&) = delete;
@@ -41,6 +43,9 @@ class EffectList {
   std::string StatusAt(int row) const;
   std::string SelectedName() const { return NameAt(SelectedIndex()); }
   void SelectAndReveal(int row);
+
+  // A mode checkbox clicked: the mode's controls, its enabled index and colour key, and a new fill.
+  void ChooseDisplayMode(DisplayMode mode);
 
   // The list fill (timer), the mixed-mode preparation (timer) and enabling the selected entry.
   void Fill();
@@ -66,10 +71,7 @@ class EffectList {
   // The list colouring in the program's saved colours, marking the enabled row; called wherever the
   // enabled row may have changed.
   void RefreshColouring(int enabledIndex);
-  // The list colouring in the given colours with this row marked (the colour scheme's preview).
-  void ApplyColouring(int markedRow, const ListColours& colours);
   int ColouredIndex() const { return colouredIndex_; }
-  const ListColouring& Colouring() const { return colouring_; }
 
   // WM_NOTIFY from the list view; returns true when handled. A custom-draw record is filled in place.
   bool OnNotify(NMHDR& header, LRESULT& result);
@@ -88,13 +90,14 @@ class EffectList {
   // Where the suite comes in: opens the custom mode suite with the recorded list request.
   void OpenSuite();
 
-  App& app_;
+  Program& program_;
   MainWindowSeam& window_;
+  DrawCanvas& canvas_;
+  RowColouring& colouring_;
   HWND parent_ = nullptr;
   HWND list_ = nullptr;
   ScopedFont font_;
   int colouredIndex_ = -1;
-  ListColouring colouring_;
   std::unique_ptr<PreviewPictureWindow> picturePreview_;
 };
 

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "settings/paths.h"
+#include "shell/colour.h"
 
 namespace corvanta {
 
@@ -54,9 +55,9 @@ bool WritePreset(SettingsStore& settings, const std::string& fullPath, const Pre
   return written;
 }
 
-uint32_t PresetPenColour(const Preset& preset) {
-  auto low8 = [](int32_t component) { return static_cast<uint32_t>(component) & 0xFFu; };
-  return low8(preset.red) | (low8(preset.green) << 8) | (low8(preset.blue) << 16);
+Scanlines ScanlinesOf(const Preset& preset) {
+  return Scanlines{static_cast<LineType>(preset.lineType), ToColorRef({preset.red, preset.green, preset.blue}),
+                   GridSpacing{preset.pixelSize, preset.transverse, preset.vertical, preset.oblique, preset.antiskew}};
 }
 
 MixedPair ReadMixedPair(const SettingsStore& settings) {

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "overlay/scanlines.h"
 #include "settings/settings_store.h"
 
 namespace corvanta {
@@ -37,8 +38,8 @@ Preset ReadPresetForEditing(const SettingsStore& settings, const std::string& fu
 // whether every key reached the file.
 bool WritePreset(SettingsStore& settings, const std::string& fullPath, const Preset& preset);
 
-// The pen colour as a COLORREF: the low 8 bits of each component, red + green * 256 + blue * 65536.
-uint32_t PresetPenColour(const Preset& preset);
+// What the preset draws: its pen and its grid, values as stored.
+Scanlines ScanlinesOf(const Preset& preset);
 
 // Effect\D\N.ini: [CN] CNC = preset file name, [PN] PNP = picture file name (no folders).
 struct MixedPair {

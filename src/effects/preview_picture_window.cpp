@@ -2,14 +2,16 @@
 
 #include <algorithm>
 
-#include "app/app.h"
-#include "app/main_window.h"
 #include "effects/effect_list_text.h"
 #include "overlay/draw_canvas.h"
 #include "platform/controls.h"
 #include "platform/dpi.h"
 #include "platform/files.h"
 #include "settings/paths.h"
+#include "shell/main_window_seam.h"
+#include "shell/menus.h"
+#include "shell/program.h"
+#include "shell/topmost.h"
 
 namespace corvanta {
 
@@ -19,7 +21,6 @@ constexpr UINT_PTR kLayoutTimer = 1;
 constexpr UINT kLayoutDelay = 30;
 constexpr int kShownLeft = 50;
 constexpr int kShownTop = 50;
-constexpr int32_t kPreviewSourceAfterShow = 2;
 constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 
 SIZE FrameOf(HWND hwnd) {
@@ -32,28 +33,28 @@ SIZE FrameOf(HWND hwnd) {
 
 }  // namespace
 
-PreviewPictureWindow::PreviewPictureWindow(App& app, std::function<std::string()> selectedName)
-    : app_(app), selectedName_(std::move(selectedName)) {}
+PreviewPictureWindow::PreviewPictureWindow(Program& program, std::function<std::string()> selectedName)
+    : program_(program), selectedName_(std::move(selectedName)) {}
 
 PreviewPictureWindow::~PreviewPictureWindow() = default;
 
 bool PreviewPictureWindow::Open() {
   WNDCLASSEXW wc{};
-  wc.hInstance = app_.Instance();
+  wc.hInstance = program_.Instance();
   wc.hCursor = ArrowCursor();
-  wc.hIcon = ProgramIcon(app_.Instance());
+  wc.hIcon = ProgramIcon(program_.Instance());
   wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
   if (!RegisterOnce(wc, kClassName)) return false;
-  const ClientSize minimum = MinimumClient(SystemDpi());
+  const Size minimum = MinimumClient(SystemDpi());
   RECT initial{0, 0, minimum.width, minimum.height};
   AdjustWindowRectEx(&initial, kStyle, FALSE, 0);
   if (!CreateOwnWindow(0, kClassName, kInitialCaption, kStyle, GetSystemMetrics(SM_CXSCREEN) + 100,
                        GetSystemMetrics(SM_CYSCREEN) + 100, initial.right - initial.left, initial.bottom - initial.top,
-                       nullptr, app_.Instance())) {
+                       nullptr, program_.Instance())) {
     return false;
   }
   canvas_ = std::make_unique<DrawCanvas>();
-  if (!canvas_->Create(hwnd_, app_.Instance(), 0, 0, minimum.width, minimum.height)) {
+  if (!canvas_->Create(hwnd_, program_.Instance(), 0, 0, minimum.width, minimum.height)) {
     DestroyWindow(hwnd_);
     return false;
   }
@@ -66,8 +67,8 @@ void PreviewPictureWindow::RestartTimer() {
 }
 
 bool PreviewPictureWindow::LoadRequestedPicture(std::string& caption) {
-  ProgramState& state = app_.State();
-  const std::string& programDir = app_.Settings().ProgramDir();
+  ProgramState& state = program_.State();
+  const std::string& programDir = program_.Settings().ProgramDir();
   std::string path;
   if (state.picturePreviewFlag) {
     const std::string name = selectedName_();
@@ -77,8 +78,8 @@ bool PreviewPictureWindow::LoadRequestedPicture(std::string& caption) {
     caption = PicturePreviewCaption(name, size.cx, size.cy);
     return true;
   }
-  if (app_.Main().GetMenus().IsChecked(MenuId::kAutoPreview)) {
-    path = app_.Settings().PathOf(paths::kImagesFolder) + "\\" + state.lastScreenshotName;
+  if (program_.Main().GetMenus().IsChecked(MenuId::kAutoPreview)) {
+    path = program_.Settings().PathOf(paths::kImagesFolder) + "\\" + state.lastScreenshotName;
     canvas_->SetPicture(ReadWholeFile(path));
     caption = path;
     return true;
@@ -86,14 +87,14 @@ bool PreviewPictureWindow::LoadRequestedPicture(std::string& caption) {
   return false;
 }
 
-ClientSize PreviewPictureWindow::MinimumClient(int dpi) {
+Size PreviewPictureWindow::MinimumClient(int dpi) {
   return {DpiScale(kPreviewMinClientWidth, dpi), DpiScale(kPreviewMinClientHeight, dpi)};
 }
 
 void PreviewPictureWindow::FitClientTo(int width, int height) {
   // The picture keeps its own pixels; only the smallest window grows with the DPI.
-  const ClientSize minimum = MinimumClient(WindowDpi(hwnd_));
-  const ClientSize client{std::max(width, minimum.width), std::max(height, minimum.height)};
+  const Size minimum = MinimumClient(WindowDpi(hwnd_));
+  const Size client{std::max(width, minimum.width), std::max(height, minimum.height)};
   const SIZE frame = FrameOf(hwnd_);
   SetWindowPos(hwnd_, nullptr, 0, 0, client.width + frame.cx, client.height + frame.cy,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -106,24 +107,24 @@ void PreviewPictureWindow::FitCanvasToClient() {
 }
 
 void PreviewPictureWindow::OnTimerTick() {
-  ProgramState& state = app_.State();
-  SetWindowPos(hwnd_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  ProgramState& state = program_.State();
+  SetWindowOnTop(hwnd_, true);
   canvas_->SetBounds(0, 0, canvas_->Width(), canvas_->Height());
   std::string caption;
   if (LoadRequestedPicture(caption)) SetWindowTextGbk(hwnd_, caption);
   const SIZE picture = canvas_->PictureSize();
   FitClientTo(picture.cx, picture.cy);
   FitCanvasToClient();
-  SetWindowPos(hwnd_, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  SetWindowOnTop(hwnd_, false);
   SetWindowPos(hwnd_, nullptr, kShownLeft, kShownTop, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_SHOWWINDOW);
   state.picturePreviewFlag = false;
-  state.previewSource = kPreviewSourceAfterShow;
+  state.previewSource = PreviewSource::kShown;
   ready_ = true;
   KillTimer(hwnd_, kLayoutTimer);
 }
 
 void PreviewPictureWindow::ApplyMinimumTrackSize(MINMAXINFO& info) const {
-  const ClientSize client = MinimumClient(WindowDpi(hwnd_));
+  const Size client = MinimumClient(WindowDpi(hwnd_));
   RECT minimum{0, 0, client.width, client.height};
   AdjustWindowRectEx(&minimum, static_cast<DWORD>(GetWindowLongW(hwnd_, GWL_STYLE)), FALSE,
                      static_cast<DWORD>(GetWindowLongW(hwnd_, GWL_EXSTYLE)));

@@ -14,8 +14,8 @@
 
 namespace corvanta {
 
-class App;
 class DrawCanvas;
+class Program;
 
 class PreviewPictureWindow : public WindowBase<PreviewPictureWindow> {
  public:
@@ -23,7 +23,7 @@ class PreviewPictureWindow : public WindowBase<PreviewPictureWindow> {
   static constexpr const char* kInitialCaption = "预览效果图片";
 
   // selectedName gives the name of the picture selected in the effect list at the moment of the tick.
-  PreviewPictureWindow(App& app, std::function<std::string()> selectedName);
+  PreviewPictureWindow(Program& program, std::function<std::string()> selectedName);
   ~PreviewPictureWindow() override;
 
   // Creates the window hidden, off screen, and starts its timer. Returns false when creation failed.
@@ -43,12 +43,12 @@ class PreviewPictureWindow : public WindowBase<PreviewPictureWindow> {
   // Loads the picture this request asks for; returns false when the previous picture stays.
   bool LoadRequestedPicture(std::string& caption);
   // The smallest client area, 520 x 340 at 96 DPI.
-  static ClientSize MinimumClient(int dpi);
+  static Size MinimumClient(int dpi);
   void FitClientTo(int width, int height);
   void FitCanvasToClient();
   void ApplyMinimumTrackSize(MINMAXINFO& info) const;
 
-  App& app_;
+  Program& program_;
   std::function<std::string()> selectedName_;
   std::unique_ptr<DrawCanvas> canvas_;
   bool ready_ = false;

@@ -6,21 +6,10 @@
 #include <array>
 #include <string>
 
+#include "shell/action_timers.h"
 #include "shell/menu_layout.h"
 
 namespace corvanta {
-
-// The action timers of the hotkey host; their values are the timer ids.
-enum class ActionTimer : int {
-  kRegistrationPass = 1,
-  kCustomRegionShot = 2,
-  kScanRegionShot = 3,
-  kOpenScreenshotFolder = 4,
-  kReattach = 5,
-  kReselectRegion = 6,
-  kExit = 7,
-};
-inline constexpr int kActionTimerSlots = 8;
 
 // A busy action keeps its timer at this interval until the command's own code stops it.
 inline constexpr unsigned kBusyInterval = 600000;

@@ -2,12 +2,13 @@
 
 #include <utility>
 
-#include "app/app.h"
-#include "shell/main_window_seam.h"
-#include "shell/menus.h"
 #include "capture/scan_shot_format_window.h"
 #include "hotkeys/hotkey_names.h"
 #include "platform/controls.h"
+#include "shell/geometry.h"
+#include "shell/main_window_seam.h"
+#include "shell/menus.h"
+#include "shell/program.h"
 
 namespace corvanta {
 
@@ -16,21 +17,21 @@ namespace {
 constexpr const char* kCaption = "快捷键";
 constexpr int kDesignWidth = 763;
 constexpr int kDesignHeight = 324;
-constexpr int kParkedPosition = 28888;
 constexpr UINT kRegistrationDelay = 100;
 
 }  // namespace
 
-HotkeyHostWindow::HotkeyHostWindow(App& app, MainWindowSeam& main) : app_(app), main_(main) {}
+HotkeyHostWindow::HotkeyHostWindow(Program& program, MainWindowSeam& main, Screenshots& screenshots)
+    : program_(program), main_(main), screenshots_(screenshots) {}
 
 HotkeyHostWindow::~HotkeyHostWindow() = default;  // the format window goes before the registry
 
 bool HotkeyHostWindow::Create() {
   WNDCLASSEXW wc{};
-  wc.hInstance = app_.Instance();
+  wc.hInstance = program_.Instance();
   if (!RegisterOnce(wc, kClassName)) return false;
-  if (!CreateOwnWindow(0, kClassName, kCaption, WS_OVERLAPPED | WS_CAPTION | WS_DISABLED, kParkedPosition,
-                       kParkedPosition, kDesignWidth, kDesignHeight, nullptr, app_.Instance())) {
+  if (!CreateOwnWindow(0, kClassName, kCaption, WS_OVERLAPPED | WS_CAPTION | WS_DISABLED, kOffScreenPosition,
+                       kOffScreenPosition, kDesignWidth, kDesignHeight, nullptr, program_.Instance())) {
     return false;
   }
   SetTimer(hwnd_, static_cast<UINT_PTR>(ActionTimer::kRegistrationPass), kRegistrationDelay, nullptr);
@@ -47,7 +48,7 @@ void HotkeyHostWindow::ArmRegistrationPass(UINT milliseconds, HWND reportTo) {
 
 void HotkeyHostWindow::RunRegistrationPass() {
   KillTimer(hwnd_, static_cast<UINT_PTR>(ActionTimer::kRegistrationPass));
-  SetWindowPos(hwnd_, nullptr, kParkedPosition, kParkedPosition, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(hwnd_, nullptr, kOffScreenPosition, kOffScreenPosition, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   ++registrationPasses_;
   HWND host = hwnd_;
   auto pressOf = [host](int slot) {
@@ -63,7 +64,7 @@ void HotkeyHostWindow::RunRegistrationPass() {
   };
   add([](int) {}, kFixedSlotBinding, kFixedSlotName);
   for (int slot = 1; slot < kHotkeySlotCount; ++slot) {
-    const std::string name = app_.Settings().Config(keys::kHotkeySection, keys::HotkeyNameKey(slot));
+    const std::string name = program_.Settings().Config(keys::kHotkeySection, keys::HotkeyNameKey(slot));
     if (const auto binding = MatchHotkeyName(name)) add(pressOf(slot), *binding, name);
   }
   if (passReportTo_ != nullptr) PostMessageW(std::exchange(passReportTo_, nullptr), kPassDoneMessage, 0, 0);
@@ -74,7 +75,7 @@ HotkeyConditions HotkeyHostWindow::CurrentConditions() const {
   HotkeyConditions conditions;
   conditions.topmost = menus.IsChecked(MenuId::kTopmost);
   conditions.strongTopmost = menus.IsChecked(MenuId::kStrongTopmost);
-  conditions.overlayLocked = app_.State().lockedState == LockedState::kLocked;
+  conditions.overlayLocked = program_.State().lockedState == LockedState::kLocked;
   conditions.mainShown = menus.IsChecked(MenuId::kShowMainWindow);
   conditions.mainHidden = menus.IsChecked(MenuId::kHideMainWindow);
   for (int i = 0; i < kActionTimerSlots; ++i) conditions.timerIdle[i] = state_[i] == TimerState::kIdle;
@@ -126,7 +127,7 @@ void HotkeyHostWindow::OnActionTimer(ActionTimer timer) {
 
 void HotkeyHostWindow::OpenScanShotFormat() {
   if (ScanShotFormat() != nullptr) return;
-  scanShotFormat_ = std::make_unique<ScanShotFormatWindow>(app_);
+  scanShotFormat_ = std::make_unique<ScanShotFormatWindow>(program_, screenshots_);
   if (!scanShotFormat_->Open()) {
     scanShotFormat_.reset();
     ClearBusyMark(ActionTimer::kScanRegionShot);
@@ -138,7 +139,7 @@ ScanShotFormatWindow* HotkeyHostWindow::ScanShotFormat() {
 }
 
 void HotkeyHostWindow::OnOpenFolderTimer() {
-  const FolderStep step = OpenFolderStep(folderStep_, app_.State().hintFlag);
+  const FolderStep step = OpenFolderStep(folderStep_, program_.State().hintFlag);
   if (step.showHint) ShowHint("打开截图目录");
   if (step.openFolder) RunCommand(MenuId::kOpenScreenshotFolder);
   folderStep_ = step.nextStep;
@@ -151,13 +152,13 @@ void HotkeyHostWindow::OnOpenFolderTimer() {
 }
 
 void HotkeyHostWindow::ShowHint(const char* words) {
-  if (words == nullptr || !app_.State().hintFlag) return;
+  if (words == nullptr || !program_.State().hintFlag) return;
   main_.ShowHint(HintText(words));
 }
 
 void HotkeyHostWindow::RunCommand(MenuId command) {
   if (command == MenuId::kNone) return;
-  SendMessageW(main_.Hwnd(), WM_COMMAND, static_cast<WPARAM>(command), 0);
+  main_.RunCommand(command);
 }
 
 LRESULT HotkeyHostWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -17,9 +17,10 @@
 
 namespace corvanta {
 
-class App;
 class MainWindowSeam;
+class Program;
 class ScanShotFormatWindow;
+class Screenshots;
 
 class HotkeyHostWindow : public WindowBase<HotkeyHostWindow> {
  public:
@@ -28,7 +29,7 @@ class HotkeyHostWindow : public WindowBase<HotkeyHostWindow> {
   // Posted to the window that armed a registration pass with a report address, once the pass is done.
   static constexpr UINT kPassDoneMessage = WM_APP + 21;
 
-  HotkeyHostWindow(App& app, MainWindowSeam& main);
+  HotkeyHostWindow(Program& program, MainWindowSeam& main, Screenshots& screenshots);
   ~HotkeyHostWindow() override;
 
   // Creates the window hidden and disabled and arms the registration pass.
@@ -68,8 +69,9 @@ class HotkeyHostWindow : public WindowBase<HotkeyHostWindow> {
   void RunCommand(MenuId command);
   void OpenScanShotFormat();
 
-  App& app_;
+  Program& program_;
   MainWindowSeam& main_;
+  Screenshots& screenshots_;
   HotkeyRegistry registry_;
   std::array<TimerState, kActionTimerSlots> state_{};
   int folderStep_ = 0;

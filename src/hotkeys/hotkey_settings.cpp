@@ -10,16 +10,16 @@ namespace {
 constexpr const char* kSaving = "保存配置中...";
 constexpr const char* kSaved = "成功保存并已生效！";
 constexpr const char* kConflict = "检测到快捷按键有冲突！！！";
-constexpr Rgb kSaveBlue{102, 102, 255};
-constexpr Rgb kSaveGreen{102, 255, 102};
-constexpr Rgb kConflictRed{255, 102, 102};
-constexpr Rgb kStatusBlue{0, 128, 192};
+constexpr Colour kSaveBlue{102, 102, 255};
+constexpr Colour kSaveGreen{102, 255, 102};
+constexpr Colour kConflictRed{255, 102, 102};
+constexpr Colour kStatusBlue{0, 128, 192};
 
 // Per step: whether the light is lit, the saving case's light colour, and the delay to the next step.
 struct StepPattern {
   bool lit;
-  Rgb saveLight;
-  Rgb saveStatusColour;
+  Colour saveLight;
+  Colour saveStatusColour;
   unsigned nextDelay;
 };
 constexpr std::array<StepPattern, kSaveAnimationSteps> kSteps{{
@@ -113,8 +113,8 @@ HotkeySettingsLayout LayOutHotkeySettings(int frameWidth, int dpi) {
   }
   const int bottom = s(kMargin + (kRowsPerColumn - 1) * (kLabelHeight + kRowGap) + kLabelHeight + kBottomRowGap);
   const int height = s(kLabelHeight);
-  auto rightOf = [&](const LayoutRect& r, int gap, int width) {
-    return LayoutRect{r.x + r.width + s(gap), bottom, s(width), height};
+  auto rightOf = [&](const Rect& r, int gap, int width) {
+    return Rect{r.left + r.width + s(gap), bottom, s(width), height};
   };
   layout.disableButton = {left, bottom, s(kSmallButtonWidth), height};
   layout.defaultsButton = rightOf(layout.disableButton, 8, kSmallButtonWidth);

@@ -12,6 +12,8 @@
 #include <vector>
 
 #include "hotkeys/hotkey_names.h"
+#include "shell/colour.h"
+#include "shell/geometry.h"
 
 namespace corvanta {
 
@@ -37,22 +39,17 @@ std::optional<int> StoredPickIndex(std::string_view text);
 // The first pair (i, j), i < j, of equal texts in the order (0,1), (0,2) ... (12,13).
 std::optional<std::pair<int, int>> FirstDuplicatePair(std::span<const std::string> texts);
 
-struct Rgb {
-  uint8_t r = 0, g = 0, b = 0;
-  bool operator==(const Rgb&) const = default;
-};
-
 inline constexpr int kSaveAnimationSteps = 8;
-inline constexpr Rgb kLightOff{236, 236, 236};
-inline constexpr Rgb kStatusRed{255, 0, 0};  // a conflict, or hotkeys another program holds
+inline constexpr Colour kLightOff{236, 236, 236};
+inline constexpr Colour kStatusRed{255, 0, 0};  // a conflict, or hotkeys another program holds
 
 // One step of the save animation: the light it colours (the save light, or the conflict light in the
 // conflict case), the status line and the delay until the next step (after the last step: until the
 // registration pass).
 struct SaveAnimationStep {
-  Rgb light;
+  Colour light;
   const char* status;
-  Rgb statusColour;
+  Colour statusColour;
   unsigned nextDelay;
 };
 
@@ -63,16 +60,12 @@ SaveAnimationStep SaveAnimationStepOf(int step, bool conflict);
 // "以下快捷键已被占用：" and the names joined by "、"; empty when it refused none.
 std::string RefusedHotkeysReport(std::span<const std::string> refusedNames);
 
-struct LayoutRect {
-  int x = 0, y = 0, width = 0, height = 0;
-};
-
 struct HotkeySettingsLayout {
   int windowWidth = 0;
   int windowHeight = 0;
-  std::array<LayoutRect, kHotkeySlotCount - 1> labels;  // slots 1..14
-  std::array<LayoutRect, kHotkeySlotCount - 1> lists;
-  LayoutRect disableButton, defaultsButton, status, conflictLight, saveLight, saveButton;
+  std::array<Rect, kHotkeySlotCount - 1> labels;  // slots 1..14
+  std::array<Rect, kHotkeySlotCount - 1> lists;
+  Rect disableButton, defaultsButton, status, conflictLight, saveLight, saveButton;
 };
 
 // frameWidth: window width minus client width, in physical pixels; design sizes are scaled to dpi.

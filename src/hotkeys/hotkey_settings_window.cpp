@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include "app/app.h"
+#include "shell/program.h"
 #include "shell/main_window_seam.h"
 #include "shell/menus.h"
 #include "hotkeys/hotkey_host_window.h"
@@ -23,7 +23,6 @@ constexpr int kUserSlots = kHotkeySlotCount - 1;
 constexpr std::array<int, kUserSlots> kAllNotSet{};
 
 int ControlIdOf(HotkeySettingsControl id) { return static_cast<int>(id); }
-COLORREF ToColorRef(Rgb c) { return RGB(c.r, c.g, c.b); }
 
 std::array<int, kUserSlots> DefaultIndices() {
   std::array<int, kUserSlots> indices{};
@@ -32,14 +31,14 @@ std::array<int, kUserSlots> DefaultIndices() {
   return indices;
 }
 
-void Place(HWND control, const LayoutRect& r, int extraHeight = 0) {
-  MoveWindow(control, r.x, r.y, r.width, r.height + extraHeight, TRUE);
+void Place(HWND control, const Rect& r, int extraHeight = 0) {
+  MoveWindow(control, r.left, r.top, r.width, r.height + extraHeight, TRUE);
 }
 
 }  // namespace
 
-HotkeySettingsWindow::HotkeySettingsWindow(App& app, MainWindowSeam& main, HotkeyHostWindow* host)
-    : app_(app), main_(main), host_(host), handOver_(main) {}
+HotkeySettingsWindow::HotkeySettingsWindow(Program& program, MainWindowSeam& main, HotkeyHostWindow* host)
+    : program_(program), main_(main), host_(host), handOver_(main) {}
 
 HotkeySettingsWindow::~HotkeySettingsWindow() = default;
 
@@ -47,14 +46,14 @@ HWND HotkeySettingsWindow::SlotList(int slot) const {
   return GetDlgItem(hwnd_, ControlIdOf(HotkeySettingsControl::kFirstList) + slot - 1);
 }
 
-Rgb HotkeySettingsWindow::LightColour(HotkeySettingsControl light) const {
+Colour HotkeySettingsWindow::LightColour(HotkeySettingsControl light) const {
   return light == HotkeySettingsControl::kSaveLight ? saveLight_ : conflictLight_;
 }
 
 bool HotkeySettingsWindow::Open() {
   conflict_ = false;
   RepairStoredKeys();
-  if (!CreateToolWindow(WS_EX_TOPMOST, app_.Instance(), kClassName, kCaption,
+  if (!CreateToolWindow(WS_EX_TOPMOST, program_.Instance(), kClassName, kCaption,
                         WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 1280, 500)) {
     return false;
   }
@@ -73,7 +72,7 @@ bool HotkeySettingsWindow::Open() {
 }
 
 void HotkeySettingsWindow::RepairStoredKeys() {
-  SettingsStore& settings = app_.Settings();
+  SettingsStore& settings = program_.Settings();
   StoredHotkeyKeys stored;
   for (int slot = 0; slot < kHotkeySlotCount; ++slot) {
     stored.names[slot] = settings.Config(keys::kHotkeySection, keys::HotkeyNameKey(slot));
@@ -85,7 +84,7 @@ void HotkeySettingsWindow::RepairStoredKeys() {
 }
 
 bool HotkeySettingsWindow::CreateControls() {
-  ControlBatch controls(hwnd_, app_.Instance(), font_.Get());
+  ControlBatch controls(hwnd_, program_.Instance(), font_.Get());
   auto add = [&](const wchar_t* className, std::string_view text, DWORD style, HotkeySettingsControl id, int offset) {
     controls.Add(className, text, style, ControlIdOf(id) + offset);
   };
@@ -125,7 +124,7 @@ void HotkeySettingsWindow::FillLists() {
 void HotkeySettingsWindow::SelectStoredIndices() {
   // The lists follow the stored indices only; the stored names are what the registration pass binds.
   for (int slot = 1; slot < kHotkeySlotCount; ++slot) {
-    const auto index = StoredPickIndex(app_.Settings().Config(keys::kHotkeySection, keys::HotkeyPickKey(slot)));
+    const auto index = StoredPickIndex(program_.Settings().Config(keys::kHotkeySection, keys::HotkeyPickKey(slot)));
     SendMessageW(SlotList(slot), CB_SETCURSEL, static_cast<WPARAM>(index.value_or(-1)), 0);
   }
 }
@@ -137,11 +136,11 @@ void HotkeySettingsWindow::LayOut(const RECT* suggested) {
   SizeWindowAt(hwnd_, left, top, layout.windowWidth, layout.windowHeight, suggested);
   for (int slot = 1; slot < kHotkeySlotCount; ++slot) {
     Place(GetDlgItem(hwnd_, ControlIdOf(HotkeySettingsControl::kFirstLabel) + slot - 1), layout.labels[slot - 1]);
-    const LayoutRect& list = layout.lists[slot - 1];
+    const Rect& list = layout.lists[slot - 1];
     Place(SlotList(slot), list, list.height * (kDroppedListRows - 1));
   }
   // Outside the client area, where it can never be seen.
-  Place(Control(HotkeySettingsControl::kFixedSlotList), LayoutRect{-layout.windowWidth, 0, layout.lists[0].width,
+  Place(Control(HotkeySettingsControl::kFixedSlotList), Rect{-layout.windowWidth, 0, layout.lists[0].width,
                                                                    layout.lists[0].height});
   Place(Control(HotkeySettingsControl::kDisableButton), layout.disableButton);
   Place(Control(HotkeySettingsControl::kDefaultsButton), layout.defaultsButton);
@@ -194,7 +193,7 @@ void HotkeySettingsWindow::Save() {
 }
 
 void HotkeySettingsWindow::WriteSelections() {
-  SettingsStore& settings = app_.Settings();
+  SettingsStore& settings = program_.Settings();
   auto listOf = [this](int slot) {
     return slot == kFixedHotkeySlot ? Control(HotkeySettingsControl::kFixedSlotList) : SlotList(slot);
   };
@@ -239,7 +238,7 @@ void HotkeySettingsWindow::ReportRefusedHotkeys() {
   SetWindowTextGbk(Control(HotkeySettingsControl::kStatus), report);
 }
 
-void HotkeySettingsWindow::SetLight(HotkeySettingsControl light, Rgb colour) {
+void HotkeySettingsWindow::SetLight(HotkeySettingsControl light, Colour colour) {
   const bool isSave = light == HotkeySettingsControl::kSaveLight;
   (isSave ? saveLight_ : conflictLight_) = colour;
   (isSave ? saveLightBrush_ : conflictLightBrush_) = ScopedBrush(CreateSolidBrush(ToColorRef(colour)));

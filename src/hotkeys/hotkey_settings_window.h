@@ -15,7 +15,7 @@
 
 namespace corvanta {
 
-class App;
+class Program;
 class HotkeyHostWindow;
 class MainWindowSeam;
 
@@ -36,7 +36,7 @@ class HotkeySettingsWindow : public WindowBase<HotkeySettingsWindow> {
   static constexpr const wchar_t* kClassName = L"CorvantaHotkeySettings";
 
   // host may be null (the program runs without hotkeys); saving then only writes the keys.
-  HotkeySettingsWindow(App& app, MainWindowSeam& main, HotkeyHostWindow* host);
+  HotkeySettingsWindow(Program& program, MainWindowSeam& main, HotkeyHostWindow* host);
   ~HotkeySettingsWindow() override;
 
   // Repairs the stored keys, creates, lays out and shows the window; false when it could not be created.
@@ -47,8 +47,8 @@ class HotkeySettingsWindow : public WindowBase<HotkeySettingsWindow> {
   HWND SlotList(int slot) const;
   // Whether a save animation is running (from the click until its last step).
   bool Animating() const { return animationStep_ != 0; }
-  Rgb LightColour(HotkeySettingsControl light) const;
-  Rgb StatusColour() const { return statusColour_; }
+  Colour LightColour(HotkeySettingsControl light) const;
+  Colour StatusColour() const { return statusColour_; }
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -69,20 +69,20 @@ class HotkeySettingsWindow : public WindowBase<HotkeySettingsWindow> {
   void StartAnimation();
   void OnAnimationTimer(int step);
   void ReportRefusedHotkeys();
-  void SetLight(HotkeySettingsControl light, Rgb colour);
+  void SetLight(HotkeySettingsControl light, Colour colour);
   std::string SelectedText(HWND list) const;
   LRESULT OnControlColour(HDC dc, HWND control);
 
-  App& app_;
+  Program& program_;
   MainWindowSeam& main_;
   HotkeyHostWindow* host_;
   int dpi_ = 96;
   bool conflict_ = false;
   TopmostHandOver handOver_;
   int animationStep_ = 0;  // the step whose timer is pending, 0 when none
-  Rgb saveLight_ = kLightOff;
-  Rgb conflictLight_ = kLightOff;
-  Rgb statusColour_{0, 0, 0};
+  Colour saveLight_ = kLightOff;
+  Colour conflictLight_ = kLightOff;
+  Colour statusColour_{0, 0, 0};
   ScopedFont font_;
   ScopedBrush saveLightBrush_;
   ScopedBrush conflictLightBrush_;

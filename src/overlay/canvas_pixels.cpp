@@ -65,18 +65,18 @@ void FillPixels(PixelView view, int64_t left, int64_t top, int64_t right, int64_
   for (int64_t y = top; y < bottom; ++y) std::fill(Row(view, y) + left, Row(view, y) + right, pixel);
 }
 
-void ComposeBackground(PixelView view, uint32_t backgroundPixel, const PixelImage& picture, int placement) {
+void ComposeBackground(PixelView view, uint32_t backgroundPixel, const PixelImage& picture, Placement placement) {
   if (view.Empty()) return;
   FillPixels(view, 0, 0, view.width, view.height, backgroundPixel);
   if (picture.Empty() || picture.argb.size() < static_cast<size_t>(picture.width) * picture.height) return;
   switch (placement) {
-    case kPlaceStretched:
+    case Placement::kStretched:
       Stretch(view, picture, backgroundPixel);
       break;
-    case kPlaceTiled:
+    case Placement::kTiled:
       Tile(view, picture, backgroundPixel);
       break;
-    case kPlaceCentred:
+    case Placement::kCentred:
       PlaceAt(view, picture, (static_cast<int64_t>(view.width) - picture.width) / 2,
               (static_cast<int64_t>(view.height) - picture.height) / 2, backgroundPixel);
       break;

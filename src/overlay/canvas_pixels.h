@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "overlay/canvas_styles.h"
 #include "platform/pixel_image.h"
 
 namespace corvanta {
@@ -19,12 +20,6 @@ struct PixelView {
   int64_t RowStride() const { return stride > 0 ? stride : width; }
 };
 
-// Placement codes of the background picture; any other value places as kPlaceTopLeft.
-inline constexpr int kPlaceTopLeft = 0;
-inline constexpr int kPlaceStretched = 1;
-inline constexpr int kPlaceCentred = 2;
-inline constexpr int kPlaceTiled = 3;
-
 // COLORREF (0x00BBGGRR) <-> surface pixel (0x00RRGGBB).
 inline uint32_t ColourToPixel(uint32_t colour) {
   return ((colour & 0xFFu) << 16) | (colour & 0xFF00u) | ((colour >> 16) & 0xFFu);
@@ -34,9 +29,9 @@ inline uint32_t PixelToColour(uint32_t pixel) { return ColourToPixel(pixel & 0xF
 // Fills [left, right) x [top, bottom), clipped to the surface.
 void FillPixels(PixelView view, int64_t left, int64_t top, int64_t right, int64_t bottom, uint32_t pixel);
 
-// The background: the colour, and over it the picture laid out by the placement code (top-left at
+// The background: the colour, and over it the picture laid out by the placement (top-left at
 // natural size, stretched to the whole surface, centred with offsets truncated toward zero, or tiled
 // from (0, 0)). The picture's alpha blends it over the colour.
-void ComposeBackground(PixelView view, uint32_t backgroundPixel, const PixelImage& picture, int placement);
+void ComposeBackground(PixelView view, uint32_t backgroundPixel, const PixelImage& picture, Placement placement);
 
 }  // namespace corvanta

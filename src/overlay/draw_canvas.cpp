@@ -15,17 +15,20 @@ namespace {
 // GDI gets no coordinates beyond this; lines reaching further are first cut to the canvas (plus the pen).
 constexpr int64_t kGdiCoordinateLimit = int64_t{1} << 20;
 
-bool IsDashStyle(int lineType) { return lineType >= kLineDash && lineType <= kLineDashDotDot; }
+bool IsDashStyle(LineType lineType) {
+  return lineType == LineType::kDash || lineType == LineType::kDot || lineType == LineType::kDashDot ||
+         lineType == LineType::kDashDotDot;
+}
 
-int GdiDashStyle(int lineType) {
+int GdiDashStyle(LineType lineType) {
   switch (lineType) {
-    case kLineDash:
+    case LineType::kDash:
       return PS_DASH;
-    case kLineDot:
+    case LineType::kDot:
       return PS_DOT;
-    case kLineDashDot:
+    case LineType::kDashDot:
       return PS_DASHDOT;
-    case kLineDashDotDot:
+    case LineType::kDashDotDot:
       return PS_DASHDOTDOT;
     default:
       return PS_SOLID;
@@ -179,10 +182,10 @@ void DrawCanvas::SetBackgroundColour(uint32_t colour) {
   if (picture_) RebuildBackground();
 }
 
-void DrawCanvas::SetPlacement(int code) {
-  if (code == placement_) return;
+void DrawCanvas::SetPlacement(Placement placement) {
+  if (placement == placement_) return;
   if (fillPending_ && picture_) Flush();
-  placement_ = code;
+  placement_ = placement;
   if (picture_) RebuildBackground();
 }
 
@@ -234,9 +237,9 @@ void DrawCanvas::FillWithBackground(int64_t left, int64_t top, int64_t right, in
   }
 }
 
-void DrawCanvas::SetPen(int lineType, int width, uint32_t colour) {
+void DrawCanvas::SetPen(LineType lineType, int width, uint32_t colour) {
   colour &= 0xFFFFFFu;
-  width = lineType == kLineNone ? 0 : width;
+  width = lineType == LineType::kNone ? 0 : width;
   if (lineType == penStyle_ && width == penWidth_ && colour == penColour_) return;
   if (!pendingLines_.Empty()) Flush();  // collected lines keep their pen
   penStyle_ = lineType;
@@ -265,7 +268,7 @@ void DrawCanvas::Clear(const RECT& rect) {
 }
 
 void DrawCanvas::DrawLine(int x1, int y1, int x2, int y2) {
-  if (surface_.bits == nullptr || penStyle_ == kLineNone || (x1 == x2 && y1 == y2)) return;
+  if (surface_.bits == nullptr || penStyle_ == LineType::kNone || (x1 == x2 && y1 == y2)) return;
   // The grid's directions: collected, then written straight into the surface pixel for pixel as GDI
   // draws them. Other slopes go through GDI.
   if (AddToBatch(x1, y1, x2, y2)) {

@@ -1,5 +1,5 @@
 // A retained drawing surface inside a child window: a background (a colour, and over it an optional
-// picture laid out by a placement code), a pen, and the lines drawn with it, kept in a 32-bpp top-down
+// picture laid out by a placement), a pen, and the lines drawn with it, kept in a 32-bpp top-down
 // DIB section until the next clear and painted on WM_PAINT. Created visible, white, with a one-pixel
 // solid black pen.
 #pragma once
@@ -19,15 +19,6 @@
 #include "platform/window_base.h"
 
 namespace corvanta {
-
-// Pen style codes as stored in presets.
-inline constexpr int kLineNone = 0;
-inline constexpr int kLineSolid = 1;
-inline constexpr int kLineDash = 2;
-inline constexpr int kLineDot = 3;
-inline constexpr int kLineDashDot = 4;
-inline constexpr int kLineDashDotDot = 5;
-inline constexpr int kLineInsideFrame = 6;
 
 // Wider pens always go through GDI.
 inline constexpr int kMaxWrittenPenWidth = 16;
@@ -54,7 +45,7 @@ class DrawCanvas : public WindowBase<DrawCanvas> {
 
   // The background colour and the placement take effect at the next clear or picture change.
   void SetBackgroundColour(uint32_t colour);
-  void SetPlacement(int code);
+  void SetPlacement(Placement placement);
   // Decodes the picture file bytes (PNG, BMP) and repaints the whole canvas with the new background.
   // Unreadable bytes leave no picture (the background colour alone). Returns whether it decoded.
   bool SetPicture(const std::vector<unsigned char>& fileBytes);
@@ -64,10 +55,9 @@ class DrawCanvas : public WindowBase<DrawCanvas> {
   // Natural size of the picture; 0 x 0 without one.
   SIZE PictureSize() const;
 
-  // Line type 0 draws nothing; 1 solid, 2 dash, 3 dot, 4 dash-dot, 5 dash-dot-dot, 6 inside-frame,
-  // anything else solid. Widths up to 1 draw one-pixel lines; wider pens are solid with round ends.
-  // Only the low 8 bits of each colour component count.
-  void SetPen(int lineType, int width, uint32_t colour);
+  // Widths up to 1 draw one-pixel lines; wider pens are solid with round ends. Only the low 8 bits of
+  // each colour component count.
+  void SetPen(LineType lineType, int width, uint32_t colour);
 
   void Clear();
   void Clear(const RECT& rect);
@@ -125,7 +115,7 @@ class DrawCanvas : public WindowBase<DrawCanvas> {
   Surface surface_;
   DibReserve* reserve_ = nullptr;
   uint32_t backgroundPixel_ = 0xFFFFFF;
-  int placement_ = kPlaceTopLeft;
+  Placement placement_ = Placement::kTopLeft;
   std::optional<PixelImage> picture_;
   std::vector<uint32_t> background_;  // the composed background while a picture is set
   LineBatch pendingLines_;
@@ -133,7 +123,7 @@ class DrawCanvas : public WindowBase<DrawCanvas> {
   bool fillPending_ = false;  // a full clear not yet written into the surface
   uint32_t fillPixel_ = 0xFFFFFF;  // the background colour at that clear
 
-  int penStyle_ = kLineSolid;
+  LineType penStyle_ = LineType::kSolid;
   int penWidth_ = 1;
   uint32_t penColour_ = 0;
   ScopedPen gdiPen_;

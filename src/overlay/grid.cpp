@@ -37,25 +37,25 @@ bool IsOdd(int64_t n) { return std::fabs(std::fmod(static_cast<double>(n), 2.0))
 
 int64_t Adjust(int64_t n) { return n + (IsOdd(n) ? 3 : 2); }
 
-GridPlan PlanGrid(const Preset& preset, int32_t width, int32_t height) {
-  const int64_t across = LineCount(width, preset.pixelSize);
-  const int64_t down = LineCount(height, preset.pixelSize);
+GridPlan PlanGrid(const GridSpacing& spacing, int32_t width, int32_t height) {
+  const int64_t across = LineCount(width, spacing.pixelSize);
+  const int64_t down = LineCount(height, spacing.pixelSize);
   const int64_t diagonal = across > down ? across : down;
   const int64_t obliqueStart = width > height ? Adjust(width) : Adjust(height);
   GridPlan plan;
-  plan.transverse = Family(preset.transverse > 0, down, preset.transverse, Adjust(width));
-  plan.vertical = Family(preset.vertical > 0, across, preset.vertical, Adjust(height));
-  plan.oblique = Family(preset.oblique > 1, diagonal, preset.oblique, obliqueStart);
-  plan.antiskew = Family(preset.antiskew > 1, diagonal, preset.antiskew, 0);
+  plan.transverse = Family(spacing.transverse > 0, down, spacing.transverse, Adjust(width));
+  plan.vertical = Family(spacing.vertical > 0, across, spacing.vertical, Adjust(height));
+  plan.oblique = Family(spacing.oblique > 1, diagonal, spacing.oblique, obliqueStart);
+  plan.antiskew = Family(spacing.antiskew > 1, diagonal, spacing.antiskew, 0);
   return plan;
 }
 
-std::vector<Segment> GridSegments(const Preset& preset, int32_t width, int32_t height) {
-  const GridPlan plan = PlanGrid(preset, width, height);
+std::vector<Segment> GridSegments(const GridSpacing& spacing, int32_t width, int32_t height) {
+  const GridPlan plan = PlanGrid(spacing, width, height);
   const int64_t total = plan.transverse.count + plan.vertical.count + plan.oblique.count + plan.antiskew.count;
   std::vector<Segment> segments;
   if (total <= kMaxReservedSegments) segments.reserve(static_cast<size_t>(total));
-  ForEachGridSegment(preset, width, height, [&](const Segment& s) { segments.push_back(s); });
+  ForEachGridSegment(spacing, width, height, [&](const Segment& s) { segments.push_back(s); });
   return segments;
 }
 

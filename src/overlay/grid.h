@@ -1,13 +1,22 @@
-// The scanline grid: a preset and a canvas size become an ordered list of straight line segments in
-// four families (transverse, vertical, oblique, antiskew). Pure arithmetic, no drawing.
+// The scanline grid: the spacings of four line families (transverse, vertical, oblique, antiskew) and a
+// canvas size become an ordered list of straight line segments. Pure arithmetic, no drawing.
 #pragma once
 
 #include <cstdint>
 #include <vector>
 
-#include "effects/preset.h"
-
 namespace corvanta {
+
+// The pixel size divides each side of the canvas into the lines a family may hold (it is also the pen
+// width); the spacing is the distance between two lines of a family.
+struct GridSpacing {
+  int32_t pixelSize = 0;
+  int32_t transverse = 0;
+  int32_t vertical = 0;
+  int32_t oblique = 0;
+  int32_t antiskew = 0;
+  bool operator==(const GridSpacing&) const = default;
+};
 
 struct Segment {
   int32_t x1;
@@ -46,7 +55,7 @@ struct GridPlan {
 
 // Counts are 0 for switched-off families (transverse, vertical: spacing <= 0; oblique, antiskew:
 // spacing <= 1) and for counts below 1 (negative pixel sizes).
-GridPlan PlanGrid(const Preset& preset, int32_t width, int32_t height);
+GridPlan PlanGrid(const GridSpacing& spacing, int32_t width, int32_t height);
 
 // Coordinates are computed in 64 bits and pinned to the 32-bit range; only segments that lie far
 // outside any canvas are affected by the pinning.
@@ -75,8 +84,8 @@ inline Segment FamilySegment(GridFamily family, const FamilyPlan& plan, int64_t 
 
 // Calls visit(const Segment&) for every segment in drawing order, without allocating.
 template <typename Visit>
-void ForEachGridSegment(const Preset& preset, int32_t width, int32_t height, Visit&& visit) {
-  const GridPlan plan = PlanGrid(preset, width, height);
+void ForEachGridSegment(const GridSpacing& spacing, int32_t width, int32_t height, Visit&& visit) {
+  const GridPlan plan = PlanGrid(spacing, width, height);
   const struct {
     GridFamily family;
     const FamilyPlan& plan;
@@ -89,6 +98,6 @@ void ForEachGridSegment(const Preset& preset, int32_t width, int32_t height, Vis
   }
 }
 
-std::vector<Segment> GridSegments(const Preset& preset, int32_t width, int32_t height);
+std::vector<Segment> GridSegments(const GridSpacing& spacing, int32_t width, int32_t height);
 
 }  // namespace corvanta

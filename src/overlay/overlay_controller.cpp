@@ -2,21 +2,18 @@
 
 #include <commctrl.h>
 
-#include "app/app.h"
-#include "shell/main_window_seam.h"
-#include "shell/menus.h"
-#include "effects/effect_list.h"
-#include "effects/effect_list_text.h"
 #include "overlay/draw_canvas.h"
 #include "overlay/render.h"
-#include "platform/files.h"
-#include "settings/paths.h"
+#include "shell/main_window_seam.h"
+#include "shell/menus.h"
+#include "shell/program.h"
+#include "shell/topmost.h"
+#include "shell/win_rect.h"
 
 namespace corvanta {
 
 namespace {
 
-constexpr int kHiddenPosition = 28888;
 constexpr LONG kOverlayExStyle = WS_EX_TRANSPARENT | WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_LAYERED;
 
 // Items that disappear from the tray menu while the main window is hidden.
@@ -27,21 +24,12 @@ constexpr MenuId kItemsHiddenWithMainWindow[] = {MenuId::kTopmost,       MenuId:
 
 }  // namespace
 
-OverlayController::OverlayController(App& app, MainWindowSeam& window) : app_(app), window_(window) {}
+OverlayController::OverlayController(Program& program, MainWindowSeam& window, DrawCanvas& canvas)
+    : program_(program), window_(window), canvas_(canvas) {}
 
-COLORREF OverlayController::ColourKey() const { return ColourKeyOf(app_.State()); }
+COLORREF OverlayController::ColourKey() const { return ColourKeyOf(program_.State()); }
 
 int OverlayController::Strength() const { return window_.StrengthSliderPosition(); }
-
-bool OverlayController::OnKeyReleased(WPARAM virtualKey) {
-  if (!app_.State().selectionState) return false;
-  if (virtualKey == VK_BACK || virtualKey == VK_ESCAPE) {
-    CancelSelection();
-  } else {
-    Lock();
-  }
-  return true;
-}
 
 void OverlayController::SetHintEntriesVisible(bool visible) {
   Menus& menus = window_.GetMenus();
@@ -56,41 +44,27 @@ void OverlayController::ApplyTopmostState(bool onTop) {
   window_.SetTopmostCheckbox(onTop);
 }
 
-void OverlayController::LoadPreset(const std::string& presetName) {
-  if (app_.State().displayMode != DisplayMode::kCustom) return;
-  const std::string path = app_.Settings().PathOf(paths::kPresetFolder) + "\\" + presetName;
-  if (FileExists(path)) lockedPreset_ = ReadPreset(app_.Settings(), path);
-}
-
 void OverlayController::RenderLockedCanvas(const LockRequest& lock) {
-  const ProgramState& state = app_.State();
-  SettingsStore& settings = app_.Settings();
   RenderRequest request;
-  request.displayMode = state.displayMode;
-  request.placement = settings.ConfigInt(keys::kPicturePlacement);
-  if (state.displayMode == DisplayMode::kMixed) {
-    const std::string presetPath =
-        settings.PathOf(paths::kPresetFolder) + "\\" + ReadMixedPair(settings).presetName;
-    if (FileExists(presetPath)) lockedPreset_ = ReadPreset(settings, presetPath);
-    request.picturePath = settings.PathOf(paths::kPictureFolder) + "\\" + state.mixedPictureName;
-  } else if (state.displayMode == DisplayMode::kPicture) {
-    request.picturePath = settings.PathOf(paths::kPictureFolder) + "\\" + lock.pictureName;
-  }
-  request.preset = lockedPreset_;
+  request.displayMode = program_.State().displayMode;
+  request.placement = static_cast<Placement>(program_.Settings().ConfigInt(keys::kPicturePlacement));
+  request.picturePath = lock.picturePath;
+  // A preset file that is gone leaves the scanlines of the previous lock.
+  request.scanlines = lock.scanlines.value_or(lastRender_.scanlines);
   RECT client{};
   GetClientRect(window_.Hwnd(), &client);
   const SIZE size = lock.canvasSize.value_or(SIZE{client.right, client.bottom});
-  RenderDisplayMode(window_.Canvas(), size.cx, size.cy, request);
+  RenderDisplayMode(canvas_, size.cx, size.cy, request);
   lastRender_ = request;
 }
 
 void OverlayController::RedrawAtSize(int width, int height) {
-  RedrawDisplayMode(window_.Canvas(), width, height, lastRender_);
+  RedrawDisplayMode(canvas_, width, height, lastRender_);
 }
 
-void OverlayController::SetPicturePlacement(int code) {
-  lastRender_.placement = code;
-  window_.Canvas().SetPlacement(code);
+void OverlayController::SetPicturePlacement(Placement placement) {
+  lastRender_.placement = placement;
+  canvas_.SetPlacement(placement);
 }
 
 void OverlayController::TakeRegion(const RECT& region) {
@@ -98,13 +72,6 @@ void OverlayController::TakeRegion(const RECT& region) {
   window_.SetFrame(WindowFrame::kBorderless);
   SetWindowPos(window_.Hwnd(), nullptr, region.left, region.top, region.right - region.left,
                region.bottom - region.top, SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-void OverlayController::Lock() {
-  LockRequest request;
-  request.presetName = window_.List().SelectedName();
-  request.pictureName = request.presetName;
-  Lock(request);
 }
 
 void OverlayController::Lock(const LockRequest& request) {
@@ -116,14 +83,13 @@ void OverlayController::Lock(const LockRequest& request) {
   menus.SetEnabled(MenuId::kReattach, true);
   EnableWindow(hwnd, FALSE);
   ApplyTopmostState(true);
-  LoadPreset(request.presetName);
   RenderLockedCanvas(request);
   menus.SetEnabled(MenuId::kMoveOrResize, true);
   menus.SetEnabled(MenuId::kReattach, true);
   menus.SetEnabled(MenuId::kReturnToStart, true);
   window_.StopTimer(MainTimer::kAttachTrack);
-  app_.State().selectionState = false;
-  app_.State().lockedState = LockedState::kLocked;
+  program_.State().selectionState = false;
+  program_.State().lockedState = LockedState::kLocked;
   if (request.region) TakeRegion(*request.region);
   SetWindowLongW(hwnd, GWL_EXSTYLE, GetWindowLongW(hwnd, GWL_EXSTYLE) | kOverlayExStyle);
   SetLayeredWindowAttributes(hwnd, ColourKey(), static_cast<BYTE>(Strength()), LWA_COLORKEY | LWA_ALPHA);
@@ -133,10 +99,10 @@ void OverlayController::Lock(const LockRequest& request) {
 
 void OverlayController::CancelSelection() {
   HWND hwnd = window_.Hwnd();
-  ProgramState& state = app_.State();
+  ProgramState& state = program_.State();
   ShowWindow(hwnd, SW_HIDE);
   window_.ShowStartScreenControls(true);
-  window_.Canvas().Show(false);
+  canvas_.Show(false);
   window_.SetFrame(WindowFrame::kNormal);
   window_.SetBackgroundColour(kStartScreenBackground);
   SetHintEntriesVisible(false);
@@ -145,8 +111,8 @@ void OverlayController::CancelSelection() {
   window_.StopTimer(MainTimer::kAttachTrack);
   state.selectionState = false;
   state.regionMode = RegionMode::kNone;
-  const ScreenRect& saved = state.savedGeometry;
-  SetWindowPos(hwnd, nullptr, saved.left, saved.top, saved.width, saved.height, SWP_NOZORDER | SWP_NOACTIVATE);
+  const Rect& saved = state.savedGeometry;
+  MoveWindowTo(hwnd, saved);
   window_.GetMenus().SetEnabled(MenuId::kProgramColours, true);
   EnableWindow(hwnd, TRUE);
   SetWindowLongW(hwnd, GWL_EXSTYLE, 0);
@@ -155,16 +121,16 @@ void OverlayController::CancelSelection() {
 }
 
 void OverlayController::ReturnToStartScreen() {
-  ProgramState& state = app_.State();
+  ProgramState& state = program_.State();
   if (state.lockedState != LockedState::kLocked) return;
   HWND hwnd = window_.Hwnd();
   Menus& menus = window_.GetMenus();
   ShowWindow(hwnd, SW_HIDE);
   EnableWindow(hwnd, TRUE);
-  window_.Canvas().Clear();
-  window_.Canvas().RemovePicture();
+  canvas_.Clear();
+  canvas_.RemovePicture();
   window_.ShowStartScreenControls(true);
-  window_.Canvas().Show(false);
+  canvas_.Show(false);
   window_.SetFrame(WindowFrame::kNormal);
   window_.SetBackgroundColour(kStartScreenBackground);
   SetHintEntriesVisible(false);
@@ -172,8 +138,8 @@ void OverlayController::ReturnToStartScreen() {
     menus.SetEnabled(id, false);
   }
   SetWindowLongW(hwnd, GWL_EXSTYLE, 0);
-  const ScreenRect& saved = state.savedGeometry;
-  SetWindowPos(hwnd, nullptr, saved.left, saved.top, saved.width, saved.height, SWP_NOZORDER | SWP_NOACTIVATE);
+  const Rect& saved = state.savedGeometry;
+  MoveWindowTo(hwnd, saved);
   state.lockedState = LockedState::kNotLocked;
   state.regionMode = RegionMode::kNone;
   state.customRegionFlag = false;
@@ -182,43 +148,16 @@ void OverlayController::ReturnToStartScreen() {
   window_.LayOutStartScreen();
 }
 
-void OverlayController::ChooseDisplayMode(DisplayMode mode) {
-  ProgramState& state = app_.State();
-  SettingsStore& settings = app_.Settings();
-  if (mode == DisplayMode::kMixed) ShowWindow(window_.List().Hwnd(), SW_HIDE);
-  window_.ShowModeControls(mode);
-  window_.Canvas().Clear();
-  if (mode == DisplayMode::kMixed) window_.Canvas().RemovePicture();
-  state.displayMode = mode;
-  settings.SetConfig(keys::kDisplayMode, StoredDisplayMode(mode));
-  int32_t* enabled = EnabledIndexSlot(state.enabled, mode);
-  const SettingKey* enabledKey = EnabledIndexKey(mode);
-  if (enabled == nullptr || enabledKey == nullptr) return;
-  *enabled = settings.ConfigInt(*enabledKey);
-  if (mode == DisplayMode::kCustom) {
-    state.colourKey = kCustomModeColourKey;
-  } else {
-    state.colourKey = {settings.ConfigInt(keys::kColourKeyRed), settings.ConfigInt(keys::kColourKeyGreen),
-                       settings.ConfigInt(keys::kColourKeyBlue)};
-  }
-  window_.List().RefreshColouring(*enabled);
-  if (mode == DisplayMode::kMixed) {
-    window_.StartTimer(MainTimer::kMixedPreparation, 30);
-  } else {
-    window_.StartTimer(MainTimer::kListFill, 30);
-  }
-}
-
 void OverlayController::OnTopmostCheckboxClicked() {
   const bool checked = SendMessageW(window_.Control(ControlId::kTopmostCheckbox), BM_GETCHECK, 0, 0) == BST_CHECKED;
-  app_.Settings().SetConfig(keys::kTopmost, checked ? "1" : "0");
+  program_.Settings().SetConfig(keys::kTopmost, checked ? "1" : "0");
   window_.SetAlwaysOnTop(checked);
   window_.GetMenus().SetChecked(MenuId::kTopmost, checked);
 }
 
 void OverlayController::ToggleTopmostFromMenu() {
   const bool onTop = !window_.GetMenus().IsChecked(MenuId::kTopmost);
-  app_.Settings().SetConfig(keys::kTopmost, onTop ? "1" : "0");
+  program_.Settings().SetConfig(keys::kTopmost, onTop ? "1" : "0");
   ApplyTopmostState(onTop);
 }
 
@@ -240,13 +179,13 @@ void OverlayController::ToggleStrongTopmost() {
 
 void OverlayController::OnStrongTopmostTick() {
   ++strongTopmostTicks_;
-  SetWindowPos(window_.Hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE);
+  SetWindowOnTop(window_.Hwnd(), true);
 }
 
 void OverlayController::OnStrengthChanged(int position) {
   SendMessageW(window_.Control(ControlId::kStrengthSlider), TBM_SETSEL, TRUE, MAKELPARAM(0, position));
   window_.RedrawStrengthSwatch(position);
-  app_.Settings().SetConfigInt(keys::kStrength, position);
+  program_.Settings().SetConfigInt(keys::kStrength, position);
 }
 
 void OverlayController::HideMainWindow() {
@@ -254,8 +193,8 @@ void OverlayController::HideMainWindow() {
   if (!menus.IsChecked(MenuId::kShowMainWindow)) return;
   RECT rect{};
   GetWindowRect(window_.Hwnd(), &rect);
-  app_.State().hideRestore = {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
-  SetWindowPos(window_.Hwnd(), nullptr, kHiddenPosition, kHiddenPosition, 0, 0,
+  program_.State().hideRestore = {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
+  SetWindowPos(window_.Hwnd(), nullptr, kOffScreenPosition, kOffScreenPosition, 0, 0,
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   for (MenuId id : kItemsHiddenWithMainWindow) menus.SetVisible(id, false);
   menus.SetChecked(MenuId::kShowMainWindow, false);
@@ -265,8 +204,8 @@ void OverlayController::HideMainWindow() {
 void OverlayController::ShowMainWindow() {
   Menus& menus = window_.GetMenus();
   if (!menus.IsChecked(MenuId::kHideMainWindow)) return;
-  const ScreenRect& r = app_.State().hideRestore;
-  SetWindowPos(window_.Hwnd(), nullptr, r.left, r.top, r.width, r.height, SWP_NOZORDER | SWP_NOACTIVATE);
+  const Rect& r = program_.State().hideRestore;
+  MoveWindowTo(window_.Hwnd(), r);
   for (MenuId id : kItemsHiddenWithMainWindow) menus.SetVisible(id, true);
   menus.SetChecked(MenuId::kShowMainWindow, true);
   menus.SetChecked(MenuId::kHideMainWindow, false);

@@ -15,33 +15,37 @@ void ShowPicture(DrawCanvas& canvas, const RenderRequest& request) {
 // What follows the preparation (or, after a resize, the new size) in each display mode.
 void FinishDisplayMode(DrawCanvas& canvas, int width, int height, const RenderRequest& request) {
   if (request.displayMode == DisplayMode::kCustom) {
-    DrawGrid(canvas, width, height, request.preset);
+    DrawGrid(canvas, width, height, request.scanlines.grid);
   } else if (request.displayMode == DisplayMode::kPicture) {
     ShowPicture(canvas, request);
   } else if (request.displayMode == DisplayMode::kMixed) {
     ShowPicture(canvas, request);
-    DrawGrid(canvas, width, height, request.preset);
+    DrawGrid(canvas, width, height, request.scanlines.grid);
   }
 }
 
 }  // namespace
 
-void PrepareCanvas(DrawCanvas& canvas, int width, int height, const Preset& preset) {
+void SetScanlinePen(DrawCanvas& canvas, const Scanlines& scanlines) {
+  canvas.SetPen(scanlines.lineType, scanlines.grid.pixelSize, scanlines.colour);
+}
+
+void PrepareCanvas(DrawCanvas& canvas, int width, int height, const Scanlines& scanlines) {
   canvas.SetBounds(0, 0, width, height);
   canvas.SetBackgroundColour(kOverlayBackground);
-  canvas.SetPen(preset.lineType, preset.pixelSize, PresetPenColour(preset));
+  SetScanlinePen(canvas, scanlines);
   canvas.Clear();
   canvas.RemovePicture();
   canvas.Show(true);
 }
 
-void DrawGrid(DrawCanvas& canvas, int width, int height, const Preset& preset) {
+void DrawGrid(DrawCanvas& canvas, int width, int height, const GridSpacing& grid) {
   if (canvas.Width() <= 0 || canvas.Height() <= 0) return;
-  ForEachGridSegment(preset, width, height, [&](const Segment& s) { canvas.DrawLine(s.x1, s.y1, s.x2, s.y2); });
+  ForEachGridSegment(grid, width, height, [&](const Segment& s) { canvas.DrawLine(s.x1, s.y1, s.x2, s.y2); });
 }
 
 void RenderDisplayMode(DrawCanvas& canvas, int width, int height, const RenderRequest& request) {
-  PrepareCanvas(canvas, width, height, request.preset);
+  PrepareCanvas(canvas, width, height, request.scanlines);
   if (request.displayMode == DisplayMode::kPicture) {
     canvas.Clear();
     canvas.RemovePicture();

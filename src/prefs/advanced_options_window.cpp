@@ -4,8 +4,9 @@
 
 #include <vector>
 
-#include "app/app.h"
-#include "app/main_window.h"
+#include "shell/program.h"
+#include "shell/main_window_seam.h"
+#include "shell/topmost.h"
 #include "effects/effect_list.h"
 #include "overlay/overlay_controller.h"
 #include "platform/controls.h"
@@ -35,7 +36,7 @@ static_assert(kExStyleTopmost == WS_EX_TOPMOST && kExStyleTransparent == WS_EX_T
 
 int IdOf(AdvancedOptionsControl id) { return static_cast<int>(id); }
 
-void Place(HWND control, const ControlRect& r) { MoveWindow(control, r.x, r.y, r.width, r.height, TRUE); }
+void Place(HWND control, const Rect& r) { MoveWindow(control, r.left, r.top, r.width, r.height, TRUE); }
 
 struct SectionControls {
   AdvancedOptionsControl apply;
@@ -53,7 +54,9 @@ constexpr SectionControls kSections[] = {
 
 }  // namespace
 
-AdvancedOptionsWindow::AdvancedOptionsWindow(App& app, MainWindow& main) : app_(app), main_(main), handOver_(main) {}
+AdvancedOptionsWindow::AdvancedOptionsWindow(Program& program, MainWindowSeam& main, OverlayController& overlay,
+                                             MoveResize& moveResize, EffectList& list)
+    : program_(program), main_(main), overlay_(overlay), moveResize_(moveResize), list_(list), handOver_(main) {}
 
 AdvancedOptionsWindow::~AdvancedOptionsWindow() {
   if (hwnd_ != nullptr) DestroyWindow(hwnd_);  // gives the topmost state back while the members are alive
@@ -76,7 +79,7 @@ PreferenceStatus AdvancedOptionsWindow::Status(AdvancedOptionsControl statusLabe
 
 bool AdvancedOptionsWindow::Open() {
   if (hwnd_ != nullptr) return true;
-  if (!CreateToolWindow(WS_EX_TOPMOST, app_.Instance(), kClassName, kCaption, kStyle, 340, 360)) return false;
+  if (!CreateToolWindow(WS_EX_TOPMOST, program_.Instance(), kClassName, kCaption, kStyle, 340, 360)) return false;
   dpi_ = WindowDpi(hwnd_);
   font_ = CreateUiFont(kFontPoints, dpi_);
   if (!CreateControls()) {
@@ -91,7 +94,7 @@ bool AdvancedOptionsWindow::Open() {
 }
 
 bool AdvancedOptionsWindow::CreateControls() {
-  ControlBatch controls(hwnd_, app_.Instance(), font_.Get());
+  ControlBatch controls(hwnd_, program_.Instance(), font_.Get());
   auto add = [&](const wchar_t* className, std::string_view text, DWORD style, int id) {
     controls.Add(className, text, style, id);
   };
@@ -123,7 +126,7 @@ bool AdvancedOptionsWindow::CreateControls() {
     addId(WC_BUTTONW, "默认", button, section.defaults);
     addId(WC_STATICW, kPendingText, label, section.status);
   }
-  return controls.AllCreated() && picker_.Create(hwnd_, app_.Instance(), IdOf(AdvancedOptionsControl::kPicker),
+  return controls.AllCreated() && picker_.Create(hwnd_, program_.Instance(), IdOf(AdvancedOptionsControl::kPicker),
                         [this](uint32_t colour) { OnColourPicked(colour); });
 }
 
@@ -133,7 +136,7 @@ void AdvancedOptionsWindow::ShowStoredValues() {
   EnableWindow(Control(AdvancedOptionsControl::kPlacementApply), TRUE);
   EnableWindow(Control(AdvancedOptionsControl::kPlacementDefaults), TRUE);
 
-  SettingsStore& settings = app_.Settings();
+  SettingsStore& settings = program_.Settings();
   changed_ = false;
   pending_ = ColourTexts{settings.Config(keys::kColourKeyRed), settings.Config(keys::kColourKeyGreen),
                          settings.Config(keys::kColourKeyBlue)};
@@ -211,7 +214,7 @@ void AdvancedOptionsWindow::ApplyColour() {
 }
 
 void AdvancedOptionsWindow::RestoreDefaultColour() {
-  SettingsStore& settings = app_.Settings();
+  SettingsStore& settings = program_.Settings();
   settings.SetConfig(keys::kColourKeyRed, kDefaultColourKeyTexts.red);
   settings.SetConfig(keys::kColourKeyGreen, kDefaultColourKeyTexts.green);
   settings.SetConfig(keys::kColourKeyBlue, kDefaultColourKeyTexts.blue);
@@ -226,8 +229,8 @@ void AdvancedOptionsWindow::RestoreDefaultColour() {
 void AdvancedOptionsWindow::OnApplyTimer() {
   KillTimer(hwnd_, kApplyTimer);
   applyTimerPending_ = false;
-  SettingsStore& settings = app_.Settings();
-  ProgramState& state = app_.State();
+  SettingsStore& settings = program_.Settings();
+  ProgramState& state = program_.State();
   settings.SetConfig(keys::kColourKeyRed, pending_.red);
   settings.SetConfig(keys::kColourKeyGreen, pending_.green);
   settings.SetConfig(keys::kColourKeyBlue, pending_.blue);
@@ -250,12 +253,11 @@ void AdvancedOptionsWindow::ApplyPlacement() {
   const std::optional<int> placement =
       CheckedIndex(AdvancedOptionsControl::kFirstPlacementRadio, kPicturePlacementCount);
   if (!placement) return;
-  main_.Overlay().SetPicturePlacement(*placement);
-  app_.Settings().SetConfigInt(keys::kPicturePlacement, *placement);
-  app_.State().pictureDisplayMode = *placement;
+  overlay_.SetPicturePlacement(static_cast<Placement>(*placement));
+  program_.Settings().SetConfigInt(keys::kPicturePlacement, *placement);
   // A locked overlay is locked again in place and redrawn with the new placement; otherwise both do nothing.
-  main_.MoveOrResize().PrepareRelock();
-  main_.MoveOrResize().FinishAndLock();
+  moveResize_.PrepareRelock();
+  moveResize_.FinishAndLock();
 }
 
 void AdvancedOptionsWindow::ApplyFontSize() {
@@ -264,9 +266,9 @@ void AdvancedOptionsWindow::ApplyFontSize() {
       CheckedIndex(AdvancedOptionsControl::kFirstFontRadio, static_cast<int>(kListFontSizes.size()));
   if (!index) return;
   const int size = kListFontSizes[*index];
-  main_.List().SetFontSize(size);
-  app_.Settings().SetConfigInt(keys::kListFontSize, size);
-  app_.State().listFontSize = size;
+  list_.SetFontSize(size);
+  program_.Settings().SetConfigInt(keys::kListFontSize, size);
+  program_.State().listFontSize = size;
   main_.LayOutStartScreen();
 }
 
@@ -342,7 +344,7 @@ LRESULT AdvancedOptionsWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM
       // A colour confirmed with "确定" is applied even when the window closes before the timer ran; one
       // that was only picked is dropped with the window.
       if (applyTimerPending_) OnApplyTimer();
-      SetWindowPos(hwnd_, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+      SetWindowOnTop(hwnd_, false);
       handOver_.GiveBack();
       return 0;
     default:

@@ -16,8 +16,11 @@
 
 namespace corvanta {
 
-class App;
-class MainWindow;
+class EffectList;
+class MainWindowSeam;
+class MoveResize;
+class OverlayController;
+class Program;
 
 enum class AdvancedOptionsControl : int {
   kColourLabel = 3001,
@@ -47,7 +50,9 @@ class AdvancedOptionsWindow : public WindowBase<AdvancedOptionsWindow> {
  public:
   static constexpr const wchar_t* kClassName = L"CorvantaAdvancedOptions";
 
-  AdvancedOptionsWindow(App& app, MainWindow& main);
+  // A new placement redraws the overlay and locks it again in place; a new font size lays out the list.
+  AdvancedOptionsWindow(Program& program, MainWindowSeam& main, OverlayController& overlay, MoveResize& moveResize,
+                        EffectList& list);
   ~AdvancedOptionsWindow() override;
 
   // Creates, fills, places and shows the window; false when it could not be created.
@@ -86,8 +91,11 @@ class AdvancedOptionsWindow : public WindowBase<AdvancedOptionsWindow> {
   void ApplyFontSize();
   LRESULT OnControlColour(HDC dc, HWND control);
 
-  App& app_;
-  MainWindow& main_;
+  Program& program_;
+  MainWindowSeam& main_;
+  OverlayController& overlay_;
+  MoveResize& moveResize_;
+  EffectList& list_;
   TopmostHandOver handOver_;
   ColourPicker picker_;
   ColourTexts pending_;

@@ -4,14 +4,17 @@
 
 #include <vector>
 
-#include "app/app.h"
-#include "app/main_window.h"
 #include "effects/effect_list.h"
 #include "platform/controls.h"
 #include "platform/dpi.h"
+#include "prefs/list_colouring.h"
 #include "prefs/preference_values.h"
 #include "prefs/prefs_layout.h"
 #include "settings/setting_keys.h"
+#include "shell/colour.h"
+#include "shell/main_window_seam.h"
+#include "shell/program.h"
+#include "shell/topmost.h"
 
 namespace corvanta {
 
@@ -26,11 +29,13 @@ constexpr int kFontPoints = 9;
 
 int IdOf(ColourSchemeControl id) { return static_cast<int>(id); }
 
-void Place(HWND control, const ControlRect& r) { MoveWindow(control, r.x, r.y, r.width, r.height, TRUE); }
+void Place(HWND control, const Rect& r) { MoveWindow(control, r.left, r.top, r.width, r.height, TRUE); }
 
 }  // namespace
 
-ColourSchemeWindow::ColourSchemeWindow(App& app, MainWindow& main) : app_(app), main_(main), handOver_(main) {}
+ColourSchemeWindow::ColourSchemeWindow(Program& program, MainWindowSeam& main, EffectList& list,
+                                       ProgramColourRows& rows)
+    : program_(program), main_(main), list_(list), rows_(rows), handOver_(main) {}
 
 ColourSchemeWindow::~ColourSchemeWindow() {
   if (hwnd_ != nullptr) DestroyWindow(hwnd_);  // gives the topmost state back while the members are alive
@@ -38,7 +43,7 @@ ColourSchemeWindow::~ColourSchemeWindow() {
 
 bool ColourSchemeWindow::Open() {
   if (hwnd_ != nullptr) return true;
-  if (!CreateToolWindow(WS_EX_TOPMOST, app_.Instance(), kClassName, kCaption, kStyle, 390, 210)) return false;
+  if (!CreateToolWindow(WS_EX_TOPMOST, program_.Instance(), kClassName, kCaption, kStyle, 390, 210)) return false;
   random_.seed(static_cast<std::mt19937::result_type>(GetTickCount64()));
   dpi_ = WindowDpi(hwnd_);
   font_ = CreateUiFont(kFontPoints, dpi_);
@@ -48,7 +53,7 @@ bool ColourSchemeWindow::Open() {
   }
   ProgramColours stored{};
   for (int i = 0; i < kProgramColourCount; ++i) {
-    stored[i] = static_cast<uint32_t>(app_.Settings().ConfigInt(keys::kColourSection, keys::ProgramColourKey(i)));
+    stored[i] = static_cast<uint32_t>(program_.Settings().ConfigInt(keys::kColourSection, keys::ProgramColourKey(i)));
   }
   ShowColours(stored);
   handOver_.Take();
@@ -58,7 +63,7 @@ bool ColourSchemeWindow::Open() {
 }
 
 bool ColourSchemeWindow::CreateControls() {
-  const HINSTANCE instance = app_.Instance();
+  const HINSTANCE instance = program_.Instance();
   ControlBatch controls(hwnd_, instance, font_.Get());
   for (int n = 1; n <= kColourPickerCount; ++n) {
     controls.Add(WC_STATICW, kPickerLabels[n - 1], SS_LEFT | SS_CENTERIMAGE, IdOf(ColourSchemeControl::kFirstLabel) + n - 1);
@@ -113,9 +118,9 @@ void ColourSchemeWindow::ShowColours(const ProgramColours& colours) {
 void ColourSchemeWindow::SetStatus(const char* text) { SetWindowTextGbk(Control(ColourSchemeControl::kStatus), text); }
 
 void ColourSchemeWindow::PreviewOnList(const ProgramColours& colours) {
-  const SettingKey* enabledKey = EnabledIndexKey(app_.State().displayMode);
+  const SettingKey* enabledKey = EnabledIndexKey(program_.State().displayMode);
   if (enabledKey == nullptr) return;  // no display mode: no enabled row to mark
-  main_.List().ApplyColouring(app_.Settings().ConfigInt(*enabledKey), ListColoursFrom(colours));
+  rows_.Preview(list_.Hwnd(), program_.Settings().ConfigInt(*enabledKey), ListColoursFrom(colours));
 }
 
 void ColourSchemeWindow::OnPicked(int pickerNumber) {
@@ -124,26 +129,26 @@ void ColourSchemeWindow::OnPicked(int pickerNumber) {
 }
 
 void ColourSchemeWindow::DrawRandomColours() {
-  std::uniform_int_distribution<uint32_t> component(0, 255);
+  std::uniform_int_distribution<int32_t> component(0, 255);
   for (int i = 0; i < kProgramColourCount; ++i) {
-    const uint32_t red = component(random_);
-    const uint32_t green = component(random_);
-    const uint32_t blue = component(random_);
-    Picker(kPickerOfColour[i]).SetColour(red | green << 8 | blue << 16);
+    const int32_t red = component(random_);
+    const int32_t green = component(random_);
+    const int32_t blue = component(random_);
+    Picker(kPickerOfColour[i]).SetColour(ToColorRef({red, green, blue}));
   }
   OnPicked(kPickerOfColour[0]);
 }
 
 void ColourSchemeWindow::ReloadProgramColours() {
-  ProgramColours& colours = app_.State().programColours;
+  ProgramColours& colours = program_.State().programColours;
   for (int i = 0; i < kProgramColourCount; ++i) {
-    colours[i] = static_cast<uint32_t>(app_.Settings().ConfigInt(keys::kColourSection, keys::ProgramColourKey(i)));
+    colours[i] = static_cast<uint32_t>(program_.Settings().ConfigInt(keys::kColourSection, keys::ProgramColourKey(i)));
   }
 }
 
 void ColourSchemeWindow::SaveColours(const ProgramColours& colours, const char* status) {
   for (int i = 0; i < kProgramColourCount; ++i) {
-    app_.Settings().SetConfigInt(keys::kColourSection, keys::ProgramColourKey(i), colours[i]);
+    program_.Settings().SetConfigInt(keys::kColourSection, keys::ProgramColourKey(i), colours[i]);
   }
   ShowColours(colours);
   PreviewOnList(colours);
@@ -187,7 +192,7 @@ LRESULT ColourSchemeWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lP
       OnDpiChanged(DpiFromMessage(wParam), *reinterpret_cast<const RECT*>(lParam));
       return 0;
     case WM_DESTROY:
-      SetWindowPos(hwnd_, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+      SetWindowOnTop(hwnd_, false);
       handOver_.GiveBack();
       return 0;
     default:

@@ -17,8 +17,10 @@
 
 namespace corvanta {
 
-class App;
-class MainWindow;
+class EffectList;
+class MainWindowSeam;
+class Program;
+class ProgramColourRows;
 
 enum class ColourSchemeControl : int {
   kFirstLabel = 4001,   // + picker - 1
@@ -33,7 +35,8 @@ class ColourSchemeWindow : public WindowBase<ColourSchemeWindow> {
  public:
   static constexpr const wchar_t* kClassName = L"CorvantaColourScheme";
 
-  ColourSchemeWindow(App& app, MainWindow& main);
+  // The effect list previews the colours in its rows.
+  ColourSchemeWindow(Program& program, MainWindowSeam& main, EffectList& list, ProgramColourRows& rows);
   ~ColourSchemeWindow() override;
 
   // Creates, fills, places and shows the window; false when it could not be created.
@@ -64,8 +67,10 @@ class ColourSchemeWindow : public WindowBase<ColourSchemeWindow> {
   void SetStatus(const char* text);
   void OnCommand(int id, int notification, HWND control);
 
-  App& app_;
-  MainWindow& main_;
+  Program& program_;
+  MainWindowSeam& main_;
+  EffectList& list_;
+  ProgramColourRows& rows_;
   TopmostHandOver handOver_;
   std::array<ColourPicker, kColourPickerCount> pickers_;
   std::mt19937 random_;

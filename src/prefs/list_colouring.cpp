@@ -54,4 +54,18 @@ bool ListColouring::OnCustomDraw(NMLVCUSTOMDRAW& draw, LRESULT& result) const {
   return true;
 }
 
+void ProgramColourRows::MarkEnabledRow(HWND list, int enabledRow) {
+  Preview(list, enabledRow, ListColoursFrom(programColours_));
+}
+
+bool ProgramColourRows::OnCustomDraw(NMLVCUSTOMDRAW& draw, LRESULT& result) const {
+  return colouring_.OnCustomDraw(draw, result);
+}
+
+void ProgramColourRows::Preview(HWND list, int markedRow, const ListColours& colours) {
+  // Removed first, so the list has exactly one special row.
+  colouring_.Remove(list);
+  colouring_.Apply(list, markedRow, colours);
+}
+
 }  // namespace corvanta

@@ -9,6 +9,7 @@
 
 #include <vector>
 
+#include "effects/row_colouring.h"
 #include "prefs/list_row_colours.h"
 
 namespace corvanta {
@@ -35,6 +36,23 @@ class ListColouring {
 
   std::vector<Entry> entries_;
   SharedRowColours shared_;
+};
+
+// The effect list's rows in the program colours (Color/C1..C8 as the program state holds them), and the
+// colour scheme window's preview of other colours on it.
+class ProgramColourRows : public RowColouring {
+ public:
+  explicit ProgramColourRows(const ProgramColours& programColours) : programColours_(programColours) {}
+
+  void MarkEnabledRow(HWND list, int enabledRow) override;
+  bool OnCustomDraw(NMLVCUSTOMDRAW& draw, LRESULT& result) const override;
+  // The list in these colours, with this row marked, until the next mark.
+  void Preview(HWND list, int markedRow, const ListColours& colours);
+  const ListColouring& Colouring() const { return colouring_; }
+
+ private:
+  const ProgramColours& programColours_;
+  ListColouring colouring_;
 };
 
 }  // namespace corvanta

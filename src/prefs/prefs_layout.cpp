@@ -30,10 +30,10 @@ constexpr int kSchemeExtraHeight = 34;
 constexpr int kSchemeHeightInRows = 8;
 
 // Design rectangles, scaled once at the end by their edges, so that neighbours stay apart at any scale.
-ControlRect Scaled(const ControlRect& r, int dpi) {
-  const int left = DpiScale(r.x, dpi);
-  const int top = DpiScale(r.y, dpi);
-  return ControlRect{left, top, DpiScale(r.x + r.width, dpi) - left, DpiScale(r.y + r.height, dpi) - top};
+Rect Scaled(const Rect& r, int dpi) {
+  const int left = DpiScale(r.left, dpi);
+  const int top = DpiScale(r.top, dpi);
+  return Rect{left, top, DpiScale(r.left + r.width, dpi) - left, DpiScale(r.top + r.height, dpi) - top};
 }
 
 // A row at a position counted in half rows from the top margin.

@@ -5,31 +5,31 @@
 
 #include <array>
 
-#include "app/start_screen_layout.h"
+#include "shell/geometry.h"
 
 namespace corvanta {
 
 // One section's "确定", "默认" and status label.
 struct SectionButtons {
-  ControlRect apply;
-  ControlRect defaults;
-  ControlRect status;
+  Rect apply;
+  Rect defaults;
+  Rect status;
 };
 
 struct AdvancedOptionsLayout {
   int windowWidth = 0;
   int windowHeight = 0;
-  ControlRect colourLabel;  // "图片模式透明色："
-  ControlRect picker;
-  ControlRect currentColour;
-  ControlRect pendingColour;
+  Rect colourLabel;  // "图片模式透明色："
+  Rect picker;
+  Rect currentColour;
+  Rect pendingColour;
   SectionButtons colour;
-  ControlRect placementLabel;
-  std::array<ControlRect, 4> placementRadios;  // 左上, 缩放, 居中, 平铺
+  Rect placementLabel;
+  std::array<Rect, 4> placementRadios;  // 左上, 缩放, 居中, 平铺
   SectionButtons placement;
-  ControlRect fontLabel;
-  ControlRect fontGroup;
-  std::array<ControlRect, 8> fontRadios;  // in the order of kListFontSizes
+  Rect fontLabel;
+  Rect fontGroup;
+  std::array<Rect, 8> fontRadios;  // in the order of kListFontSizes
   SectionButtons font;
 };
 
@@ -39,12 +39,12 @@ struct ColourSchemeLayout {
   int windowWidth = 0;
   int windowHeight = 0;
   // Picker n (1..9) and its label at index n - 1: odd pickers on the left, even ones on the right.
-  std::array<ControlRect, 9> labels;
-  std::array<ControlRect, 9> pickers;
-  ControlRect defaultsButton;
-  ControlRect status;
-  ControlRect randomButton;
-  ControlRect applyButton;
+  std::array<Rect, 9> labels;
+  std::array<Rect, 9> pickers;
+  Rect defaultsButton;
+  Rect status;
+  Rect randomButton;
+  Rect applyButton;
 };
 
 ColourSchemeLayout LayOutColourScheme(int dpi, int frameWidth);

@@ -1,21 +1,20 @@
 #include "region/custom_region.h"
 
-#include "app/app.h"
-#include "platform/dpi_scale.h"
-#include "app/main_window.h"
-#include "shell/main_window_seam.h"
-#include "shell/menus.h"
-#include "app/start_screen_layout.h"
 #include "capture/region_screenshot.h"
-#include "shell/topmost_hand_over.h"
 #include "effects/effect_list.h"
+#include "effects/lock_content.h"
 #include "overlay/draw_canvas.h"
 #include "overlay/overlay_controller.h"
+#include "platform/dpi_scale.h"
 #include "region/region_select_window.h"
 #include "region/region_window.h"
 #include "settings/setting_keys.h"
-#include "suite/debug_area_window.h"
-#include "suite/suite_window.h"
+#include "shell/main_window_seam.h"
+#include "shell/menus.h"
+#include "shell/program.h"
+#include "shell/start_screen_size.h"
+#include "shell/topmost_hand_over.h"
+#include "shell/win_rect.h"
 
 namespace corvanta {
 
@@ -33,16 +32,17 @@ std::vector<HWND> Joined(std::vector<HWND> first, const std::vector<HWND>& secon
   return first;
 }
 
-RegionRect WindowRectOf(HWND hwnd) {
-  RECT r{};
-  GetWindowRect(hwnd, &r);
-  return RegionRect{r.left, r.top, r.right - r.left, r.bottom - r.top};
-}
-
 }  // namespace
 
-CustomRegion::CustomRegion(App& app, MainWindowSeam& window, OverlayController& overlay)
-    : app_(app), window_(window), overlay_(overlay), handOver_(window) {}
+CustomRegion::CustomRegion(Program& program, MainWindowSeam& window, OverlayController& overlay, EffectList& list,
+                           DrawCanvas& canvas, Screenshots& screenshots)
+    : program_(program),
+      window_(window),
+      overlay_(overlay),
+      list_(list),
+      canvas_(canvas),
+      screenshots_(screenshots),
+      handOver_(window) {}
 
 CustomRegion::~CustomRegion() = default;
 
@@ -54,14 +54,14 @@ RegionWindow* CustomRegion::Region() const {
   return region_ != nullptr && region_->Hwnd() != nullptr ? region_.get() : nullptr;
 }
 
-RegionRect CustomRegion::ParkedRightOfScreen() const { return RegionRect{screenWidth_ + kParkMargin, 0, 0, 0}; }
+Rect CustomRegion::ParkedRightOfScreen() const { return Rect{screenWidth_ + kParkMargin, 0, 0, 0}; }
 
 void CustomRegion::SaveStartScreenGeometry() {
-  const RegionRect r = WindowRectOf(window_.Hwnd());
-  const WindowSize minimum = MinimumWindowSize(window_.Dpi());
+  const Rect r = WindowRectOf(window_.Hwnd());
+  const Size minimum = MinimumWindowSize(window_.Dpi());
   if (r.left <= 0 || r.top <= 0 || r.width <= minimum.width || r.height <= minimum.height) return;
-  app_.State().savedGeometry = {r.left, r.top, r.width, r.height};
-  SettingsStore& settings = app_.Settings();
+  program_.State().savedGeometry = {r.left, r.top, r.width, r.height};
+  SettingsStore& settings = program_.Settings();
   settings.SetConfigInt(keys::kWidth, r.width);
   settings.SetConfigInt(keys::kHeight, r.height);
   settings.SetConfigInt(keys::kLeft, r.left);
@@ -71,7 +71,7 @@ void CustomRegion::SaveStartScreenGeometry() {
 void CustomRegion::Start() {
   if (IsOpen()) return;
   SaveStartScreenGeometry();
-  app_.State().regionMode = RegionMode::kSelecting;
+  program_.State().regionMode = RegionMode::kSelecting;
   window_.GetMenus().SetEnabled(MenuId::kProgramColours, false);
   CreateWindows();
 }
@@ -86,14 +86,14 @@ void CustomRegion::Reselect() {
 }
 
 void CustomRegion::ToggleRegionHint() {
-  SettingsStore& settings = app_.Settings();
+  SettingsStore& settings = program_.Settings();
   const bool on = settings.ConfigInt(keys::kRegionHint) == 1;
   window_.GetMenus().SetChecked(MenuId::kRegionHint, !on);
   settings.SetConfig(keys::kRegionHint, on ? "0" : "1");
 }
 
 void CustomRegion::ReadSurfaceSettings() {
-  SettingsStore& settings = app_.Settings();
+  SettingsStore& settings = program_.Settings();
   outlineColour_ = static_cast<COLORREF>(
       settings.ConfigInt(keys::kColourSection, keys::ProgramColourKey(kOutlineColourIndex)));
   hintFollows_ = settings.ConfigInt(keys::kRegionHint) == 1;
@@ -101,7 +101,7 @@ void CustomRegion::ReadSurfaceSettings() {
 
 void CustomRegion::PutMainWindowAside() {
   HWND main = window_.Hwnd();
-  if (window_.GetMenus().IsChecked(MenuId::kScreenshotIncludesSelf) && app_.State().regionScreenshotFlag) {
+  if (window_.GetMenus().IsChecked(MenuId::kScreenshotIncludesSelf) && program_.State().regionScreenshotFlag) {
     // The screenshot is to include the main window: it stays visible under the surface.
     ShowWindow(main, SW_SHOWNA);
     window_.SetAlwaysOnTop(false);
@@ -113,7 +113,7 @@ void CustomRegion::PutMainWindowAside() {
 }
 
 void CustomRegion::CreateWindows() {
-  ProgramState& state = app_.State();
+  ProgramState& state = program_.State();
   savedTopmost_ = window_.IsAlwaysOnTop();
   screenWidth_ = GetSystemMetrics(SM_CXSCREEN);
   screenHeight_ = GetSystemMetrics(SM_CYSCREEN);
@@ -124,20 +124,23 @@ void CustomRegion::CreateWindows() {
   surface_ = std::make_unique<RegionSelectWindow>(*this);
   region_ = std::make_unique<RegionWindow>(*this);
   state.customRegionFlag = true;
-  if (!surface_->Create(app_.Instance(), screenWidth_, screenHeight_, outlineColour_) ||
-      !region_->Create(app_.Instance(), ParkedRightOfScreen())) {
+  if (!surface_->Create(program_.Instance(), screenWidth_, screenHeight_, outlineColour_) ||
+      !region_->Create(program_.Instance(), ParkedRightOfScreen())) {
     Abandon();
     return;
   }
   surface_->SetOutline(ParkedRightOfScreen());
-  handOver_.Take(Joined(SuiteWindows(), app_.Main().PreferenceWindows()));
+  // The suite's windows and the preference windows must show above the overlay: they give up their
+  // always-on-top state while a selection is open (the suite's first) and take it back when it closes
+  // (the preference windows first).
+  handOver_.Take(Joined(window_.SuiteWindows(), window_.PreferenceWindows()));
   // The surface is activated while the main window is still shown, so the activation stays with this
   // program and the surface gets the keyboard.
   surface_->ShowWithFocus();
   PutMainWindowAside();
 }
 
-void CustomRegion::ShowRegion(const RegionRect& region) {
+void CustomRegion::ShowRegion(const Rect& region) {
   region_->Place(region);
   surface_->SetOutline(region);
 }
@@ -154,7 +157,7 @@ void CustomRegion::OnDragTick() {
   const int dpi = surface_->Dpi();
   const HintMetrics metrics{DpiScale(kHintEdge, dpi), DpiScale(kHintAbove, dpi)};
   const RegionSelection::TickResult tick =
-      selection_.DragTick(RegionPoint{cursor.x, cursor.y}, screenHeight_, hintFollows_, metrics);
+      selection_.DragTick(Point{cursor.x, cursor.y}, screenHeight_, hintFollows_, metrics);
   if (tick.moved) ShowRegion(selection_.Region());
   if (tick.hintTop) {
     surface_->PlaceHint(selection_.Region().left, *tick.hintTop, DpiScale(kHintWidth, dpi),
@@ -166,9 +169,9 @@ void CustomRegion::OnSurfaceLeftReleased() {
   surface_->StopDragTimer();
   POINT cursor{};
   GetCursorPos(&cursor);
-  if (!selection_.ReleasedOnSurface(RegionPoint{cursor.x, cursor.y})) return;
+  if (!selection_.ReleasedOnSurface(Point{cursor.x, cursor.y})) return;
   // Too small: the 4 x 4 click rectangle at the anchor, with the hint above it whatever the hint setting.
-  const RegionRect& click = selection_.Region();
+  const Rect& click = selection_.Region();
   ShowRegion(click);
   const int dpi = surface_->Dpi();
   surface_->PlaceHint(click.left, click.top - DpiScale(kHintAbove, dpi), DpiScale(kHintWidth, dpi),
@@ -183,7 +186,7 @@ void CustomRegion::OnRegionLeftReleased() {
 void CustomRegion::Discard() {
   if (!IsOpen()) return;
   surface_->StopDragTimer();
-  selection_.Discard(RegionRect{0, screenHeight_ + kParkMargin, 0, 0});
+  selection_.Discard(Rect{0, screenHeight_ + kParkMargin, 0, 0});
   region_->Place(selection_.Region());
   surface_->SetOutline(ParkedRightOfScreen());
   surface_->ParkHint();
@@ -191,13 +194,13 @@ void CustomRegion::Discard() {
 
 bool CustomRegion::OnKeyReleased(WPARAM virtualKey, HWND keyWindow) {
   if (Region() == nullptr) return false;
-  const ProgramState& state = app_.State();
+  const ProgramState& state = program_.State();
   RegionKeyContext context;
   context.selecting = state.customRegionFlag;
-  context.regionOnScreen = region_->Rect().left < screenWidth_;
+  context.regionOnScreen = region_->Bounds().left < screenWidth_;
   context.forScreenshot = state.regionScreenshotFlag;
   context.buttonHeld = selection_.ButtonHeld();
-  context.region = region_->Rect();
+  context.region = region_->Bounds();
   switch (RegionKeyReleased(static_cast<int>(virtualKey), context)) {
     case RegionKeyAction::kLock:
       LockRegion(keyWindow);
@@ -217,15 +220,14 @@ bool CustomRegion::OnKeyReleased(WPARAM virtualKey, HWND keyWindow) {
 void CustomRegion::LockRegion(HWND keyWindow) {
   RECT client{};
   GetClientRect(keyWindow, &client);
-  const RegionRect region = region_->Rect();
+  const Rect region = region_->Bounds();
   DestroyWindows();
-  const ProgramState& state = app_.State();
-  LockRequest request;
-  request.presetName = window_.List().NameAt(state.enabled.custom);
-  request.pictureName = window_.List().NameAt(state.enabled.picture);
+  const ProgramState& state = program_.State();
+  LockRequest request =
+      LockRequestFor(program_, list_.NameAt(state.enabled.custom), list_.NameAt(state.enabled.picture));
   // The grid is drawn for the size of the window that took the key, from the canvas origin.
   request.canvasSize = SIZE{client.right, client.bottom};
-  request.region = RECT{region.left, region.top, region.left + region.width, region.top + region.height};
+  request.region = ToRECT(region);
   overlay_.Lock(request);
 }
 
@@ -242,7 +244,7 @@ void CustomRegion::DestroyWindows() {
 
 void CustomRegion::Abandon() {
   DestroyWindows();
-  if (app_.State().regionScreenshotFlag) {
+  if (program_.State().regionScreenshotFlag) {
     ReturnAfterAbandonedScreenshot();
   } else {
     ReturnToStartScreenAfterAbandon();
@@ -251,18 +253,18 @@ void CustomRegion::Abandon() {
 
 void CustomRegion::ReturnToStartScreenAfterAbandon() {
   HWND main = window_.Hwnd();
-  ProgramState& state = app_.State();
+  ProgramState& state = program_.State();
   Menus& menus = window_.GetMenus();
   ShowWindow(main, SW_HIDE);
   window_.ShowStartScreenControls(true);
-  window_.Canvas().Show(false);
+  canvas_.Show(false);
   window_.SetFrame(WindowFrame::kNormal);
   window_.SetBackgroundColour(kStartScreenBackground);
   menus.SetVisible(MenuId::kBarEscBack, false);
   menus.SetVisible(MenuId::kBarPressAnyKey, false);
   menus.SetVisible(MenuId::kBarHoldMouse, false);
-  const ScreenRect& saved = state.savedGeometry;
-  SetWindowPos(main, nullptr, saved.left, saved.top, saved.width, saved.height, SWP_NOZORDER | SWP_NOACTIVATE);
+  const Rect& saved = state.savedGeometry;
+  MoveWindowTo(main, saved);
   menus.SetEnabled(MenuId::kReselectRegion, false);
   menus.SetEnabled(MenuId::kReattach, false);
   state.lockedState = LockedState::kNotLocked;
@@ -278,13 +280,13 @@ void CustomRegion::ReturnToStartScreenAfterAbandon() {
 
 void CustomRegion::ReturnAfterAbandonedScreenshot() {
   HWND main = window_.Hwnd();
-  ProgramState& state = app_.State();
-  const RegionRect current = WindowRectOf(main);
-  const WindowSize minimum = MinimumWindowSize(window_.Dpi());
+  ProgramState& state = program_.State();
+  const Rect current = WindowRectOf(main);
+  const Size minimum = MinimumWindowSize(window_.Dpi());
   // A locked overlay is smaller than any start screen and keeps its place.
   if (current.width > minimum.width && current.height > minimum.height) {
-    const ScreenRect& saved = state.savedGeometry;
-    SetWindowPos(main, nullptr, saved.left, saved.top, saved.width, saved.height, SWP_NOZORDER | SWP_NOACTIVATE);
+    const Rect& saved = state.savedGeometry;
+    MoveWindowTo(main, saved);
   }
   ShowWindow(main, SW_SHOW);
   window_.SetAlwaysOnTop(savedTopmost_);
@@ -294,18 +296,18 @@ void CustomRegion::ReturnAfterAbandonedScreenshot() {
 }
 
 void CustomRegion::OnSurfaceDestroyed() {
-  handOver_.GiveBack(Joined(app_.Main().PreferenceWindows(), SuiteWindows()));
+  handOver_.GiveBack(Joined(window_.PreferenceWindows(), window_.SuiteWindows()));
   ClearHotkeyBusyMarks();
 }
 
 void CustomRegion::OnRegionWindowDestroyed() { ClearHotkeyBusyMarks(); }
 
-void CustomRegion::HandOverToScreenshot(const RegionRect& /*region*/) {
+void CustomRegion::HandOverToScreenshot(const Rect& /*region*/) {
   // The selection stays open under the format window until a format is chosen or the window closes.
   RegionShotSelection selection;
   selection.region = [this] {
-    const RegionRect r = Region() != nullptr ? region_->Rect() : RegionRect{};
-    return RECT{r.left, r.top, r.left + r.width, r.top + r.height};
+    const Rect r = Region() != nullptr ? region_->Bounds() : Rect{};
+    return ToRECT(r);
   };
   selection.hideHint = [this] {
     if (IsOpen()) surface_->ParkHint();
@@ -317,21 +319,13 @@ void CustomRegion::HandOverToScreenshot(const RegionRect& /*region*/) {
     if (IsOpen()) surface_->SetOutlineColour(outlineColour_);
   };
   selection.close = [this] { DestroyWindows(); };
-  ConfirmRegionScreenshot(app_, std::move(selection));
+  ConfirmRegionScreenshot(program_, screenshots_, std::move(selection));
 }
 
 void CustomRegion::ClearHotkeyBusyMarks() {
   // A custom-region screenshot or re-selection started by a hotkey has ended with the selection.
   window_.ClearHotkeyBusyMark(ActionTimer::kCustomRegionShot);
   window_.ClearHotkeyBusyMark(ActionTimer::kReselectRegion);
-}
-
-std::vector<HWND> CustomRegion::SuiteWindows() const {
-  SuiteWindow* suite = app_.Main().Suite();
-  if (suite == nullptr) return {};
-  std::vector<HWND> windows{suite->Hwnd()};
-  if (suite->DebugArea() != nullptr) windows.push_back(suite->DebugArea()->Hwnd());
-  return windows;
 }
 
 }  // namespace corvanta

@@ -13,15 +13,19 @@
 
 namespace corvanta {
 
-class App;
+class DrawCanvas;
+class EffectList;
 class MainWindowSeam;
 class OverlayController;
+class Program;
 class RegionSelectWindow;
 class RegionWindow;
+class Screenshots;
 
 class CustomRegion {
  public:
-  CustomRegion(App& app, MainWindowSeam& window, OverlayController& overlay);
+  CustomRegion(Program& program, MainWindowSeam& window, OverlayController& overlay, EffectList& list,
+               DrawCanvas& canvas, Screenshots& screenshots);
   ~CustomRegion();
   CustomRegion(const CustomRegion&) = delete;
   CustomRegion& operator=(const CustomRegion&) = delete;
@@ -55,28 +59,27 @@ class CustomRegion {
   void CreateWindows();
   void PutMainWindowAside();
   void ReadSurfaceSettings();
-  void ShowRegion(const RegionRect& region);
+  void ShowRegion(const Rect& region);
   void ParkRegionBelowScreen();
   void LockRegion(HWND keyWindow);
   void Abandon();
   void ReturnToStartScreenAfterAbandon();
   void ReturnAfterAbandonedScreenshot();
   void DestroyWindows();
-  RegionRect ParkedRightOfScreen() const;
+  Rect ParkedRightOfScreen() const;
 
   // Hooks for subsystems that plug in here.
   // The region screenshot's confirmation takes the rectangle here once screen capture exists.
-  void HandOverToScreenshot(const RegionRect& region);
+  void HandOverToScreenshot(const Rect& region);
   // The hotkey host's busy marks of "自选区域截图" and "重新自选区域" are stopped here.
   void ClearHotkeyBusyMarks();
-  // The suite and its preview while they are open. With the main window's preference windows they
-  // must show above the overlay: they give up their always-on-top state while a selection is open (the
-  // suite's first) and take it back when it closes (the preference windows first).
-  std::vector<HWND> SuiteWindows() const;
 
-  App& app_;
+  Program& program_;
   MainWindowSeam& window_;
   OverlayController& overlay_;
+  EffectList& list_;
+  DrawCanvas& canvas_;
+  Screenshots& screenshots_;
   std::unique_ptr<RegionSelectWindow> surface_;
   std::unique_ptr<RegionWindow> region_;
   RegionSelection selection_;

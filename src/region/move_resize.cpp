@@ -1,10 +1,10 @@
 #include "region/move_resize.h"
 
-#include "app/app.h"
-#include "shell/main_window_seam.h"
-#include "shell/menus.h"
 #include "overlay/draw_canvas.h"
 #include "overlay/overlay_controller.h"
+#include "shell/main_window_seam.h"
+#include "shell/menus.h"
+#include "shell/program.h"
 
 namespace corvanta {
 
@@ -22,8 +22,8 @@ POINT ChildOrigin(HWND child) {
 
 }  // namespace
 
-MoveResize::MoveResize(App& app, MainWindowSeam& window, OverlayController& overlay)
-    : app_(app), window_(window), overlay_(overlay) {}
+MoveResize::MoveResize(Program& program, MainWindowSeam& window, OverlayController& overlay, DrawCanvas& canvas)
+    : program_(program), window_(window), overlay_(overlay), canvas_(canvas) {}
 
 void MoveResize::SetBarEntriesVisible(bool visible) {
   Menus& menus = window_.GetMenus();
@@ -45,14 +45,13 @@ void MoveResize::ApplyMoveResizeAttributes() {
   SetWindowLongW(hwnd, GWL_EXSTYLE, 0);
   SetWindowLongW(hwnd, GWL_EXSTYLE, GetWindowLongW(hwnd, GWL_EXSTYLE) | WS_EX_LAYERED);
   SetLayeredWindowAttributes(hwnd, kMoveResizeColourKey, kMoveResizeAlpha, LWA_COLORKEY | LWA_ALPHA);
-  app_.State().lockedState = LockedState::kMovingOrResizing;
+  program_.State().lockedState = LockedState::kMovingOrResizing;
 }
 
 void MoveResize::Start() {
-  if (app_.State().lockedState != LockedState::kLocked) return;
+  if (program_.State().lockedState != LockedState::kLocked) return;
   HWND hwnd = window_.Hwnd();
-  DrawCanvas& canvas = window_.Canvas();
-  const POINT canvasOrigin = ChildOrigin(canvas.Hwnd());
+  const POINT canvasOrigin = ChildOrigin(canvas_.Hwnd());
   EnableWindow(hwnd, TRUE);
   // The sizing frame has no control box: the window can only be finished through its menu or F5.
   window_.SetFrame(WindowFrame::kResizableTool);
@@ -63,11 +62,11 @@ void MoveResize::Start() {
   ShowWindow(hwnd, SW_HIDE);
   ShowWindow(hwnd, SW_SHOW);
   SetFocus(hwnd);
-  canvas.SetBounds(canvasOrigin.x, canvasOrigin.y, canvas.Width(), canvas.Height());
+  canvas_.SetBounds(canvasOrigin.x, canvasOrigin.y, canvas_.Width(), canvas_.Height());
 }
 
 void MoveResize::FinishAndLock() {
-  if (app_.State().lockedState != LockedState::kMovingOrResizing) return;
+  if (program_.State().lockedState != LockedState::kMovingOrResizing) return;
   HWND hwnd = window_.Hwnd();
   EnableWindow(hwnd, FALSE);
   // No frame: the window keeps its outer rectangle, so frame, title bar and menu bar become client area.
@@ -77,12 +76,12 @@ void MoveResize::FinishAndLock() {
   SetWindowLongW(hwnd, GWL_EXSTYLE, GetWindowLongW(hwnd, GWL_EXSTYLE) | kOverlayExStyle);
   SetLayeredWindowAttributes(hwnd, overlay_.ColourKey(), static_cast<BYTE>(window_.StrengthSliderPosition()),
                              LWA_COLORKEY | LWA_ALPHA);
-  app_.State().lockedState = LockedState::kLocked;
+  program_.State().lockedState = LockedState::kLocked;
   window_.StartTimer(MainTimer::kResizeRedraw, kResizeRedrawDelay);
 }
 
 void MoveResize::PrepareRelock() {
-  if (app_.State().lockedState != LockedState::kLocked) return;
+  if (program_.State().lockedState != LockedState::kLocked) return;
   ApplyMoveResizeAttributes();
 }
 
@@ -94,7 +93,7 @@ void MoveResize::OnRedrawTick() {
 }
 
 bool MoveResize::OnKeyPressed(WPARAM virtualKey) {
-  if (virtualKey != VK_F5 || app_.State().lockedState != LockedState::kMovingOrResizing) return false;
+  if (virtualKey != VK_F5 || program_.State().lockedState != LockedState::kMovingOrResizing) return false;
   FinishAndLock();
   return true;
 }

@@ -7,9 +7,10 @@
 
 namespace corvanta {
 
-class App;
+class DrawCanvas;
 class MainWindowSeam;
 class OverlayController;
+class Program;
 
 inline constexpr COLORREF kMoveResizeBackground = RGB(33, 66, 99);
 inline constexpr COLORREF kMoveResizeColourKey = RGB(252, 2, 251);
@@ -18,7 +19,7 @@ inline constexpr UINT kResizeRedrawDelay = 30;
 
 class MoveResize {
  public:
-  MoveResize(App& app, MainWindowSeam& window, OverlayController& overlay);
+  MoveResize(Program& program, MainWindowSeam& window, OverlayController& overlay, DrawCanvas& canvas);
   MoveResize(const MoveResize&) = delete;
   MoveResize& operator=(const MoveResize&) = delete;
 
@@ -39,9 +40,10 @@ class MoveResize {
   void SetOverlayItemsEnabled(bool enabled);
   void ApplyMoveResizeAttributes();
 
-  App& app_;
+  Program& program_;
   MainWindowSeam& window_;
   OverlayController& overlay_;
+  DrawCanvas& canvas_;
 };
 
 }  // namespace corvanta

@@ -17,24 +17,24 @@ bool Below(double value, double limit) { return limit - value > kTolerance; }
 
 }  // namespace
 
-std::optional<RegionRect> DragRectangle(RegionPoint a, RegionPoint m) {
+std::optional<Rect> DragRectangle(Point a, Point m) {
   if (m.x == a.x || m.y == a.y) return std::nullopt;
   const int left = m.x > a.x ? a.x : m.x;
   const int top = m.y > a.y ? a.y : m.y;
   const int width = m.x > a.x ? m.x - a.x : a.x - m.x;
   const int height = m.y > a.y ? m.y - a.y : a.y - m.y;
-  return RegionRect{left, top, width, height};
+  return Rect{left, top, width, height};
 }
 
-bool IsTooSmallAfterRelease(const RegionRect& region) {
+bool IsTooSmallAfterRelease(const Rect& region) {
   return region.width < kTooSmall || region.height < kTooSmall;
 }
 
-RegionRect ClickRectangle(RegionPoint anchor) { return {anchor.x, anchor.y, kClickSize, kClickSize}; }
+Rect ClickRectangle(Point anchor) { return {anchor.x, anchor.y, kClickSize, kClickSize}; }
 
-bool IsLockable(const RegionRect& region) { return region.width > kTooSmall && region.height > kTooSmall; }
+bool IsLockable(const Rect& region) { return region.width > kTooSmall && region.height > kTooSmall; }
 
-std::optional<int> HintTop(int ay, int my, int screenHeight, const RegionRect& region, const HintMetrics& metrics) {
+std::optional<int> HintTop(int ay, int my, int screenHeight, const Rect& region, const HintMetrics& metrics) {
   const int edge = metrics.edge;
   const double bottomBand = static_cast<double>(screenHeight) - edge;
   const int aboveRectangle = region.top - metrics.above;

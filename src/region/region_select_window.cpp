@@ -1,5 +1,7 @@
 #include "region/region_select_window.h"
 
+#include "shell/win_rect.h"
+
 #include "platform/controls.h"
 #include "platform/dpi.h"
 #include "region/custom_region.h"
@@ -16,7 +18,6 @@ constexpr DWORD kScreenWait = 250;
 constexpr const char* kHintText =
     "ESC或退格键返回\r\n按键盘任意键锁定\r\n按住鼠标左键选取区域\r\n鼠标右键取消已选取区域\r\n";
 
-RECT ToRect(const RegionRect& r) { return RECT{r.left, r.top, r.left + r.width, r.top + r.height}; }
 
 }  // namespace
 
@@ -52,7 +53,7 @@ void RegionSelectWindow::ShowWithFocus() {
 
 int RegionSelectWindow::Dpi() const { return WindowDpi(hwnd_); }
 
-void RegionSelectWindow::SetOutline(const RegionRect& outline) {
+void RegionSelectWindow::SetOutline(const Rect& outline) {
   if (outline == outline_) return;
   InvalidateOutline(outline_);
   outline_ = outline;
@@ -81,8 +82,8 @@ void RegionSelectWindow::WaitUntilOutlineLeaves(COLORREF previous) {
   }
 }
 
-void RegionSelectWindow::InvalidateOutline(const RegionRect& outline) {
-  const RECT area = ToRect(outline);
+void RegionSelectWindow::InvalidateOutline(const Rect& outline) {
+  const RECT area = ToRECT(outline);
   InvalidateRect(hwnd_, &area, FALSE);
 }
 
@@ -104,7 +105,7 @@ void RegionSelectWindow::Paint() {
   ScopedPaint paint(hwnd_);
   HDC dc = paint.Get();
   FillRect(dc, &paint.Area(), backgroundBrush_.Get());
-  const RECT outline = ToRect(outline_);
+  const RECT outline = ToRECT(outline_);
   if (IsRectEmpty(&outline)) return;
   // The inside is the colour key, so the screen shows through it; the frame lies inside the edge.
   ScopedBrush key(CreateSolidBrush(kRegionSurfaceColourKey));

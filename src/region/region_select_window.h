@@ -32,8 +32,8 @@ class RegionSelectWindow : public WindowBase<RegionSelectWindow> {
   void ShowWithFocus();
 
   // The outline's rectangle in screen coordinates (the surface's client origin is the screen origin).
-  void SetOutline(const RegionRect& outline);
-  RegionRect Outline() const { return outline_; }
+  void SetOutline(const Rect& outline);
+  Rect Outline() const { return outline_; }
   void PlaceHint(int left, int top, int width, int height);
   // Moves the hint out of sight (right of the surface, no size).
   void ParkHint();
@@ -53,12 +53,12 @@ class RegionSelectWindow : public WindowBase<RegionSelectWindow> {
  private:
   bool CreateHint(HINSTANCE instance);
   void Paint();
-  void InvalidateOutline(const RegionRect& outline);
+  void InvalidateOutline(const Rect& outline);
   void WaitUntilOutlineLeaves(COLORREF previous);
 
   CustomRegion& owner_;
   HWND hint_ = nullptr;
-  RegionRect outline_;
+  Rect outline_;
   COLORREF outlineColour_ = 0;
   ScopedBrush backgroundBrush_;
   ScopedFont hintFont_;

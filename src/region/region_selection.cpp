@@ -2,7 +2,7 @@
 
 namespace corvanta {
 
-void RegionSelection::Begin(const RegionRect& parked) {
+void RegionSelection::Begin(const Rect& parked) {
   press_ = Press::kIdle;
   shape_ = Shape::kNone;
   buttonHeld_ = false;
@@ -14,7 +14,7 @@ void RegionSelection::LeftPressed() {
   buttonHeld_ = true;
 }
 
-RegionSelection::TickResult RegionSelection::DragTick(RegionPoint cursor, int screenHeight, bool hintFollows,
+RegionSelection::TickResult RegionSelection::DragTick(Point cursor, int screenHeight, bool hintFollows,
                                                       const HintMetrics& metrics) {
   TickResult result;
   if (press_ == Press::kPressed && shape_ == Shape::kNone && buttonHeld_) {
@@ -23,7 +23,7 @@ RegionSelection::TickResult RegionSelection::DragTick(RegionPoint cursor, int sc
     shape_ = Shape::kDragging;
   }
   if (press_ == Press::kDragging && shape_ == Shape::kDragging && buttonHeld_) {
-    if (const std::optional<RegionRect> spanned = DragRectangle(anchor_, cursor)) {
+    if (const std::optional<Rect> spanned = DragRectangle(anchor_, cursor)) {
       result.moved = !(*spanned == region_);
       region_ = *spanned;
     }
@@ -32,7 +32,7 @@ RegionSelection::TickResult RegionSelection::DragTick(RegionPoint cursor, int sc
   return result;
 }
 
-bool RegionSelection::ReleasedOnSurface(RegionPoint cursor) {
+bool RegionSelection::ReleasedOnSurface(Point cursor) {
   // A click shorter than one drag tick: the release does what that tick would have done, so the click
   // point is the anchor.
   if (press_ == Press::kPressed && shape_ == Shape::kNone && buttonHeld_) {
@@ -52,7 +52,7 @@ void RegionSelection::ReleasedOnRegion() {
   buttonHeld_ = false;
 }
 
-void RegionSelection::Discard(const RegionRect& parked) {
+void RegionSelection::Discard(const Rect& parked) {
   press_ = Press::kIdle;
   region_ = parked;
   if (shape_ == Shape::kComplete) shape_ = Shape::kNone;

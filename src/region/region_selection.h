@@ -16,7 +16,7 @@ class RegionSelection {
   enum class Shape { kNone, kDragging, kComplete };
 
   // A new selection: nothing pressed, no rectangle, the rectangle parked at `parked`.
-  void Begin(const RegionRect& parked);
+  void Begin(const Rect& parked);
 
   // Left button pressed on the selection surface; the caller starts the drag timer.
   void LeftPressed();
@@ -27,28 +27,28 @@ class RegionSelection {
   };
   // One drag tick with the cursor at `cursor`: takes the anchor at the first tick, then spans the
   // rectangle from it; the hint follows only when `hintFollows`.
-  TickResult DragTick(RegionPoint cursor, int screenHeight, bool hintFollows, const HintMetrics& metrics);
+  TickResult DragTick(Point cursor, int screenHeight, bool hintFollows, const HintMetrics& metrics);
 
   // Left button released on the selection surface at `cursor`. Returns whether the rectangle was too
   // small and became the 4 x 4 click rectangle (the hint then shows above it).
-  bool ReleasedOnSurface(RegionPoint cursor);
+  bool ReleasedOnSurface(Point cursor);
   // Left button released on RegionWindow: the rectangle stays as drawn.
   void ReleasedOnRegion();
   // Right button: the rectangle goes to `parked`.
-  void Discard(const RegionRect& parked);
+  void Discard(const Rect& parked);
 
   Press PressState() const { return press_; }
   Shape ShapeState() const { return shape_; }
   bool ButtonHeld() const { return buttonHeld_; }
-  RegionPoint Anchor() const { return anchor_; }
-  const RegionRect& Region() const { return region_; }
+  Point Anchor() const { return anchor_; }
+  const Rect& Region() const { return region_; }
 
  private:
   Press press_ = Press::kIdle;
   Shape shape_ = Shape::kNone;
   bool buttonHeld_ = false;
-  RegionPoint anchor_;
-  RegionRect region_;
+  Point anchor_;
+  Rect region_;
 };
 
 }  // namespace corvanta

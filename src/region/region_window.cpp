@@ -1,5 +1,7 @@
 #include "region/region_window.h"
 
+#include "shell/win_rect.h"
+
 #include "platform/gdi.h"
 #include "region/custom_region.h"
 #include "region/region_select_window.h"
@@ -12,7 +14,7 @@ constexpr BYTE kRegionWindowAlpha = 1;
 
 }  // namespace
 
-bool RegionWindow::Create(HINSTANCE instance, const RegionRect& parked) {
+bool RegionWindow::Create(HINSTANCE instance, const Rect& parked) {
   WNDCLASSEXW wc{};
   wc.hInstance = instance;
   wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32515));  // IDC_CROSS
@@ -26,14 +28,12 @@ bool RegionWindow::Create(HINSTANCE instance, const RegionRect& parked) {
   return true;
 }
 
-void RegionWindow::Place(const RegionRect& region) {
+void RegionWindow::Place(const Rect& region) {
   SetWindowPos(hwnd_, HWND_TOP, region.left, region.top, region.width, region.height, SWP_NOACTIVATE);
 }
 
-RegionRect RegionWindow::Rect() const {
-  RECT r{};
-  GetWindowRect(hwnd_, &r);
-  return RegionRect{r.left, r.top, r.right - r.left, r.bottom - r.top};
+Rect RegionWindow::Bounds() const {
+  return WindowRectOf(hwnd_);
 }
 
 LRESULT RegionWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -19,10 +19,10 @@ class RegionWindow : public WindowBase<RegionWindow> {
   explicit RegionWindow(CustomRegion& owner) : owner_(owner) {}
 
   // Creates it shown, without activation, at `parked`.
-  bool Create(HINSTANCE instance, const RegionRect& parked);
+  bool Create(HINSTANCE instance, const Rect& parked);
   // Moves it onto the rectangle, above the selection surface.
-  void Place(const RegionRect& region);
-  RegionRect Rect() const;
+  void Place(const Rect& region);
+  Rect Bounds() const;
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

@@ -2,14 +2,15 @@
 
 #include <cstdlib>
 
-#include "app/app.h"
-#include "shell/main_window_seam.h"
-#include "shell/menus.h"
-#include "app/start_screen_layout.h"
 #include "effects/effect_list.h"
 #include "effects/effect_list_text.h"
+#include "effects/lock_content.h"
 #include "overlay/draw_canvas.h"
 #include "overlay/overlay_controller.h"
+#include "shell/main_window_seam.h"
+#include "shell/menus.h"
+#include "shell/program.h"
+#include "shell/start_screen_size.h"
 
 namespace corvanta {
 
@@ -19,16 +20,16 @@ constexpr BYTE kSelectionFrameAlpha = 200;
 
 }  // namespace
 
-SmartAttach::SmartAttach(App& app, MainWindowSeam& window, OverlayController& overlay)
-    : app_(app), window_(window), overlay_(overlay) {}
+SmartAttach::SmartAttach(Program& program, MainWindowSeam& window, OverlayController& overlay, EffectList& list,
+                         DrawCanvas& canvas)
+    : program_(program), window_(window), overlay_(overlay), list_(list), canvas_(canvas) {}
 
 bool SmartAttach::EnabledRowIsMarked() {
-  EffectList& list = window_.List();
-  ProgramState& state = app_.State();
+  ProgramState& state = program_.State();
   const int32_t* enabled = EnabledIndexSlot(state.enabled, state.displayMode);
-  list.SelectAndReveal(enabled != nullptr ? *enabled : -1);
-  const int selected = list.SelectedIndex();
-  return selected >= 0 && list.StatusAt(selected) == "已启用";
+  list_.SelectAndReveal(enabled != nullptr ? *enabled : -1);
+  const int selected = list_.SelectedIndex();
+  return selected >= 0 && list_.StatusAt(selected) == kStatusEnabled;
 }
 
 void SmartAttach::SaveStartScreenGeometry() {
@@ -37,13 +38,13 @@ void SmartAttach::SaveStartScreenGeometry() {
   const int width = r.right - r.left;
   const int height = r.bottom - r.top;
   // Only a start screen above its minimum size and fully on screen is worth keeping.
-  const WindowSize minimum = MinimumWindowSize(window_.Dpi());
-  if (app_.State().lockedState != LockedState::kNotLocked || width <= minimum.width || height <= minimum.height ||
+  const Size minimum = MinimumWindowSize(window_.Dpi());
+  if (program_.State().lockedState != LockedState::kNotLocked || width <= minimum.width || height <= minimum.height ||
       r.left <= 0 || r.top <= 0) {
     return;
   }
-  app_.State().savedGeometry = {r.left, r.top, width, height};
-  SettingsStore& settings = app_.Settings();
+  program_.State().savedGeometry = {r.left, r.top, width, height};
+  SettingsStore& settings = program_.Settings();
   settings.SetConfigInt(keys::kWidth, width);
   settings.SetConfigInt(keys::kHeight, height);
   settings.SetConfigInt(keys::kLeft, r.left);
@@ -53,10 +54,10 @@ void SmartAttach::SaveStartScreenGeometry() {
 void SmartAttach::Start() {
   if (!EnabledRowIsMarked()) return;
   SaveStartScreenGeometry();
-  ProgramState& state = app_.State();
+  ProgramState& state = program_.State();
   state.regionMode = RegionMode::kSelecting;
   window_.ShowStartScreenControls(false);
-  window_.Canvas().Show(false);
+  canvas_.Show(false);
   window_.SetFrame(WindowFrame::kBorderless);
   Menus& menus = window_.GetMenus();
   menus.SetVisible(MenuId::kBarEscBack, true);
@@ -67,17 +68,17 @@ void SmartAttach::Start() {
   HWND hwnd = window_.Hwnd();
   SetWindowLongW(hwnd, GWL_EXSTYLE, 0);
   SetWindowLongW(hwnd, GWL_EXSTYLE, GetWindowLongW(hwnd, GWL_EXSTYLE) | WS_EX_LAYERED);
-  SetLayeredWindowAttributes(hwnd, ColourKeyOf(app_.State()), kSelectionFrameAlpha, LWA_COLORKEY | LWA_ALPHA);
+  SetLayeredWindowAttributes(hwnd, ColourKeyOf(program_.State()), kSelectionFrameAlpha, LWA_COLORKEY | LWA_ALPHA);
   window_.SetBackgroundColour(RGB(rand() % 256, rand() % 256, rand() % 256));
-  window_.Canvas().Clear();
-  window_.Canvas().RemovePicture();
+  canvas_.Clear();
+  canvas_.RemovePicture();
   state.selectionState = true;
   menus.SetEnabled(MenuId::kProgramColours, false);
   window_.StartTimer(MainTimer::kAttachTrack, 30);
 }
 
 void SmartAttach::Track() {
-  if (!app_.State().selectionState) return;
+  if (!program_.State().selectionState) return;
   ++trackTicks_;
   HWND hwnd = window_.Hwnd();
   SetFocus(hwnd);
@@ -98,8 +99,19 @@ void SmartAttach::Reattach() {
   ShowWindow(hwnd, SW_SHOW);
 }
 
+bool SmartAttach::OnKeyReleased(WPARAM virtualKey) {
+  if (!program_.State().selectionState) return false;
+  if (virtualKey == VK_BACK || virtualKey == VK_ESCAPE) {
+    overlay_.CancelSelection();
+  } else {
+    const std::string selected = list_.SelectedName();
+    overlay_.Lock(LockRequestFor(program_, selected, selected));
+  }
+  return true;
+}
+
 bool SmartAttach::OnLeftButtonDown() {
-  if (!app_.State().selectionState) return false;
+  if (!program_.State().selectionState) return false;
   ReleaseCapture();
   SendMessageW(window_.Hwnd(), WM_NCLBUTTONDOWN, HTCAPTION, 0);
   return true;

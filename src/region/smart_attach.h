@@ -6,13 +6,16 @@
 
 namespace corvanta {
 
-class App;
+class DrawCanvas;
+class EffectList;
 class MainWindowSeam;
 class OverlayController;
+class Program;
 
 class SmartAttach {
  public:
-  SmartAttach(App& app, MainWindowSeam& window, OverlayController& overlay);
+  SmartAttach(Program& program, MainWindowSeam& window, OverlayController& overlay, EffectList& list,
+              DrawCanvas& canvas);
   SmartAttach(const SmartAttach&) = delete;
   SmartAttach& operator=(const SmartAttach&) = delete;
 
@@ -22,6 +25,9 @@ class SmartAttach {
   void Track();
   // "<-=重新吸附窗口": back to the start screen when locked, then a new start.
   void Reattach();
+  // A key released on the selection frame: Backspace and Esc cancel, any other key locks the list's
+  // selected entry. Returns whether the key was taken for that.
+  bool OnKeyReleased(WPARAM virtualKey);
   // A left-button press anywhere on the selection frame drags it.
   bool OnLeftButtonDown();
 
@@ -33,9 +39,11 @@ class SmartAttach {
   bool EnabledRowIsMarked();
   void SaveStartScreenGeometry();
 
-  App& app_;
+  Program& program_;
   MainWindowSeam& window_;
   OverlayController& overlay_;
+  EffectList& list_;
+  DrawCanvas& canvas_;
   RECT tracked_{};
   int trackTicks_ = 0;
 };

@@ -50,11 +50,6 @@ bool PrepareSettingsFiles(SettingsStore& settings) {
   return firstStart;
 }
 
-EnabledIndexes ReadEnabledIndexes(const SettingsStore& settings) {
-  return {settings.ConfigInt(keys::kEnabledMixed), settings.ConfigInt(keys::kEnabledCustom),
-          settings.ConfigInt(keys::kEnabledPicture)};
-}
-
 bool ApplyFirstRunSelection(SettingsStore& settings, EnabledIndexes& indexes) {
   if (settings.ConfigInt(keys::kFirstRunDone) != 0) return false;
   settings.SetConfigInt(keys::kEnabledMixed, kFirstRunSelection.mixed);

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <span>
 
+#include "settings/enabled_indexes.h"
 #include "settings/settings_store.h"
 
 namespace corvanta {
@@ -20,15 +21,7 @@ std::span<const SettingEntry> DefaultConfigEntries();
 // screenshot folders in order. Returns whether the default set was written (a first start).
 bool PrepareSettingsFiles(SettingsStore& settings);
 
-struct EnabledIndexes {
-  int32_t mixed = 0;    // GetD
-  int32_t custom = 0;   // GetC
-  int32_t picture = 0;  // GetP
-};
-
 inline constexpr EnabledIndexes kFirstRunSelection{0, 23, 3};
-
-EnabledIndexes ReadEnabledIndexes(const SettingsStore& settings);
 
 // When `First` reads 0, writes GetD, GetC, GetP of the first-run selection and First=1, and puts
 // that selection into indexes. Returns whether it was applied.

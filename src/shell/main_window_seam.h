@@ -1,21 +1,20 @@
-// What the controllers of the main window (overlay, smart attach, effect list, and the windows that
-// hand the topmost state over) may do with it. The main window is the start screen, the selection frame
-// and the overlay at once; everything else reaches it only through these verbs.
+// What the features may do with the main window, which is the start screen, the selection frame and the
+// overlay at once. Every feature reaches it only through these verbs; the composition root implements
+// them.
 #pragma once
 
 #include <windows.h>
 
 #include <cstdint>
-
 #include <string_view>
+#include <vector>
 
+#include "shell/action_timers.h"
 #include "shell/display_mode.h"
-#include "hotkeys/hotkey_actions.h"
+#include "shell/menu_layout.h"
 
 namespace corvanta {
 
-class DrawCanvas;
-class EffectList;
 class Menus;
 
 inline constexpr COLORREF kStartScreenBackground = RGB(224, 225, 229);
@@ -57,8 +56,8 @@ class MainWindowSeam {
   virtual HWND Hwnd() const = 0;
   virtual HWND Control(ControlId id) const = 0;
   virtual Menus& GetMenus() = 0;
-  virtual EffectList& List() = 0;
-  virtual DrawCanvas& Canvas() = 0;
+  // Runs a menu command as if the user had chosen it (the tray, the hotkeys, the topmost hand-over).
+  virtual void RunCommand(MenuId command) = 0;
 
   virtual void StartTimer(MainTimer timer, UINT milliseconds) = 0;
   virtual void StopTimer(MainTimer timer) = 0;
@@ -79,6 +78,12 @@ class MainWindowSeam {
   virtual int StrengthSliderPosition() const = 0;
   // The strength sample beside the slider, redrawn for a new strength.
   virtual void RedrawStrengthSwatch(int strength) = 0;
+
+  // The windows that hand the topmost state over together with the main window, in the order they
+  // take it: the open ones of the advanced options, the colour scheme and the hotkey settings windows;
+  // the suite and its preview while the suite is open.
+  virtual std::vector<HWND> PreferenceWindows() = 0;
+  virtual std::vector<HWND> SuiteWindows() = 0;
 
   // The hotkeys: a hint in the balloon at the start-up point, and the end of the command a hotkey's
   // action timer started (the action takes presses again).

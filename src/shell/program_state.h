@@ -1,38 +1,36 @@
-// The process-wide state of the running program, held by the App and shared by its windows.
+// The process-wide state of the running program, shared by its windows.
 #pragma once
 
 #include <array>
 #include <cstdint>
 #include <string>
 
+#include "settings/enabled_indexes.h"
+#include "shell/colour.h"
 #include "shell/display_mode.h"
-#include "settings/first_run.h"
+#include "shell/geometry.h"
 
 namespace corvanta {
 
-struct ScreenRect {
-  int32_t left = 0;
-  int32_t top = 0;
-  int32_t width = 0;
-  int32_t height = 0;
-  bool operator==(const ScreenRect&) const = default;
-};
+inline constexpr Colour kCustomModeColourKey{208, 222, 227};
 
-struct RgbColour {
-  int32_t red = 0;
-  int32_t green = 0;
-  int32_t blue = 0;
-  bool operator==(const RgbColour&) const = default;
-};
+// Which picture the picture preview shows: "#自动预览功能" off or on (Preview/Pre), the preview just
+// shown, or the latest screenshot.
+enum class PreviewSource { kAutoPreviewOff, kAutoPreviewOn, kShown, kScreenshot };
 
-inline constexpr RgbColour kCustomModeColourKey{208, 222, 227};
+// Preview/Pre as stored: 1 turns the automatic preview on, and a number of 4 or more asks for the latest
+// screenshot, as the screenshot preview's own code does.
+constexpr PreviewSource PreviewSourceFromStored(int32_t stored) {
+  if (stored == 1) return PreviewSource::kAutoPreviewOn;
+  return stored >= 4 ? PreviewSource::kScreenshot : PreviewSource::kAutoPreviewOff;
+}
 
 struct ProgramState {
   DisplayMode displayMode = DisplayMode::kNone;
   EnabledIndexes enabled;
-  RgbColour colourKey = kCustomModeColourKey;
-  ScreenRect savedGeometry;
-  ScreenRect hideRestore;
+  Colour colourKey = kCustomModeColourKey;
+  Rect savedGeometry;
+  Rect hideRestore;
   LockedState lockedState = LockedState::kNotLocked;
   bool selectionState = false;
   RegionMode regionMode = RegionMode::kNone;
@@ -40,10 +38,9 @@ struct ProgramState {
   bool picturePreviewFlag = false;
   bool regionScreenshotFlag = false;
   bool hintFlag = false;  // hotkey hints on (SP/TST)
-  int32_t previewSource = 0;
+  PreviewSource previewSource = PreviewSource::kAutoPreviewOff;
   std::string lastScreenshotName;
   int32_t listFontSize = 12;
-  int32_t pictureDisplayMode = 3;  // Dp: 0 top-left, 1 stretched, 2 centred, 3 tiled
   std::array<uint32_t, 9> programColours{};
   int screenshotDepth = 32;
   // The mixed-mode pair (Effect\D\N.ini) as read by the last mixed-mode list fill.
@@ -57,11 +54,7 @@ struct ProgramState {
   bool suiteEditsListPreset = false;
 };
 
-// The colour key of the current display mode as a COLORREF value (the low 8 bits of each component).
-inline uint32_t ColourKeyOf(const ProgramState& state) {
-  const RgbColour& key = state.colourKey;
-  return static_cast<uint32_t>(key.red & 0xFF) | static_cast<uint32_t>(key.green & 0xFF) << 8 |
-         static_cast<uint32_t>(key.blue & 0xFF) << 16;
-}
+// The colour key of the current display mode as a COLORREF value.
+inline uint32_t ColourKeyOf(const ProgramState& state) { return ToColorRef(state.colourKey); }
 
 }  // namespace corvanta

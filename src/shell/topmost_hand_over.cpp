@@ -10,17 +10,9 @@ namespace corvanta {
 namespace {
 
 // Strong topmost switches through its tray command, which also runs its timer.
-void ToggleStrongTopmost(MainWindowSeam& main) {
-  SendMessageW(main.Hwnd(), WM_COMMAND, static_cast<WPARAM>(MenuId::kStrongTopmost), 0);
-}
+void ToggleStrongTopmost(MainWindowSeam& main) { main.RunCommand(MenuId::kStrongTopmost); }
 
 }  // namespace
-
-bool IsWindowOnTop(HWND hwnd) { return (GetWindowLongW(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
-
-void SetWindowOnTop(HWND hwnd, bool onTop) {
-  SetWindowPos(hwnd, onTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-}
 
 void TopmostHandOver::Take(std::span<const HWND> peers) {
   Menus& menus = main_.GetMenus();

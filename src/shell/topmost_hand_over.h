@@ -8,10 +8,9 @@
 #include <span>
 #include <vector>
 
-namespace corvanta {
+#include "shell/topmost.h"
 
-bool IsWindowOnTop(HWND hwnd);
-void SetWindowOnTop(HWND hwnd, bool onTop);
+namespace corvanta {
 
 class MainWindowSeam;
 

@@ -46,7 +46,7 @@ SIZE BackdropWindow::PictureSize() const {
   return SIZE{picture_->width, picture_->height};
 }
 
-void BackdropWindow::PlaceBelow(HWND above, const ScreenPlace& place) {
+void BackdropWindow::PlaceBelow(HWND above, const Rect& place) {
   SetWindowPos(hwnd_, above, place.left, place.top, place.width, place.height, SWP_NOACTIVATE | SWP_NOOWNERZORDER);
 }
 
@@ -63,7 +63,7 @@ void BackdropWindow::Paint() {
   ScopedBrush brush(CreateSolidBrush(colour_));
   FillRect(paint.Get(), &client, brush.Get());
   if (!picture_ || picture_->width <= 0 || picture_->height <= 0) return;
-  const ScreenPlace fit = FitPicture(picture_->width, picture_->height, client.right, client.bottom);
+  const Rect fit = FitPicture(picture_->width, picture_->height, client.right, client.bottom);
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof(info.bmiHeader);
   info.bmiHeader.biWidth = picture_->width;

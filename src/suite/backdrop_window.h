@@ -32,7 +32,7 @@ class BackdropWindow : public WindowBase<BackdropWindow> {
   SIZE PictureSize() const;
 
   // Covers the rectangle and lies directly below `above` in z-order.
-  void PlaceBelow(HWND above, const ScreenPlace& place);
+  void PlaceBelow(HWND above, const Rect& place);
   void Show(bool visible);
 
   // One-shot: the show handler runs 30 ms later (a restart delays it again).

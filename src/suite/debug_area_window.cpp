@@ -1,6 +1,6 @@
 #include "suite/debug_area_window.h"
 
-#include "app/app.h"
+#include "shell/program.h"
 #include "effects/preset.h"
 #include "overlay/draw_canvas.h"
 #include "overlay/render.h"
@@ -22,7 +22,7 @@ enum DebugTimer : UINT_PTR {
   kPreviewRedrawTimer = 3,
 };
 
-ScreenPlace PlaceOf(HWND hwnd) {
+Rect PlaceOf(HWND hwnd) {
   RECT r{};
   GetWindowRect(hwnd, &r);
   return {r.left, r.top, r.right - r.left, r.bottom - r.top};
@@ -30,7 +30,7 @@ ScreenPlace PlaceOf(HWND hwnd) {
 
 }  // namespace
 
-DebugAreaWindow::DebugAreaWindow(App& app, SuiteWindow& suite) : app_(app), suite_(suite) {}
+DebugAreaWindow::DebugAreaWindow(Program& program, SuiteWindow& suite) : program_(program), suite_(suite) {}
 
 DebugAreaWindow::~DebugAreaWindow() {
   // The window goes before the canvas and the backdrop it holds.
@@ -44,27 +44,27 @@ DebugAreaWindow::~DebugAreaWindow() {
 bool DebugAreaWindow::Create(int strength) {
   background_.Reset(CreateSolidBrush(kDebugColourKey));
   WNDCLASSEXW wc{};
-  wc.hInstance = app_.Instance();
+  wc.hInstance = program_.Instance();
   wc.hCursor = ArrowCursor();
-  wc.hIcon = ProgramIcon(app_.Instance());
+  wc.hIcon = ProgramIcon(program_.Instance());
   wc.hIconSm = wc.hIcon;
   if (!RegisterOnce(wc, kClassName)) return false;
-  const ScreenPlace place = DebugAreaPlace(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
+  const Rect place = DebugAreaPlace(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
                                            PlaceOf(suite_.Hwnd()).height);
   // The backdrop owns the debug area: an owned window always stays above its owner, so the backdrop
   // cannot come between the debug area and the screen, whatever raises it.
   backdrop_ = std::make_unique<BackdropWindow>();
-  if (!backdrop_->Create(app_.Instance(), suite_.BackgroundColour(),
+  if (!backdrop_->Create(program_.Instance(), suite_.BackgroundColour(),
                          [this](BackdropWindow& backdrop) { suite_.ShowChosenBackdrop(backdrop); })) {
     return false;
   }
   if (!CreateOwnWindow(WS_EX_LAYERED, kClassName, kSuiteDebugAreaCaption, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
-                       place.left, place.top, place.width, place.height, backdrop_->Hwnd(), app_.Instance())) {
+                       place.left, place.top, place.width, place.height, backdrop_->Hwnd(), program_.Instance())) {
     return false;
   }
   const SIZE client = ClientSize();
   canvas_ = std::make_unique<DrawCanvas>();
-  if (!canvas_->Create(hwnd_, app_.Instance(), 0, 0, client.cx, client.cy)) return false;
+  if (!canvas_->Create(hwnd_, program_.Instance(), 0, 0, client.cx, client.cy)) return false;
   canvas_->SetBackgroundColour(kDebugColourKey);
   canvas_->Clear();
 
@@ -110,26 +110,26 @@ void DebugAreaWindow::SetBackgroundTransparent(bool transparent) {
 }
 
 void DebugAreaWindow::RedrawPreview() {
-  SettingsStore& settings = app_.Settings();
+  SettingsStore& settings = program_.Settings();
   const std::string cache = settings.PathOf(paths::kPreviewCache);
   WritePreset(settings, cache, PresetFromPositions(suite_.Positions()));
   // Drawn from what the cache holds: an unwritable cache reads back zeros and draws nothing.
-  const Preset preset = ReadPreset(settings, cache);
+  const Scanlines scanlines = ScanlinesOf(ReadPreset(settings, cache));
   const SIZE client = ClientSize();
   canvas_->SetBounds(0, 0, client.cx, client.cy);
-  canvas_->SetPen(preset.lineType, preset.pixelSize, PresetPenColour(preset));
+  SetScanlinePen(*canvas_, scanlines);
   canvas_->Clear();
-  DrawGrid(*canvas_, client.cx, client.cy, preset);
+  DrawGrid(*canvas_, client.cx, client.cy, scanlines.grid);
   ++previewRedraws_;
 }
 
 void DebugAreaWindow::RedrawFromFile() {
   const SIZE client = ClientSize();
   canvas_->SetBounds(0, 0, client.cx, client.cy);
-  const Preset preset = ReadPreset(app_.Settings(), suite_.OpenedFile());
-  canvas_->SetPen(preset.lineType, preset.pixelSize, PresetPenColour(preset));
+  const Scanlines scanlines = ScanlinesOf(ReadPreset(program_.Settings(), suite_.OpenedFile()));
+  SetScanlinePen(*canvas_, scanlines);
   // Not cleared: Open cleared the canvas with these pen settings just before.
-  DrawGrid(*canvas_, client.cx, client.cy, preset);
+  DrawGrid(*canvas_, client.cx, client.cy, scanlines.grid);
 }
 
 LRESULT DebugAreaWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -12,7 +12,7 @@
 
 namespace corvanta {
 
-class App;
+class Program;
 class BackdropWindow;
 class DrawCanvas;
 class SuiteWindow;
@@ -25,7 +25,7 @@ class DebugAreaWindow : public WindowBase<DebugAreaWindow> {
   static constexpr UINT kFileRedrawDelay = 60;
   static constexpr UINT kPlacementInterval = 30;
 
-  DebugAreaWindow(App& app, SuiteWindow& suite);
+  DebugAreaWindow(Program& program, SuiteWindow& suite);
   ~DebugAreaWindow() override;
 
   // Sizes itself from the screen and the suite's height, creates the canvas and the backdrop window
@@ -58,7 +58,7 @@ class DebugAreaWindow : public WindowBase<DebugAreaWindow> {
   void RedrawPreview();
   void RedrawFromFile();
 
-  App& app_;
+  Program& program_;
   SuiteWindow& suite_;
   std::unique_ptr<DrawCanvas> canvas_;
   std::unique_ptr<BackdropWindow> backdrop_;

@@ -9,15 +9,15 @@ namespace corvanta {
 namespace {
 
 // Design sizes (96 DPI).
-constexpr DesignSize kButton{64, 28};
-constexpr DesignSize kColourLabel{60, 20};
-constexpr DesignSize kPicker{44, 24};
-constexpr DesignSize kBackdropLabel{84, 20};
-constexpr DesignSize kChooser{180, 240};
-constexpr DesignSize kRowLabel{96, 20};
-constexpr DesignSize kSlider{180, 28};
-constexpr DesignSize kValueLabel{36, 20};
-constexpr DesignSize kCheckbox{140, 20};
+constexpr Size kButton{64, 28};
+constexpr Size kColourLabel{60, 20};
+constexpr Size kPicker{44, 24};
+constexpr Size kBackdropLabel{84, 20};
+constexpr Size kChooser{180, 240};
+constexpr Size kRowLabel{96, 20};
+constexpr Size kSlider{180, 28};
+constexpr Size kValueLabel{36, 20};
+constexpr Size kCheckbox{140, 20};
 constexpr int kMargin = 10;
 constexpr int kGap = 8;
 constexpr int kLabelGap = 4;
@@ -26,28 +26,28 @@ constexpr int kRowsBelowButtons = 14;
 constexpr int kRightColumnExtra = 40;
 constexpr int kWidthExtra = 76;
 
-constexpr ControlRect Design(int x, int y, DesignSize size) { return {x, y, size.width, size.height}; }
+constexpr Rect Design(int x, int y, Size size) { return {x, y, size.width, size.height}; }
 
-ControlRect Scaled(const ControlRect& r, int dpi) {
-  return {DpiScale(r.x, dpi), DpiScale(r.y, dpi), DpiScale(r.width, dpi), DpiScale(r.height, dpi)};
+Rect Scaled(const Rect& r, int dpi) {
+  return {DpiScale(r.left, dpi), DpiScale(r.top, dpi), DpiScale(r.width, dpi), DpiScale(r.height, dpi)};
 }
 
 // The label centred on a row of the given height.
 constexpr int Centred(int top, int rowHeight, int height) { return top + (rowHeight - height) / 2; }
 
 SliderRow DesignRow(int x, int y) {
-  const ControlRect label = Design(x, Centred(y, kSlider.height, kRowLabel.height), kRowLabel);
-  const ControlRect slider = Design(x + kRowLabel.width + kGap, y, kSlider);
-  const ControlRect value =
-      Design(slider.x + slider.width + kLabelGap, Centred(y, kSlider.height, kValueLabel.height), kValueLabel);
+  const Rect label = Design(x, Centred(y, kSlider.height, kRowLabel.height), kRowLabel);
+  const Rect slider = Design(x + kRowLabel.width + kGap, y, kSlider);
+  const Rect value =
+      Design(slider.left + slider.width + kLabelGap, Centred(y, kSlider.height, kValueLabel.height), kValueLabel);
   return {label, slider, value};
 }
 
 SuiteLayout DesignLayout() {
   SuiteLayout l;
   int x = kMargin;
-  auto next = [&x](DesignSize size, int y, int gapAfter) {
-    const ControlRect r = Design(x, y, size);
+  auto next = [&x](Size size, int y, int gapAfter) {
+    const Rect r = Design(x, y, size);
     x += size.width + gapAfter;
     return r;
   };
@@ -70,8 +70,8 @@ SuiteLayout DesignLayout() {
     l.rows[static_cast<size_t>(i)] = DesignRow(left ? kMargin : rightColumn, firstRow + (i % 5) * kRowPitch);
   }
   const int bottomRow = firstRow + 4 * kRowPitch + kSlider.height + kGap;
-  l.saveAsButton = Design(l.randomButton.x, bottomRow, kButton);
-  l.saveButton = Design(l.saveAsButton.x - 10 - kButton.width, bottomRow, kButton);
+  l.saveAsButton = Design(l.randomButton.left, bottomRow, kButton);
+  l.saveButton = Design(l.saveAsButton.left - 10 - kButton.width, bottomRow, kButton);
   l.transparentCheckbox = Design(kMargin, Centred(bottomRow, kButton.height, kCheckbox.height), kCheckbox);
   l.clientWidth = 5 * kButton.width + kColourLabel.width + kPicker.width + kBackdropLabel.width + kChooser.width +
                   kWidthExtra;
@@ -85,7 +85,7 @@ int Trunc(double value) { return static_cast<int>(value); }
 
 SuiteLayout ComputeSuiteLayout(int dpi) {
   SuiteLayout l = DesignLayout();
-  for (ControlRect* r : {&l.openButton, &l.closeButton, &l.lineColourLabel, &l.lineColourPicker, &l.backgroundLabel,
+  for (Rect* r : {&l.openButton, &l.closeButton, &l.lineColourLabel, &l.lineColourPicker, &l.backgroundLabel,
                          &l.backgroundPicker, &l.backdropLabel, &l.backdropChooser, &l.randomButton,
                          &l.transparentCheckbox, &l.saveButton, &l.saveAsButton}) {
     *r = Scaled(*r, dpi);
@@ -100,7 +100,7 @@ SuiteLayout ComputeSuiteLayout(int dpi) {
   return l;
 }
 
-ScreenPlace DebugAreaPlace(int screenWidth, int screenHeight, int suiteHeight) {
+Rect DebugAreaPlace(int screenWidth, int screenHeight, int suiteHeight) {
   const int width = Trunc(screenWidth / 100.0 * 40);
   const int height = Trunc((screenHeight - suiteHeight) / 100.0 * 80);
   const int top = Trunc((screenHeight - suiteHeight + height) / 2.0 - height);
@@ -108,17 +108,17 @@ ScreenPlace DebugAreaPlace(int screenWidth, int screenHeight, int suiteHeight) {
   return {left, top, width, height};
 }
 
-ScreenPlace SuitePlace(int screenWidth, int screenHeight, int suiteWidth, int suiteHeight, int debugAreaHeight) {
+Rect SuitePlace(int screenWidth, int screenHeight, int suiteWidth, int suiteHeight, int debugAreaHeight) {
   return {(screenWidth - suiteWidth) / 2, (screenHeight - suiteHeight + debugAreaHeight) / 2, suiteWidth,
           suiteHeight};
 }
 
-ScreenPlace BackdropPlace(const ScreenPlace& window, int clientWidth, int clientHeight) {
+Rect BackdropPlace(const Rect& window, int clientWidth, int clientHeight) {
   const int border = (window.width - clientWidth) / 2;
   return {window.left + border, window.top + window.height - clientHeight - border, clientWidth, clientHeight};
 }
 
-ScreenPlace FitPicture(int pictureWidth, int pictureHeight, int boxWidth, int boxHeight) {
+Rect FitPicture(int pictureWidth, int pictureHeight, int boxWidth, int boxHeight) {
   if (pictureWidth <= 0 || pictureHeight <= 0 || boxWidth <= 0 || boxHeight <= 0) return {};
   // Compare the aspect ratios in 64-bit integers: width-bound when picture w/h >= box w/h.
   const int64_t pictureWide = int64_t{pictureWidth} * boxHeight;

@@ -73,13 +73,4 @@ SliderPositions OpeningPositions() {
   return positions;
 }
 
-uint32_t ComposeColour(int32_t red, int32_t green, int32_t blue) {
-  return PresetPenColour(Preset{0, 0, red, green, blue, 0, 0, 0, 0});
-}
-
-ColourComponents SplitColour(uint32_t colour) {
-  return {static_cast<int32_t>(colour & 0xFF), static_cast<int32_t>((colour >> 8) & 0xFF),
-          static_cast<int32_t>((colour >> 16) & 0xFF)};
-}
-
 }  // namespace corvanta

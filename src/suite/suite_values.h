@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "effects/preset.h"
+#include "shell/colour.h"
 
 namespace corvanta {
 
@@ -51,19 +52,10 @@ SliderPositions PositionsWithPreset(SliderPositions positions, const Preset& pre
 // The sliders right after the suite opens.
 SliderPositions OpeningPositions();
 
-// COLORREF of three components (the low 8 bits of each), and its split back into R, G, B.
-uint32_t ComposeColour(int32_t red, int32_t green, int32_t blue);
-struct ColourComponents {
-  int32_t red;
-  int32_t green;
-  int32_t blue;
-  bool operator==(const ColourComponents&) const = default;
-};
-ColourComponents SplitColour(uint32_t colour);
 
 // The backdrop window's colour each time the suite opens: R,G,B 224,225,229.
-inline constexpr uint32_t kSuiteBackdropColour = 224u | 225u << 8 | 229u << 16;
+inline constexpr uint32_t kSuiteBackdropColour = ToColorRef({224, 225, 229});
 // The debug area's background and colour key: R,G,B 252,2,251.
-inline constexpr uint32_t kDebugColourKey = 252u | 2u << 8 | 251u << 16;
+inline constexpr uint32_t kDebugColourKey = ToColorRef({252, 2, 251});
 
 }  // namespace corvanta

@@ -2,13 +2,13 @@
 
 #include <commctrl.h>
 
-#include "app/app.h"
-#include "app/main_window.h"
-#include "shell/main_window_seam.h"
-#include "shell/menus.h"
 #include "effects/preset.h"
 #include "overlay/draw_canvas.h"
 #include "overlay/overlay_controller.h"
+#include "overlay/render.h"
+#include "shell/main_window_seam.h"
+#include "shell/menus.h"
+#include "shell/program.h"
 #include "platform/controls.h"
 #include "platform/dpi.h"
 #include "platform/files.h"
@@ -39,12 +39,12 @@ int ControlIdOf(SuiteControl base, SuiteSlider slider) {
   return static_cast<int>(base) + static_cast<int>(slider);
 }
 
-ControlSetup ControlAt(const wchar_t* className, std::string_view text, DWORD style, int id, const ControlRect& r) {
-  return ControlSetup{className, text, style, id, r.x, r.y, r.width, r.height};
+ControlSetup ControlAt(const wchar_t* className, std::string_view text, DWORD style, int id, const Rect& r) {
+  return ControlSetup{className, text, style, id, r.left, r.top, r.width, r.height};
 }
 
 ControlSetup ControlAt(const wchar_t* className, std::string_view text, DWORD style, SuiteControl id,
-                   const ControlRect& r) {
+                   const Rect& r) {
   return ControlAt(className, text, style, static_cast<int>(id), r);
 }
 
@@ -54,11 +54,11 @@ bool IsColourSlider(SuiteSlider slider) {
 
 }  // namespace
 
-SuiteWindow::SuiteWindow(App& app, MainWindowSeam& main, OverlayController& overlay)
-    : app_(app),
+SuiteWindow::SuiteWindow(Program& program, MainWindowSeam& main, OverlayController& overlay)
+    : program_(program),
       main_(main),
       overlay_(overlay),
-      dialogs_(PlatformSuiteDialogs(app.Settings().ProgramDir())),
+      dialogs_(PlatformSuiteDialogs(program.Settings().ProgramDir())),
       handOver_(main) {}
 
 SuiteWindow::~SuiteWindow() {
@@ -68,9 +68,9 @@ SuiteWindow::~SuiteWindow() {
 bool SuiteWindow::Open() {
   if (IsOpen()) return true;
   SetTrayItemsEnabled(false);
-  if (!RegisterToolClass(app_.Instance(), kClassName) ||
+  if (!RegisterToolClass(program_.Instance(), kClassName) ||
       !CreateOwnWindow(0, kClassName, kSuiteUnsavedCaption, kSuiteStyle, CW_USEDEFAULT, CW_USEDEFAULT, 100, 100,
-                       nullptr, app_.Instance())) {
+                       nullptr, program_.Instance())) {
     SetTrayItemsEnabled(true);
     return false;
   }
@@ -148,7 +148,7 @@ bool SuiteWindow::CreateControls() {
   const SuiteLayout layout = ComputeSuiteLayout(dpi);
   font_ = CreateUiFont(kFontPoints, dpi);
   for (const ControlSetup& setup : SuiteControlSetups(layout)) {
-    HWND control = CreateControl(hwnd_, app_.Instance(), setup);
+    HWND control = CreateControl(hwnd_, program_.Instance(), setup);
     if (control == nullptr) return false;
     SetControlFont(control, font_.Get());
   }
@@ -203,7 +203,7 @@ HWND SuiteWindow::ValueLabel(SuiteSlider slider) const {
 }
 
 void SuiteWindow::RunOpeningSequence() {
-  SettingsStore& settings = app_.Settings();
+  SettingsStore& settings = program_.Settings();
   backdropLimit_ = BackdropLimit(settings.Config(keys::kBackdropLimit));
   overlay_.HideMainWindow();  // does nothing when it is hidden already
   backgroundColour_ = kSuiteBackdropColour;
@@ -213,23 +213,23 @@ void SuiteWindow::RunOpeningSequence() {
 
   WriteSliders(OpeningPositions());
   SetCaption(kSuiteUnsavedCaption);
-  ProgramState& state = app_.State();
+  ProgramState& state = program_.State();
   if (state.hasListRequest) {
     LoadListRequest();
   } else {
     state.suiteEditsListPreset = false;
   }
-  handOver_.Take(app_.Main().PreferenceWindows());
+  handOver_.Take(main_.PreferenceWindows());
   WalkBackdropFolder();
-  debugArea_ = std::make_unique<DebugAreaWindow>(app_, *this);
+  debugArea_ = std::make_unique<DebugAreaWindow>(program_, *this);
   if (!debugArea_->Create(Position(SuiteSlider::kStrength))) debugArea_.reset();
   PlaceWindows();
 }
 
 void SuiteWindow::LoadListRequest() {
-  ProgramState& state = app_.State();
+  ProgramState& state = program_.State();
   SetCaption(SuiteFileCaption(state.listRequestName));
-  const Preset preset = ReadPresetForEditing(app_.Settings(), state.listRequestPath);
+  const Preset preset = ReadPresetForEditing(program_.Settings(), state.listRequestPath);
   WriteSliders(PositionsWithPreset(positions_, preset));
   SetBackgroundTransparent(false);
   state.hasListRequest = false;
@@ -241,7 +241,7 @@ void SuiteWindow::SetTrayItemsEnabled(bool enabled) {
 }
 
 void SuiteWindow::WalkBackdropFolder() {
-  backdrops_ = WalkBackdrops(Win32FolderReader(), app_.Settings().PathOf(paths::kBackdropFolder), backdropLimit_);
+  backdrops_ = WalkBackdrops(Win32FolderReader(), program_.Settings().PathOf(paths::kBackdropFolder), backdropLimit_);
   HWND chooser = Control(SuiteControl::kBackdropChooser);
   for (const Backdrop& backdrop : backdrops_) {
     SendMessageW(chooser, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(ToWide(backdrop.name).c_str()));
@@ -271,7 +271,7 @@ void SuiteWindow::PlaceWindows() {
     GetWindowRect(debugArea_->Hwnd(), &debug);
     debugHeight = debug.bottom - debug.top;
   }
-  const ScreenPlace place =
+  const Rect place =
       SuitePlace(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), width, height, debugHeight);
   SetWindowPos(hwnd_, nullptr, place.left, place.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -298,8 +298,8 @@ int SuiteWindow::Position(SuiteSlider slider) const {
 
 void SuiteWindow::ShowPositions() {
   for (const SliderDefinition& definition : SuiteSliders()) ShowValue(definition.slider);
-  lineColour_ = ComposeColour(positions_[Index(SuiteSlider::kRed)], positions_[Index(SuiteSlider::kGreen)],
-                              positions_[Index(SuiteSlider::kBlue)]);
+  lineColour_ = ToColorRef({positions_[Index(SuiteSlider::kRed)], positions_[Index(SuiteSlider::kGreen)],
+                          positions_[Index(SuiteSlider::kBlue)]});
   InvalidateRect(Control(SuiteControl::kLineColourPicker), nullptr, TRUE);
 }
 
@@ -326,7 +326,7 @@ void SuiteWindow::OnSliderScrolled(HWND control) {
 }
 
 void SuiteWindow::SetLineColour(COLORREF colour) {
-  const ColourComponents c = SplitColour(colour);
+  const Colour c = ColourOf(colour);
   SliderPositions positions = positions_;
   positions[Index(SuiteSlider::kRed)] = c.red;
   positions[Index(SuiteSlider::kGreen)] = c.green;
@@ -378,10 +378,10 @@ void SuiteWindow::OpenPreset() {
   const std::optional<std::string> chosen = dialogs_.chooseFile(hwnd_, PresetDialog::kOpen);
   if (!chosen) return;
   SetCaption(SuiteFileCaption(*chosen));
-  const Preset stored = ReadPreset(app_.Settings(), *chosen);
+  const Preset stored = ReadPreset(program_.Settings(), *chosen);
   if (debugArea_) {
     DrawCanvas& canvas = debugArea_->Canvas();
-    canvas.SetPen(stored.lineType, stored.pixelSize, PresetPenColour(stored));
+    SetScanlinePen(canvas, ScanlinesOf(stored));
     canvas.Clear();
   }
   WriteSliders(PositionsWithPreset(positions_, stored));
@@ -389,25 +389,25 @@ void SuiteWindow::OpenPreset() {
   if (debugArea_) debugArea_->StartFileRedraw();
   SetBackgroundTransparent(false);
   currentFile_ = *chosen;
-  app_.State().suiteEditsListPreset = false;
+  program_.State().suiteEditsListPreset = false;
 }
 
 void SuiteWindow::Save() {
-  ProgramState& state = app_.State();
+  ProgramState& state = program_.State();
   const Preset preset = PresetFromPositions(positions_);
   if (state.suiteEditsListPreset) {
-    Report(WritePreset(app_.Settings(), state.listRequestPath, preset));
+    Report(WritePreset(program_.Settings(), state.listRequestPath, preset));
     return;
   }
   if (!currentFile_.empty()) {
-    const bool saved = WritePreset(app_.Settings(), currentFile_, preset);
+    const bool saved = WritePreset(program_.Settings(), currentFile_, preset);
     if (saved) SetCaption(SuiteFileCaption(currentFile_));
     Report(saved);
     return;
   }
   const std::optional<std::string> chosen = dialogs_.chooseFile(hwnd_, PresetDialog::kSave);
   if (!chosen) return;
-  const bool saved = WritePreset(app_.Settings(), *chosen, preset);
+  const bool saved = WritePreset(program_.Settings(), *chosen, preset);
   if (saved) {
     currentFile_ = *chosen;
     SetCaption(SuiteFileCaption(currentFile_));
@@ -418,11 +418,11 @@ void SuiteWindow::Save() {
 void SuiteWindow::SaveAs() {
   const std::optional<std::string> chosen = dialogs_.chooseFile(hwnd_, PresetDialog::kSave);
   if (!chosen) return;
-  const bool saved = WritePreset(app_.Settings(), *chosen, PresetFromPositions(positions_));
+  const bool saved = WritePreset(program_.Settings(), *chosen, PresetFromPositions(positions_));
   if (saved) {
     currentFile_ = *chosen;
     SetCaption(SuiteSaveAsCaption(currentFile_));
-    app_.State().suiteEditsListPreset = false;
+    program_.State().suiteEditsListPreset = false;
   }
   Report(saved);
 }
@@ -450,7 +450,7 @@ void SuiteWindow::OnDestroy() {
   SetTrayItemsEnabled(true);
   debugArea_.reset();
   overlay_.ShowMainWindow();
-  handOver_.GiveBack(app_.Main().PreferenceWindows());
+  handOver_.GiveBack(main_.PreferenceWindows());
 }
 
 // ---- Messages ------------------------------------------------------------------------------------

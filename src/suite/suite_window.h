@@ -22,7 +22,7 @@
 
 namespace corvanta {
 
-class App;
+class Program;
 class BackdropWindow;
 class DebugAreaWindow;
 class MainWindowSeam;
@@ -57,7 +57,7 @@ class SuiteWindow : public WindowBase<SuiteWindow> {
  public:
   static constexpr const wchar_t* kClassName = L"CorvantaSuiteWindow";
 
-  SuiteWindow(App& app, MainWindowSeam& main, OverlayController& overlay);
+  SuiteWindow(Program& program, MainWindowSeam& main, OverlayController& overlay);
   ~SuiteWindow() override;
 
   // Greys the tray items that wait for the suite, creates the window and runs the opening sequence.
@@ -123,7 +123,7 @@ class SuiteWindow : public WindowBase<SuiteWindow> {
   void ShowHelp(bool settings);
   void OnDestroy();
 
-  App& app_;
+  Program& program_;
   MainWindowSeam& main_;
   OverlayController& overlay_;
   SuiteDialogs dialogs_;

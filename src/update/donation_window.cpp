@@ -60,14 +60,14 @@ bool DonationWindow::Open() {
   wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
   if (!RegisterOnce(wc, kClassName)) return false;
   LoadPicture();
-  const WindowSize size = DonationWindowSize(SystemDpi());
+  const Size size = DonationWindowSize(SystemDpi());
   const int left = (GetSystemMetrics(SM_CXSCREEN) - size.width) / 2;
   const int top = (GetSystemMetrics(SM_CYSCREEN) - size.height) / 2;
   if (!CreateOwnWindow(0, kClassName, "", kStyle, left, top, size.width, size.height, nullptr, instance_)) {
     return false;
   }
   // Sized again for the DPI of the screen it landed on.
-  const WindowSize scaled = DonationWindowSize(WindowDpi(hwnd_));
+  const Size scaled = DonationWindowSize(WindowDpi(hwnd_));
   SetWindowPos(hwnd_, nullptr, 0, 0, scaled.width, scaled.height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   ShowWindow(hwnd_, SW_SHOW);
   return true;
@@ -109,7 +109,7 @@ LRESULT DonationWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
     case WM_DPICHANGED: {
       // The picture stretches over whatever client area the window has.
       const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
-      const WindowSize size = DonationWindowSize(DpiFromMessage(wParam));
+      const Size size = DonationWindowSize(DpiFromMessage(wParam));
       SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, size.width, size.height,
                    SWP_NOZORDER | SWP_NOACTIVATE);
       return 0;

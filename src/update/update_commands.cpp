@@ -2,8 +2,8 @@
 
 #include <shellapi.h>
 
-#include "app/app.h"
-#include "app/main_window.h"
+#include "shell/program.h"
+#include "shell/main_window_seam.h"
 #include "shell/topmost_hand_over.h"
 #include "platform/controls.h"
 #include "platform/text_conv.h"
@@ -39,8 +39,8 @@ void OpenInBrowser(const std::string& url) {
   ShellExecuteW(nullptr, L"open", ToWide(url).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
-UpdateCommands::UpdateCommands(App& app, MainWindow& main)
-    : app_(app), main_(main), pictureModule_(app.Instance()) {}
+UpdateCommands::UpdateCommands(Program& program, MainWindowSeam& main)
+    : program_(program), main_(main), pictureModule_(program.Instance()) {}
 
 UpdateCommands::~UpdateCommands() = default;
 
@@ -75,7 +75,7 @@ DonationWindow* UpdateCommands::Donation() { return donation_ && donation_->IsOp
 
 void UpdateCommands::OpenDonation() {
   if (Donation() != nullptr) return;
-  donation_ = std::make_unique<DonationWindow>(app_.Instance(), pictureModule_);
+  donation_ = std::make_unique<DonationWindow>(program_.Instance(), pictureModule_);
   if (!donation_->Open()) donation_.reset();
 }
 
@@ -98,7 +98,7 @@ void UpdateCommands::CheckVersion() {
   checkRunning_ = true;
   TopmostHandOver handOver(main_);
   handOver.Take();
-  app_.Settings().SetConfig(keys::kVersionNumber, kBuiltInVersion);
+  program_.Settings().SetConfig(keys::kVersionNumber, kBuiltInVersion);
   const UpdateEndpoints endpoints = Endpoints();
   if (MachineIsOnline(endpoints)) {
     ReportVersion(endpoints);
@@ -111,12 +111,12 @@ void UpdateCommands::CheckVersion() {
 
 void UpdateCommands::ReportVersion(const UpdateEndpoints& endpoints) {
   const std::string reply = FetchVersionReply(endpoints);
-  const std::string current = CurrentVersionText(app_.Settings().Config(keys::kVersionNumber));
+  const std::string current = CurrentVersionText(program_.Settings().Config(keys::kVersionNumber));
   const VersionReport report = ReadVersionReply(reply, current);
   ShowVersionMessage(MessageFor(report, current));
   if (report.outcome != VersionOutcome::kNewerVersion) return;
   const std::string homepage = endpoints.homepageUrl;
-  UpdateWindow window(app_.Instance(), endpoints.serverAddress, [this, homepage] { openPage_(homepage); });
+  UpdateWindow window(program_.Instance(), endpoints.serverAddress, [this, homepage] { openPage_(homepage); });
   window.RunModal(main_.Hwnd());
 }
 

@@ -13,9 +13,9 @@
 
 namespace corvanta {
 
-class App;
 class DonationWindow;
-class MainWindow;
+class MainWindowSeam;
+class Program;
 
 // Opens a page in the default web browser (ShellExecuteW "open"); nothing is reported when it fails.
 void OpenInBrowser(const std::string& url);
@@ -24,7 +24,7 @@ class UpdateCommands {
  public:
   using PageOpener = std::function<void(const std::string& url)>;
 
-  UpdateCommands(App& app, MainWindow& main);
+  UpdateCommands(Program& program, MainWindowSeam& main);
   ~UpdateCommands();
   UpdateCommands(const UpdateCommands&) = delete;
   UpdateCommands& operator=(const UpdateCommands&) = delete;
@@ -55,8 +55,8 @@ class UpdateCommands {
   std::string FetchVersionReply(const UpdateEndpoints& endpoints) const;
   void ReportVersion(const UpdateEndpoints& endpoints);
 
-  App& app_;
-  MainWindow& main_;
+  Program& program_;
+  MainWindowSeam& main_;
   PageOpener openPage_ = OpenInBrowser;
   HMODULE pictureModule_;
   std::unique_ptr<DonationWindow> donation_;

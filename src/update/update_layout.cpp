@@ -21,13 +21,13 @@ UpdateWindowLayout ComputeUpdateWindowLayout(int dpi) {
   UpdateWindowLayout layout;
   layout.notice = {DpiScale(kMargin, dpi), DpiScale(kMargin, dpi), DpiScale(kNoticeWidth, dpi),
                    DpiScale(kNoticeHeight, dpi)};
-  layout.homepageButton = {layout.notice.x, layout.notice.y + layout.notice.height + DpiScale(kMargin, dpi),
+  layout.homepageButton = {layout.notice.left, layout.notice.top + layout.notice.height + DpiScale(kMargin, dpi),
                            layout.notice.width, DpiScale(kButtonHeight, dpi)};
   layout.window = {layout.notice.width + DpiScale(kExtraWidth, dpi),
                    layout.notice.height + layout.homepageButton.height + DpiScale(kExtraHeight, dpi)};
   return layout;
 }
 
-WindowSize DonationWindowSize(int dpi) { return {DpiScale(kDonationWidth, dpi), DpiScale(kDonationHeight, dpi)}; }
+Size DonationWindowSize(int dpi) { return {DpiScale(kDonationWidth, dpi), DpiScale(kDonationHeight, dpi)}; }
 
 }  // namespace corvanta

@@ -1,14 +1,14 @@
 // Sizes of the update and donation windows at a DPI: design sizes at 96 DPI, scaled.
 #pragma once
 
-#include "app/start_screen_layout.h"
+#include "shell/geometry.h"
 
 namespace corvanta {
 
 struct UpdateWindowLayout {
-  WindowSize window;  // outer size
-  ControlRect notice;
-  ControlRect homepageButton;
+  Size window;  // outer size
+  Rect notice;
+  Rect homepageButton;
 };
 
 // The notice is 344 x 136 at 10,10 and the button 40 high below it, as wide as the notice; the window
@@ -16,6 +16,6 @@ struct UpdateWindowLayout {
 UpdateWindowLayout ComputeUpdateWindowLayout(int dpi);
 
 // The donation window's outer size: 408 x 586 at 96 DPI.
-WindowSize DonationWindowSize(int dpi);
+Size DonationWindowSize(int dpi);
 
 }  // namespace corvanta

@@ -21,7 +21,7 @@ UpdateWindow::UpdateWindow(HINSTANCE instance, std::string serverAddress, std::f
 bool UpdateWindow::CreateCentred(HWND owner) {
   if (!RegisterToolClass(instance_, kClassName)) return false;
   dpi_ = SystemDpi();
-  const WindowSize size = ComputeUpdateWindowLayout(dpi_).window;
+  const Size size = ComputeUpdateWindowLayout(dpi_).window;
   const int left = (GetSystemMetrics(SM_CXSCREEN) - size.width) / 2;
   const int top = (GetSystemMetrics(SM_CYSCREEN) - size.height) / 2;
   return CreateOwnWindow(0, kClassName, kCaption, kStyle, left, top, size.width, size.height, owner, instance_);
@@ -46,10 +46,10 @@ void UpdateWindow::LayOut(const RECT* suggested) {
   SizeWindowAt(hwnd_, now.left, now.top, layout.window.width, layout.window.height, suggested);
   const struct {
     int id;
-    const ControlRect& rect;
+    const Rect& rect;
   } places[] = {{kNoticeId, layout.notice}, {kHomepageButtonId, layout.homepageButton}};
   for (const auto& place : places) {
-    SetWindowPos(GetDlgItem(hwnd_, place.id), nullptr, place.rect.x, place.rect.y, place.rect.width,
+    SetWindowPos(GetDlgItem(hwnd_, place.id), nullptr, place.rect.left, place.rect.top, place.rect.width,
                  place.rect.height, SWP_NOZORDER | SWP_NOACTIVATE);
   }
 }

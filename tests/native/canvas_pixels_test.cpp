@@ -275,7 +275,7 @@ constexpr uint32_t kBg = 0x102030;
 // 0x80 of white over kBg, per channel (s * 128 + d * 127 + 127) / 255.
 constexpr uint32_t kHalf = 0x889098;
 
-std::vector<uint32_t> Compose(int32_t w, int32_t h, const PixelImage& picture, int placement) {
+std::vector<uint32_t> Compose(int32_t w, int32_t h, const PixelImage& picture, Placement placement) {
   Surface s(w, h, 0xDEADBE);
   ComposeBackground(s.View(), kBg, picture, placement);
   return s.pixels;
@@ -286,17 +286,17 @@ TEST(ComposeBackgroundTest, EachPlacementPutsThePictureWhereItBelongs) {
   const std::vector<uint32_t> topLeft = {kRed, kGreen, kBg, kBg,  //
                                          kBlue, kHalf, kBg, kBg,  //
                                          kBg, kBg, kBg, kBg};
-  EXPECT_EQ(Compose(4, 3, p, kPlaceTopLeft), topLeft);
-  EXPECT_EQ(Compose(4, 3, p, 7), topLeft);
-  EXPECT_EQ(Compose(4, 3, p, -1), topLeft);
-  EXPECT_EQ(Compose(5, 3, p, kPlaceCentred), (std::vector<uint32_t>{kBg, kRed, kGreen, kBg, kBg,  //
+  EXPECT_EQ(Compose(4, 3, p, Placement::kTopLeft), topLeft);
+  EXPECT_EQ(Compose(4, 3, p, static_cast<Placement>(7)), topLeft) << "an unknown placement";
+  EXPECT_EQ(Compose(4, 3, p, static_cast<Placement>(-1)), topLeft);
+  EXPECT_EQ(Compose(5, 3, p, Placement::kCentred), (std::vector<uint32_t>{kBg, kRed, kGreen, kBg, kBg,  //
                                                                     kBg, kBlue, kHalf, kBg, kBg,  //
                                                                     kBg, kBg, kBg, kBg, kBg}));
-  EXPECT_EQ(Compose(4, 4, p, kPlaceStretched), (std::vector<uint32_t>{kRed, kRed, kGreen, kGreen,    //
+  EXPECT_EQ(Compose(4, 4, p, Placement::kStretched), (std::vector<uint32_t>{kRed, kRed, kGreen, kGreen,    //
                                                                       kRed, kRed, kGreen, kGreen,    //
                                                                       kBlue, kBlue, kHalf, kHalf,    //
                                                                       kBlue, kBlue, kHalf, kHalf}));
-  EXPECT_EQ(Compose(3, 3, p, kPlaceTiled), (std::vector<uint32_t>{kRed, kGreen, kRed,  //
+  EXPECT_EQ(Compose(3, 3, p, Placement::kTiled), (std::vector<uint32_t>{kRed, kGreen, kRed,  //
                                                                   kBlue, kHalf, kBlue,  //
                                                                   kRed, kGreen, kRed}));
 }
@@ -304,12 +304,12 @@ TEST(ComposeBackgroundTest, EachPlacementPutsThePictureWhereItBelongs) {
 TEST(ComposeBackgroundTest, LargerCentredPictureHasNegativeOffsetsTruncatedTowardZero) {
   // 5 x 1 picture on a 2 x 1 surface: offset (2 - 5) / 2 = -1, so columns 1 and 2 of the picture show.
   const PixelImage wide{5, 1, {0xFF000001, 0xFF000002, 0xFF000003, 0xFF000004, 0xFF000005}};
-  EXPECT_EQ(Compose(2, 1, wide, kPlaceCentred), (std::vector<uint32_t>{2, 3}));
+  EXPECT_EQ(Compose(2, 1, wide, Placement::kCentred), (std::vector<uint32_t>{2, 3}));
 }
 
 TEST(ComposeBackgroundTest, WithoutAPictureTheColourAloneRemains) {
-  EXPECT_EQ(Compose(2, 2, PixelImage{}, kPlaceTiled), std::vector<uint32_t>(4, kBg));
-  EXPECT_EQ(Compose(2, 2, PixelImage{3, 3, {}}, kPlaceStretched), std::vector<uint32_t>(4, kBg));
+  EXPECT_EQ(Compose(2, 2, PixelImage{}, Placement::kTiled), std::vector<uint32_t>(4, kBg));
+  EXPECT_EQ(Compose(2, 2, PixelImage{3, 3, {}}, Placement::kStretched), std::vector<uint32_t>(4, kBg));
 }
 
 TEST(ColourPixelTest, ColourRefAndSurfaceLayoutsSwapRedAndBlue) {

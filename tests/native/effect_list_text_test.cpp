@@ -1,3 +1,4 @@
+#include "effects/effect_files.h"
 #include "effects/effect_list_text.h"
 
 #include <gtest/gtest.h>
@@ -56,7 +57,7 @@ TEST(EffectListTextTest, EnabledIndexMarksARowOnlyInsideTheList) {
 TEST(EffectListTextTest, PreviewClientIsThePictureButAtLeast520By340) {
   struct Case {
     int width, height;
-    ClientSize client;
+    Size client;
   } cases[] = {{640, 480, {640, 480}}, {100, 50, {520, 340}}, {600, 100, {600, 340}},
                {100, 700, {520, 700}}, {0, 0, {520, 340}},     {520, 340, {520, 340}}};
   for (const Case& c : cases) {

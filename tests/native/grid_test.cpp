@@ -8,15 +8,8 @@
 namespace corvanta {
 namespace {
 
-Preset Spacings(int32_t pixelSize, int32_t t, int32_t v, int32_t o, int32_t k) {
-  Preset p;
-  p.lineType = 1;
-  p.pixelSize = pixelSize;
-  p.transverse = t;
-  p.vertical = v;
-  p.oblique = o;
-  p.antiskew = k;
-  return p;
+GridSpacing Spacings(int32_t pixelSize, int32_t t, int32_t v, int32_t o, int32_t k) {
+  return GridSpacing{pixelSize, t, v, o, k};
 }
 
 TEST(GridNumbersTest, FloorParityAndAdjustment) {

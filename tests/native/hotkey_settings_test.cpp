@@ -73,14 +73,14 @@ TEST(HotkeySettingsTest, SaveAnimationBlinksItsLightAndEndsAfter1140Milliseconds
   EXPECT_EQ(elapsed, 1140u);
   EXPECT_EQ(SaveAnimationStepOf(kSaveAnimationSteps, false).nextDelay, 100u);  // then the registration pass
 
-  const Rgb blue{102, 102, 255}, green{102, 255, 102}, red{255, 102, 102};
-  const Rgb saving[] = {blue, kLightOff, blue, kLightOff, blue, green, blue, kLightOff};
-  const Rgb conflict[] = {red, kLightOff, red, kLightOff, red, kLightOff, red, kLightOff};
+  const Colour blue{102, 102, 255}, green{102, 255, 102}, red{255, 102, 102};
+  const Colour saving[] = {blue, kLightOff, blue, kLightOff, blue, green, blue, kLightOff};
+  const Colour conflict[] = {red, kLightOff, red, kLightOff, red, kLightOff, red, kLightOff};
   for (int step = 1; step <= kSaveAnimationSteps; ++step) {
     EXPECT_EQ(SaveAnimationStepOf(step, false).light, saving[step - 1]) << step;
     EXPECT_EQ(SaveAnimationStepOf(step, true).light, conflict[step - 1]) << step;
     EXPECT_STREQ(SaveAnimationStepOf(step, true).status, "检测到快捷按键有冲突！！！");
-    EXPECT_EQ(SaveAnimationStepOf(step, true).statusColour, (Rgb{255, 0, 0}));
+    EXPECT_EQ(SaveAnimationStepOf(step, true).statusColour, (Colour{255, 0, 0}));
   }
   EXPECT_EQ(SaveAnimationStepOf(6, false).statusColour, green);
   EXPECT_STREQ(SaveAnimationStepOf(7, false).status, "保存配置中...");
@@ -91,20 +91,20 @@ TEST(HotkeySettingsTest, LayoutMatchesTheDesignAndScales) {
   const HotkeySettingsLayout design = LayOutHotkeySettings(16, 96);
   EXPECT_EQ(design.windowWidth, 1280);
   EXPECT_EQ(design.windowHeight, 510 - 8);
-  EXPECT_EQ(design.labels[0].x, 26);
-  EXPECT_EQ(design.labels[6].y, 340);
-  EXPECT_EQ(design.labels[7].x, 26 + 636);
-  EXPECT_EQ(design.lists[0].x, 26 + 212);
-  EXPECT_EQ(design.lists[13].x, 26 + 636 + 206);
-  EXPECT_EQ(design.lists[13].y, 344);
-  EXPECT_EQ(design.disableButton.y, 408);
-  EXPECT_EQ(design.status.x, 26 + 153);
-  EXPECT_EQ(design.saveButton.x, 26 + 1041);
+  EXPECT_EQ(design.labels[0].left, 26);
+  EXPECT_EQ(design.labels[6].top, 340);
+  EXPECT_EQ(design.labels[7].left, 26 + 636);
+  EXPECT_EQ(design.lists[0].left, 26 + 212);
+  EXPECT_EQ(design.lists[13].left, 26 + 636 + 206);
+  EXPECT_EQ(design.lists[13].top, 344);
+  EXPECT_EQ(design.disableButton.top, 408);
+  EXPECT_EQ(design.status.left, 26 + 153);
+  EXPECT_EQ(design.saveButton.left, 26 + 1041);
 
   const HotkeySettingsLayout scaled = LayOutHotkeySettings(24, 144);
   EXPECT_EQ(scaled.windowWidth, 1920);
-  EXPECT_EQ(scaled.labels[6].y, 510);
-  EXPECT_EQ(scaled.saveButton.x + scaled.saveButton.width, 24 + DpiScale(1251, 144));
+  EXPECT_EQ(scaled.labels[6].top, 510);
+  EXPECT_EQ(scaled.saveButton.left + scaled.saveButton.width, 24 + DpiScale(1251, 144));
 
   EXPECT_EQ(HotkeySettingsPosition(1920, 1080, 1280), (std::pair<int, int>{1804 - 1280, 86}));
 }

@@ -138,12 +138,12 @@ TEST(PreferenceWindowsTest, OriginsAreTruncatedScreenPercentages) {
   EXPECT_EQ(ColourSchemeOrigin(1366, 768), (WindowOrigin{81, 61}));             // 61.44
 }
 
-bool Inside(const ControlRect& r, int width, int height) {
-  return r.x >= 0 && r.y >= 0 && r.x + r.width <= width && r.y + r.height <= height;
+bool Inside(const Rect& r, int width, int height) {
+  return r.left >= 0 && r.top >= 0 && r.left + r.width <= width && r.top + r.height <= height;
 }
 
-bool Overlap(const ControlRect& a, const ControlRect& b) {
-  return a.x < b.x + b.width && b.x < a.x + a.width && a.y < b.y + b.height && b.y < a.y + a.height;
+bool Overlap(const Rect& a, const Rect& b) {
+  return a.left < b.left + b.width && b.left < a.left + a.width && a.top < b.top + b.height && b.top < a.top + a.height;
 }
 
 // A caption of 23 and borders of 4 at 96 DPI, as the classic frame has them; scaled with the DPI.
@@ -156,7 +156,7 @@ TEST(PreferenceWindowsTest, AdvancedOptionsControlsFitTheClientAreaWithoutOverla
     const AdvancedOptionsLayout l = LayOutAdvancedOptions(dpi, frame);
     const int clientWidth = l.windowWidth - frame;
     const int clientHeight = l.windowHeight - frame - kCaption * dpi / 96;
-    std::vector<ControlRect> all = {
+    std::vector<Rect> all = {
         l.colourLabel,      l.picker,        l.currentColour,  l.pendingColour,   l.colour.apply,
         l.colour.defaults,  l.colour.status, l.placementLabel, l.placement.apply, l.placement.defaults,
         l.placement.status, l.fontLabel,     l.font.apply,     l.font.defaults,   l.font.status};
@@ -168,10 +168,10 @@ TEST(PreferenceWindowsTest, AdvancedOptionsControlsFitTheClientAreaWithoutOverla
         EXPECT_FALSE(Overlap(all[i], all[j])) << i << "/" << j << " at " << dpi;
     }
     // The group box holds the font radios, clear of its frame, and nothing else.
-    const ControlRect& group = l.fontGroup;
+    const Rect& group = l.fontGroup;
     EXPECT_TRUE(Inside(group, clientWidth, clientHeight)) << dpi;
-    for (const ControlRect& radio : l.fontRadios) {
-      EXPECT_TRUE(Inside({radio.x - group.x - 2, radio.y - group.y - 2, radio.width + 4, radio.height + 4}, group.width,
+    for (const Rect& radio : l.fontRadios) {
+      EXPECT_TRUE(Inside({radio.left - group.left - 2, radio.top - group.top - 2, radio.width + 4, radio.height + 4}, group.width,
                          group.height))
           << dpi;
     }
@@ -186,7 +186,7 @@ TEST(PreferenceWindowsTest, ColourSchemeControlsFitTheClientAreaWithoutOverlapAt
     const ColourSchemeLayout l = LayOutColourScheme(dpi, frame);
     const int clientWidth = l.windowWidth - frame;
     const int clientHeight = l.windowHeight - frame - kCaption * dpi / 96;
-    std::vector<ControlRect> all = {l.defaultsButton, l.status, l.randomButton, l.applyButton};
+    std::vector<Rect> all = {l.defaultsButton, l.status, l.randomButton, l.applyButton};
     all.insert(all.end(), l.labels.begin(), l.labels.end());
     all.insert(all.end(), l.pickers.begin(), l.pickers.end());
     for (size_t i = 0; i < all.size(); ++i) {
@@ -196,8 +196,8 @@ TEST(PreferenceWindowsTest, ColourSchemeControlsFitTheClientAreaWithoutOverlapAt
     }
     // Each picker on the row of its label, right of it.
     for (int n = 0; n < 9; ++n) {
-      EXPECT_EQ(l.pickers[n].y, l.labels[n].y);
-      EXPECT_GT(l.pickers[n].x, l.labels[n].x + l.labels[n].width - 1);
+      EXPECT_EQ(l.pickers[n].top, l.labels[n].top);
+      EXPECT_GT(l.pickers[n].left, l.labels[n].left + l.labels[n].width - 1);
     }
   }
 }

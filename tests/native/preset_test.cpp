@@ -99,19 +99,13 @@ TEST_F(PresetTest, WritingKeepsOtherSectionsAndReplacesKeysInPlace) {
   EXPECT_EQ(ReadPreset(settings_, kPresetPath), kSuiteDefaultPreset);
 }
 
-TEST(PresetPenColourTest, ComponentsAreReducedToTheirLowEightBits) {
-  auto colour = [](int32_t r, int32_t g, int32_t b) {
-    Preset p;
-    p.red = r;
-    p.green = g;
-    p.blue = b;
-    return PresetPenColour(p);
-  };
-  EXPECT_EQ(colour(12, 6, 2), 0x0002060Cu);
-  EXPECT_EQ(colour(300, 0, 0), 44u);
-  EXPECT_EQ(colour(256, 256, 256), 0u);
-  EXPECT_EQ(colour(0, 0, 511), 0x00FF0000u);
-  EXPECT_EQ(colour(-1, 0, 0), 0xFFu);
+TEST(PresetScanlinesTest, ThePenAndTheGridComeFromTheStoredValues) {
+  // Colour components count with their low eight bits; a line type outside the list is kept as stored.
+  EXPECT_EQ(ScanlinesOf(Preset{3, 2, 300, 0, -1, 4, 5, 6, 7}),
+            (Scanlines{LineType::kDot, 0x00FF002Cu, GridSpacing{2, 4, 5, 6, 7}}));
+  EXPECT_EQ(ScanlinesOf(Preset{1, 1, 12, 6, 2, 4, 4, 3, 3}).colour, 0x0002060Cu);
+  EXPECT_EQ(ScanlinesOf(Preset{1, 1, 256, 256, 256, 0, 0, 0, 0}).colour, 0u);
+  EXPECT_EQ(ScanlinesOf(Preset{9, 0, 0, 0, 511, 0, 0, 0, 0}).lineType, static_cast<LineType>(9));
 }
 
 TEST_F(PresetTest, MixedPairNamesThePresetAndThePicture) {

@@ -10,10 +10,10 @@ namespace corvanta {
 namespace {
 
 TEST(DragRectangleTest, SpansFromTheAnchorInEveryQuadrant) {
-  const RegionPoint anchor{500, 400};
+  const Point anchor{500, 400};
   struct Row {
-    RegionPoint cursor;
-    RegionRect expected;
+    Point cursor;
+    Rect expected;
   };
   const Row rows[] = {
       {{620, 470}, {500, 400, 120, 70}},  // lower right
@@ -23,23 +23,23 @@ TEST(DragRectangleTest, SpansFromTheAnchorInEveryQuadrant) {
       {{501, 401}, {500, 400, 1, 1}},
   };
   for (const Row& row : rows) {
-    const std::optional<RegionRect> r = DragRectangle(anchor, row.cursor);
+    const std::optional<Rect> r = DragRectangle(anchor, row.cursor);
     ASSERT_TRUE(r.has_value()) << row.cursor.x << "," << row.cursor.y;
     EXPECT_EQ(*r, row.expected) << row.cursor.x << "," << row.cursor.y;
   }
 }
 
 TEST(DragRectangleTest, TheAnchorsColumnOrRowMovesNothing) {
-  const RegionPoint anchor{500, 400};
-  for (const RegionPoint cursor : {RegionPoint{500, 700}, RegionPoint{500, 100}, RegionPoint{100, 400},
-                                   RegionPoint{900, 400}, RegionPoint{500, 400}}) {
+  const Point anchor{500, 400};
+  for (const Point cursor : {Point{500, 700}, Point{500, 100}, Point{100, 400},
+                                   Point{900, 400}, Point{500, 400}}) {
     EXPECT_FALSE(DragRectangle(anchor, cursor).has_value()) << cursor.x << "," << cursor.y;
   }
 }
 
 TEST(RegionSizeTest, ReleaseRuleAndLockableSize) {
   struct Row {
-    RegionRect region;
+    Rect region;
     bool tooSmall;
     bool lockable;
   };
@@ -52,12 +52,12 @@ TEST(RegionSizeTest, ReleaseRuleAndLockableSize) {
     EXPECT_EQ(IsTooSmallAfterRelease(row.region), row.tooSmall) << row.region.width << "x" << row.region.height;
     EXPECT_EQ(IsLockable(row.region), row.lockable) << row.region.width << "x" << row.region.height;
   }
-  EXPECT_EQ(ClickRectangle({70, 80}), (RegionRect{70, 80, 4, 4}));
+  EXPECT_EQ(ClickRectangle({70, 80}), (Rect{70, 80, 4, 4}));
 }
 
 // Screen height 1080: the bottom band starts at 980.
 TEST(HintTopTest, AboveTheRectangleOnlyWhileClearOfTheTopEdge) {
-  const RegionRect region{300, 500, 200, 150};
+  const Rect region{300, 500, 200, 150};
   const int above = 500 - 102;
   const int belowOutOfSight = 500 + 150 + 28888;
   const int outOfSight = 500 + 28888;
@@ -96,14 +96,14 @@ TEST(HintTopTest, AboveTheRectangleOnlyWhileClearOfTheTopEdge) {
 
 TEST(HintTopTest, OnAShortScreenTheLastMatchingRowWins) {
   // Height 150: the bottom band starts at 50, so the bands overlap and several rows match.
-  const RegionRect region{0, 60, 10, 10};
+  const Rect region{0, 60, 10, 10};
   EXPECT_EQ(HintTop(120, 60, 150, region), 60 + 28888);       // rows 4 and 6 match; 6 wins
   EXPECT_EQ(HintTop(120, 130, 150, region), 60 - 102);        // rows 1 and 4 match, both above
   EXPECT_EQ(HintTop(20, 60, 150, region), 60 + 28888);        // row 3 only (my > 50)
 }
 
 TEST(HintTopTest, ScaledMetricsMoveTheBoundariesAndTheGap) {
-  const RegionRect region{0, 500, 10, 10};
+  const Rect region{0, 500, 10, 10};
   const HintMetrics at144{150, 153};
   EXPECT_EQ(HintTop(149, 600, 1080, region, at144), 500 + 10 + 28888);
   EXPECT_EQ(HintTop(151, 600, 1080, region, at144), 500 - 153);

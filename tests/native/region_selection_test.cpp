@@ -7,8 +7,8 @@ namespace corvanta {
 namespace {
 
 constexpr int kScreenHeight = 1080;
-constexpr RegionRect kParkedRight{2020, 0, 0, 0};
-constexpr RegionRect kParkedBelow{0, 1180, 0, 0};
+constexpr Rect kParkedRight{2020, 0, 0, 0};
+constexpr Rect kParkedBelow{0, 1180, 0, 0};
 
 class RegionSelectionTest : public ::testing::Test {
  protected:
@@ -23,18 +23,18 @@ TEST_F(RegionSelectionTest, ADragSpansFromTheFirstTickAndCompletesOnRelease) {
   selection.LeftPressed();
   EXPECT_EQ(selection.PressState(), RegionSelection::Press::kPressed);
   EXPECT_FALSE(Tick(300, 200).moved);  // anchor taken; the cursor is still on it
-  EXPECT_EQ(selection.Anchor(), (RegionPoint{300, 200}));
+  EXPECT_EQ(selection.Anchor(), (Point{300, 200}));
   EXPECT_EQ(selection.ShapeState(), RegionSelection::Shape::kDragging);
   const RegionSelection::TickResult tick = Tick(420, 290);
   EXPECT_TRUE(tick.moved);
-  EXPECT_EQ(selection.Region(), (RegionRect{300, 200, 120, 90}));
+  EXPECT_EQ(selection.Region(), (Rect{300, 200, 120, 90}));
   EXPECT_EQ(tick.hintTop, 200 - 102);
   EXPECT_FALSE(Tick(300, 500).moved);  // back on the anchor's column: nothing moves
-  EXPECT_EQ(selection.Region(), (RegionRect{300, 200, 120, 90}));
+  EXPECT_EQ(selection.Region(), (Rect{300, 200, 120, 90}));
   EXPECT_FALSE(selection.ReleasedOnSurface({420, 290}));
   EXPECT_EQ(selection.ShapeState(), RegionSelection::Shape::kComplete);
   EXPECT_FALSE(selection.ButtonHeld());
-  EXPECT_EQ(selection.Region(), (RegionRect{300, 200, 120, 90}));
+  EXPECT_EQ(selection.Region(), (Rect{300, 200, 120, 90}));
 }
 
 TEST_F(RegionSelectionTest, TheHintFollowsOnlyWhenAskedAndWhileTheButtonIsHeld) {
@@ -50,14 +50,14 @@ TEST_F(RegionSelectionTest, AClickWithoutDragGivesAFourByFourRectangleAtTheClick
   // Released before any tick.
   selection.LeftPressed();
   EXPECT_TRUE(selection.ReleasedOnSurface({640, 360}));
-  EXPECT_EQ(selection.Region(), (RegionRect{640, 360, 4, 4}));
+  EXPECT_EQ(selection.Region(), (Rect{640, 360, 4, 4}));
   EXPECT_EQ(selection.ShapeState(), RegionSelection::Shape::kComplete);
   // Released after a tick without moving.
   selection.Begin(kParkedRight);
   selection.LeftPressed();
   Tick(100, 120);
   EXPECT_TRUE(selection.ReleasedOnSurface({100, 120}));
-  EXPECT_EQ(selection.Region(), (RegionRect{100, 120, 4, 4}));
+  EXPECT_EQ(selection.Region(), (Rect{100, 120, 4, 4}));
 }
 
 TEST_F(RegionSelectionTest, AThinDragBecomesTheClickRectangleAtTheAnchor) {
@@ -65,7 +65,7 @@ TEST_F(RegionSelectionTest, AThinDragBecomesTheClickRectangleAtTheAnchor) {
   Tick(100, 100);
   Tick(400, 103);
   EXPECT_TRUE(selection.ReleasedOnSurface({400, 103}));
-  EXPECT_EQ(selection.Region(), (RegionRect{100, 100, 4, 4}));
+  EXPECT_EQ(selection.Region(), (Rect{100, 100, 4, 4}));
 }
 
 TEST_F(RegionSelectionTest, AReleaseOnRegionWindowKeepsTheRectangleAsDrawn) {
@@ -73,7 +73,7 @@ TEST_F(RegionSelectionTest, AReleaseOnRegionWindowKeepsTheRectangleAsDrawn) {
   Tick(500, 500);
   Tick(497, 497);  // toward the upper left, 3 x 3
   selection.ReleasedOnRegion();
-  EXPECT_EQ(selection.Region(), (RegionRect{497, 497, 3, 3}));
+  EXPECT_EQ(selection.Region(), (Rect{497, 497, 3, 3}));
   EXPECT_EQ(selection.ShapeState(), RegionSelection::Shape::kComplete);
   EXPECT_FALSE(selection.ButtonHeld());
 }
@@ -86,8 +86,8 @@ TEST_F(RegionSelectionTest, ACompleteRectangleIgnoresANewDragUntilDiscarded) {
   selection.LeftPressed();
   Tick(600, 600);
   Tick(800, 800);
-  EXPECT_EQ(selection.Anchor(), (RegionPoint{100, 100}));
-  EXPECT_EQ(selection.Region(), (RegionRect{100, 100, 200, 200}));
+  EXPECT_EQ(selection.Anchor(), (Point{100, 100}));
+  EXPECT_EQ(selection.Region(), (Rect{100, 100, 200, 200}));
   selection.ReleasedOnSurface({800, 800});
 
   selection.Discard(kParkedBelow);
@@ -96,7 +96,7 @@ TEST_F(RegionSelectionTest, ACompleteRectangleIgnoresANewDragUntilDiscarded) {
   selection.LeftPressed();
   Tick(600, 600);
   Tick(800, 700);
-  EXPECT_EQ(selection.Region(), (RegionRect{600, 600, 200, 100}));
+  EXPECT_EQ(selection.Region(), (Rect{600, 600, 200, 100}));
 }
 
 TEST_F(RegionSelectionTest, DiscardDuringADragLeavesAClickRectangleAtTheAnchorOnRelease) {
@@ -109,7 +109,7 @@ TEST_F(RegionSelectionTest, DiscardDuringADragLeavesAClickRectangleAtTheAnchorOn
   Tick(500, 500);  // the button no longer counts as held: nothing moves
   EXPECT_EQ(selection.Region(), kParkedBelow);
   EXPECT_TRUE(selection.ReleasedOnSurface({500, 500}));
-  EXPECT_EQ(selection.Region(), (RegionRect{200, 200, 4, 4}));
+  EXPECT_EQ(selection.Region(), (Rect{200, 200, 4, 4}));
   EXPECT_EQ(selection.ShapeState(), RegionSelection::Shape::kComplete);
 }
 

@@ -10,16 +10,16 @@ namespace {
 TEST(StartScreenLayoutTest, DefaultClientSizeOfAFreshStart) {
   // 740 x 514 window; a typical client area of that window.
   const StartScreenLayout l = ComputeStartScreenLayout(724, 475, 12);
-  EXPECT_EQ(l.customModeCheckbox, (ControlRect{15, 9, 158, 40}));
-  EXPECT_EQ(l.pictureModeCheckbox, (ControlRect{178, 9, 136, 40}));
-  EXPECT_EQ(l.mixedModeCheckbox, (ControlRect{314, 9, 136, 40}));
-  EXPECT_EQ(l.topmostCheckbox, (ControlRect{724 - 96, 9, 96, 40}));
-  EXPECT_EQ(l.strengthSlider, (ControlRect{76, 59, 724 - 92, 58}));
-  EXPECT_EQ(l.strengthSwatch, (ControlRect{15, 59, 58, 58}));
-  EXPECT_EQ(l.attachButton, (ControlRect{724 - 136 - 15, 475 - 48 - 16, 136, 48}));
-  EXPECT_EQ(l.regionButton, (ControlRect{724 - 2 * 136 - 22, 475 - 48 - 16, 136, 48}));
-  EXPECT_EQ(l.suiteButton, (ControlRect{15, 475 - 48 - 16, 197, 48}));
-  EXPECT_EQ(l.effectList, (ControlRect{15, 120, 724 - 30, (475 - 64) - 128}));
+  EXPECT_EQ(l.customModeCheckbox, (Rect{15, 9, 158, 40}));
+  EXPECT_EQ(l.pictureModeCheckbox, (Rect{178, 9, 136, 40}));
+  EXPECT_EQ(l.mixedModeCheckbox, (Rect{314, 9, 136, 40}));
+  EXPECT_EQ(l.topmostCheckbox, (Rect{724 - 96, 9, 96, 40}));
+  EXPECT_EQ(l.strengthSlider, (Rect{76, 59, 724 - 92, 58}));
+  EXPECT_EQ(l.strengthSwatch, (Rect{15, 59, 58, 58}));
+  EXPECT_EQ(l.attachButton, (Rect{724 - 136 - 15, 475 - 48 - 16, 136, 48}));
+  EXPECT_EQ(l.regionButton, (Rect{724 - 2 * 136 - 22, 475 - 48 - 16, 136, 48}));
+  EXPECT_EQ(l.suiteButton, (Rect{15, 475 - 48 - 16, 197, 48}));
+  EXPECT_EQ(l.effectList, (Rect{15, 120, 724 - 30, (475 - 64) - 128}));
   ASSERT_TRUE(l.columnWidths.has_value());
   EXPECT_EQ(*l.columnWidths, (std::array<int, 3>{56, 724 - 208, 90}));
 }
@@ -41,19 +41,19 @@ TEST(StartScreenLayoutTest, ColumnWidthsFollowTheFontSizeTable) {
 
 TEST(StartScreenLayoutTest, PreliminaryLayoutUsesItsOwnPositions) {
   const StartScreenLayout l = ComputePreliminaryLayout(723, 463);
-  EXPECT_EQ(l.pictureModeCheckbox.x, 151);
-  EXPECT_EQ(l.mixedModeCheckbox.x, 287);
-  EXPECT_EQ(l.strengthSlider, (ControlRect{15, 59, 723 - 30, 58}));
-  EXPECT_EQ(l.regionButton.y, 463 - 48 - 12);
-  EXPECT_EQ(l.effectList.height, l.regionButton.y - 128);
+  EXPECT_EQ(l.pictureModeCheckbox.left, 151);
+  EXPECT_EQ(l.mixedModeCheckbox.left, 287);
+  EXPECT_EQ(l.strengthSlider, (Rect{15, 59, 723 - 30, 58}));
+  EXPECT_EQ(l.regionButton.top, 463 - 48 - 12);
+  EXPECT_EQ(l.effectList.height, l.regionButton.top - 128);
   EXPECT_EQ(*l.columnWidths, (std::array<int, 3>{64, 723 - 210, 84}));
 }
 
 TEST(StartScreenLayoutTest, MinimumSizeOnlyOutsideRegionSelection) {
-  EXPECT_EQ(EnforceMinimumSize({300, 200}, false), (WindowSize{588, 372}));
-  EXPECT_EQ(EnforceMinimumSize({600, 200}, false), (WindowSize{600, 372}));
-  EXPECT_EQ(EnforceMinimumSize({587, 372}, false), (WindowSize{588, 372}));
-  EXPECT_EQ(EnforceMinimumSize({300, 200}, true), (WindowSize{300, 200}));
+  EXPECT_EQ(EnforceMinimumSize({300, 200}, false), (Size{588, 372}));
+  EXPECT_EQ(EnforceMinimumSize({600, 200}, false), (Size{600, 372}));
+  EXPECT_EQ(EnforceMinimumSize({587, 372}, false), (Size{588, 372}));
+  EXPECT_EQ(EnforceMinimumSize({300, 200}, true), (Size{300, 200}));
 }
 
 // At another DPI every design number scales, so each rectangle of a client area 1.5 times as large is
@@ -62,34 +62,34 @@ TEST(StartScreenLayoutTest, At144DpiEveryControlIsOneAndAHalfTimesItsDesignRecta
   for (int fontSize : {9, 12, 24}) {
     const StartScreenLayout at96 = ComputeStartScreenLayout(724, 475, fontSize, 96);
     const StartScreenLayout at144 = ComputeStartScreenLayout(1086, 712, fontSize, 144);
-    const ControlRect StartScreenLayout::*rects[] = {
+    const Rect StartScreenLayout::*rects[] = {
         &StartScreenLayout::customModeCheckbox, &StartScreenLayout::pictureModeCheckbox,
         &StartScreenLayout::mixedModeCheckbox,  &StartScreenLayout::topmostCheckbox,
         &StartScreenLayout::strengthSwatch,     &StartScreenLayout::strengthSlider,
         &StartScreenLayout::attachButton,       &StartScreenLayout::regionButton,
         &StartScreenLayout::suiteButton,        &StartScreenLayout::effectList};
     for (auto rect : rects) {
-      const ControlRect& a = at96.*rect;
-      const ControlRect& b = at144.*rect;
-      EXPECT_NEAR(b.x, a.x * 1.5, 1.0);
-      EXPECT_NEAR(b.y, a.y * 1.5, 1.0);
+      const Rect& a = at96.*rect;
+      const Rect& b = at144.*rect;
+      EXPECT_NEAR(b.left, a.left * 1.5, 1.0);
+      EXPECT_NEAR(b.top, a.top * 1.5, 1.0);
       EXPECT_NEAR(b.width, a.width * 1.5, 1.0);
       EXPECT_NEAR(b.height, a.height * 1.5, 1.0);
     }
     for (int i = 0; i < 3; ++i) EXPECT_NEAR((*at144.columnWidths)[i], (*at96.columnWidths)[i] * 1.5, 1.0) << i;
   }
-  EXPECT_EQ(ComputeStartScreenLayout(1086, 712, 12, 144).customModeCheckbox, (ControlRect{23, 14, 237, 60}));
+  EXPECT_EQ(ComputeStartScreenLayout(1086, 712, 12, 144).customModeCheckbox, (Rect{23, 14, 237, 60}));
   EXPECT_EQ(ComputePreliminaryLayout(1086, 712, 144).columnWidths, (std::array<int, 3>{96, 1086 - 315, 126}));
 }
 
 TEST(StartScreenLayoutTest, MinimumSizeScalesWithTheDpi) {
-  EXPECT_EQ(MinimumWindowSize(96), (WindowSize{588, 372}));
-  EXPECT_EQ(MinimumWindowSize(120), (WindowSize{735, 465}));
-  EXPECT_EQ(MinimumWindowSize(144), (WindowSize{882, 558}));
-  EXPECT_EQ(MinimumWindowSize(192), (WindowSize{1176, 744}));
-  EXPECT_EQ(EnforceMinimumSize({740, 514}, false, 144), (WindowSize{882, 558}));
-  EXPECT_EQ(EnforceMinimumSize({1200, 900}, false, 144), (WindowSize{1200, 900}));
-  EXPECT_EQ(EnforceMinimumSize({300, 200}, true, 144), (WindowSize{300, 200}));
+  EXPECT_EQ(MinimumWindowSize(96), (Size{588, 372}));
+  EXPECT_EQ(MinimumWindowSize(120), (Size{735, 465}));
+  EXPECT_EQ(MinimumWindowSize(144), (Size{882, 558}));
+  EXPECT_EQ(MinimumWindowSize(192), (Size{1176, 744}));
+  EXPECT_EQ(EnforceMinimumSize({740, 514}, false, 144), (Size{882, 558}));
+  EXPECT_EQ(EnforceMinimumSize({1200, 900}, false, 144), (Size{1200, 900}));
+  EXPECT_EQ(EnforceMinimumSize({300, 200}, true, 144), (Size{300, 200}));
 }
 
 TEST(StartScreenLayoutTest, DpiScaleRoundsLikeMulDiv) {

@@ -28,12 +28,12 @@ TEST(SuiteValuesTest, PresetsPassThroughTheSlidersClamped) {
 }
 
 TEST(SuiteValuesTest, ColoursComposeAndSplitByComponent) {
-  EXPECT_EQ(ComposeColour(12, 6, 2), 12u | 6u << 8 | 2u << 16);
-  EXPECT_EQ(ComposeColour(256 + 1, -1, 0), 1u | 255u << 8);
-  EXPECT_EQ(SplitColour(0x00FF8001), (ColourComponents{1, 128, 255}));
-  EXPECT_EQ(SplitColour(0xAB030201), (ColourComponents{1, 2, 3})) << "the top byte is no component";
-  EXPECT_EQ(kDebugColourKey, ComposeColour(252, 2, 251));
-  EXPECT_EQ(kSuiteBackdropColour, ComposeColour(224, 225, 229));
+  EXPECT_EQ(ToColorRef({12, 6, 2}), 0x0002060Cu);
+  EXPECT_EQ(ToColorRef({256 + 1, -1, 0}), 0x0000FF01u) << "the low 8 bits of each component";
+  EXPECT_EQ(ColourOf(0x00FF8001), (Colour{1, 128, 255}));
+  EXPECT_EQ(ColourOf(0xAB030201), (Colour{1, 2, 3})) << "the top byte is no component";
+  EXPECT_EQ(kDebugColourKey, 0x00FB02FCu);
+  EXPECT_EQ(kSuiteBackdropColour, 0x00E5E1E0u);
 }
 
 TEST(SuiteTextTest, CaptionsAndBackdropLabel) {
@@ -63,20 +63,20 @@ TEST(SuiteTextTest, HelpMessagesKeepTheirLinesApartWithCrLf) {
   EXPECT_EQ(settings.text.substr(settings.text.size() - 2), "。") << "no line break after the last line";
 }
 
-bool Overlap(const ControlRect& a, const ControlRect& b) {
-  return a.x < b.x + b.width && b.x < a.x + a.width && a.y < b.y + b.height && b.y < a.y + a.height;
+bool Overlap(const Rect& a, const Rect& b) {
+  return a.left < b.left + b.width && b.left < a.left + a.width && a.top < b.top + b.height && b.top < a.top + a.height;
 }
 
 TEST(SuiteLayoutTest, ControlsFitTheClientAndDoNotOverlap) {
   for (int dpi : {96, 120, 144, 192}) {
     const SuiteLayout l = ComputeSuiteLayout(dpi);
-    std::vector<ControlRect> rects = {l.openButton,       l.closeButton,      l.lineColourLabel, l.lineColourPicker,
+    std::vector<Rect> rects = {l.openButton,       l.closeButton,      l.lineColourLabel, l.lineColourPicker,
                                       l.backgroundLabel,  l.backgroundPicker, l.backdropLabel,   l.randomButton,
                                       l.transparentCheckbox, l.saveButton,    l.saveAsButton};
     for (const SliderRow& row : l.rows) rects.insert(rects.end(), {row.label, row.slider, row.value});
     for (size_t i = 0; i < rects.size(); ++i) {
-      EXPECT_LE(rects[i].x + rects[i].width, l.clientWidth) << "dpi " << dpi << " rect " << i;
-      EXPECT_LE(rects[i].y + rects[i].height, l.clientHeight) << "dpi " << dpi << " rect " << i;
+      EXPECT_LE(rects[i].left + rects[i].width, l.clientWidth) << "dpi " << dpi << " rect " << i;
+      EXPECT_LE(rects[i].top + rects[i].height, l.clientHeight) << "dpi " << dpi << " rect " << i;
       for (size_t j = i + 1; j < rects.size(); ++j) {
         EXPECT_FALSE(Overlap(rects[i], rects[j])) << "dpi " << dpi << " rects " << i << " and " << j;
       }
@@ -87,24 +87,24 @@ TEST(SuiteLayoutTest, ControlsFitTheClientAndDoNotOverlap) {
 TEST(SuiteLayoutTest, RowsAndBottomButtonsLineUp) {
   const SuiteLayout l = ComputeSuiteLayout(96);
   const auto& row = [&](SuiteSlider s) { return l.rows[static_cast<size_t>(s)]; };
-  EXPECT_EQ(row(SuiteSlider::kRed).label.x, 10);
-  EXPECT_EQ(row(SuiteSlider::kRed).slider.x, row(SuiteSlider::kRed).label.x + row(SuiteSlider::kRed).label.width + 8);
-  EXPECT_EQ(row(SuiteSlider::kStrength).slider.y, row(SuiteSlider::kRed).slider.y) << "both columns start together";
-  EXPECT_EQ(row(SuiteSlider::kAntiskew).slider.y, row(SuiteSlider::kPixelSize).slider.y);
-  EXPECT_GT(row(SuiteSlider::kGreen).slider.y, row(SuiteSlider::kRed).slider.y);
-  EXPECT_EQ(l.saveAsButton.x, l.randomButton.x);
-  EXPECT_EQ(l.saveButton.x + l.saveButton.width + 10, l.saveAsButton.x);
-  EXPECT_EQ(l.randomButton.x, l.backdropChooser.x + l.backdropChooser.width + 5);
-  EXPECT_EQ(l.backdropChooser.y, 15);
+  EXPECT_EQ(row(SuiteSlider::kRed).label.left, 10);
+  EXPECT_EQ(row(SuiteSlider::kRed).slider.left, row(SuiteSlider::kRed).label.left + row(SuiteSlider::kRed).label.width + 8);
+  EXPECT_EQ(row(SuiteSlider::kStrength).slider.top, row(SuiteSlider::kRed).slider.top) << "both columns start together";
+  EXPECT_EQ(row(SuiteSlider::kAntiskew).slider.top, row(SuiteSlider::kPixelSize).slider.top);
+  EXPECT_GT(row(SuiteSlider::kGreen).slider.top, row(SuiteSlider::kRed).slider.top);
+  EXPECT_EQ(l.saveAsButton.left, l.randomButton.left);
+  EXPECT_EQ(l.saveButton.left + l.saveButton.width + 10, l.saveAsButton.left);
+  EXPECT_EQ(l.randomButton.left, l.backdropChooser.left + l.backdropChooser.width + 5);
+  EXPECT_EQ(l.backdropChooser.top, 15);
   const SuiteLayout big = ComputeSuiteLayout(144);
   EXPECT_EQ(big.clientWidth, DpiScale(l.clientWidth, 144));
-  EXPECT_EQ(big.saveButton.x, DpiScale(l.saveButton.x, 144));
+  EXPECT_EQ(big.saveButton.left, DpiScale(l.saveButton.left, 144));
 }
 
 TEST(SuiteLayoutTest, DebugAreaSitsCentredDirectlyAboveTheSuite) {
   struct Row {
     int screenW, screenH, suiteW, suiteH;
-    ScreenPlace debug;
+    Rect debug;
   };
   const Row rows[] = {
       // 1920 x 1080: width 768, height trunc(780 * 0.8) = 624.
@@ -113,9 +113,9 @@ TEST(SuiteLayoutTest, DebugAreaSitsCentredDirectlyAboveTheSuite) {
       {1366, 768, 700, 301, {410, 47, 546, 373}},
   };
   for (const Row& row : rows) {
-    const ScreenPlace debug = DebugAreaPlace(row.screenW, row.screenH, row.suiteH);
+    const Rect debug = DebugAreaPlace(row.screenW, row.screenH, row.suiteH);
     EXPECT_EQ(debug, row.debug) << row.screenW;
-    const ScreenPlace suite = SuitePlace(row.screenW, row.screenH, row.suiteW, row.suiteH, debug.height);
+    const Rect suite = SuitePlace(row.screenW, row.screenH, row.suiteW, row.suiteH, debug.height);
     EXPECT_EQ(suite.left, (row.screenW - row.suiteW) / 2);
     EXPECT_NEAR(suite.top, debug.top + debug.height, 1) << "the suite starts where the debug area ends";
   }
@@ -123,14 +123,14 @@ TEST(SuiteLayoutTest, DebugAreaSitsCentredDirectlyAboveTheSuite) {
 
 TEST(SuiteLayoutTest, BackdropCoversTheClientRectangle) {
   // An 800 x 600 window with 8-pixel borders and a 23-pixel caption: client 784 x 561.
-  EXPECT_EQ(BackdropPlace({100, 50, 800, 600}, 784, 561), (ScreenPlace{108, 81, 784, 561}));
-  EXPECT_EQ(BackdropPlace({0, 0, 300, 200}, 300, 200), (ScreenPlace{0, 0, 300, 200}));
+  EXPECT_EQ(BackdropPlace({100, 50, 800, 600}, 784, 561), (Rect{108, 81, 784, 561}));
+  EXPECT_EQ(BackdropPlace({0, 0, 300, 200}, 300, 200), (Rect{0, 0, 300, 200}));
 }
 
 TEST(SuiteLayoutTest, PictureFitsKeepingItsAspect) {
   struct Row {
     int pw, ph, bw, bh;
-    ScreenPlace fit;
+    Rect fit;
   };
   const Row rows[] = {
       {200, 100, 400, 400, {0, 100, 400, 200}},  // wide: full width, centred vertically

@@ -77,17 +77,17 @@ TEST(UpdateServerTest, HttpUrlParsing) {
 
 TEST(UpdateServerTest, UpdateWindowLayoutAtDesignAndHigherDpi) {
   const UpdateWindowLayout design = ComputeUpdateWindowLayout(96);
-  EXPECT_EQ(design.window, (WindowSize{370, 248}));
-  EXPECT_EQ(design.notice, (ControlRect{10, 10, 344, 136}));
-  EXPECT_EQ(design.homepageButton, (ControlRect{10, 156, 344, 40}));
+  EXPECT_EQ(design.window, (Size{370, 248}));
+  EXPECT_EQ(design.notice, (Rect{10, 10, 344, 136}));
+  EXPECT_EQ(design.homepageButton, (Rect{10, 156, 344, 40}));
 
   const UpdateWindowLayout scaled = ComputeUpdateWindowLayout(144);
-  EXPECT_EQ(scaled.window, (WindowSize{555, 372}));
-  EXPECT_EQ(scaled.notice, (ControlRect{15, 15, 516, 204}));
-  EXPECT_EQ(scaled.homepageButton, (ControlRect{15, 234, 516, 60}));
+  EXPECT_EQ(scaled.window, (Size{555, 372}));
+  EXPECT_EQ(scaled.notice, (Rect{15, 15, 516, 204}));
+  EXPECT_EQ(scaled.homepageButton, (Rect{15, 234, 516, 60}));
 
-  EXPECT_EQ(DonationWindowSize(96), (WindowSize{408, 586}));
-  EXPECT_EQ(DonationWindowSize(120), (WindowSize{510, 733}));
+  EXPECT_EQ(DonationWindowSize(96), (Size{408, 586}));
+  EXPECT_EQ(DonationWindowSize(120), (Size{510, 733}));
 }
 
 }  // namespace

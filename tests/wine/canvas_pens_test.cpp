@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "gdi_reference.h"
+#include "effects/preset.h"
 #include "overlay/draw_canvas.h"
 #include "overlay/grid.h"
 #include "overlay/render.h"
@@ -47,7 +48,6 @@ class CanvasPensTest : public ::testing::Test {
 // The lines drawn by GDI with the pen the canvas stands for: one-pixel pens of the line type's style,
 // wider ones solid.
 std::vector<COLORREF> GdiLines(int w, int h, int lineType, int width, const std::vector<Segment>& lines) {
-  Preset preset{lineType, width, 12, 6, 2, 0, 0, 0, 0};
   void* bits = nullptr;
   ScopedBitmap bitmap(CreateTopDownDib(w, h, &bits));
   ScopedMemoryDC dc(nullptr);
@@ -58,7 +58,7 @@ std::vector<COLORREF> GdiLines(int w, int h, int lineType, int width, const std:
   SetBkMode(dc.Get(), TRANSPARENT);
   const int styles[] = {PS_SOLID, PS_SOLID, PS_DASH, PS_DOT, PS_DASHDOT, PS_DASHDOTDOT};
   const int style = width <= 1 && lineType >= 1 && lineType <= 5 ? styles[lineType] : PS_SOLID;
-  ScopedPen pen(CreatePen(style, width <= 1 ? 0 : width, PresetPenColour(preset)));
+  ScopedPen pen(CreatePen(style, width <= 1 ? 0 : width, kInk));
   ScopedSelect selectPen(dc.Get(), pen.Get());
   for (const Segment& s : lines) {
     MoveToEx(dc.Get(), s.x1, s.y1, nullptr);
@@ -86,8 +86,9 @@ std::vector<COLORREF> ShownPixels(HWND hwnd, int w, int h) {
   return pixels;
 }
 
-Preset GridPreset(int32_t lineType, int32_t pixelSize, int32_t t, int32_t v, int32_t o, int32_t k) {
-  return Preset{lineType, pixelSize, 12, 6, 2, t, v, o, k};
+// The scanlines of a preset drawn in kInk.
+Scanlines GridPreset(int32_t lineType, int32_t pixelSize, int32_t t, int32_t v, int32_t o, int32_t k) {
+  return ScanlinesOf(Preset{lineType, pixelSize, 12, 6, 2, t, v, o, k});
 }
 
 struct Size {
@@ -102,9 +103,9 @@ TEST_F(CanvasPensTest, GridFamiliesAreGdisOwnPixelsForEveryLineTypeWidthAndParit
     for (const auto& s : spacings) {
       for (int lineType = 1; lineType <= 5; ++lineType) {
         for (int width = 0; width <= 8; ++width) {
-          const Preset p = GridPreset(lineType, width, s[0], s[1], s[2], s[3]);
+          const Scanlines p = GridPreset(lineType, width, s[0], s[1], s[2], s[3]);
           PrepareCanvas(canvas_, size.w, size.h, p);
-          DrawGrid(canvas_, size.w, size.h, p);
+          DrawGrid(canvas_, size.w, size.h, p.grid);
           const testing::ReferenceImage gdi = testing::GdiGridReference(p, size.w, size.h, kKey);
           ASSERT_EQ(CanvasPixels(), gdi.pixels) << size.w << " x " << size.h << ", type " << lineType << ", width "
                                                 << width << ", spacings " << s[0] << " " << s[1] << " " << s[2]
@@ -128,9 +129,9 @@ TEST_F(CanvasPensTest, ACanvasDrawingIntoALargerReservedSectionGivesGdisOwnPixel
   for (const Size size : kParities) {
     for (int lineType = 1; lineType <= 5; ++lineType) {
       for (const int width : {1, 2, 5}) {
-        const Preset p = GridPreset(lineType, width, 4, 5, 3, 6);
+        const Scanlines p = GridPreset(lineType, width, 4, 5, 3, 6);
         PrepareCanvas(canvas, size.w, size.h, p);
-        DrawGrid(canvas, size.w, size.h, p);
+        DrawGrid(canvas, size.w, size.h, p.grid);
         RedrawWindow(canvas.Hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
         ASSERT_EQ(ShownPixels(canvas.Hwnd(), size.w, size.h), testing::GdiGridReference(p, size.w, size.h, kKey).pixels)
             << size.w << " x " << size.h << ", type " << lineType << ", width " << width;
@@ -140,9 +141,9 @@ TEST_F(CanvasPensTest, ACanvasDrawingIntoALargerReservedSectionGivesGdisOwnPixel
   EXPECT_FALSE(reserve.Holds());  // taken by the first size
 
   // Growing past the section makes a new one.
-  const Preset solid = GridPreset(1, 1, 4, 5, 3, 6);
+  const Scanlines solid = GridPreset(1, 1, 4, 5, 3, 6);
   PrepareCanvas(canvas, 4 * 65, 41, solid);
-  DrawGrid(canvas, 4 * 65, 41, solid);
+  DrawGrid(canvas, 4 * 65, 41, solid.grid);
   EXPECT_EQ(canvas.PixelAt(4 * 65 - 1, 40), testing::GdiGridReference(solid, 4 * 65, 41, kKey).At(4 * 65 - 1, 40));
 }
 
@@ -197,7 +198,7 @@ TEST_F(CanvasPensTest, RandomLinesAreGdisOwnPixelsForEveryLineTypeAndWidth) {
         std::erase_if(lines, [](const Segment& s) { return s.x1 == s.x2 && s.y1 == s.y2; });
         canvas_.SetBounds(0, 0, size.w, size.h);
         canvas_.SetBackgroundColour(kKey);
-        canvas_.SetPen(lineType, width, kInk);
+        canvas_.SetPen(static_cast<LineType>(lineType), width, kInk);
         canvas_.Clear();
         for (const Segment& s : lines) canvas_.DrawLine(s.x1, s.y1, s.x2, s.y2);
         ASSERT_EQ(CanvasPixels(), GdiLines(size.w, size.h, lineType, width, lines))

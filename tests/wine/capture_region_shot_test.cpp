@@ -14,6 +14,7 @@
 #include "capture/format_buttons.h"
 #include "capture/region_shot_format_window.h"
 #include "capture/scan_shot_format_window.h"
+#include "capture/screenshots.h"
 #include "overlay/overlay_controller.h"
 #include "region/custom_region.h"
 #include "region/region_select_window.h"
@@ -92,7 +93,7 @@ TEST_F(RegionShotTest, OpensOnTopWithItsButtonsAndTheRegionCaptured) {
   program_.Main().Overlay().ToggleStrongTopmost();
   ASSERT_TRUE(Menus().IsChecked(MenuId::kTopmost));
   ASSERT_TRUE(Menus().IsChecked(MenuId::kStrongTopmost));
-  RegionShotFormatWindow format(*program_.app, Selection());
+  RegionShotFormatWindow format(*program_.app, program_.Main().Shots(), Selection());
   bool checked = false;
   WhileOpen whileOpen([&](HWND window) {
     RECT client{};
@@ -137,7 +138,7 @@ TEST_F(RegionShotTest, ClosingWithoutAChoiceSavesNothingButEndsTheSelection) {
     SCOPED_TRACE(closeBy == WM_CLOSE ? "close box" : "Esc");
     closes_ = 0;
     program_.Main().SetAlwaysOnTop(false);
-    RegionShotFormatWindow format(*program_.app, Selection());
+    RegionShotFormatWindow format(*program_.app, program_.Main().Shots(), Selection());
     WhileOpen whileOpen([closeBy](HWND window) {
       if (closeBy == WM_CLOSE) {
         PostMessageW(window, WM_CLOSE, 0, 0);
@@ -158,7 +159,7 @@ TEST_F(RegionShotTest, ClosingWithoutAChoiceSavesNothingButEndsTheSelection) {
 
 TEST_F(RegionShotTest, AButtonSavesTheImageCapturedAtOpening) {
   Menus().SetChecked(MenuId::kAutoPreview, true);
-  RegionShotFormatWindow format(*program_.app, Selection());
+  RegionShotFormatWindow format(*program_.app, program_.Main().Shots(), Selection());
   WhileOpen whileOpen([](HWND window) {
     SendMessageW(GetDlgItem(window, RegionShotFormatWindow::kGifButton), BM_CLICK, 0, 0);
   });
@@ -175,7 +176,7 @@ TEST_F(RegionShotTest, AButtonSavesTheImageCapturedAtOpening) {
   EXPECT_GE(closes_, 1);
   EXPECT_TRUE(MainTopmost());
   EXPECT_EQ(FindWindowW(RegionShotFormatWindow::kClassName, nullptr), nullptr);
-  EXPECT_EQ(program_.app->State().previewSource, 6);  // the preview shows the shot
+  EXPECT_EQ(program_.app->State().previewSource, PreviewSource::kScreenshot);  // the preview shows the shot
 }
 
 TEST_F(RegionShotTest, TheConfirmationHidesTheMainWindowAndTheOutlineWhileCapturing) {
@@ -192,7 +193,7 @@ TEST_F(RegionShotTest, TheConfirmationHidesTheMainWindowAndTheOutlineWhileCaptur
       shownAfterCapture = IsWindowVisible(program_.Hwnd()) != FALSE;
       PostMessageW(window, WM_CLOSE, 0, 0);
     });
-    ConfirmRegionScreenshot(*program_.app, Selection());
+    ConfirmRegionScreenshot(*program_.app, program_.Main().Shots(), Selection());
     EXPECT_EQ(events_, includeSelf ? "outline hidden capture(main shown) " : "outline hidden capture(main hidden) ");
     EXPECT_TRUE(shownAfterCapture);
     const RECT window = WindowRect(program_.Hwnd());
@@ -216,8 +217,8 @@ TEST_F(RegionShotTest, ADraggedRectangleIsSavedAtItsSize) {
   SendMessageW(surface, WM_LBUTTONDOWN, MK_LBUTTON, 0);
   ASSERT_TRUE(PumpUntil([&] { return region.Selection().PressState() == RegionSelection::Press::kDragging; }));
   SetCursorPos(450, 290);
-  const RegionRect dragged = *DragRectangle({300, 200}, {450, 290});
-  ASSERT_TRUE(PumpUntil([&] { return region.Region()->Rect() == dragged; }));
+  const Rect dragged = *DragRectangle({300, 200}, {450, 290});
+  ASSERT_TRUE(PumpUntil([&] { return region.Region()->Bounds() == dragged; }));
   SendMessageW(surface, WM_LBUTTONUP, 0, 0);
   const COLORREF outline = region.Surface()->OutlineColour();
   COLORREF outlineWhileOpen = 0;
@@ -262,7 +263,7 @@ void ExpectFormatWindowRescaledTo144(HWND window) {
 }
 
 TEST_F(RegionShotTest, BothFormatWindowsLayThemselvesOutAgainOnAChangeOfDisplayScaling) {
-  RegionShotFormatWindow format(*program_.app, Selection());
+  RegionShotFormatWindow format(*program_.app, program_.Main().Shots(), Selection());
   WhileOpen whileOpen([&](HWND window) {
     ExpectFormatWindowRescaledTo144(window);
     PostMessageW(window, WM_CLOSE, 0, 0);
@@ -270,7 +271,7 @@ TEST_F(RegionShotTest, BothFormatWindowsLayThemselvesOutAgainOnAChangeOfDisplayS
   format.RunModal();
   EXPECT_TRUE(WhileOpen::Ran());
 
-  ScanShotFormatWindow scan(*program_.app);
+  ScanShotFormatWindow scan(*program_.app, program_.Main().Shots());
   ASSERT_TRUE(scan.Open());
   ExpectFormatWindowRescaledTo144(scan.Hwnd());
   DestroyWindow(scan.Hwnd());
@@ -280,7 +281,7 @@ TEST_F(RegionShotTest, BothFormatWindowsLayThemselvesOutAgainOnAChangeOfDisplayS
 class RegionShotDpi144Test : public RegionShotTest {};
 
 TEST_F(RegionShotDpi144Test, LayoutIsTheDesignScaledByOneAndAHalf) {
-  RegionShotFormatWindow format(*program_.app, Selection());
+  RegionShotFormatWindow format(*program_.app, program_.Main().Shots(), Selection());
   WhileOpen whileOpen([&](HWND window) {
     RECT client{};
     GetClientRect(window, &client);

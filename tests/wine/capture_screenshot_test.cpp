@@ -10,10 +10,9 @@
 #include <vector>
 
 #include "capture/bmp_image.h"
-#include "capture/capture_commands.h"
+#include "capture/screenshots.h"
 #include "capture/image_encoder.h"
 #include "capture/screen_capture.h"
-#include "capture/screenshot_saver.h"
 #include "effects/effect_list.h"
 #include "effects/preview_picture_window.h"
 #include "overlay/draw_canvas.h"
@@ -243,7 +242,7 @@ TEST_F(ScreenshotSaveTest, ImagesFolderOfTheProgramWhateverTheCurrentDirectory) 
   SetCurrentDirectoryW(previous);
   EXPECT_EQ(Shots().size(), 1u);
   EXPECT_EQ(elsewhere.AttributesOf("\\Images"), INVALID_FILE_ATTRIBUTES);
-  EXPECT_EQ(ScreenshotFolder(*program_.app), program_.dir.Path() + "\\Images");
+  EXPECT_EQ(program_.Main().Shots().Folder(), program_.dir.Path() + "\\Images");
 }
 
 TEST_F(ScreenshotSaveTest, AMissingImagesFolderIsMadeAgain) {
@@ -255,7 +254,7 @@ TEST_F(ScreenshotSaveTest, AMissingImagesFolderIsMadeAgain) {
 TEST_F(ScreenshotSaveTest, AutoPreviewShowsTheFileActuallyWritten) {
   Command(MenuId::kAutoPreview);  // on: the preview source becomes 1 and Pre=1 is written
   EXPECT_TRUE(Menus().IsChecked(MenuId::kAutoPreview));
-  EXPECT_EQ(program_.app->State().previewSource, 1);
+  EXPECT_EQ(program_.app->State().previewSource, PreviewSource::kAutoPreviewOn);
   EXPECT_EQ(program_.Config("Preview", "Pre"), "1");
   Command(MenuId::kSavePng);
   Command(MenuId::kSavePng);
@@ -271,7 +270,7 @@ TEST_F(ScreenshotSaveTest, AutoPreviewShowsTheFileActuallyWritten) {
   EXPECT_EQ(shown.cy, window.bottom - window.top);
 
   Command(MenuId::kAutoPreview);  // off again
-  EXPECT_EQ(program_.app->State().previewSource, 0);
+  EXPECT_EQ(program_.app->State().previewSource, PreviewSource::kAutoPreviewOff);
   EXPECT_EQ(program_.Config("Preview", "Pre"), "0");
 }
 

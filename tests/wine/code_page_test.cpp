@@ -114,7 +114,7 @@ TEST(ChineseTextTest, APresetWithAChineseNameIsListedEnabledNamedAndDrawn) {
   const Preset preset = ReadPreset(program.app->Settings(), program.dir.PathOf(std::string("\\Effect\\C\\") +
                                                                                 kChinesePresetName));
   EXPECT_EQ(preset.transverse, 4);
-  const testing::ReferenceImage reference = testing::GdiGridReference(preset, 300, 200, RGB(208, 222, 227));
+  const testing::ReferenceImage reference = testing::GdiGridReference(ScanlinesOf(preset), 300, 200, RGB(208, 222, 227));
   DrawCanvas& canvas = program.Main().Canvas();
   int differences = 0;
   for (int y = 0; y < 200; ++y) {

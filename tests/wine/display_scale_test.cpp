@@ -125,7 +125,7 @@ TEST_F(Dpi144Test, FreshStartIsTheDesignScaledByOneAndAHalf) {
   EXPECT_NEAR(button.right - button.left, at96.suiteButton.width * 1.5, 1.0);
   EXPECT_NEAR(button.bottom - button.top, at96.suiteButton.height * 1.5, 1.0);
   const RECT list = testing::ChildRect(main.Control(ControlId::kEffectList));
-  EXPECT_NEAR(list.top, at96.effectList.y * 1.5, 1.0);
+  EXPECT_NEAR(list.top, at96.effectList.top * 1.5, 1.0);
   EXPECT_NEAR(list.bottom - list.top, at96.effectList.height * 1.5, 2.0);
 }
 
@@ -166,7 +166,7 @@ TEST_F(Dpi144Test, ALockedOverlayDrawsOnePixelLinesOnThePhysicalRectangle) {
   ASSERT_EQ(canvas.Width(), 401);
   ASSERT_EQ(canvas.Height(), 301);
   const Preset preset = ReadPreset(program.app->Settings(), program.dir.PathOf("\\Effect\\C\\a.ini"));
-  const testing::ReferenceImage reference = testing::GdiGridReference(preset, 401, 301, RGB(208, 222, 227));
+  const testing::ReferenceImage reference = testing::GdiGridReference(ScanlinesOf(preset), 401, 301, RGB(208, 222, 227));
   int differences = 0;
   for (int y = 0; y < 301; ++y) {
     for (int x = 0; x < 401; ++x) differences += canvas.PixelAt(x, y) != reference.At(x, y);

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "effects/preset.h"
 #include "overlay/draw_canvas.h"
 #include "overlay/grid.h"
 #include "overlay/render.h"
@@ -73,15 +74,16 @@ class DrawCanvasTest : public ::testing::Test {
   DrawCanvas canvas_;
 };
 
-Preset GridPreset(int32_t lineType, int32_t pixelSize, int32_t t, int32_t v, int32_t o, int32_t k) {
-  return Preset{lineType, pixelSize, 12, 6, 2, t, v, o, k};
+// The scanlines of a preset drawn in kInk.
+Scanlines GridPreset(int32_t lineType, int32_t pixelSize, int32_t t, int32_t v, int32_t o, int32_t k) {
+  return ScanlinesOf(Preset{lineType, pixelSize, 12, 6, 2, t, v, o, k});
 }
 
 TEST_F(DrawCanvasTest, WorkedExampleWithAOnePixelPenGivesExactlyItsSegments) {
   canvas_.SetBackgroundColour(kWhite);
-  canvas_.SetPen(kLineSolid, 1, kInk);
+  canvas_.SetPen(LineType::kSolid, 1, kInk);
   canvas_.Clear();
-  DrawGrid(canvas_, 10, 7, GridPreset(1, 2, 3, 4, 5, 5));
+  DrawGrid(canvas_, 10, 7, GridPreset(1, 2, 3, 4, 5, 5).grid);
   const std::vector<std::string> expected = {
       "##########",  //
       "#..##...##",  //
@@ -124,8 +126,8 @@ TEST_F(DrawCanvasTest, OnePixelSolidLinesAreGdisOwnPixels) {
   const int w = 97;
   const int h = 61;
   std::vector<Segment> lines;
-  for (const Preset& p : {GridPreset(1, 1, 3, 4, 3, 5), GridPreset(1, 1, 7, 2, 2, 2), GridPreset(1, 3, 1, 9, 11, 4)}) {
-    const auto grid = GridSegments(p, w, h);
+  for (const Scanlines& p : {GridPreset(1, 1, 3, 4, 3, 5), GridPreset(1, 1, 7, 2, 2, 2), GridPreset(1, 3, 1, 9, 11, 4)}) {
+    const auto grid = GridSegments(p.grid, w, h);
     lines.insert(lines.end(), grid.begin(), grid.end());
   }
   std::mt19937 random(4242);
@@ -143,11 +145,11 @@ TEST_F(DrawCanvasTest, OnePixelSolidLinesAreGdisOwnPixels) {
     lines.push_back(s);
   }
   const std::vector<uint32_t> expected = GdiPixels(w, h, kKey, kInk, lines);
-  for (const int lineType : {kLineSolid, kLineInsideFrame, 9, -3}) {
+  for (const int lineType : {1, 6, 9, -3}) {  // solid, inside-frame and two unknown types
     for (const int width : {0, 1, -4}) {
       canvas_.SetBounds(0, 0, w, h);
       canvas_.SetBackgroundColour(kKey);
-      canvas_.SetPen(lineType, width, kInk);
+      canvas_.SetPen(static_cast<LineType>(lineType), width, kInk);
       canvas_.Clear();
       for (const Segment& s : lines) canvas_.DrawLine(s.x1, s.y1, s.x2, s.y2);
       EXPECT_EQ(AllPixels(), expected) << "line type " << lineType << ", width " << width;
@@ -159,10 +161,10 @@ TEST_F(DrawCanvasTest, WiderPensDrawTheGridAsGdiDoes) {
   const int w = 97;
   const int h = 61;
   for (const int width : {2, 3, 5}) {
-    const Preset p = GridPreset(1, width, 6, 7, 5, 9);
-    const std::vector<Segment> grid = GridSegments(p, w, h);
+    const Scanlines p = GridPreset(1, width, 6, 7, 5, 9);
+    const std::vector<Segment> grid = GridSegments(p.grid, w, h);
     PrepareCanvas(canvas_, w, h, p);
-    DrawGrid(canvas_, w, h, p);
+    DrawGrid(canvas_, w, h, p.grid);
     EXPECT_EQ(AllPixels(), GdiPixels(w, h, kKey, kInk, grid, width)) << "width " << width;
   }
 }
@@ -170,8 +172,8 @@ TEST_F(DrawCanvasTest, WiderPensDrawTheGridAsGdiDoes) {
 TEST_F(DrawCanvasTest, WiderPensAreSolidWithRoundEnds) {
   canvas_.SetBounds(0, 0, 60, 40);
   canvas_.SetBackgroundColour(kWhite);
-  for (const int lineType : {kLineSolid, kLineDash, kLineDot, kLineDashDotDot}) {
-    canvas_.SetPen(lineType, 3, kInk);
+  for (const int lineType : {1, 2, 3, 5}) {  // solid, dash, dot, dash-dot-dot
+    canvas_.SetPen(static_cast<LineType>(lineType), 3, kInk);
     canvas_.Clear();
     canvas_.DrawLine(10, 20, 50, 20);
     for (int x = 12; x <= 48; ++x) {
@@ -184,7 +186,7 @@ TEST_F(DrawCanvasTest, WiderPensAreSolidWithRoundEnds) {
   }
   // A nine-pixel pen: the end reaches past the end point along the line (no flat end) but not into
   // the corners (no square end).
-  canvas_.SetPen(kLineSolid, 9, kInk);
+  canvas_.SetPen(LineType::kSolid, 9, kInk);
   canvas_.Clear();
   canvas_.DrawLine(20, 20, 40, 20);
   EXPECT_EQ(canvas_.PixelAt(17, 20), kInk);
@@ -196,8 +198,8 @@ TEST_F(DrawCanvasTest, WiderPensAreSolidWithRoundEnds) {
 TEST_F(DrawCanvasTest, OnePixelDashedStylesLeaveGaps) {
   canvas_.SetBounds(0, 0, 200, 10);
   canvas_.SetBackgroundColour(kWhite);
-  for (const int lineType : {kLineDash, kLineDot, kLineDashDot, kLineDashDotDot}) {
-    canvas_.SetPen(lineType, 1, kInk);
+  for (const int lineType : {2, 3, 4, 5}) {  // dash, dot, dash-dot, dash-dot-dot
+    canvas_.SetPen(static_cast<LineType>(lineType), 1, kInk);
     canvas_.Clear();
     canvas_.DrawLine(0, 5, 200, 5);
     int ink = 0;
@@ -213,26 +215,26 @@ TEST_F(DrawCanvasTest, LineTypeZeroAndZeroLengthSegmentsDrawNothing) {
   canvas_.SetBackgroundColour(kWhite);
   canvas_.Clear();
   for (const int width : {0, 1, 5}) {
-    canvas_.SetPen(kLineNone, width, kInk);
+    canvas_.SetPen(LineType::kNone, width, kInk);
     canvas_.DrawLine(0, 0, 29, 29);
     canvas_.DrawLine(0, 10, 30, 10);
     canvas_.DrawLine(0, 0, 7, 19);
   }
-  canvas_.SetPen(kLineSolid, 1, kInk);
+  canvas_.SetPen(LineType::kSolid, 1, kInk);
   canvas_.DrawLine(5, 5, 5, 5);
-  canvas_.SetPen(kLineSolid, 6, kInk);
+  canvas_.SetPen(LineType::kSolid, 6, kInk);
   canvas_.DrawLine(15, 15, 15, 15);
   EXPECT_EQ(CountColour(kWhite), 900);
-  const Preset none = GridPreset(0, 3, 1, 1, 2, 2);
+  const Scanlines none = GridPreset(0, 3, 1, 1, 2, 2);
   PrepareCanvas(canvas_, 30, 30, none);
-  DrawGrid(canvas_, 30, 30, none);
+  DrawGrid(canvas_, 30, 30, none.grid);
   EXPECT_EQ(CountColour(kKey), 900);
 }
 
 TEST_F(DrawCanvasTest, ClearingAndResizingShowTheBackground) {
   canvas_.SetBounds(0, 0, 20, 10);
   canvas_.SetBackgroundColour(kKey);
-  canvas_.SetPen(kLineSolid, 1, kInk);
+  canvas_.SetPen(LineType::kSolid, 1, kInk);
   canvas_.Clear();
   for (int y = 0; y < 10; ++y) canvas_.DrawLine(0, y, 20, y);
   EXPECT_EQ(CountColour(kInk), 200);
@@ -262,11 +264,7 @@ TEST_F(DrawCanvasTest, PenColourKeepsTheLowEightBitsOfEachComponent) {
   canvas_.SetBounds(0, 0, 10, 10);
   canvas_.SetBackgroundColour(kWhite);
   canvas_.Clear();
-  Preset p = GridPreset(1, 1, 3, 0, 0, 0);
-  p.red = 300;
-  p.green = 256;
-  p.blue = -1;
-  canvas_.SetPen(p.lineType, p.pixelSize, PresetPenColour(p));
+  SetScanlinePen(canvas_, ScanlinesOf(Preset{1, 1, 300, 256, -1, 3, 0, 0, 0}));
   canvas_.DrawLine(0, 0, 10, 0);
   EXPECT_EQ(canvas_.PixelAt(3, 0), RGB(44, 0, 255));
 }
@@ -329,13 +327,14 @@ TEST_P(PicturePlacementTest, EachPlacementCodePutsThePictureWhereSpecified) {
   canvas_.SetBackgroundColour(kKey);
 
   struct Expectation {
-    int placement;
+    Placement placement;
     COLORREF (*at)(int x, int y);
   } expectations[] = {
-      {0, [](int x, int y) { return x < 3 && y < 2 ? PictureColour(x, y) : kKey; }},
-      {7, [](int x, int y) { return x < 3 && y < 2 ? PictureColour(x, y) : kKey; }},
-      {2, [](int x, int y) { return x >= 2 && x < 5 && y >= 2 && y < 4 ? PictureColour(x - 2, y - 2) : kKey; }},
-      {3, [](int x, int y) { return PictureColour(x % 3, y % 2); }},
+      {Placement::kTopLeft, [](int x, int y) { return x < 3 && y < 2 ? PictureColour(x, y) : kKey; }},
+      {static_cast<Placement>(7), [](int x, int y) { return x < 3 && y < 2 ? PictureColour(x, y) : kKey; }},
+      {Placement::kCentred,
+       [](int x, int y) { return x >= 2 && x < 5 && y >= 2 && y < 4 ? PictureColour(x - 2, y - 2) : kKey; }},
+      {Placement::kTiled, [](int x, int y) { return PictureColour(x % 3, y % 2); }},
   };
   for (const Expectation& e : expectations) {
     canvas_.SetPlacement(e.placement);
@@ -344,12 +343,12 @@ TEST_P(PicturePlacementTest, EachPlacementCodePutsThePictureWhereSpecified) {
     EXPECT_EQ(canvas_.PictureSize().cy, 2);
     for (int y = 0; y < 6; ++y) {
       for (int x = 0; x < 8; ++x) {
-        EXPECT_EQ(canvas_.PixelAt(x, y), e.at(x, y)) << "placement " << e.placement << " at " << x << "," << y;
+        EXPECT_EQ(canvas_.PixelAt(x, y), e.at(x, y)) << "placement " << static_cast<int>(e.placement) << " at " << x << "," << y;
       }
     }
   }
   // Stretched: the picture covers the whole canvas, its corners at the corners.
-  canvas_.SetPlacement(1);
+  canvas_.SetPlacement(Placement::kStretched);
   ASSERT_TRUE(canvas_.SetPicture(small));
   EXPECT_EQ(CountColour(kKey), 0);
   EXPECT_EQ(canvas_.PixelAt(0, 0), PictureColour(0, 0));
@@ -357,7 +356,7 @@ TEST_P(PicturePlacementTest, EachPlacementCodePutsThePictureWhereSpecified) {
   EXPECT_EQ(canvas_.PixelAt(7, 0), PictureColour(2, 0));
 
   // Centred and larger than the canvas: offsets (8 - 12) / 2 = -2 and (6 - 9) / 2 = -1 (toward zero).
-  canvas_.SetPlacement(2);
+  canvas_.SetPlacement(Placement::kCentred);
   ASSERT_TRUE(canvas_.SetPicture(Make(12, 9)));
   EXPECT_EQ(canvas_.PixelAt(0, 0), PictureColour(2, 1));
   EXPECT_EQ(canvas_.PixelAt(7, 5), PictureColour(9, 6));
@@ -366,9 +365,9 @@ TEST_P(PicturePlacementTest, EachPlacementCodePutsThePictureWhereSpecified) {
 TEST_P(PicturePlacementTest, LinesGoOverThePictureAndClearingRestoresIt) {
   canvas_.SetBounds(0, 0, 8, 6);
   canvas_.SetBackgroundColour(kKey);
-  canvas_.SetPlacement(0);
+  canvas_.SetPlacement(Placement::kTopLeft);
   ASSERT_TRUE(canvas_.SetPicture(Make(3, 2)));
-  canvas_.SetPen(kLineSolid, 1, kInk);
+  canvas_.SetPen(LineType::kSolid, 1, kInk);
   canvas_.DrawLine(0, 1, 8, 1);
   EXPECT_EQ(canvas_.PixelAt(1, 1), kInk);
   EXPECT_EQ(canvas_.PixelAt(1, 0), PictureColour(1, 0));
@@ -391,7 +390,7 @@ INSTANTIATE_TEST_SUITE_P(Formats, PicturePlacementTest,
 TEST_F(DrawCanvasTest, UnreadablePicturesLeaveTheBackgroundColour) {
   canvas_.SetBounds(0, 0, 8, 6);
   canvas_.SetBackgroundColour(kKey);
-  canvas_.SetPlacement(3);
+  canvas_.SetPlacement(Placement::kTiled);
   std::vector<unsigned char> truncatedPng = MakePng(3, 2);
   truncatedPng.resize(20);
   std::vector<unsigned char> badBmp = MakeBmp(3, 2);
@@ -417,7 +416,8 @@ class RenderTest : public DrawCanvasTest {
     const std::vector<unsigned char> bmp = MakeBmp(4, 3);
     dir_.WriteFile("\\P\\pic.bmp", std::string(bmp.begin(), bmp.end()));
   }
-  RenderRequest Request(DisplayMode mode, const char* picture = "\\P\\pic.bmp", int placement = 2) {
+  RenderRequest Request(DisplayMode mode, const char* picture = "\\P\\pic.bmp",
+                        Placement placement = Placement::kCentred) {
     return RenderRequest{mode, GridPreset(1, 1, 5, 0, 0, 0), dir_.PathOf(picture), placement};
   }
   testing::TempProgramDir dir_;
@@ -426,7 +426,7 @@ class RenderTest : public DrawCanvasTest {
 TEST_F(RenderTest, CustomModePreparesTheCanvasAndDrawsTheGrid) {
   canvas_.SetBounds(7, 9, 3, 3);
   canvas_.Show(false);
-  canvas_.SetPen(kLineDash, 4, RGB(1, 2, 3));
+  canvas_.SetPen(LineType::kDash, 4, RGB(1, 2, 3));
   RenderDisplayMode(canvas_, 20, 12, Request(DisplayMode::kCustom));
   RECT r{};
   GetWindowRect(canvas_.Hwnd(), &r);
@@ -450,7 +450,7 @@ TEST_F(RenderTest, PictureModeShowsThePictureWithoutGrid) {
 }
 
 TEST_F(RenderTest, MixedModeDrawsTheGridOverThePicture) {
-  RenderDisplayMode(canvas_, 8, 5, Request(DisplayMode::kMixed, "\\P\\pic.bmp", 3));
+  RenderDisplayMode(canvas_, 8, 5, Request(DisplayMode::kMixed, "\\P\\pic.bmp", Placement::kTiled));
   EXPECT_EQ(canvas_.PixelAt(1, 0), kInk);
   EXPECT_EQ(canvas_.PixelAt(1, 1), PictureColour(1, 1));
   EXPECT_EQ(canvas_.PixelAt(5, 2), PictureColour(1, 2));
@@ -468,10 +468,10 @@ TEST_F(RenderTest, NoModeOrAMissingPictureShowsTheBackgroundOnly) {
 }
 
 TEST_F(RenderTest, RedrawAfterResizeKeepsPositionAndPen) {
-  RenderDisplayMode(canvas_, 8, 5, Request(DisplayMode::kMixed, "\\P\\pic.bmp", 0));
+  RenderDisplayMode(canvas_, 8, 5, Request(DisplayMode::kMixed, "\\P\\pic.bmp", Placement::kTopLeft));
   canvas_.SetBounds(2, 3, 8, 5);
-  RenderRequest request = Request(DisplayMode::kMixed, "\\P\\pic.bmp", 0);
-  request.preset.red = 200;  // not applied: the pen of the lock stays
+  RenderRequest request = Request(DisplayMode::kMixed, "\\P\\pic.bmp", Placement::kTopLeft);
+  request.scanlines.colour = RGB(200, 6, 2);  // not applied: the pen of the lock stays
   RedrawDisplayMode(canvas_, 15, 11, request);
   RECT r{};
   GetWindowRect(canvas_.Hwnd(), &r);
@@ -489,7 +489,7 @@ TEST_F(DrawCanvasTest, PaintingShowsTheSurfaceInTheWindow) {
   SetWindowPos(host_.Hwnd(), HWND_TOPMOST, 0, 0, 100, 80, SWP_NOACTIVATE | SWP_SHOWWINDOW);
   canvas_.SetBounds(0, 0, 100, 80);
   canvas_.SetBackgroundColour(kKey);
-  canvas_.SetPen(kLineSolid, 1, kInk);
+  canvas_.SetPen(LineType::kSolid, 1, kInk);
   canvas_.Clear();
   canvas_.DrawLine(0, 40, 100, 40);
   UpdateWindow(canvas_.Hwnd());

@@ -308,7 +308,7 @@ TEST_F(PicturePreviewTest, ShowsTheSelectedPictureAtItsSizeButAtLeast520By340) {
   EXPECT_EQ(Preview()->Canvas().Width(), 640);
   EXPECT_EQ(Preview()->Canvas().PixelAt(639, 479), RGB(10, 200, 30));
   EXPECT_FALSE(State().picturePreviewFlag);
-  EXPECT_EQ(State().previewSource, 2);
+  EXPECT_EQ(State().previewSource, PreviewSource::kShown);
 
   // A second request reuses the open window.
   List().SelectAndReveal(1);
@@ -352,7 +352,7 @@ TEST_F(PicturePreviewTest, AScreenshotPreviewShowsTheLastShotWithItsPath) {
   Start("P", 0, 0, "[Preview]\r\nPre=1\r\n");
   ASSERT_TRUE(program_.Main().GetMenus().IsChecked(MenuId::kAutoPreview));
   State().lastScreenshotName = "shot.bmp";
-  State().previewSource = 6;
+  State().previewSource = PreviewSource::kScreenshot;
   List().ShowPicturePreview();
   ASSERT_TRUE(WaitUntilShown());
   HWND hwnd = Preview()->Hwnd();
@@ -360,7 +360,7 @@ TEST_F(PicturePreviewTest, AScreenshotPreviewShowsTheLastShotWithItsPath) {
   EXPECT_EQ(ClientSize().cx, 700);
   EXPECT_EQ(ClientSize().cy, 400);
   EXPECT_EQ(Preview()->Canvas().PixelAt(0, 0), RGB(1, 2, 3));
-  EXPECT_EQ(State().previewSource, 2);
+  EXPECT_EQ(State().previewSource, PreviewSource::kShown);
 }
 
 // ---- Deletion ------------------------------------------------------------------------------------

@@ -23,7 +23,7 @@ int GdiPenStyle(int lineType) {
 
 }  // namespace
 
-ReferenceImage GdiGridReference(const Preset& preset, int width, int height, COLORREF background) {
+ReferenceImage GdiGridReference(const Scanlines& scanlines, int width, int height, COLORREF background) {
   ReferenceImage image{width, height, {}};
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
@@ -39,13 +39,14 @@ ReferenceImage GdiGridReference(const Preset& preset, int width, int height, COL
   const RECT all{0, 0, width, height};
   FillRect(dc, &all, brush);
   DeleteObject(brush);
-  if (preset.lineType != 0) {
+  if (scanlines.lineType != LineType::kNone) {
     SetBkMode(dc, TRANSPARENT);
-    const COLORREF colour = RGB(preset.red & 0xFF, preset.green & 0xFF, preset.blue & 0xFF);
-    HPEN pen = preset.pixelSize <= 1 ? CreatePen(GdiPenStyle(preset.lineType), 0, colour)
-                                     : CreatePen(PS_SOLID, preset.pixelSize, colour);
+    const COLORREF colour = scanlines.colour;
+    const int penWidth = scanlines.grid.pixelSize;
+    HPEN pen = penWidth <= 1 ? CreatePen(GdiPenStyle(static_cast<int>(scanlines.lineType)), 0, colour)
+                             : CreatePen(PS_SOLID, penWidth, colour);
     HGDIOBJ oldPen = SelectObject(dc, pen);
-    ForEachGridSegment(preset, width, height, [&](const Segment& s) {
+    ForEachGridSegment(scanlines.grid, width, height, [&](const Segment& s) {
       MoveToEx(dc, s.x1, s.y1, nullptr);
       LineTo(dc, s.x2, s.y2);
     });

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "effects/preset.h"
+#include "overlay/scanlines.h"
 
 namespace corvanta::testing {
 
@@ -18,7 +18,7 @@ struct ReferenceImage {
   COLORREF At(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
 };
 
-// The background colour, then every grid segment of the preset for a width x height area.
-ReferenceImage GdiGridReference(const Preset& preset, int width, int height, COLORREF background);
+// The background colour, then every grid segment of the scanlines for a width x height area.
+ReferenceImage GdiGridReference(const Scanlines& scanlines, int width, int height, COLORREF background);
 
 }  // namespace corvanta::testing

@@ -110,8 +110,8 @@ TEST_F(HotkeySettingsTest, AChangeOfDisplayScalingLaysTheWindowOutAgain) {
   const HotkeySettingsLayout layout = LayOutHotkeySettings(FrameWidth(window), 144);
   testing::ExpectRescaledTo144(window, save, RECT{30, 40, 30 + 1900, 40 + 700}, layout.windowWidth);
   const RECT placed = testing::ChildRect(save);
-  EXPECT_EQ(placed.left, layout.saveButton.x);
-  EXPECT_EQ(placed.top, layout.saveButton.y);
+  EXPECT_EQ(placed.left, layout.saveButton.left);
+  EXPECT_EQ(placed.top, layout.saveButton.top);
   EXPECT_EQ(placed.right - placed.left, layout.saveButton.width);
 }
 
@@ -131,7 +131,7 @@ TEST_F(HotkeySettingsTest, AConflictSavesNothingAndKeepsTheHotkeys) {
   SaveAndWaitForPass(HotkeySettingsControl::kSaveButton);
   EXPECT_EQ(program_.ConfigFile(), before);
   EXPECT_EQ(Status(), "检测到快捷按键有冲突！！！");
-  EXPECT_EQ(Window()->StatusColour(), (Rgb{255, 0, 0}));
+  EXPECT_EQ(Window()->StatusColour(), (Colour{255, 0, 0}));
   EXPECT_EQ(Window()->LightColour(HotkeySettingsControl::kSaveLight), kLightOff);
   EXPECT_EQ(bindings(), bound);
   EXPECT_TRUE(IsWindowEnabled(Window()->Control(HotkeySettingsControl::kSaveButton)));

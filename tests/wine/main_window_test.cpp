@@ -34,7 +34,7 @@ TEST(MainWindowTest, FirstStartInAnEmptyDirectory) {
   EXPECT_EQ(SendMessageA(main.Control(ControlId::kPictureModeCheckbox), BM_GETCHECK, 0, 0), BST_UNCHECKED);
   EXPECT_TRUE(main.GetMenus().IsChecked(MenuId::kTopmost));
   EXPECT_TRUE(main.IsAlwaysOnTop());
-  EXPECT_EQ(program.app->State().savedGeometry, (ScreenRect{50, 50, 740, 514}));
+  EXPECT_EQ(program.app->State().savedGeometry, (Rect{50, 50, 740, 514}));
 
   RECT client{};
   GetClientRect(hwnd, &client);
@@ -151,8 +151,8 @@ TEST(MainWindowTest, AFailedControlCreationFailsTheStart) {
   const bool started = app.Start(SW_SHOWNOACTIVATE);
   UnhookWindowsHookEx(hook);
   EXPECT_FALSE(started);
-  EXPECT_EQ(app.Main().Hwnd(), nullptr);
-  EXPECT_FALSE(app.Main().Tray().IsShown());
+  EXPECT_EQ(app.Window().Hwnd(), nullptr);
+  EXPECT_FALSE(app.Window().Tray().IsShown());
   EXPECT_EQ(dir.AttributesOf("\\Config"), INVALID_FILE_ATTRIBUTES);
 }
 

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "effects/effect_list.h"
+#include "effects/lock_content.h"
 #include "effects/preset.h"
 #include "overlay/draw_canvas.h"
 #include "overlay/overlay_controller.h"
@@ -108,7 +109,7 @@ TEST_F(OverlayTest, AttachAndLockCoversTheTargetWithTheEnabledGrid) {
   ASSERT_EQ(canvas.Height(), 300);
   EXPECT_FALSE(app().OverlayReserve()->Holds()) << "the lock draws into the memory made at start-up";
   const Preset preset = ReadPreset(app().Settings(), program_.dir.PathOf("\\Effect\\C\\b.ini"));
-  const testing::ReferenceImage reference = testing::GdiGridReference(preset, 400, 300, RGB(208, 222, 227));
+  const testing::ReferenceImage reference = testing::GdiGridReference(ScanlinesOf(preset), 400, 300, RGB(208, 222, 227));
   int differences = 0, linePixels = 0;
   for (int y = 0; y < 300; ++y) {
     for (int x = 0; x < 400; ++x) {
@@ -284,7 +285,7 @@ TEST(OverlayHideTest, HidingTwiceKeepsTheFirstRectangle) {
   EXPECT_TRUE(menus.IsChecked(MenuId::kHideMainWindow));
   EXPECT_FALSE(menus.IsChecked(MenuId::kShowMainWindow));
   SendMessageA(hwnd, WM_COMMAND, static_cast<WPARAM>(MenuId::kHideMainWindow), 0);
-  EXPECT_EQ(program.app->State().hideRestore, (ScreenRect{50, 50, 740, 514}));
+  EXPECT_EQ(program.app->State().hideRestore, (Rect{50, 50, 740, 514}));
   SendMessageA(hwnd, WM_COMMAND, static_cast<WPARAM>(MenuId::kShowMainWindow), 0);
   const RECT r = WindowRect(hwnd);
   EXPECT_EQ(r.left, 50);
@@ -369,8 +370,7 @@ namespace {
 TEST_F(OverlayTest, RegionLockMovesTheWindowOntoTheRegionAndDrawsItsSize) {
   StartWithPresets();
   app().State().regionMode = RegionMode::kSelecting;  // as the custom region selection sets it
-  LockRequest request;
-  request.presetName = "b.ini";
+  LockRequest request = LockRequestFor(app(), "b.ini", "");
   request.canvasSize = SIZE{300, 200};
   request.region = RECT{1100, 600, 1400, 800};
   Main().Overlay().Lock(request);
@@ -383,7 +383,7 @@ TEST_F(OverlayTest, RegionLockMovesTheWindowOntoTheRegionAndDrawsItsSize) {
   EXPECT_EQ(Main().Canvas().Height(), 200);
   EXPECT_EQ(GetWindowLongA(Main().Hwnd(), GWL_STYLE) & WS_THICKFRAME, 0);
   EXPECT_FALSE(IsWindowVisible(Main().Control(ControlId::kEffectList)));
-  EXPECT_EQ(Main().Overlay().LockedPreset().transverse, 3);
+  EXPECT_EQ(Main().Overlay().LockedScanlines().grid.transverse, 3);
   EXPECT_EQ(app().State().lockedState, LockedState::kLocked);
 }
 

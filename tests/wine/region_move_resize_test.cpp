@@ -6,6 +6,7 @@
 
 #include "shell/menus.h"
 #include "effects/effect_list.h"
+#include "effects/lock_content.h"
 #include "effects/preset.h"
 #include "overlay/draw_canvas.h"
 #include "overlay/overlay_controller.h"
@@ -38,8 +39,7 @@ class MoveResizeTest : public ::testing::Test {
     program_.Start();
     ASSERT_TRUE(PumpUntil([&] { return Main().List().RowCount() == 1; }));
     app().State().regionMode = RegionMode::kSelecting;  // as a selection leaves it for the lock
-    LockRequest request;
-    request.presetName = "bars.ini";
+    LockRequest request = LockRequestFor(app(), "bars.ini", "");
     request.canvasSize = SIZE{400, 300};
     request.region = RECT{300, 200, 700, 500};
     Main().Overlay().Lock(request);
@@ -61,7 +61,7 @@ class MoveResizeTest : public ::testing::Test {
     ASSERT_EQ(canvas.Height(), client.bottom);
     const Preset preset = ReadPreset(app().Settings(), program_.dir.PathOf("\\Effect\\C\\bars.ini"));
     const testing::ReferenceImage reference =
-        testing::GdiGridReference(preset, client.right, client.bottom, RGB(208, 222, 227));
+        testing::GdiGridReference(ScanlinesOf(preset), client.right, client.bottom, RGB(208, 222, 227));
     int differences = 0;
     for (int y = 0; y < client.bottom; ++y) {
       for (int x = 0; x < client.right; ++x) differences += canvas.PixelAt(x, y) != reference.At(x, y);

@@ -48,7 +48,7 @@ class RegionSelectTest : public ::testing::Test {
   CustomRegion& Region() { return Main().Region(); }
   HWND Surface() { return Region().Surface() ? Region().Surface()->Hwnd() : nullptr; }
   HWND RegionHwnd() { return Region().Region() ? Region().Region()->Hwnd() : nullptr; }
-  RegionRect RegionWindowRect() { return Region().Region()->Rect(); }
+  Rect RegionWindowRect() { return Region().Region()->Bounds(); }
 
   void StartSelection() {
     Region().Start();
@@ -64,7 +64,7 @@ class RegionSelectTest : public ::testing::Test {
     Press(fromX, fromY);
     ASSERT_TRUE(PumpUntil([&] { return Region().Selection().PressState() == RegionSelection::Press::kDragging; }));
     SetCursorPos(toX, toY);
-    const RegionRect wanted = *DragRectangle({fromX, fromY}, {toX, toY});
+    const Rect wanted = *DragRectangle({fromX, fromY}, {toX, toY});
     ASSERT_TRUE(PumpUntil([&] { return RegionWindowRect() == wanted; })) << "the rectangle did not follow";
   }
   void Drag(int fromX, int fromY, int toX, int toY) {
@@ -124,7 +124,7 @@ TEST_F(RegionSelectTest, StartHidesTheMainWindowAndCoversTheScreen) {
   EXPECT_EQ(alpha, 1);
   EXPECT_EQ(flags, static_cast<DWORD>(LWA_ALPHA));
   EXPECT_EQ(Region().Surface()->OutlineColour(), RGB(255, 0, 0));  // C9 = 255
-  EXPECT_EQ(RegionWindowRect(), (RegionRect{sw + 100, 0, 0, 0}));
+  EXPECT_EQ(RegionWindowRect(), (Rect{sw + 100, 0, 0, 0}));
   // The surface takes the keyboard, so that a key after the drag reaches it.
   EXPECT_EQ(GetFocus(), Surface());
 }
@@ -134,8 +134,8 @@ TEST_F(RegionSelectTest, AKeyAfterADragLocksTheEnabledPresetOnTheRectangle) {
   Main().List().SelectAndReveal(0);  // the selection is a.ini; the enabled preset b.ini is drawn
   StartSelection();
   Drag(300, 200, 700, 500);
-  EXPECT_EQ(RegionWindowRect(), (RegionRect{300, 200, 400, 300}));
-  EXPECT_EQ(Region().Surface()->Outline(), (RegionRect{300, 200, 400, 300}));
+  EXPECT_EQ(RegionWindowRect(), (Rect{300, 200, 400, 300}));
+  EXPECT_EQ(Region().Surface()->Outline(), (Rect{300, 200, 400, 300}));
   EXPECT_EQ(Region().Selection().ShapeState(), RegionSelection::Shape::kComplete);
   // The hint sits above the rectangle, at its left.
   const RECT hint = testing::ChildRect(Region().Surface()->Hint());
@@ -167,7 +167,7 @@ TEST_F(RegionSelectTest, AKeyAfterADragLocksTheEnabledPresetOnTheRectangle) {
   ASSERT_EQ(canvas.Width(), 400);
   ASSERT_EQ(canvas.Height(), 300);
   const Preset preset = ReadPreset(app().Settings(), program_.dir.PathOf("\\Effect\\C\\b.ini"));
-  const testing::ReferenceImage reference = testing::GdiGridReference(preset, 400, 300, RGB(208, 222, 227));
+  const testing::ReferenceImage reference = testing::GdiGridReference(ScanlinesOf(preset), 400, 300, RGB(208, 222, 227));
   int differences = 0;
   for (int y = 0; y < 300; ++y) {
     for (int x = 0; x < 400; ++x) differences += canvas.PixelAt(x, y) != reference.At(x, y);
@@ -179,7 +179,7 @@ TEST_F(RegionSelectTest, AKeyOnTheSurfaceDrawsTheGridForTheScreenFromTheOrigin) 
   StartProgram();
   StartSelection();
   Drag(600, 400, 500, 330);  // toward the upper left
-  EXPECT_EQ(RegionWindowRect(), (RegionRect{500, 330, 100, 70}));
+  EXPECT_EQ(RegionWindowRect(), (Rect{500, 330, 100, 70}));
   KeyOn(Surface(), VK_SPACE);
   ASSERT_EQ(app().State().lockedState, LockedState::kLocked);
   const RECT main = WindowRect(Main().Hwnd());
@@ -204,7 +204,7 @@ TEST_F(RegionSelectTest, SmallRectanglesAndAHeldButtonDoNotLock) {
   for (const Row row : {Row{5, 5, false}, Row{6, 6, true}}) {
     Region().Discard();
     Drag(800, 600, 800 + row.dx, 600 + row.dy);
-    EXPECT_EQ(RegionWindowRect(), (RegionRect{800, 600, row.dx, row.dy}));
+    EXPECT_EQ(RegionWindowRect(), (Rect{800, 600, row.dx, row.dy}));
     KeyOn(Surface(), 'K');
     EXPECT_EQ(app().State().lockedState == LockedState::kLocked, row.locks) << row.dx;
   }
@@ -216,7 +216,7 @@ TEST_F(RegionSelectTest, ClicksAndTheRightButton) {
   // A click: the 4 x 4 rectangle at the click point, the hint above it; it cannot lock.
   Press(900, 700);
   SendMessageW(Surface(), WM_LBUTTONUP, 0, 0);
-  EXPECT_EQ(RegionWindowRect(), (RegionRect{900, 700, 4, 4}));
+  EXPECT_EQ(RegionWindowRect(), (Rect{900, 700, 4, 4}));
   EXPECT_EQ(testing::ChildRect(Region().Surface()->Hint()).top, 700 - 102);
   KeyOn(Surface(), VK_SPACE);
   EXPECT_TRUE(Region().IsOpen());
@@ -230,9 +230,9 @@ TEST_F(RegionSelectTest, ClicksAndTheRightButton) {
   // The right button parks the rectangle below the screen; the release then makes a click rectangle
   // at the anchor.
   SendMessageW(RegionHwnd(), WM_RBUTTONUP, 0, 0);
-  EXPECT_EQ(RegionWindowRect(), (RegionRect{0, GetSystemMetrics(SM_CYSCREEN) + 100, 0, 0}));
+  EXPECT_EQ(RegionWindowRect(), (Rect{0, GetSystemMetrics(SM_CYSCREEN) + 100, 0, 0}));
   SendMessageW(Surface(), WM_LBUTTONUP, 0, 0);
-  EXPECT_EQ(RegionWindowRect(), (RegionRect{100, 150, 4, 4}));
+  EXPECT_EQ(RegionWindowRect(), (Rect{100, 150, 4, 4}));
 }
 
 TEST_F(RegionSelectTest, AReleaseOnRegionWindowKeepsATinyRectangle) {
@@ -240,7 +240,7 @@ TEST_F(RegionSelectTest, AReleaseOnRegionWindowKeepsATinyRectangle) {
   StartSelection();
   DragTo(400, 400, 397, 396);
   SendMessageW(RegionHwnd(), WM_LBUTTONUP, 0, 0);
-  EXPECT_EQ(RegionWindowRect(), (RegionRect{397, 396, 3, 4}));
+  EXPECT_EQ(RegionWindowRect(), (Rect{397, 396, 3, 4}));
   EXPECT_FALSE(Region().Selection().ButtonHeld());
 }
 

@@ -127,7 +127,7 @@ class SuiteTest : public ::testing::Test {
     DrawCanvas& canvas = suite.DebugArea()->Canvas();
     EXPECT_EQ(canvas.Width(), size.cx);
     EXPECT_EQ(canvas.Height(), size.cy);
-    const ReferenceImage reference = GdiGridReference(preset, size.cx, size.cy, kDebugColourKey);
+    const ReferenceImage reference = GdiGridReference(ScanlinesOf(preset), size.cx, size.cy, kDebugColourKey);
     int differences = 0;
     for (int y = 0; y < size.cy; ++y) {
       for (int x = 0; x < size.cx; ++x) differences += canvas.PixelAt(x, y) != reference.At(x, y) ? 1 : 0;
@@ -161,10 +161,10 @@ class SuiteTest : public ::testing::Test {
 // a client area of the layout's size.
 void ExpectLaidOutFor(SuiteWindow& suite, int dpi) {
   const SuiteLayout layout = ComputeSuiteLayout(dpi);
-  auto at = [&](HWND control, const ControlRect& r, const char* what, bool checkHeight = true) {
+  auto at = [&](HWND control, const Rect& r, const char* what, bool checkHeight = true) {
     const RECT got = testing::ChildRect(control);
-    EXPECT_EQ(got.left, r.x) << what;
-    EXPECT_EQ(got.top, r.y) << what;
+    EXPECT_EQ(got.left, r.left) << what;
+    EXPECT_EQ(got.top, r.top) << what;
     EXPECT_EQ(got.right - got.left, r.width) << what;
     if (checkHeight) {
       EXPECT_EQ(got.bottom - got.top, r.height) << what;

@@ -40,13 +40,13 @@ class TestProgram {
   }
   // Destroys the main window (the exit sequence runs) and the App.
   void Stop() { app.reset(); }
-  MainWindow& Main() { return app->Main(); }
+  MainWindow& Main() { return app->Window(); }
   // The list fill and the mixed-mode preparation run from one-shot timers after start-up and mode changes.
   bool StartupTimersPending() {
     return Main().TimerPending(MainTimer::kListFill) || Main().TimerPending(MainTimer::kMixedPreparation) ||
            (Main().HotkeyHost() != nullptr && Main().HotkeyHost()->RegistrationPasses() == 0);
   }
-  HWND Hwnd() { return app->Main().Hwnd(); }
+  HWND Hwnd() { return app->Window().Hwnd(); }
   std::string Config(const char* section, const char* key) { return app ? app->Settings().Config(section, key) : ""; }
   std::string ConfigFile() const { return dir.ReadFile(paths::kConfigFile); }
 
@@ -109,10 +109,10 @@ inline void ExpectRescaledTo144(HWND window, HWND fontProbe, const RECT& suggest
   EXPECT_NEAR(FontHeight(fontProbe), heightAt96 * 1.5, 0.5);  // a height of 13 pixels becomes 19 or 20
 }
 
-inline void ExpectAt(HWND control, const ControlRect& expected, const char* what) {
+inline void ExpectAt(HWND control, const Rect& expected, const char* what) {
   const RECT r = ChildRect(control);
-  EXPECT_EQ(r.left, expected.x) << what;
-  EXPECT_EQ(r.top, expected.y) << what;
+  EXPECT_EQ(r.left, expected.left) << what;
+  EXPECT_EQ(r.top, expected.top) << what;
   EXPECT_EQ(r.right - r.left, expected.width) << what;
   EXPECT_EQ(r.bottom - r.top, expected.height) << what;
 }
