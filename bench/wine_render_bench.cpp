@@ -62,7 +62,7 @@ void ReportFirstDraw(const char* what, HWND host, int w, int h, bool fromReserve
   for (int i = 0; i < kRuns; ++i) {
     DibReserve reserve(fromReserve ? w : 0, fromReserve ? h : 0);
     reserve.Holds();  // made before the lock
-    DrawCanvas canvas;
+    OwnedWindow<DrawCanvas> canvas;
     if (!canvas.Create(host, GetModuleHandleA(nullptr), 0, 0, 1, 1)) return;
     canvas.DrawNextSurfaceFrom(&reserve);
     times.push_back(TimeOnce([&] {
@@ -102,7 +102,7 @@ int Run() {
     int h;
   } sizes[] = {{1920, 1080}, {3840, 2160}};
   for (const auto& size : sizes) {
-    DrawCanvas canvas;
+    OwnedWindow<DrawCanvas> canvas;
     if (!canvas.Create(host, GetModuleHandleA(nullptr), 0, 0, 1, 1)) return 1;
     const int w = size.w;
     const int h = size.h;

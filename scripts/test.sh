@@ -87,13 +87,19 @@ if build native-asan; then
   note_time native-asan
 else build_failed native-asan; fi
 
-# The window code hands text to Windows through the wide functions only.
-scripts/check-wide-text.sh >"$log_dir/wide-text.log" 2>&1
-wide_status=$?
-if [ "$wide_status" -eq 0 ]; then total_passed=$((total_passed + 1)); else total_failed=$((total_failed + 1)); fi
-grep -v '^== ' "$log_dir/wide-text.log" | head -20
-grep '^== ' "$log_dir/wide-text.log" || echo "== wide-text: 0 passed, 1 failed"
-note_time wide-text
+# Source checks: the window code hands text to Windows through the wide functions only, and every include
+# reaches down the layers of src/.
+source_check() {
+  local name="$1" status; shift
+  "$@" >"$log_dir/$name.log" 2>&1
+  status=$?
+  if [ "$status" -eq 0 ]; then total_passed=$((total_passed + 1)); else total_failed=$((total_failed + 1)); fi
+  grep -v '^== ' "$log_dir/$name.log" | head -20
+  grep '^== ' "$log_dir/$name.log" || echo "== $name: 0 passed, 1 failed"
+  note_time "$name"
+}
+source_check wide-text scripts/check-wide-text.sh
+source_check layers python3 scripts/check-layers.py
 
 # The Wine layers, with a private X display.
 if build win64; then

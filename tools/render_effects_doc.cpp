@@ -332,7 +332,7 @@ class DocRenderer {
 
   std::string outputFolder_;
   Image game_;
-  DrawCanvas canvas_;
+  OwnedWindow<DrawCanvas> canvas_;
   bool created_ = false;
   std::set<std::string> stems_;
   int written_ = 0;

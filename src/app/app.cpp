@@ -25,7 +25,7 @@ bool App::Start(int showCommand) {
   const SIZE screen = LargestMonitorSize();
   overlayReserve_ = std::make_unique<DibReserve>(std::min(screen.cx, kLargestOverlayReserve.cx),
                                                  std::min(screen.cy, kLargestOverlayReserve.cy));
-  mainWindow_ = std::make_unique<MainWindow>(*this);
+  mainWindow_ = MakeWindow<MainWindow>(*this);
   SetMain(mainWindow_.get());
   return mainWindow_->Create(showCommand);
 }

@@ -43,8 +43,8 @@ constexpr ControlId kStartScreenControls[] = {
 
 MainWindow::MainWindow(App& app)
     : app_(app),
-      drawCanvas_(std::make_unique<DrawCanvas>()),
-      strengthSwatch_(std::make_unique<DrawCanvas>()),
+      drawCanvas_(MakeWindow<DrawCanvas>()),
+      strengthSwatch_(MakeWindow<DrawCanvas>()),
       listColours_(app.State().programColours),
       effectList_(std::make_unique<EffectList>(app, *this, *drawCanvas_, listColours_)),
       screenshots_(std::make_unique<Screenshots>(app, *effectList_)),
@@ -57,12 +57,7 @@ MainWindow::MainWindow(App& app)
   menus_.SetOnBarChanged([this] { UpdateMenuBarAttachment(); });
 }
 
-MainWindow::~MainWindow() {
-  // The suite restores the main window when it goes: close it while there is one to restore.
-  suite_.reset();
-  // Destroy the window while the members it uses are still alive; this runs the exit sequence.
-  if (hwnd_ != nullptr) DestroyWindow(hwnd_);
-}
+MainWindow::~MainWindow() = default;
 
 bool MainWindow::Create(int showCommand) {
   WNDCLASSEXW wc{};
@@ -86,7 +81,7 @@ bool MainWindow::Create(int showCommand) {
 
 void MainWindow::OpenSuite() {
   if (Suite() != nullptr) return;
-  suite_ = std::make_unique<SuiteWindow>(app_, *this, *overlay_);
+  suite_ = MakeWindow<SuiteWindow>(app_, *this, *overlay_);
   if (!suite_->Open()) suite_.reset();
 }
 
@@ -418,7 +413,7 @@ void MainWindow::SaveGeometryOnExit() {
 }
 
 void MainWindow::StartHotkeyHost() {
-  hotkeyHost_ = std::make_unique<HotkeyHostWindow>(app_, *this, *screenshots_);
+  hotkeyHost_ = MakeWindow<HotkeyHostWindow>(app_, *this, *screenshots_);
   if (!hotkeyHost_->Create()) hotkeyHost_.reset();  // the program runs on without hotkeys
 }
 
@@ -435,7 +430,7 @@ HotkeySettingsWindow* MainWindow::HotkeySettings() {
 
 void MainWindow::OpenHotkeySettings() {
   if (HotkeySettings() != nullptr) return;  // one window at a time
-  hotkeySettings_ = std::make_unique<HotkeySettingsWindow>(app_, *this, hotkeyHost_.get());
+  hotkeySettings_ = MakeWindow<HotkeySettingsWindow>(app_, *this, hotkeyHost_.get());
   if (!hotkeySettings_->Open()) hotkeySettings_.reset();
 }
 
@@ -445,7 +440,7 @@ AdvancedOptionsWindow* MainWindow::AdvancedOptions() {
 
 void MainWindow::OpenAdvancedOptions() {
   if (AdvancedOptions() != nullptr) return;  // one window at a time
-  advancedOptions_ = std::make_unique<AdvancedOptionsWindow>(app_, *this, *overlay_, *moveResize_, *effectList_);
+  advancedOptions_ = MakeWindow<AdvancedOptionsWindow>(app_, *this, *overlay_, *moveResize_, *effectList_);
   if (!advancedOptions_->Open()) advancedOptions_.reset();
 }
 
@@ -463,7 +458,7 @@ ColourSchemeWindow* MainWindow::ColourScheme() {
 
 void MainWindow::OpenColourScheme() {
   if (ColourScheme() != nullptr) return;
-  colourScheme_ = std::make_unique<ColourSchemeWindow>(app_, *this, *effectList_, listColours_);
+  colourScheme_ = MakeWindow<ColourSchemeWindow>(app_, *this, *effectList_, listColours_);
   if (!colourScheme_->Open()) colourScheme_.reset();
 }
 

@@ -39,7 +39,6 @@ class MainWindow : public WindowBase<MainWindow>, public MainWindowSeam {
  public:
   static constexpr const wchar_t* kClassName = L"CorvantaMainWindow";
 
-  explicit MainWindow(App& app);
   ~MainWindow() override;
   // Creates the window, its controls and runs the start-up sequence; false when any of it failed.
   bool Create(int showCommand);
@@ -101,6 +100,8 @@ class MainWindow : public WindowBase<MainWindow>, public MainWindowSeam {
   void RequestExit();
 
  protected:
+  explicit MainWindow(App& app);
+
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:

@@ -18,7 +18,7 @@ void ConfirmRegionScreenshot(Program& program, Screenshots& screenshots, RegionS
   main.GetMenus().SetEnabled(MenuId::kProgramColours, true);
   state.regionScreenshotFlag = false;
   if (selection.hideOutline) selection.hideOutline();
-  RegionShotFormatWindow format(program, screenshots, std::move(selection));
+  OwnedWindow<RegionShotFormatWindow> format(program, screenshots, std::move(selection));
   format.RunModal();
 }
 

@@ -40,8 +40,6 @@ class RegionShotFormatWindow : public WindowBase<RegionShotFormatWindow> {
   static constexpr int kGifButton = kGifFormatButton;
   static constexpr int kPngButton = kPngFormatButton;
 
-  RegionShotFormatWindow(Program& program, Screenshots& screenshots, RegionShotSelection selection);
-
   // Opens the window, captures the region, and returns once the window is gone. The main window takes
   // no input meanwhile.
   void RunModal();
@@ -50,6 +48,8 @@ class RegionShotFormatWindow : public WindowBase<RegionShotFormatWindow> {
   const std::vector<uint8_t>& PendingImage() const { return pendingImage_; }
 
  protected:
+  RegionShotFormatWindow(Program& program, Screenshots& screenshots, RegionShotSelection selection);
+
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:

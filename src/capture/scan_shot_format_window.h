@@ -22,13 +22,13 @@ class ScanShotFormatWindow : public WindowBase<ScanShotFormatWindow> {
   static constexpr const wchar_t* kClassName = L"CorvantaScanShotFormat";
   static constexpr const char* kCaption = "选择图片格式：";
 
-  ScanShotFormatWindow(Program& program, Screenshots& screenshots);
-
   // Opens the window, shown and always on top; false when it could not be made.
   bool Open();
   bool IsOpen() const { return hwnd_ != nullptr; }
 
  protected:
+  ScanShotFormatWindow(Program& program, Screenshots& screenshots);
+
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:

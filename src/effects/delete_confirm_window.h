@@ -18,13 +18,13 @@ class DeleteConfirmWindow : public WindowBase<DeleteConfirmWindow> {
   static constexpr const char* kCaption = "Corvanta_删除文件:";
   static constexpr int kPathLabelId = 100;
 
-  DeleteConfirmWindow(HINSTANCE instance, std::string path);
-
   // Shows the window over owner, which takes no input meanwhile, and returns when it is closed:
   // true for "确定" (or Enter), false for "取消", Esc or the close box.
   bool RunModal(HWND owner);
 
  protected:
+  DeleteConfirmWindow(HINSTANCE instance, std::string path);
+
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:

@@ -259,7 +259,7 @@ void EffectList::ShowPicturePreview() {
     picturePreview_->RestartTimer();
     return;
   }
-  picturePreview_ = std::make_unique<PreviewPictureWindow>(program_, [this] { return SelectedName(); });
+  picturePreview_ = MakeWindow<PreviewPictureWindow>(program_, [this] { return SelectedName(); });
   picturePreview_->Open();
 }
 
@@ -267,7 +267,7 @@ void EffectList::DeleteSelected() {
   const std::string name = SelectedName();
   if (name.empty()) return;
   const std::string path = EffectFilePath(program_.Settings().ProgramDir(), program_.State().displayMode, name);
-  DeleteConfirmWindow confirm(program_.Instance(), path);
+  OwnedWindow<DeleteConfirmWindow> confirm(program_.Instance(), path);
   if (confirm.RunModal(parent_)) DeleteConfirmed(path);
 }
 

@@ -53,7 +53,7 @@ bool PreviewPictureWindow::Open() {
                        nullptr, program_.Instance())) {
     return false;
   }
-  canvas_ = std::make_unique<DrawCanvas>();
+  canvas_ = MakeWindow<DrawCanvas>();
   if (!canvas_->Create(hwnd_, program_.Instance(), 0, 0, minimum.width, minimum.height)) {
     DestroyWindow(hwnd_);
     return false;

@@ -22,8 +22,6 @@ class PreviewPictureWindow : public WindowBase<PreviewPictureWindow> {
   static constexpr const wchar_t* kClassName = L"CorvantaPreviewPicture";
   static constexpr const char* kInitialCaption = "预览效果图片";
 
-  // selectedName gives the name of the picture selected in the effect list at the moment of the tick.
-  PreviewPictureWindow(Program& program, std::function<std::string()> selectedName);
   ~PreviewPictureWindow() override;
 
   // Creates the window hidden, off screen, and starts its timer. Returns false when creation failed.
@@ -36,6 +34,9 @@ class PreviewPictureWindow : public WindowBase<PreviewPictureWindow> {
   DrawCanvas& Canvas() { return *canvas_; }
 
  protected:
+  // selectedName gives the name of the picture selected in the effect list at the moment of the tick.
+  PreviewPictureWindow(Program& program, std::function<std::string()> selectedName);
+
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:

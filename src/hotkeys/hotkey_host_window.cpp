@@ -127,7 +127,7 @@ void HotkeyHostWindow::OnActionTimer(ActionTimer timer) {
 
 void HotkeyHostWindow::OpenScanShotFormat() {
   if (ScanShotFormat() != nullptr) return;
-  scanShotFormat_ = std::make_unique<ScanShotFormatWindow>(program_, screenshots_);
+  scanShotFormat_ = MakeWindow<ScanShotFormatWindow>(program_, screenshots_);
   if (!scanShotFormat_->Open()) {
     scanShotFormat_.reset();
     ClearBusyMark(ActionTimer::kScanRegionShot);

@@ -29,7 +29,6 @@ class HotkeyHostWindow : public WindowBase<HotkeyHostWindow> {
   // Posted to the window that armed a registration pass with a report address, once the pass is done.
   static constexpr UINT kPassDoneMessage = WM_APP + 21;
 
-  HotkeyHostWindow(Program& program, MainWindowSeam& main, Screenshots& screenshots);
   ~HotkeyHostWindow() override;
 
   // Creates the window hidden and disabled and arms the registration pass.
@@ -55,6 +54,8 @@ class HotkeyHostWindow : public WindowBase<HotkeyHostWindow> {
   ScanShotFormatWindow* ScanShotFormat();
 
  protected:
+  HotkeyHostWindow(Program& program, MainWindowSeam& main, Screenshots& screenshots);
+
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:

@@ -35,8 +35,6 @@ class HotkeySettingsWindow : public WindowBase<HotkeySettingsWindow> {
  public:
   static constexpr const wchar_t* kClassName = L"CorvantaHotkeySettings";
 
-  // host may be null (the program runs without hotkeys); saving then only writes the keys.
-  HotkeySettingsWindow(Program& program, MainWindowSeam& main, HotkeyHostWindow* host);
   ~HotkeySettingsWindow() override;
 
   // Repairs the stored keys, creates, lays out and shows the window; false when it could not be created.
@@ -51,6 +49,9 @@ class HotkeySettingsWindow : public WindowBase<HotkeySettingsWindow> {
   Colour StatusColour() const { return statusColour_; }
 
  protected:
+  // host may be null (the program runs without hotkeys); saving then only writes the keys.
+  HotkeySettingsWindow(Program& program, MainWindowSeam& main, HotkeyHostWindow* host);
+
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:

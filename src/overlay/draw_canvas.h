@@ -27,7 +27,6 @@ class DrawCanvas : public WindowBase<DrawCanvas> {
  public:
   static constexpr const wchar_t* kClassName = L"CorvantaDrawCanvas";
 
-  DrawCanvas() = default;
   ~DrawCanvas() override;
 
   bool Create(HWND parent, HINSTANCE instance, int x, int y, int width, int height);
@@ -73,6 +72,8 @@ class DrawCanvas : public WindowBase<DrawCanvas> {
   uint32_t PixelAt(int x, int y);
 
  protected:
+  DrawCanvas() = default;
+
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:

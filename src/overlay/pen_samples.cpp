@@ -4,6 +4,7 @@
 #include <cstring>
 #include <map>
 #include <tuple>
+#include "shell/colour.h"
 
 namespace corvanta {
 
@@ -29,11 +30,11 @@ PixelMask DrawOneLine(HPEN pen, int32_t width, int32_t height, int32_t x1, int32
 }  // namespace
 
 std::vector<uint8_t> SampleStyledRow(int penStyle, int32_t length) {
-  ScopedPen pen(CreatePen(penStyle, 0, RGB(255, 255, 255)));
+  ScopedPen pen(CreatePen(penStyle, 0, ToColorRef({255, 255, 255})));
   return DrawOneLine(pen.Get(), length, 1, 0, 0, length, 0).cells;
 }
 
-WideLineSampler::WideLineSampler(int32_t penWidth) : pen_(CreatePen(PS_SOLID, penWidth, RGB(255, 255, 255))) {}
+WideLineSampler::WideLineSampler(int32_t penWidth) : pen_(CreatePen(PS_SOLID, penWidth, ToColorRef({255, 255, 255}))) {}
 
 WideLineSampler::~WideLineSampler() {
   selectPen_.reset();

@@ -1,10 +1,17 @@
 // Binds a C++ object to its HWND at creation (GWLP_USERDATA) and forwards messages to a member
 // window procedure. Windows are wide ("W") windows; their captions come in as GBK text.
+//
+// A window object is made only as an OwnedWindow (its class keeps its constructors protected), which
+// destroys the window while the object is still whole: the window's own WM_DESTROY handling runs however
+// its owner ends it, by closing it or by dropping the object.
 #pragma once
 
 #include <windows.h>
 
+#include <memory>
 #include <string_view>
+#include <type_traits>
+#include <utility>
 
 #include "platform/controls.h"
 #include "platform/dpi.h"
@@ -15,10 +22,11 @@ namespace corvanta {
 template <typename Derived>
 class WindowBase {
  public:
-  WindowBase() = default;
   WindowBase(const WindowBase&) = delete;
   WindowBase& operator=(const WindowBase&) = delete;
   virtual ~WindowBase() {
+    // An OwnedWindow has destroyed the window already; the derived object is gone by now, so nothing of
+    // it may run any more.
     if (hwnd_ != nullptr) {
       SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
       DestroyWindow(hwnd_);
@@ -28,6 +36,13 @@ class WindowBase {
   HWND Hwnd() const { return hwnd_; }
 
  protected:
+  WindowBase() = default;
+
+  // Destroys the window, if there is one, with its WM_DESTROY handling.
+  void DestroyNow() {
+    if (hwnd_ != nullptr) DestroyWindow(hwnd_);
+  }
+
   static LRESULT CALLBACK StaticWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     WindowBase* self = nullptr;
     if (message == WM_NCCREATE) {
@@ -116,5 +131,22 @@ class WindowBase {
 
   HWND hwnd_ = nullptr;
 };
+
+// A window object as its owner holds it: ending it destroys the window first.
+template <typename Window>
+class OwnedWindow final : public Window {
+ public:
+  template <typename... Args>
+  explicit OwnedWindow(Args&&... args) : Window(std::forward<Args>(args)...) {
+    static_assert(!std::is_constructible_v<Window, Args&&...>,
+                  "a window class keeps its constructors protected, so that it is made only as an OwnedWindow");
+  }
+  ~OwnedWindow() override { this->DestroyNow(); }
+};
+
+template <typename Window, typename... Args>
+std::unique_ptr<Window> MakeWindow(Args&&... args) {
+  return std::make_unique<OwnedWindow<Window>>(std::forward<Args>(args)...);
+}
 
 }  // namespace corvanta

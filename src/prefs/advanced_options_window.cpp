@@ -15,6 +15,7 @@
 #include "region/move_resize.h"
 #include "settings/setting_keys.h"
 #include "settings/text.h"
+#include "shell/colour.h"
 
 namespace corvanta {
 
@@ -23,8 +24,8 @@ namespace {
 constexpr const char* kCaption = "Corvanta_高级配置选项：";
 constexpr const char* kPendingText = "待确认";
 constexpr const char* kAppliedText = "已修改";
-constexpr COLORREF kPendingColour = RGB(0, 66, 0);
-constexpr COLORREF kAppliedColour = RGB(255, 66, 66);
+constexpr COLORREF kPendingColour = ToColorRef({0, 66, 0});
+constexpr COLORREF kAppliedColour = ToColorRef({255, 66, 66});
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr UINT_PTR kApplyTimer = 1;  // one-shot: applies the picked transparent colour
 constexpr UINT kApplyDelay = 30;
@@ -58,9 +59,7 @@ AdvancedOptionsWindow::AdvancedOptionsWindow(Program& program, MainWindowSeam& m
                                              MoveResize& moveResize, EffectList& list)
     : program_(program), main_(main), overlay_(overlay), moveResize_(moveResize), list_(list), handOver_(main) {}
 
-AdvancedOptionsWindow::~AdvancedOptionsWindow() {
-  if (hwnd_ != nullptr) DestroyWindow(hwnd_);  // gives the topmost state back while the members are alive
-}
+AdvancedOptionsWindow::~AdvancedOptionsWindow() = default;
 
 HWND AdvancedOptionsWindow::PlacementRadio(int placement) const {
   return GetDlgItem(hwnd_, IdOf(AdvancedOptionsControl::kFirstPlacementRadio) + placement);
@@ -140,7 +139,7 @@ void AdvancedOptionsWindow::ShowStoredValues() {
   changed_ = false;
   pending_ = ColourTexts{settings.Config(keys::kColourKeyRed), settings.Config(keys::kColourKeyGreen),
                          settings.Config(keys::kColourKeyBlue)};
-  picker_.SetColour(ColourOf(pending_));
+  picker_.SetColour(ColorRefOf(pending_));
   SetWindowTextGbk(Control(AdvancedOptionsControl::kCurrentColour), CurrentColourLabel(pending_));
   SetWindowTextGbk(Control(AdvancedOptionsControl::kPendingColour), PendingColourLabel(pending_));
 
@@ -218,7 +217,7 @@ void AdvancedOptionsWindow::RestoreDefaultColour() {
   settings.SetConfig(keys::kColourKeyRed, kDefaultColourKeyTexts.red);
   settings.SetConfig(keys::kColourKeyGreen, kDefaultColourKeyTexts.green);
   settings.SetConfig(keys::kColourKeyBlue, kDefaultColourKeyTexts.blue);
-  picker_.SetColour(ColourOf(kDefaultColourKeyTexts));
+  picker_.SetColour(ColorRefOf(kDefaultColourKeyTexts));
   pending_ = kDefaultColourKeyTexts;
   SetWindowTextGbk(Control(AdvancedOptionsControl::kCurrentColour), CurrentColourLabel(pending_));
   SetWindowTextGbk(Control(AdvancedOptionsControl::kPendingColour), PendingColourLabel(pending_));

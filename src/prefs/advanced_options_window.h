@@ -50,9 +50,6 @@ class AdvancedOptionsWindow : public WindowBase<AdvancedOptionsWindow> {
  public:
   static constexpr const wchar_t* kClassName = L"CorvantaAdvancedOptions";
 
-  // A new placement redraws the overlay and locks it again in place; a new font size lays out the list.
-  AdvancedOptionsWindow(Program& program, MainWindowSeam& main, OverlayController& overlay, MoveResize& moveResize,
-                        EffectList& list);
   ~AdvancedOptionsWindow() override;
 
   // Creates, fills, places and shows the window; false when it could not be created.
@@ -68,6 +65,10 @@ class AdvancedOptionsWindow : public WindowBase<AdvancedOptionsWindow> {
   PreferenceStatus Status(AdvancedOptionsControl statusLabel) const;
 
  protected:
+  // A new placement redraws the overlay and locks it again in place; a new font size lays out the list.
+  AdvancedOptionsWindow(Program& program, MainWindowSeam& main, OverlayController& overlay, MoveResize& moveResize,
+                        EffectList& list);
+
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:

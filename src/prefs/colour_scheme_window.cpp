@@ -37,9 +37,7 @@ ColourSchemeWindow::ColourSchemeWindow(Program& program, MainWindowSeam& main, E
                                        ProgramColourRows& rows)
     : program_(program), main_(main), list_(list), rows_(rows), handOver_(main) {}
 
-ColourSchemeWindow::~ColourSchemeWindow() {
-  if (hwnd_ != nullptr) DestroyWindow(hwnd_);  // gives the topmost state back while the members are alive
-}
+ColourSchemeWindow::~ColourSchemeWindow() = default;
 
 bool ColourSchemeWindow::Open() {
   if (hwnd_ != nullptr) return true;

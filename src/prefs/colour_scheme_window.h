@@ -35,8 +35,6 @@ class ColourSchemeWindow : public WindowBase<ColourSchemeWindow> {
  public:
   static constexpr const wchar_t* kClassName = L"CorvantaColourScheme";
 
-  // The effect list previews the colours in its rows.
-  ColourSchemeWindow(Program& program, MainWindowSeam& main, EffectList& list, ProgramColourRows& rows);
   ~ColourSchemeWindow() override;
 
   // Creates, fills, places and shows the window; false when it could not be created.
@@ -50,6 +48,9 @@ class ColourSchemeWindow : public WindowBase<ColourSchemeWindow> {
   ProgramColours PickerColours() const;
 
  protected:
+  // The effect list previews the colours in its rows.
+  ColourSchemeWindow(Program& program, MainWindowSeam& main, EffectList& list, ProgramColourRows& rows);
+
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:

@@ -1,6 +1,7 @@
 #include "prefs/preference_values.h"
 
 #include "settings/text.h"
+#include "shell/colour.h"
 
 namespace corvanta {
 
@@ -17,12 +18,12 @@ std::optional<int> PlacementChoice(int32_t storedPlacement) {
 }
 
 ColourTexts ColourTextsOf(uint32_t colour) {
-  return ColourTexts{FormatInt(colour & 0xFF), FormatInt((colour >> 8) & 0xFF), FormatInt((colour >> 16) & 0xFF)};
+  const Colour c = ColourOf(colour);
+  return ColourTexts{FormatInt(c.red), FormatInt(c.green), FormatInt(c.blue)};
 }
 
-uint32_t ColourOf(const ColourTexts& texts) {
-  auto low8 = [](const std::string& text) { return static_cast<uint32_t>(ParseLeadingInt(text)) & 0xFF; };
-  return low8(texts.red) | low8(texts.green) << 8 | low8(texts.blue) << 16;
+uint32_t ColorRefOf(const ColourTexts& texts) {
+  return ToColorRef({ParseLeadingInt(texts.red), ParseLeadingInt(texts.green), ParseLeadingInt(texts.blue)});
 }
 
 namespace {

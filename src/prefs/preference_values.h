@@ -34,7 +34,7 @@ inline const ColourTexts kDefaultColourKeyTexts{"208", "222", "227"};
 // Bits 0..7, 8..15 and 16..23 of a COLORREF as decimal texts.
 ColourTexts ColourTextsOf(uint32_t colour);
 // The COLORREF of the texts' leading integers, each cut to its low 8 bits (no digits give 0).
-uint32_t ColourOf(const ColourTexts& texts);
+uint32_t ColorRefOf(const ColourTexts& texts);
 
 // "当前透明色RGB:(r,g,b)" and "待选透明色RGB:(r,g,b)".
 std::string CurrentColourLabel(const ColourTexts& texts);

@@ -121,8 +121,8 @@ void CustomRegion::CreateWindows() {
   ReadSurfaceSettings();
   // The objects of a previous selection are gone from the screen already; only now are they released.
   region_.reset();
-  surface_ = std::make_unique<RegionSelectWindow>(*this);
-  region_ = std::make_unique<RegionWindow>(*this);
+  surface_ = MakeWindow<RegionSelectWindow>(*this);
+  region_ = MakeWindow<RegionWindow>(*this);
   state.customRegionFlag = true;
   if (!surface_->Create(program_.Instance(), screenWidth_, screenHeight_, outlineColour_) ||
       !region_->Create(program_.Instance(), ParkedRightOfScreen())) {

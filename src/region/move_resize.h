@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include "shell/colour.h"
+
 namespace corvanta {
 
 class DrawCanvas;
@@ -12,8 +14,8 @@ class MainWindowSeam;
 class OverlayController;
 class Program;
 
-inline constexpr COLORREF kMoveResizeBackground = RGB(33, 66, 99);
-inline constexpr COLORREF kMoveResizeColourKey = RGB(252, 2, 251);
+inline constexpr COLORREF kMoveResizeBackground = ToColorRef({33, 66, 99});
+inline constexpr COLORREF kMoveResizeColourKey = ToColorRef({252, 2, 251});
 inline constexpr BYTE kMoveResizeAlpha = 238;
 inline constexpr UINT kResizeRedrawDelay = 30;
 

@@ -5,6 +5,7 @@
 #include "platform/controls.h"
 #include "platform/dpi.h"
 #include "region/custom_region.h"
+#include "shell/colour.h"
 
 namespace corvanta {
 
@@ -12,7 +13,7 @@ namespace {
 
 constexpr int kOutlinePenWidth = 2;
 constexpr int kHintFontPoints = 11;
-constexpr COLORREF kHintTextColour = RGB(255, 255, 255);
+constexpr COLORREF kHintTextColour = ToColorRef({255, 255, 255});
 constexpr int kParkMargin = 100;
 constexpr DWORD kScreenWait = 250;
 constexpr const char* kHintText =

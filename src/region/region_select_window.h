@@ -9,13 +9,14 @@
 #include "platform/gdi.h"
 #include "platform/window_base.h"
 #include "region/region_geometry.h"
+#include "shell/colour.h"
 
 namespace corvanta {
 
 class CustomRegion;
 
-inline constexpr COLORREF kRegionSurfaceBackground = RGB(14, 10, 12);
-inline constexpr COLORREF kRegionSurfaceColourKey = RGB(212, 2, 254);
+inline constexpr COLORREF kRegionSurfaceBackground = ToColorRef({14, 10, 12});
+inline constexpr COLORREF kRegionSurfaceColourKey = ToColorRef({212, 2, 254});
 inline constexpr BYTE kRegionSurfaceAlpha = 144;
 
 class RegionSelectWindow : public WindowBase<RegionSelectWindow> {
@@ -23,8 +24,6 @@ class RegionSelectWindow : public WindowBase<RegionSelectWindow> {
   static constexpr const wchar_t* kClassName = L"CorvantaRegionSelectWindow";
   static constexpr UINT_PTR kDragTimer = 1;
   static constexpr UINT kDragInterval = 2;
-
-  explicit RegionSelectWindow(CustomRegion& owner) : owner_(owner) {}
 
   // Creates the hidden surface at (0, 0) with the screen's size, its outline colour and its hint label.
   bool Create(HINSTANCE instance, int screenWidth, int screenHeight, COLORREF outlineColour);
@@ -48,6 +47,8 @@ class RegionSelectWindow : public WindowBase<RegionSelectWindow> {
   void StopDragTimer();
 
  protected:
+  explicit RegionSelectWindow(CustomRegion& owner) : owner_(owner) {}
+
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:

@@ -16,8 +16,6 @@ class RegionWindow : public WindowBase<RegionWindow> {
  public:
   static constexpr const wchar_t* kClassName = L"CorvantaRegionWindow";
 
-  explicit RegionWindow(CustomRegion& owner) : owner_(owner) {}
-
   // Creates it shown, without activation, at `parked`.
   bool Create(HINSTANCE instance, const Rect& parked);
   // Moves it onto the rectangle, above the selection surface.
@@ -25,6 +23,8 @@ class RegionWindow : public WindowBase<RegionWindow> {
   Rect Bounds() const;
 
  protected:
+  explicit RegionWindow(CustomRegion& owner) : owner_(owner) {}
+
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:

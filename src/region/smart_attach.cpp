@@ -11,6 +11,7 @@
 #include "shell/menus.h"
 #include "shell/program.h"
 #include "shell/start_screen_size.h"
+#include "shell/colour.h"
 
 namespace corvanta {
 
@@ -69,7 +70,7 @@ void SmartAttach::Start() {
   SetWindowLongW(hwnd, GWL_EXSTYLE, 0);
   SetWindowLongW(hwnd, GWL_EXSTYLE, GetWindowLongW(hwnd, GWL_EXSTYLE) | WS_EX_LAYERED);
   SetLayeredWindowAttributes(hwnd, ColourKeyOf(program_.State()), kSelectionFrameAlpha, LWA_COLORKEY | LWA_ALPHA);
-  window_.SetBackgroundColour(RGB(rand() % 256, rand() % 256, rand() % 256));
+  window_.SetBackgroundColour(ToColorRef({rand() % 256, rand() % 256, rand() % 256}));
   canvas_.Clear();
   canvas_.RemovePicture();
   state.selectionState = true;

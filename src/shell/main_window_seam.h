@@ -12,12 +12,13 @@
 #include "shell/action_timers.h"
 #include "shell/display_mode.h"
 #include "shell/menu_layout.h"
+#include "shell/colour.h"
 
 namespace corvanta {
 
 class Menus;
 
-inline constexpr COLORREF kStartScreenBackground = RGB(224, 225, 229);
+inline constexpr COLORREF kStartScreenBackground = ToColorRef({224, 225, 229});
 
 // Child controls of the main window.
 enum class ControlId : int {

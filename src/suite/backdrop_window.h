@@ -40,6 +40,8 @@ class BackdropWindow : public WindowBase<BackdropWindow> {
   bool ShowTimerPending() const { return showPending_; }
 
  protected:
+  BackdropWindow() = default;
+
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:

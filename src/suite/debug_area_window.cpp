@@ -32,14 +32,7 @@ Rect PlaceOf(HWND hwnd) {
 
 DebugAreaWindow::DebugAreaWindow(Program& program, SuiteWindow& suite) : program_(program), suite_(suite) {}
 
-DebugAreaWindow::~DebugAreaWindow() {
-  // The window goes before the canvas and the backdrop it holds.
-  if (hwnd_ != nullptr) {
-    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
-    DestroyWindow(hwnd_);
-    hwnd_ = nullptr;
-  }
-}
+DebugAreaWindow::~DebugAreaWindow() = default;
 
 bool DebugAreaWindow::Create(int strength) {
   background_.Reset(CreateSolidBrush(kDebugColourKey));
@@ -53,7 +46,7 @@ bool DebugAreaWindow::Create(int strength) {
                                            PlaceOf(suite_.Hwnd()).height);
   // The backdrop owns the debug area: an owned window always stays above its owner, so the backdrop
   // cannot come between the debug area and the screen, whatever raises it.
-  backdrop_ = std::make_unique<BackdropWindow>();
+  backdrop_ = MakeWindow<BackdropWindow>();
   if (!backdrop_->Create(program_.Instance(), suite_.BackgroundColour(),
                          [this](BackdropWindow& backdrop) { suite_.ShowChosenBackdrop(backdrop); })) {
     return false;
@@ -63,7 +56,7 @@ bool DebugAreaWindow::Create(int strength) {
     return false;
   }
   const SIZE client = ClientSize();
-  canvas_ = std::make_unique<DrawCanvas>();
+  canvas_ = MakeWindow<DrawCanvas>();
   if (!canvas_->Create(hwnd_, program_.Instance(), 0, 0, client.cx, client.cy)) return false;
   canvas_->SetBackgroundColour(kDebugColourKey);
   canvas_->Clear();

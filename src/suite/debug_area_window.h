@@ -25,7 +25,6 @@ class DebugAreaWindow : public WindowBase<DebugAreaWindow> {
   static constexpr UINT kFileRedrawDelay = 60;
   static constexpr UINT kPlacementInterval = 30;
 
-  DebugAreaWindow(Program& program, SuiteWindow& suite);
   ~DebugAreaWindow() override;
 
   // Sizes itself from the screen and the suite's height, creates the canvas and the backdrop window
@@ -51,6 +50,8 @@ class DebugAreaWindow : public WindowBase<DebugAreaWindow> {
   void SetBackgroundTransparent(bool transparent);
 
  protected:
+  DebugAreaWindow(Program& program, SuiteWindow& suite);
+
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:

@@ -61,9 +61,7 @@ SuiteWindow::SuiteWindow(Program& program, MainWindowSeam& main, OverlayControll
       dialogs_(PlatformSuiteDialogs(program.Settings().ProgramDir())),
       handOver_(main) {}
 
-SuiteWindow::~SuiteWindow() {
-  if (hwnd_ != nullptr) DestroyWindow(hwnd_);  // runs the restore while the members are alive
-}
+SuiteWindow::~SuiteWindow() = default;
 
 bool SuiteWindow::Open() {
   if (IsOpen()) return true;
@@ -221,7 +219,7 @@ void SuiteWindow::RunOpeningSequence() {
   }
   handOver_.Take(main_.PreferenceWindows());
   WalkBackdropFolder();
-  debugArea_ = std::make_unique<DebugAreaWindow>(program_, *this);
+  debugArea_ = MakeWindow<DebugAreaWindow>(program_, *this);
   if (!debugArea_->Create(Position(SuiteSlider::kStrength))) debugArea_.reset();
   PlaceWindows();
 }

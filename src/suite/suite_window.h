@@ -57,7 +57,6 @@ class SuiteWindow : public WindowBase<SuiteWindow> {
  public:
   static constexpr const wchar_t* kClassName = L"CorvantaSuiteWindow";
 
-  SuiteWindow(Program& program, MainWindowSeam& main, OverlayController& overlay);
   ~SuiteWindow() override;
 
   // Greys the tray items that wait for the suite, creates the window and runs the opening sequence.
@@ -96,6 +95,8 @@ class SuiteWindow : public WindowBase<SuiteWindow> {
   const std::string& CurrentFile() const { return currentFile_; }
 
  protected:
+  SuiteWindow(Program& program, MainWindowSeam& main, OverlayController& overlay);
+
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:

@@ -20,9 +20,6 @@ class DonationWindow : public WindowBase<DonationWindow> {
  public:
   static constexpr const wchar_t* kClassName = L"CorvantaDonationWindow";
 
-  // pictureModule holds the picture resource (the program itself).
-  DonationWindow(HINSTANCE instance, HMODULE pictureModule);
-
   // Creates and shows the window, not modal and without a parent. Returns false when creation failed.
   bool Open();
   bool IsOpen() const { return hwnd_ != nullptr; }
@@ -30,6 +27,9 @@ class DonationWindow : public WindowBase<DonationWindow> {
   SIZE PictureSize() const { return pictureSize_; }
 
  protected:
+  // pictureModule holds the picture resource (the program itself).
+  DonationWindow(HINSTANCE instance, HMODULE pictureModule);
+
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:

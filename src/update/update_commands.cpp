@@ -75,7 +75,7 @@ DonationWindow* UpdateCommands::Donation() { return donation_ && donation_->IsOp
 
 void UpdateCommands::OpenDonation() {
   if (Donation() != nullptr) return;
-  donation_ = std::make_unique<DonationWindow>(program_.Instance(), pictureModule_);
+  donation_ = MakeWindow<DonationWindow>(program_.Instance(), pictureModule_);
   if (!donation_->Open()) donation_.reset();
 }
 
@@ -116,7 +116,8 @@ void UpdateCommands::ReportVersion(const UpdateEndpoints& endpoints) {
   ShowVersionMessage(MessageFor(report, current));
   if (report.outcome != VersionOutcome::kNewerVersion) return;
   const std::string homepage = endpoints.homepageUrl;
-  UpdateWindow window(program_.Instance(), endpoints.serverAddress, [this, homepage] { openPage_(homepage); });
+  OwnedWindow<UpdateWindow> window(program_.Instance(), endpoints.serverAddress,
+                                   [this, homepage] { openPage_(homepage); });
   window.RunModal(main_.Hwnd());
 }
 

@@ -21,14 +21,14 @@ class UpdateWindow : public WindowBase<UpdateWindow> {
   static constexpr int kNoticeId = 100;
   static constexpr int kHomepageButtonId = 101;
 
-  // serverAddress is the button's text; openHomepage runs when the button is clicked.
-  UpdateWindow(HINSTANCE instance, std::string serverAddress, std::function<void()> openHomepage);
-
   // Shows the window centred on the screen and returns when it is closed. The owner takes no input
   // meanwhile and gets back the enabled state it had.
   void RunModal(HWND owner);
 
  protected:
+  // serverAddress is the button's text; openHomepage runs when the button is clicked.
+  UpdateWindow(HINSTANCE instance, std::string serverAddress, std::function<void()> openHomepage);
+
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:

@@ -102,12 +102,12 @@ TEST(TransparentColourTest, StoredTextsGiveTheColourAndTheLabelsAsWritten) {
       {{"300", "-1", "256"}, Rgb(44, 255, 0), "当前透明色RGB:(300,-1,256)"},  // low 8 bits
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(ColourOf(c.texts), c.colour) << c.current;
+    EXPECT_EQ(ColorRefOf(c.texts), c.colour) << c.current;
     EXPECT_EQ(CurrentColourLabel(c.texts), c.current);
   }
   EXPECT_EQ(PendingColourLabel({"1", "2", "3"}), "待选透明色RGB:(1,2,3)");
   EXPECT_EQ(ColourTextsOf(Rgb(1, 128, 255) | 0xFF000000u), (ColourTexts{"1", "128", "255"}));
-  EXPECT_EQ(ColourOf(ColourTextsOf(Rgb(9, 99, 199))), Rgb(9, 99, 199));
+  EXPECT_EQ(ColorRefOf(ColourTextsOf(Rgb(9, 99, 199))), Rgb(9, 99, 199));
 }
 
 TEST(TransparentColourTest, ALockedOverlayStaysClickThroughTopmostAndOffTheTaskbar) {

@@ -42,7 +42,7 @@ class CanvasPensTest : public ::testing::Test {
   }
 
   HWND host_ = nullptr;
-  DrawCanvas canvas_;
+  OwnedWindow<DrawCanvas> canvas_;
 };
 
 // The lines drawn by GDI with the pen the canvas stands for: one-pixel pens of the line type's style,
@@ -123,7 +123,7 @@ TEST_F(CanvasPensTest, ACanvasDrawingIntoALargerReservedSectionGivesGdisOwnPixel
   DibReserve reserve(3 * 65, 2 * 41);
   DestroyWindow(canvas_.Hwnd());  // the fixture's canvas would cover part of this one
   SetWindowPos(host_, HWND_TOPMOST, 0, 0, 200, 200, SWP_NOACTIVATE | SWP_SHOWWINDOW);
-  DrawCanvas canvas;
+  OwnedWindow<DrawCanvas> canvas;
   ASSERT_TRUE(canvas.Create(host_, GetModuleHandleA(nullptr), 0, 0, 1, 1));
   canvas.DrawNextSurfaceFrom(&reserve);
   for (const Size size : kParities) {

@@ -93,7 +93,7 @@ TEST_F(RegionShotTest, OpensOnTopWithItsButtonsAndTheRegionCaptured) {
   program_.Main().Overlay().ToggleStrongTopmost();
   ASSERT_TRUE(Menus().IsChecked(MenuId::kTopmost));
   ASSERT_TRUE(Menus().IsChecked(MenuId::kStrongTopmost));
-  RegionShotFormatWindow format(*program_.app, program_.Main().Shots(), Selection());
+  OwnedWindow<RegionShotFormatWindow> format(*program_.app, program_.Main().Shots(), Selection());
   bool checked = false;
   WhileOpen whileOpen([&](HWND window) {
     RECT client{};
@@ -138,7 +138,7 @@ TEST_F(RegionShotTest, ClosingWithoutAChoiceSavesNothingButEndsTheSelection) {
     SCOPED_TRACE(closeBy == WM_CLOSE ? "close box" : "Esc");
     closes_ = 0;
     program_.Main().SetAlwaysOnTop(false);
-    RegionShotFormatWindow format(*program_.app, program_.Main().Shots(), Selection());
+    OwnedWindow<RegionShotFormatWindow> format(*program_.app, program_.Main().Shots(), Selection());
     WhileOpen whileOpen([closeBy](HWND window) {
       if (closeBy == WM_CLOSE) {
         PostMessageW(window, WM_CLOSE, 0, 0);
@@ -159,7 +159,7 @@ TEST_F(RegionShotTest, ClosingWithoutAChoiceSavesNothingButEndsTheSelection) {
 
 TEST_F(RegionShotTest, AButtonSavesTheImageCapturedAtOpening) {
   Menus().SetChecked(MenuId::kAutoPreview, true);
-  RegionShotFormatWindow format(*program_.app, program_.Main().Shots(), Selection());
+  OwnedWindow<RegionShotFormatWindow> format(*program_.app, program_.Main().Shots(), Selection());
   WhileOpen whileOpen([](HWND window) {
     SendMessageW(GetDlgItem(window, RegionShotFormatWindow::kGifButton), BM_CLICK, 0, 0);
   });
@@ -263,7 +263,7 @@ void ExpectFormatWindowRescaledTo144(HWND window) {
 }
 
 TEST_F(RegionShotTest, BothFormatWindowsLayThemselvesOutAgainOnAChangeOfDisplayScaling) {
-  RegionShotFormatWindow format(*program_.app, program_.Main().Shots(), Selection());
+  OwnedWindow<RegionShotFormatWindow> format(*program_.app, program_.Main().Shots(), Selection());
   WhileOpen whileOpen([&](HWND window) {
     ExpectFormatWindowRescaledTo144(window);
     PostMessageW(window, WM_CLOSE, 0, 0);
@@ -271,7 +271,7 @@ TEST_F(RegionShotTest, BothFormatWindowsLayThemselvesOutAgainOnAChangeOfDisplayS
   format.RunModal();
   EXPECT_TRUE(WhileOpen::Ran());
 
-  ScanShotFormatWindow scan(*program_.app, program_.Main().Shots());
+  OwnedWindow<ScanShotFormatWindow> scan(*program_.app, program_.Main().Shots());
   ASSERT_TRUE(scan.Open());
   ExpectFormatWindowRescaledTo144(scan.Hwnd());
   DestroyWindow(scan.Hwnd());
@@ -281,7 +281,7 @@ TEST_F(RegionShotTest, BothFormatWindowsLayThemselvesOutAgainOnAChangeOfDisplayS
 class RegionShotDpi144Test : public RegionShotTest {};
 
 TEST_F(RegionShotDpi144Test, LayoutIsTheDesignScaledByOneAndAHalf) {
-  RegionShotFormatWindow format(*program_.app, program_.Main().Shots(), Selection());
+  OwnedWindow<RegionShotFormatWindow> format(*program_.app, program_.Main().Shots(), Selection());
   WhileOpen whileOpen([&](HWND window) {
     RECT client{};
     GetClientRect(window, &client);

@@ -71,7 +71,7 @@ class DrawCanvasTest : public ::testing::Test {
   }
 
   CanvasHost host_;
-  DrawCanvas canvas_;
+  OwnedWindow<DrawCanvas> canvas_;
 };
 
 // The scanlines of a preset drawn in kInk.

@@ -441,7 +441,7 @@ struct RescaledDeleteConfirmation {
 TEST_F(EffectListTest, TheDeleteConfirmationLaysItselfOutAgainOnAChangeOfDisplayScaling) {
   Start("C", 0, 0);
   const UINT_PTR timer = SetTimer(nullptr, 0, 20, &RescaledDeleteConfirmation::Tick);
-  DeleteConfirmWindow confirm(GetModuleHandleW(nullptr), "C:\\Effect\\C\\a.ini");
+  OwnedWindow<DeleteConfirmWindow> confirm(GetModuleHandleW(nullptr), "C:\\Effect\\C\\a.ini");
   EXPECT_FALSE(confirm.RunModal(program_.Hwnd()));
   KillTimer(nullptr, timer);
   ASSERT_TRUE(RescaledDeleteConfirmation::seen);

@@ -34,7 +34,7 @@ class UpdateWindowsTest : public ::testing::Test {
   // Runs an update window until the timer procedure closes it.
   void RunUpdateWindowWith(TIMERPROC tick) {
     const UINT_PTR timer = SetTimer(nullptr, 0, 20, tick);
-    UpdateWindow window(GetModuleHandleW(nullptr), "http://127.0.0.1:1", [] {});
+    OwnedWindow<UpdateWindow> window(GetModuleHandleW(nullptr), "http://127.0.0.1:1", [] {});
     window.RunModal(program_.Hwnd());
     KillTimer(nullptr, timer);
   }
@@ -151,7 +151,7 @@ TEST_F(UpdateWindowsTest, UpdateWindowGivesItsOwnerBackTheEnabledStateItHad) {
     UpdateWindowCloser::sawWindow = false;
     const UINT_PTR timer = SetTimer(nullptr, 0, 20, &UpdateWindowCloser::Tick);
     int opened = 0;
-    UpdateWindow window(GetModuleHandleW(nullptr), "http://127.0.0.1:1", [&opened] { ++opened; });
+    OwnedWindow<UpdateWindow> window(GetModuleHandleW(nullptr), "http://127.0.0.1:1", [&opened] { ++opened; });
     window.RunModal(program_.Hwnd());
     KillTimer(nullptr, timer);
     EXPECT_TRUE(UpdateWindowCloser::sawWindow);
