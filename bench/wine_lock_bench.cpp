@@ -38,8 +38,8 @@ void MeasureLock(App& app, int width, int height, int runs, Finish finish) {
   MainWindow& main = app.Window();
   std::vector<double> times;
   for (int run = 0; run < runs; ++run) {
-    main.Attach().Start();
-    if (!app.State().selectionState) {
+    app.Modes().AttachRequested();
+    if (app.ModeState().selection != corvanta::Selection::kAttach) {
       printf("attach did not start\n");
       return;
     }

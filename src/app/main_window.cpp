@@ -4,6 +4,7 @@
 
 #include "app/app.h"
 #include "app/balloon_tip.h"
+#include "app/mode_windows.h"
 #include "app/start_screen_layout.h"
 #include "capture/screenshots.h"
 #include "effects/effect_list.h"
@@ -49,11 +50,12 @@ MainWindow::MainWindow(App& app)
       effectList_(std::make_unique<EffectList>(app, *this, *drawCanvas_, listColours_)),
       screenshots_(std::make_unique<Screenshots>(app, *effectList_)),
       overlay_(std::make_unique<OverlayController>(app, *this, *drawCanvas_)),
-      attach_(std::make_unique<SmartAttach>(app, *this, *overlay_, *effectList_, *drawCanvas_)),
-      customRegion_(
-          std::make_unique<CustomRegion>(app, *this, *overlay_, *effectList_, *drawCanvas_, *screenshots_)),
+      attach_(std::make_unique<SmartAttach>(app, *this, *effectList_, *drawCanvas_)),
+      customRegion_(std::make_unique<CustomRegion>(app, *this, *screenshots_)),
       moveResize_(std::make_unique<MoveResize>(app, *this, *overlay_, *drawCanvas_)),
+      modeWindows_(std::make_unique<ModeWindows>(app, *this, *overlay_, *attach_, *customRegion_, *moveResize_)),
       updates_(std::make_unique<UpdateCommands>(app, *this)) {
+  app.Modes().SetSeam(modeWindows_.get());
   menus_.SetOnBarChanged([this] { UpdateMenuBarAttachment(); });
 }
 
@@ -81,7 +83,7 @@ bool MainWindow::Create(int showCommand) {
 
 void MainWindow::OpenSuite() {
   if (Suite() != nullptr) return;
-  suite_ = MakeWindow<SuiteWindow>(app_, *this, *overlay_);
+  suite_ = MakeWindow<SuiteWindow>(app_, *this);
   if (!suite_->Open()) suite_.reset();
 }
 
@@ -198,7 +200,7 @@ void MainWindow::OnSize() {
   GetWindowRect(hwnd_, &window);
   const Size current{window.right - window.left, window.bottom - window.top};
   const Size allowed =
-      EnforceMinimumSize(current, app_.State().regionMode == RegionMode::kSelecting, dpi_);
+      EnforceMinimumSize(current, !app_.ModeState().StartScreenShape(), dpi_);
   if (!(allowed == current)) {
     SetWindowPos(hwnd_, nullptr, 0, 0, allowed.width, allowed.height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
@@ -209,7 +211,7 @@ void MainWindow::OnDpiChanged(int dpi, const RECT& suggested) {
   CreateFonts();
   // The overlay and the selection frame keep their physical rectangle; the start screen takes the
   // rectangle the system suggests for the new DPI.
-  if (app_.State().lockedState == LockedState::kNotLocked && app_.State().regionMode != RegionMode::kSelecting) {
+  if (app_.ModeState().StartScreenShape()) {
     SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
   }
@@ -262,30 +264,25 @@ void MainWindow::OnMenuCommand(MenuId id) {
       ToggleMenuSetting(id, keys::kScreenshotIncludesSelf);
       break;
     case MenuId::kHotkeyHints:
-      ToggleMenuSetting(id, keys::kHotkeyHints);
-      app_.State().hintFlag = menus_.IsChecked(id);
+      app_.Modes().HotkeyHintsToggled();
       break;
     case MenuId::kExit:
       RequestExit();
       break;
     case MenuId::kTopmost:
-      overlay_->ToggleTopmostFromMenu();
+      app_.Modes().TopmostChosen(!app_.ModeState().topmost);
       break;
     case MenuId::kStrongTopmost:
-      overlay_->ToggleStrongTopmost();
+      app_.Modes().StrongTopmostToggled();
       break;
     case MenuId::kReturnToStart:
-      overlay_->ReturnToStartScreen();
+      app_.Modes().ReturnRequested();
       break;
     case MenuId::kReattach:
-      attach_->Reattach();
+      app_.Modes().ReattachRequested();
       break;
     case MenuId::kCustomRegionScreenshot:
-      // A selection already open stays what it is.
-      if (!customRegion_->IsOpen()) {
-        app_.State().regionScreenshotFlag = true;
-        customRegion_->Start();
-      }
+      app_.Modes().RegionShotRequested();
       break;
     case MenuId::kCustomHotkeys:
       OpenHotkeySettings();
@@ -297,19 +294,19 @@ void MainWindow::OnMenuCommand(MenuId id) {
       OpenColourScheme();
       break;
     case MenuId::kReselectRegion:
-      customRegion_->Reselect();
+      app_.Modes().ReselectRequested();
       break;
     case MenuId::kMoveOrResize:
-      moveResize_->Start();
+      app_.Modes().MoveResizeRequested();
       break;
     case MenuId::kFinishAndLock:
-      moveResize_->FinishAndLock();
+      app_.Modes().FinishRequested();
       break;
     case MenuId::kHideMainWindow:
-      overlay_->HideMainWindow();
+      app_.Modes().HideRequested();
       break;
     case MenuId::kShowMainWindow:
-      overlay_->ShowMainWindow();
+      app_.Modes().ShowRequested();
       break;
     case MenuId::kEnableSelected:
       effectList_->EnableSelected(false);
@@ -345,13 +342,14 @@ void MainWindow::OnCommand(int id, int notification) {
       effectList_->ChooseDisplayMode(DisplayMode::kMixed);
       break;
     case ControlId::kTopmostCheckbox:
-      overlay_->OnTopmostCheckboxClicked();
+      app_.Modes().TopmostChosen(SendMessageW(Control(ControlId::kTopmostCheckbox), BM_GETCHECK, 0, 0) ==
+                                 BST_CHECKED);
       break;
     case ControlId::kAttachButton:
-      attach_->Start();
+      app_.Modes().AttachRequested();
       break;
     case ControlId::kRegionButton:
-      customRegion_->Start();
+      app_.Modes().RegionRequested();
       break;
     case ControlId::kSuiteButton:
       effectList_->StartSuite();
@@ -404,7 +402,7 @@ void MainWindow::RequestExit() {
 void MainWindow::SaveGeometryOnExit() {
   RECT rect{};
   GetWindowRect(hwnd_, &rect);
-  if (app_.State().lockedState != LockedState::kNotLocked || rect.left <= 0 || rect.top <= 0) return;
+  if (app_.ModeState().locked != LockedState::kNotLocked || rect.left <= 0 || rect.top <= 0) return;
   SettingsStore& settings = app_.Settings();
   settings.SetConfigInt(keys::kWidth, rect.right - rect.left);
   settings.SetConfigInt(keys::kHeight, rect.bottom - rect.top);
@@ -440,7 +438,7 @@ AdvancedOptionsWindow* MainWindow::AdvancedOptions() {
 
 void MainWindow::OpenAdvancedOptions() {
   if (AdvancedOptions() != nullptr) return;  // one window at a time
-  advancedOptions_ = MakeWindow<AdvancedOptionsWindow>(app_, *this, *overlay_, *moveResize_, *effectList_);
+  advancedOptions_ = MakeWindow<AdvancedOptionsWindow>(app_, *this, *overlay_, *effectList_);
   if (!advancedOptions_->Open()) advancedOptions_.reset();
 }
 
@@ -532,15 +530,18 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_KEYDOWN:
       // F5 is the shortcut of "完成配置并锁定区域" while the overlay is being moved or resized.
-      if (moveResize_->OnKeyPressed(wParam)) return 0;
+      if (wParam == VK_F5 && app_.ModeState().locked == LockedState::kMovingOrResizing) {
+        app_.Modes().FinishRequested();
+        return 0;
+      }
       return DefaultHandling(message, wParam, lParam);
     case WM_KEYUP:
-      attach_->OnKeyReleased(wParam);
+      app_.Modes().FrameKeyReleased(static_cast<int>(wParam));
       return 0;
     case WM_SYSKEYUP:
       // Alt combinations and F10 lock or cancel a selection like any key; otherwise they keep their
       // system meaning.
-      if (attach_->OnKeyReleased(wParam)) return 0;
+      if (app_.Modes().FrameKeyReleased(static_cast<int>(wParam))) return 0;
       return DefaultHandling(message, wParam, lParam);
     case WM_LBUTTONDOWN:
       if (attach_->OnLeftButtonDown()) return 0;

@@ -13,6 +13,7 @@
 #include "platform/window_base.h"
 #include "prefs/list_colouring.h"
 #include "shell/main_window_seam.h"
+#include "shell/geometry.h"
 #include "shell/menus.h"
 
 namespace corvanta {
@@ -30,6 +31,7 @@ class Screenshots;
 class SmartAttach;
 class SuiteWindow;
 class CustomRegion;
+class ModeWindows;
 class MoveResize;
 class UpdateCommands;
 
@@ -109,8 +111,10 @@ class MainWindow : public WindowBase<MainWindow>, public MainWindowSeam {
   bool CreateControls();
   void CreateFonts();
   void RunStartup();
-  void ApplyStartupGeometry(bool firstStart);
-  void ApplyOffScreenGuard();
+  // The saved left and top; the window takes them, but never a negative edge.
+  Point ApplyStartupGeometry(bool firstStart);
+  // The hide-restore rectangle of a window brought back from beyond the screen.
+  Rect ApplyOffScreenGuard();
   void ShowStartupBalloon();
   void AddTrayIcon();
 
@@ -151,6 +155,7 @@ class MainWindow : public WindowBase<MainWindow>, public MainWindowSeam {
   std::unique_ptr<SuiteWindow> suite_;
   std::unique_ptr<CustomRegion> customRegion_;
   std::unique_ptr<MoveResize> moveResize_;
+  std::unique_ptr<ModeWindows> modeWindows_;
   std::unique_ptr<UpdateCommands> updates_;
   ScopedFont controlFont_;
   ScopedBrush backgroundBrush_;

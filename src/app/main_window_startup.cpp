@@ -112,18 +112,16 @@ void MainWindow::AddTrayIcon() {
   }
 }
 
-void MainWindow::ApplyStartupGeometry(bool firstStart) {
+Point MainWindow::ApplyStartupGeometry(bool firstStart) {
   SettingsStore& settings = app_.Settings();
-  ProgramState& state = app_.State();
   // Left and top first; the saved values keep what was read, the window never starts at a negative edge.
   // The geometry of a fresh Config.ini is in design units, a saved one in the window's physical pixels.
   auto stored = [&](SettingKey key) {
     const int value = settings.ConfigInt(key);
     return firstStart ? DpiScale(value, dpi_) : value;
   };
-  state.savedGeometry.left = stored(keys::kLeft);
-  state.savedGeometry.top = stored(keys::kTop);
-  SetWindowPos(hwnd_, nullptr, std::max(state.savedGeometry.left, 0), std::max(state.savedGeometry.top, 0), 0, 0,
+  const Point saved{stored(keys::kLeft), stored(keys::kTop)};
+  SetWindowPos(hwnd_, nullptr, std::max(saved.x, 0), std::max(saved.y, 0), 0, 0,
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   int width = stored(keys::kWidth);
   int height = stored(keys::kHeight);
@@ -131,25 +129,27 @@ void MainWindow::ApplyStartupGeometry(bool firstStart) {
   width = std::min(width, GetSystemMetrics(SM_CXVIRTUALSCREEN));
   height = std::min(height, GetSystemMetrics(SM_CYVIRTUALSCREEN));
   SetWindowPos(hwnd_, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  return saved;
 }
 
-void MainWindow::ApplyOffScreenGuard() {
+Rect MainWindow::ApplyOffScreenGuard() {
   RECT window{};
   GetWindowRect(hwnd_, &window);
-  ProgramState& state = app_.State();
+  Rect hideRestore;
   int left = window.left;
   int top = window.top;
   if (left > GetSystemMetrics(SM_CXSCREEN)) {
     left = DpiScale(kMainWindowDesignLeft, dpi_);
-    state.hideRestore.left = left;
+    hideRestore.left = left;
   }
   if (top > GetSystemMetrics(SM_CYSCREEN)) {
     top = DpiScale(kMainWindowDesignTop, dpi_);
-    state.hideRestore.top = top;
+    hideRestore.top = top;
   }
   if (left != window.left || top != window.top) {
     SetWindowPos(hwnd_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
+  return hideRestore;
 }
 
 void MainWindow::RunStartup() {
@@ -157,10 +157,7 @@ void MainWindow::RunStartup() {
   ProgramState& state = app_.State();
 
   state.lastScreenshotName.clear();
-  state.regionMode = RegionMode::kNone;
-  state.customRegionFlag = false;
   state.picturePreviewFlag = false;
-  state.regionScreenshotFlag = false;
 
   for (MenuId depth : {MenuId::kDepth1, MenuId::kDepth4, MenuId::kDepth8, MenuId::kDepth16, MenuId::kDepth24}) {
     menus_.SetChecked(depth, false);
@@ -179,8 +176,6 @@ void MainWindow::RunStartup() {
 
   const bool topmost = settings.ConfigTextFlag(keys::kTopmost);
   SetAlwaysOnTop(topmost);
-  menus_.SetChecked(MenuId::kTopmost, topmost);
-  SetTopmostCheckbox(topmost);
 
   drawCanvas_->SetPlacement(static_cast<Placement>(settings.ConfigInt(keys::kPicturePlacement)));
   state.displayMode = ParseDisplayMode(settings.Config(keys::kDisplayMode));
@@ -210,7 +205,7 @@ void MainWindow::RunStartup() {
   if (state.displayMode == DisplayMode::kMixed) StartTimer(MainTimer::kMixedPreparation, 30);
   if (state.displayMode == DisplayMode::kCustom) state.colourKey = kCustomModeColourKey;
 
-  ApplyStartupGeometry(firstStart);
+  const Point savedCorner = ApplyStartupGeometry(firstStart);
 
   menus_.SetChecked(MenuId::kAutoPreview, false);
   state.previewSource = PreviewSourceFromStored(settings.ConfigInt(keys::kAutoPreview));
@@ -220,22 +215,17 @@ void MainWindow::RunStartup() {
   LayOutStartScreen();
   RECT window{};
   GetWindowRect(hwnd_, &window);
-  state.savedGeometry.width = window.right - window.left;
-  state.savedGeometry.height = window.bottom - window.top;
+  const Rect savedGeometry{savedCorner.x, savedCorner.y, window.right - window.left, window.bottom - window.top};
 
-  state.selectionState = false;
-  state.lockedState = LockedState::kNotLocked;
   state.hasListRequest = false;
   srand(static_cast<unsigned>(time(nullptr)));
 
   if (settings.ConfigIntFlag(keys::kScreenshotIncludesSelf)) menus_.SetChecked(MenuId::kScreenshotIncludesSelf, true);
-  menus_.SetChecked(MenuId::kStrongTopmost, false);
   StartTimer(MainTimer::kListFill, 30);
-  ApplyOffScreenGuard();
+  const Rect hideRestore = ApplyOffScreenGuard();
 
-  const bool hints = settings.ConfigTextFlag(keys::kHotkeyHints);
-  menus_.SetChecked(MenuId::kHotkeyHints, hints);
-  state.hintFlag = hints;
+  // The start screen, with strong topmost off whatever it was.
+  app_.Modes().StartedUp(savedGeometry, hideRestore, topmost, settings.ConfigTextFlag(keys::kHotkeyHints));
 
   DrawStrengthSwatch(*strengthSwatch_, strength, SwatchColourRule::kAtStartup);
   StartHotkeyHost();

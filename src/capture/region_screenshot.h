@@ -1,6 +1,6 @@
-// The custom-region screenshot: started from the tray's "<-+自选区域截图+->" as a custom region
-// selection with the region-screenshot flag set, and confirmed by the selection's key release, which
-// hands the rectangle over to the format window.
+// The custom-region screenshot's format window over an open selection: the selection's outline is hidden
+// and the modal format window captures the rectangle and saves it in the format chosen. When the
+// screenshot starts and ends is the mode owner's.
 #pragma once
 
 #include "capture/region_shot_format_window.h"
@@ -10,9 +10,7 @@ namespace corvanta {
 class Program;
 class Screenshots;
 
-// The confirmation: the main window takes its start-screen geometry again (shown with
-// "#自选区域截取自身" checked, hidden otherwise), the region state ends, the selection's outline is
-// hidden, and the modal format window captures and saves. Returns when the format window is gone.
-void ConfirmRegionScreenshot(Program& program, Screenshots& screenshots, RegionShotSelection selection);
+// Returns when the format window is gone.
+void RunRegionShotFormat(Program& program, Screenshots& screenshots, RegionShotSelection selection);
 
 }  // namespace corvanta

@@ -22,7 +22,7 @@ void Run(const std::function<void()>& hook) {
 }  // namespace
 
 RegionShotFormatWindow::RegionShotFormatWindow(Program& program, Screenshots& screenshots, RegionShotSelection selection)
-    : program_(program), screenshots_(screenshots), selection_(std::move(selection)), handOver_(program.Main()) {}
+    : program_(program), screenshots_(screenshots), selection_(std::move(selection)) {}
 
 void RegionShotFormatWindow::RunModal() {
   HWND main = program_.Main().Hwnd();
@@ -41,7 +41,6 @@ bool RegionShotFormatWindow::Create() {
     return false;
   }
   const int dpi = WindowDpi(hwnd_);
-  handOver_.Take();
   if (!CreateFormatButtons(hwnd_, program_.Instance(), dpi, font_)) {
     DestroyWindow(hwnd_);
     return false;
@@ -67,26 +66,17 @@ void RegionShotFormatWindow::OnFormatChosen(ImageFormat format) {
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   const std::string fileName = screenshots_.Store(pendingImage_, format);
   screenshots_.OpenFolderIfWanted();
-  program_.Main().SetAlwaysOnTop(true);
   SetWindowOnTop(hwnd_, false);
-  Run(selection_.close);
+  program_.Modes().RegionShotFinished();
   screenshots_.PreviewIfWanted(fileName);
   DestroyWindow(hwnd_);
 }
 
 void RegionShotFormatWindow::OnDestroyed() {
-  // The main window takes input again before this window goes, so the activation returns to it.
-  EnableWindow(program_.Main().Hwnd(), TRUE);
-  program_.Main().SetAlwaysOnTop(true);
-  Run(selection_.close);
-  ClearHotkeyBusyMark();
-  handOver_.GiveBack();
+  // Before this window goes: the owner enables the main window again unless it is a locked overlay, so
+  // the activation returns to it.
+  program_.Modes().RegionShotFinished();
   pendingImage_.clear();
-}
-
-void RegionShotFormatWindow::ClearHotkeyBusyMark() {
-  // A custom-region screenshot started by a hotkey has ended with this window.
-  program_.Main().ClearHotkeyBusyMark(ActionTimer::kCustomRegionShot);
 }
 
 LRESULT RegionShotFormatWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -1,7 +1,7 @@
 // The format choice of a custom-region screenshot ("选择图片格式："): a modal, always-on-top window with
 // four buttons, "储存为BMP", "储存为JPG", "储存为GIF" and "储存为PNG". It captures the selected rectangle
 // when it opens; a button saves that image in its format; closing it without a choice saves nothing.
-// Either way the selection windows close and the main window ends always on top.
+// Either way the screenshot ends there: the mode owner closes the selection windows.
 #pragma once
 
 #include <windows.h>
@@ -12,7 +12,6 @@
 
 #include "capture/format_buttons.h"
 #include "capture/image_format.h"
-#include "shell/topmost_hand_over.h"
 #include "platform/gdi.h"
 #include "platform/window_base.h"
 
@@ -27,7 +26,6 @@ struct RegionShotSelection {
   std::function<void()> hideHint;      // hides RegionSelectWindow's region hint
   std::function<void()> hideOutline;   // gives the selection's outline the surface's colour key
   std::function<void()> showOutline;   // gives the selection's outline its colour again
-  std::function<void()> close;         // destroys RegionWindow and RegionSelectWindow, each if it exists
 };
 
 class RegionShotFormatWindow : public WindowBase<RegionShotFormatWindow> {
@@ -57,12 +55,10 @@ class RegionShotFormatWindow : public WindowBase<RegionShotFormatWindow> {
   void CaptureSelection();
   void OnFormatChosen(ImageFormat format);
   void OnDestroyed();
-  void ClearHotkeyBusyMark();
 
   Program& program_;
   Screenshots& screenshots_;
   RegionShotSelection selection_;
-  TopmostHandOver handOver_;
   std::vector<uint8_t> pendingImage_;
   ScopedFont font_;
 };

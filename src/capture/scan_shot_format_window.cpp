@@ -14,7 +14,7 @@ constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
 }
 
 ScanShotFormatWindow::ScanShotFormatWindow(Program& program, Screenshots& screenshots)
-    : program_(program), screenshots_(screenshots), handOver_(program.Main()) {}
+    : program_(program), screenshots_(screenshots), handOver_(program.Modes()) {}
 
 bool ScanShotFormatWindow::Open() {
   if (hwnd_ != nullptr) return true;

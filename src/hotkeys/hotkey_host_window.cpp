@@ -7,7 +7,6 @@
 #include "platform/controls.h"
 #include "shell/geometry.h"
 #include "shell/main_window_seam.h"
-#include "shell/menus.h"
 #include "shell/program.h"
 
 namespace corvanta {
@@ -71,13 +70,13 @@ void HotkeyHostWindow::RunRegistrationPass() {
 }
 
 HotkeyConditions HotkeyHostWindow::CurrentConditions() const {
-  const Menus& menus = main_.GetMenus();
+  const ModeView& modes = program_.ModeState();
   HotkeyConditions conditions;
-  conditions.topmost = menus.IsChecked(MenuId::kTopmost);
-  conditions.strongTopmost = menus.IsChecked(MenuId::kStrongTopmost);
-  conditions.overlayLocked = program_.State().lockedState == LockedState::kLocked;
-  conditions.mainShown = menus.IsChecked(MenuId::kShowMainWindow);
-  conditions.mainHidden = menus.IsChecked(MenuId::kHideMainWindow);
+  conditions.topmost = modes.topmost;
+  conditions.strongTopmost = modes.strongTopmost;
+  conditions.overlayLocked = modes.OverlayShowing();
+  conditions.mainShown = !modes.mainHidden;
+  conditions.mainHidden = modes.mainHidden;
   for (int i = 0; i < kActionTimerSlots; ++i) conditions.timerIdle[i] = state_[i] == TimerState::kIdle;
   conditions.folderStep = folderStep_;
   return conditions;
@@ -139,7 +138,7 @@ ScanShotFormatWindow* HotkeyHostWindow::ScanShotFormat() {
 }
 
 void HotkeyHostWindow::OnOpenFolderTimer() {
-  const FolderStep step = OpenFolderStep(folderStep_, program_.State().hintFlag);
+  const FolderStep step = OpenFolderStep(folderStep_, program_.ModeState().hotkeyHints);
   if (step.showHint) ShowHint("打开截图目录");
   if (step.openFolder) RunCommand(MenuId::kOpenScreenshotFolder);
   folderStep_ = step.nextStep;
@@ -152,7 +151,7 @@ void HotkeyHostWindow::OnOpenFolderTimer() {
 }
 
 void HotkeyHostWindow::ShowHint(const char* words) {
-  if (words == nullptr || !program_.State().hintFlag) return;
+  if (words == nullptr || !program_.ModeState().hotkeyHints) return;
   main_.ShowHint(HintText(words));
 }
 

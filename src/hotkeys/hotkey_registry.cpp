@@ -45,12 +45,26 @@ HotkeyRegistry::~HotkeyRegistry() {
   CloseHandle(thread_);
 }
 
+bool HotkeyRegistry::ThreadRunning() const {
+  return thread_ != nullptr && WaitForSingleObject(thread_, 0) == WAIT_TIMEOUT;
+}
+
 void HotkeyRegistry::AcquireBusy() {
   bool expected = false;
   while (!busy_.compare_exchange_weak(expected, true)) {
+    // A hotkey thread that has ended gives nothing back any more: the flag is ours.
+    if (thread_ != nullptr && !ThreadRunning()) {
+      busy_ = true;
+      return;
+    }
     expected = false;
     Sleep(kPollMilliseconds);
   }
+}
+
+bool HotkeyRegistry::Processed(const HotkeyRecord& record) const {
+  ScopedSrw shared(lock_, false);
+  return record.processed;
 }
 
 int HotkeyRegistry::AddHotkey(HotkeyAction action, int virtualKey, int modifiers) {
@@ -73,8 +87,14 @@ int HotkeyRegistry::AddHotkey(HotkeyAction action, int virtualKey, int modifiers
     busy_ = false;
     return 0;
   }
-  // The first posts fail while a fresh thread has no message queue yet; keep asking.
-  while (!added->processed) {
+  // The first posts fail while a fresh thread has no message queue yet; keep asking while it runs.
+  while (!Processed(*added)) {
+    if (!ThreadRunning()) {
+      ScopedSrw exclusive(lock_, true);
+      records_.DropLast();
+      busy_ = false;
+      return 0;
+    }
     PostThreadMessageW(threadId_, kHotkeyThreadMessage, 0, 0);
     Sleep(kPollMilliseconds);
   }
@@ -89,14 +109,15 @@ int HotkeyRegistry::AddHotkey(HotkeyAction action, int virtualKey, int modifiers
 
 void HotkeyRegistry::RemoveAllHotkeys() {
   AcquireBusy();
-  if (threadId_ != 0) {
-    // Repeated until taken: a post only fails before the thread has its queue.
-    while (!PostThreadMessageW(threadId_, kHotkeyThreadMessage, 0, kUnregisterAll)) Sleep(kPollMilliseconds);
-    return;
+  // Repeated until taken: a post only fails before the thread has its queue.
+  while (ThreadRunning()) {
+    if (PostThreadMessageW(threadId_, kHotkeyThreadMessage, 0, kUnregisterAll)) return;
+    Sleep(kPollMilliseconds);
   }
   {
+    // No thread (none was ever started, or it has ended): no registration is left to undo.
     ScopedSrw exclusive(lock_, true);
-    records_.Clear([](const HotkeyRecord&) {});  // nothing was ever registered
+    records_.Clear([](const HotkeyRecord&) {});
   }
   busy_ = false;
 }
@@ -145,11 +166,13 @@ void HotkeyRegistry::OnThreadMessage(const MSG& message) {
     UnregisterAll();
     return;
   }
-  ScopedSrw shared(lock_, false);
   if (message.message == WM_HOTKEY) {
+    ScopedSrw shared(lock_, false);
     if (const HotkeyRecord* record = records_.Find(static_cast<int>(message.wParam))) StartAction(*record);
     return;
   }
+  // Registering writes the records' outcome.
+  ScopedSrw exclusive(lock_, true);
   records_.RegisterPending([this](const HotkeyRecord& record) {
     return RegisterHotKey(messageWindow_, record.id, static_cast<UINT>(record.modifiers),
                           static_cast<UINT>(record.virtualKey)) != FALSE;

@@ -43,9 +43,12 @@ class HotkeyRegistry {
   std::vector<RecordView> Records() const;
   bool Busy() const { return busy_.load(); }
   DWORD ThreadId() const { return threadId_.load(); }
+  // Whether the hotkey thread has started and not ended.
+  bool ThreadRunning() const;
 
  private:
   void AcquireBusy();
+  bool Processed(const HotkeyRecord& record) const;
   bool StartThread();
   static DWORD WINAPI ThreadProc(void* self);
   void RunThread();
@@ -53,7 +56,8 @@ class HotkeyRegistry {
   void UnregisterAll();
   void StartAction(const HotkeyRecord& record);
 
-  // The list is guarded by a short lock, never held while waiting for the hotkey thread.
+  // The list is guarded by a short lock, never held while waiting for the hotkey thread: exclusive for
+  // every change of a record, shared for reading. No wait for the thread outlives it.
   mutable SRWLOCK lock_ = SRWLOCK_INIT;
   HotkeyRecordList records_;
   std::atomic<bool> busy_{false};

@@ -38,7 +38,7 @@ void Place(HWND control, const Rect& r, int extraHeight = 0) {
 }  // namespace
 
 HotkeySettingsWindow::HotkeySettingsWindow(Program& program, MainWindowSeam& main, HotkeyHostWindow* host)
-    : program_(program), main_(main), host_(host), handOver_(main) {}
+    : program_(program), main_(main), host_(host), handOver_(program.Modes()) {}
 
 HotkeySettingsWindow::~HotkeySettingsWindow() = default;
 

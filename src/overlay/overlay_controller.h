@@ -1,6 +1,5 @@
-// The overlay: locking the selection frame into the click-through, topmost, colour-keyed window,
-// cancelling a selection, returning to the start screen, the display modes, the strength, topmost and
-// strong topmost, and hiding and showing the main window.
+// The overlay: the main window locked into the click-through, topmost, colour-keyed window and back to
+// the start screen, the strength, and strong topmost's ticks.
 #pragma once
 
 #include <windows.h>
@@ -11,6 +10,7 @@
 #include "overlay/render.h"
 #include "overlay/scanlines.h"
 #include "shell/display_mode.h"
+#include "shell/geometry.h"
 
 namespace corvanta {
 
@@ -34,21 +34,18 @@ class OverlayController {
   OverlayController(const OverlayController&) = delete;
   OverlayController& operator=(const OverlayController&) = delete;
 
+  // The main window as the click-through, colour-keyed overlay that takes no input, drawn for the lock
+  // and shown. Its topmost state and the menus are the mode owner's.
   void Lock(const LockRequest& request);
-  void CancelSelection();
-  // Acts only in locked state 1.
-  void ReturnToStartScreen();
+  // The main window as the start screen at the rectangle: its controls shown, the canvas cleared and
+  // hidden, a normal frame, no extended style, enabled, shown and laid out.
+  void ShowStartScreen(const Rect& place);
 
-  void OnTopmostCheckboxClicked();
-  void ToggleTopmostFromMenu();
-  void ToggleStrongTopmost();
+  // One tick of strong topmost: the main window to the top of the topmost band.
   void OnStrongTopmostTick();
   int StrongTopmostTicks() const { return strongTopmostTicks_; }
 
   void OnStrengthChanged(int position);
-
-  void HideMainWindow();
-  void ShowMainWindow();
 
   // The scanlines drawn by the last lock; a redraw after a resize uses them again.
   const Scanlines& LockedScanlines() const { return lastRender_.scanlines; }
@@ -63,9 +60,6 @@ class OverlayController {
  private:
   void RenderLockedCanvas(const LockRequest& request);
   void TakeRegion(const RECT& region);
-  void SetHintEntriesVisible(bool visible);
-  void ApplyTopmostState(bool onTop);
-  void ClearHotkeyBusyMark();
   int Strength() const;
 
   Program& program_;

@@ -12,7 +12,6 @@
 #include "platform/controls.h"
 #include "platform/dpi.h"
 #include "prefs/prefs_layout.h"
-#include "region/move_resize.h"
 #include "settings/setting_keys.h"
 #include "settings/text.h"
 #include "shell/colour.h"
@@ -56,8 +55,8 @@ constexpr SectionControls kSections[] = {
 }  // namespace
 
 AdvancedOptionsWindow::AdvancedOptionsWindow(Program& program, MainWindowSeam& main, OverlayController& overlay,
-                                             MoveResize& moveResize, EffectList& list)
-    : program_(program), main_(main), overlay_(overlay), moveResize_(moveResize), list_(list), handOver_(main) {}
+                                             EffectList& list)
+    : program_(program), main_(main), overlay_(overlay), list_(list), handOver_(program.Modes()) {}
 
 AdvancedOptionsWindow::~AdvancedOptionsWindow() = default;
 
@@ -239,7 +238,7 @@ void AdvancedOptionsWindow::OnApplyTimer() {
   }
   SetWindowTextGbk(Control(AdvancedOptionsControl::kCurrentColour), CurrentColourLabel(pending_));
   const HWND main = main_.Hwnd();
-  const bool locked = state.lockedState == LockedState::kLocked;
+  const bool locked = program_.ModeState().locked == LockedState::kLocked;
   const auto exStyle = static_cast<uint32_t>(GetWindowLongW(main, GWL_EXSTYLE));
   SetWindowLongW(main, GWL_EXSTYLE, static_cast<LONG>(ExStyleForColourKey(exStyle, locked)));
   const BYTE alpha = locked ? static_cast<BYTE>(main_.StrengthSliderPosition()) : 255;
@@ -254,9 +253,8 @@ void AdvancedOptionsWindow::ApplyPlacement() {
   if (!placement) return;
   overlay_.SetPicturePlacement(static_cast<Placement>(*placement));
   program_.Settings().SetConfigInt(keys::kPicturePlacement, *placement);
-  // A locked overlay is locked again in place and redrawn with the new placement; otherwise both do nothing.
-  moveResize_.PrepareRelock();
-  moveResize_.FinishAndLock();
+  // A locked overlay is locked again in place and redrawn with the new placement.
+  program_.Modes().RelockRequested();
 }
 
 void AdvancedOptionsWindow::ApplyFontSize() {

@@ -18,7 +18,6 @@ namespace corvanta {
 
 class EffectList;
 class MainWindowSeam;
-class MoveResize;
 class OverlayController;
 class Program;
 
@@ -66,8 +65,7 @@ class AdvancedOptionsWindow : public WindowBase<AdvancedOptionsWindow> {
 
  protected:
   // A new placement redraws the overlay and locks it again in place; a new font size lays out the list.
-  AdvancedOptionsWindow(Program& program, MainWindowSeam& main, OverlayController& overlay, MoveResize& moveResize,
-                        EffectList& list);
+  AdvancedOptionsWindow(Program& program, MainWindowSeam& main, OverlayController& overlay, EffectList& list);
 
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
@@ -95,7 +93,6 @@ class AdvancedOptionsWindow : public WindowBase<AdvancedOptionsWindow> {
   Program& program_;
   MainWindowSeam& main_;
   OverlayController& overlay_;
-  MoveResize& moveResize_;
   EffectList& list_;
   TopmostHandOver handOver_;
   ColourPicker picker_;

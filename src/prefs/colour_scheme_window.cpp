@@ -35,7 +35,7 @@ void Place(HWND control, const Rect& r) { MoveWindow(control, r.left, r.top, r.w
 
 ColourSchemeWindow::ColourSchemeWindow(Program& program, MainWindowSeam& main, EffectList& list,
                                        ProgramColourRows& rows)
-    : program_(program), main_(main), list_(list), rows_(rows), handOver_(main) {}
+    : program_(program), main_(main), list_(list), rows_(rows), handOver_(program.Modes()) {}
 
 ColourSchemeWindow::~ColourSchemeWindow() = default;
 

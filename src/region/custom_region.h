@@ -1,6 +1,8 @@
-// Custom region selection: the user drags the scan region as a free rectangle on a darkened screen
-// (RegionSelectWindow, with RegionWindow lying on the rectangle) and locks it with a key, or abandons
-// the selection with Backspace or Esc. The same windows serve the custom-region screenshot.
+// The windows of a custom region selection: RegionSelectWindow darkens the screen and the user drags
+// the scan region on it, RegionWindow lies on the dragged rectangle. Their mouse events and drag ticks
+// are handled here; a key, or a close request on either window, goes to the mode owner, which decides
+// whether to lock the rectangle, confirm a screenshot or abandon the selection, and opens and closes
+// the windows through the calls below. The same windows serve the custom-region screenshot.
 #pragma once
 
 #include <windows.h>
@@ -8,15 +10,11 @@
 #include <memory>
 #include <vector>
 
-#include "shell/topmost_hand_over.h"
 #include "region/region_selection.h"
 
 namespace corvanta {
 
-class DrawCanvas;
-class EffectList;
 class MainWindowSeam;
-class OverlayController;
 class Program;
 class RegionSelectWindow;
 class RegionWindow;
@@ -24,16 +22,28 @@ class Screenshots;
 
 class CustomRegion {
  public:
-  CustomRegion(Program& program, MainWindowSeam& window, OverlayController& overlay, EffectList& list,
-               DrawCanvas& canvas, Screenshots& screenshots);
+  CustomRegion(Program& program, MainWindowSeam& window, Screenshots& screenshots);
   ~CustomRegion();
   CustomRegion(const CustomRegion&) = delete;
   CustomRegion& operator=(const CustomRegion&) = delete;
 
-  // "自选区域" (and the custom-region screenshot, after it has set its flag).
-  void Start();
-  // "<-=重新自选区域": a locked overlay returns to the start screen first.
-  void Reselect();
+  // The selection windows: opened with the surface holding the keyboard, closed, and taking input or
+  // not (not while a screenshot's format window is open).
+  bool Open();
+  void Close();
+  void SetInput(bool enabled);
+  // The main window while a selection is open: visible directly below the surface (a screenshot that
+  // includes it), or hidden right of the screen.
+  void ShowMainUnderSurface();
+  void PutMainAside();
+  // The suite's windows and the preference windows must show above the overlay: they give up their
+  // always-on-top state while a selection is open (the suite's first) and take it back when it closes
+  // (the preference windows first).
+  void TakePeersTopmost();
+  void GivePeersTopmostBack();
+  // The modal format window of a custom-region screenshot over the rectangle; returns once it is gone.
+  void RunShotFormat(const Rect& region);
+
   // "#自选区域提示".
   void ToggleRegionHint();
 
@@ -42,43 +52,28 @@ class CustomRegion {
   void OnDragTick();
   void OnSurfaceLeftReleased();
   void OnRegionLeftReleased();
+  void OnMouseLost();
   void Discard();
   // A key released on either window; keyWindow is the one whose handler runs. Returns whether it acted.
   bool OnKeyReleased(WPARAM virtualKey, HWND keyWindow);
   void OnCloseRequested();
-  void OnSurfaceDestroyed();
-  void OnRegionWindowDestroyed();
+  void OnWindowDestroyed();
 
   bool IsOpen() const;
+  bool TakesInput() const { return IsOpen() && inputEnabled_; }
   RegionSelectWindow* Surface() const;
   RegionWindow* Region() const;
   const RegionSelection& Selection() const { return selection_; }
 
  private:
-  void SaveStartScreenGeometry();
-  void CreateWindows();
-  void PutMainWindowAside();
   void ReadSurfaceSettings();
   void ShowRegion(const Rect& region);
-  void ParkRegionBelowScreen();
-  void LockRegion(HWND keyWindow);
-  void Abandon();
-  void ReturnToStartScreenAfterAbandon();
-  void ReturnAfterAbandonedScreenshot();
+  void EndDrag();
   void DestroyWindows();
   Rect ParkedRightOfScreen() const;
 
-  // Hooks for subsystems that plug in here.
-  // The region screenshot's confirmation takes the rectangle here once screen capture exists.
-  void HandOverToScreenshot(const Rect& region);
-  // The hotkey host's busy marks of "自选区域截图" and "重新自选区域" are stopped here.
-  void ClearHotkeyBusyMarks();
-
   Program& program_;
   MainWindowSeam& window_;
-  OverlayController& overlay_;
-  EffectList& list_;
-  DrawCanvas& canvas_;
   Screenshots& screenshots_;
   std::unique_ptr<RegionSelectWindow> surface_;
   std::unique_ptr<RegionWindow> region_;
@@ -86,9 +81,11 @@ class CustomRegion {
   int screenWidth_ = 0;
   int screenHeight_ = 0;
   bool hintFollows_ = false;
+  bool inputEnabled_ = true;
+  bool closing_ = false;
+  bool releasingMouse_ = false;
   COLORREF outlineColour_ = 0;
-  bool savedTopmost_ = false;
-  TopmostHandOver handOver_;
+  std::vector<HWND> peersTaken_;
 };
 
 }  // namespace corvanta

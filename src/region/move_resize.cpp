@@ -3,7 +3,6 @@
 #include "overlay/draw_canvas.h"
 #include "overlay/overlay_controller.h"
 #include "shell/main_window_seam.h"
-#include "shell/menus.h"
 #include "shell/program.h"
 
 namespace corvanta {
@@ -25,38 +24,20 @@ POINT ChildOrigin(HWND child) {
 MoveResize::MoveResize(Program& program, MainWindowSeam& window, OverlayController& overlay, DrawCanvas& canvas)
     : program_(program), window_(window), overlay_(overlay), canvas_(canvas) {}
 
-void MoveResize::SetBarEntriesVisible(bool visible) {
-  Menus& menus = window_.GetMenus();
-  menus.SetVisible(MenuId::kBarMenu, visible);
-  menus.SetVisible(MenuId::kBarF5, visible);
-  menus.SetVisible(MenuId::kBarVisibleArea, visible);
-}
-
-void MoveResize::SetOverlayItemsEnabled(bool enabled) {
-  Menus& menus = window_.GetMenus();
-  menus.SetEnabled(MenuId::kReattach, enabled);
-  menus.SetEnabled(MenuId::kReturnToStart, enabled);
-  menus.SetEnabled(MenuId::kMoveOrResize, enabled);
-}
-
 void MoveResize::ApplyMoveResizeAttributes() {
   HWND hwnd = window_.Hwnd();
   window_.SetBackgroundColour(kMoveResizeBackground);
   SetWindowLongW(hwnd, GWL_EXSTYLE, 0);
   SetWindowLongW(hwnd, GWL_EXSTYLE, GetWindowLongW(hwnd, GWL_EXSTYLE) | WS_EX_LAYERED);
   SetLayeredWindowAttributes(hwnd, kMoveResizeColourKey, kMoveResizeAlpha, LWA_COLORKEY | LWA_ALPHA);
-  program_.State().lockedState = LockedState::kMovingOrResizing;
 }
 
-void MoveResize::Start() {
-  if (program_.State().lockedState != LockedState::kLocked) return;
+void MoveResize::Begin() {
   HWND hwnd = window_.Hwnd();
   const POINT canvasOrigin = ChildOrigin(canvas_.Hwnd());
   EnableWindow(hwnd, TRUE);
   // The sizing frame has no control box: the window can only be finished through its menu or F5.
   window_.SetFrame(WindowFrame::kResizableTool);
-  SetBarEntriesVisible(true);
-  SetOverlayItemsEnabled(false);
   ApplyMoveResizeAttributes();
   // Hidden and shown again so that the new frame takes effect.
   ShowWindow(hwnd, SW_HIDE);
@@ -65,37 +46,24 @@ void MoveResize::Start() {
   canvas_.SetBounds(canvasOrigin.x, canvasOrigin.y, canvas_.Width(), canvas_.Height());
 }
 
-void MoveResize::FinishAndLock() {
-  if (program_.State().lockedState != LockedState::kMovingOrResizing) return;
+void MoveResize::Finish() {
   HWND hwnd = window_.Hwnd();
   EnableWindow(hwnd, FALSE);
   // No frame: the window keeps its outer rectangle, so frame, title bar and menu bar become client area.
   window_.SetFrame(WindowFrame::kBorderless);
-  SetBarEntriesVisible(false);
-  SetOverlayItemsEnabled(true);
   SetWindowLongW(hwnd, GWL_EXSTYLE, GetWindowLongW(hwnd, GWL_EXSTYLE) | kOverlayExStyle);
   SetLayeredWindowAttributes(hwnd, overlay_.ColourKey(), static_cast<BYTE>(window_.StrengthSliderPosition()),
                              LWA_COLORKEY | LWA_ALPHA);
-  program_.State().lockedState = LockedState::kLocked;
   window_.StartTimer(MainTimer::kResizeRedraw, kResizeRedrawDelay);
 }
 
-void MoveResize::PrepareRelock() {
-  if (program_.State().lockedState != LockedState::kLocked) return;
-  ApplyMoveResizeAttributes();
-}
+void MoveResize::PrepareRelock() { ApplyMoveResizeAttributes(); }
 
 void MoveResize::OnRedrawTick() {
   window_.StopTimer(MainTimer::kResizeRedraw);
   RECT client{};
   GetClientRect(window_.Hwnd(), &client);
   overlay_.RedrawAtSize(client.right, client.bottom);
-}
-
-bool MoveResize::OnKeyPressed(WPARAM virtualKey) {
-  if (virtualKey != VK_F5 || program_.State().lockedState != LockedState::kMovingOrResizing) return false;
-  FinishAndLock();
-  return true;
 }
 
 }  // namespace corvanta

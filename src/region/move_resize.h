@@ -1,6 +1,6 @@
 // Moving and resizing a locked overlay: "<-移动或调整尺寸->" turns it back into an ordinary, nearly opaque
 // window with a sizing frame; "完成配置并锁定区域" (F5) makes its whole outer rectangle the overlay again
-// and redraws the effect for the new size 30 ms later.
+// and redraws the effect for the new size 30 ms later. When each happens is the mode owner's.
 #pragma once
 
 #include <windows.h>
@@ -25,21 +25,17 @@ class MoveResize {
   MoveResize(const MoveResize&) = delete;
   MoveResize& operator=(const MoveResize&) = delete;
 
-  // Locked state 1 → 5; otherwise nothing.
-  void Start();
-  // Locked state 5 → 1; otherwise nothing.
-  void FinishAndLock();
-  // Locked state 1 → 5 without touching the frame, the menus or the input, so that the Finish and lock
+  // The overlay as a window that takes input, with a sizing frame and the move-and-resize colours.
+  void Begin();
+  // The window's whole outer rectangle as the overlay again, redrawn for its size a moment later.
+  void Finish();
+  // The move-and-resize colours without touching the frame, the menus or the input, so that the Finish
   // that follows redraws the overlay in place (used when the picture placement changes).
   void PrepareRelock();
   // The redraw timer's tick: the overlay redrawn for the current client size.
   void OnRedrawTick();
-  // A key pressed in the main window: F5 finishes. Returns whether it was taken.
-  bool OnKeyPressed(WPARAM virtualKey);
 
  private:
-  void SetBarEntriesVisible(bool visible);
-  void SetOverlayItemsEnabled(bool enabled);
   void ApplyMoveResizeAttributes();
 
   Program& program_;

@@ -152,9 +152,12 @@ LRESULT RegionSelectWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lP
     case WM_CLOSE:
       owner_.OnCloseRequested();
       return 0;
+    case WM_CAPTURECHANGED:
+      owner_.OnMouseLost();
+      return 0;
     case WM_DESTROY:
       StopDragTimer();
-      owner_.OnSurfaceDestroyed();
+      owner_.OnWindowDestroyed();
       return 0;
     default:
       return DefaultHandling(message, wParam, lParam);

@@ -1,8 +1,11 @@
 #include "region/region_selection.h"
 
+#include <algorithm>
+
 namespace corvanta {
 
-void RegionSelection::Begin(const Rect& parked) {
+void RegionSelection::Begin(const Rect& parked, const Size& surface) {
+  surface_ = surface;
   press_ = Press::kIdle;
   shape_ = Shape::kNone;
   buttonHeld_ = false;
@@ -14,8 +17,14 @@ void RegionSelection::LeftPressed() {
   buttonHeld_ = true;
 }
 
+Point RegionSelection::OnSurface(Point cursor) const {
+  return Point{std::clamp(cursor.x, 0, std::max(surface_.width - 1, 0)),
+               std::clamp(cursor.y, 0, std::max(surface_.height - 1, 0))};
+}
+
 RegionSelection::TickResult RegionSelection::DragTick(Point cursor, int screenHeight, bool hintFollows,
                                                       const HintMetrics& metrics) {
+  cursor = OnSurface(cursor);
   TickResult result;
   if (press_ == Press::kPressed && shape_ == Shape::kNone && buttonHeld_) {
     anchor_ = cursor;
@@ -33,6 +42,7 @@ RegionSelection::TickResult RegionSelection::DragTick(Point cursor, int screenHe
 }
 
 bool RegionSelection::ReleasedOnSurface(Point cursor) {
+  cursor = OnSurface(cursor);
   // A click shorter than one drag tick: the release does what that tick would have done, so the click
   // point is the anchor.
   if (press_ == Press::kPressed && shape_ == Shape::kNone && buttonHeld_) {

@@ -15,8 +15,9 @@ class RegionSelection {
   enum class Press { kIdle, kPressed, kDragging };
   enum class Shape { kNone, kDragging, kComplete };
 
-  // A new selection: nothing pressed, no rectangle, the rectangle parked at `parked`.
-  void Begin(const Rect& parked);
+  // A new selection on a surface of that size at the screen origin: nothing pressed, no rectangle, the
+  // rectangle parked at `parked`. The rectangle never reaches beyond the surface.
+  void Begin(const Rect& parked, const Size& surface);
 
   // Left button pressed on the selection surface; the caller starts the drag timer.
   void LeftPressed();
@@ -37,6 +38,10 @@ class RegionSelection {
   // Right button: the rectangle goes to `parked`.
   void Discard(const Rect& parked);
 
+  // While the left button is held the selection surface holds the mouse, so that a release anywhere
+  // ends the drag.
+  bool HoldsMouse() const { return buttonHeld_; }
+
   Press PressState() const { return press_; }
   Shape ShapeState() const { return shape_; }
   bool ButtonHeld() const { return buttonHeld_; }
@@ -44,6 +49,9 @@ class RegionSelection {
   const Rect& Region() const { return region_; }
 
  private:
+  Point OnSurface(Point cursor) const;
+
+  Size surface_;
   Press press_ = Press::kIdle;
   Shape shape_ = Shape::kNone;
   bool buttonHeld_ = false;

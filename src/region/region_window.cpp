@@ -55,8 +55,11 @@ LRESULT RegionWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
     case WM_SYSKEYUP:
       if (owner_.OnKeyReleased(wParam, hwnd_)) return 0;
       return DefaultHandling(message, wParam, lParam);
+    case WM_CLOSE:
+      owner_.OnCloseRequested();
+      return 0;
     case WM_DESTROY:
-      owner_.OnRegionWindowDestroyed();
+      owner_.OnWindowDestroyed();
       return 0;
     default:
       return DefaultHandling(message, wParam, lParam);

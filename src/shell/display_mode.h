@@ -1,4 +1,4 @@
-// The display mode and the main window's state values. The display mode is stored in Config.ini as a
+// The display mode and the main window's locked state. The display mode is stored in Config.ini as a
 // letter; it is parsed here once and written back from here, and nothing else compares letters.
 #pragma once
 
@@ -35,6 +35,5 @@ struct EffectMenuItems {
 EffectMenuItems EffectMenuItemsFor(DisplayMode mode);
 
 enum class LockedState { kNotLocked = 0, kLocked = 1, kMovingOrResizing = 5 };
-enum class RegionMode { kNone = 0, kSelecting = 7 };
 
 }  // namespace corvanta

@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include "settings/settings_store.h"
+#include "shell/program_modes.h"
 #include "shell/program_state.h"
 
 namespace corvanta {
@@ -15,7 +16,7 @@ class MainWindowSeam;
 
 class Program {
  public:
-  Program(HINSTANCE instance, SettingsStore& settings) : instance_(instance), settings_(settings) {}
+  Program(HINSTANCE instance, SettingsStore& settings) : instance_(instance), settings_(settings), modes_(settings) {}
   Program(const Program&) = delete;
   Program& operator=(const Program&) = delete;
 
@@ -24,6 +25,9 @@ class Program {
   const SettingsStore& Settings() const { return settings_; }
   ProgramState& State() { return state_; }
   const ProgramState& State() const { return state_; }
+  // The owner of the modes: its transitions are the only way to change them; View() reads them.
+  ProgramModes& Modes() { return modes_; }
+  const ModeView& ModeState() const { return modes_.View(); }
   // The main window; it exists from the start of its creation until the program ends.
   MainWindowSeam& Main() { return *main_; }
   bool HasMainWindow() const { return main_ != nullptr; }
@@ -36,6 +40,7 @@ class Program {
   HINSTANCE instance_;
   SettingsStore& settings_;
   ProgramState state_;
+  ProgramModes modes_;
   MainWindowSeam* main_ = nullptr;
 };
 

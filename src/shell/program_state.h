@@ -1,4 +1,5 @@
-// The process-wide state of the running program, shared by its windows.
+// The process-wide state of the running program, shared by its windows. The modes (locked, selecting,
+// hidden, topmost) are not here: ProgramModes owns them.
 #pragma once
 
 #include <array>
@@ -29,15 +30,7 @@ struct ProgramState {
   DisplayMode displayMode = DisplayMode::kNone;
   EnabledIndexes enabled;
   Colour colourKey = kCustomModeColourKey;
-  Rect savedGeometry;
-  Rect hideRestore;
-  LockedState lockedState = LockedState::kNotLocked;
-  bool selectionState = false;
-  RegionMode regionMode = RegionMode::kNone;
-  bool customRegionFlag = false;
   bool picturePreviewFlag = false;
-  bool regionScreenshotFlag = false;
-  bool hintFlag = false;  // hotkey hints on (SP/TST)
   PreviewSource previewSource = PreviewSource::kAutoPreviewOff;
   std::string lastScreenshotName;
   int32_t listFontSize = 12;

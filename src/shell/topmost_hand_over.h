@@ -8,15 +8,14 @@
 #include <span>
 #include <vector>
 
+#include "shell/program_modes.h"
 #include "shell/topmost.h"
 
 namespace corvanta {
 
-class MainWindowSeam;
-
 class TopmostHandOver {
  public:
-  explicit TopmostHandOver(MainWindowSeam& main) : main_(main) {}
+  explicit TopmostHandOver(ProgramModes& modes) : modes_(modes) {}
 
   // Switches both off, and the always-on-top property of those peers that have it, remembering which
   // were on.
@@ -24,13 +23,12 @@ class TopmostHandOver {
   // Switches back on what Take switched off and is still off; peers are the windows that exist now.
   void GiveBack(std::span<const HWND> peers = {});
 
-  bool TookTopmost() const { return topmostTaken_; }
-  bool TookStrongTopmost() const { return strongTopmostTaken_; }
+  bool TookTopmost() const { return taken_.topmost; }
+  bool TookStrongTopmost() const { return taken_.strongTopmost; }
 
  private:
-  MainWindowSeam& main_;
-  bool topmostTaken_ = false;
-  bool strongTopmostTaken_ = false;
+  ProgramModes& modes_;
+  TopmostTaken taken_;
   std::vector<HWND> peersTaken_;
 };
 

@@ -4,7 +4,6 @@
 
 #include "effects/preset.h"
 #include "overlay/draw_canvas.h"
-#include "overlay/overlay_controller.h"
 #include "overlay/render.h"
 #include "shell/main_window_seam.h"
 #include "shell/menus.h"
@@ -29,10 +28,6 @@ constexpr UINT_PTR kSettleTimer = 1;  // one-shot, 100 ms after opening: the pos
 constexpr UINT kSettleDelay = 100;
 constexpr int kFontPoints = 9;
 
-// The tray items that wait while the suite is open.
-constexpr MenuId kItemsGreyedWhileOpen[] = {MenuId::kScanRegionScreenshotMenu, MenuId::kProgramColours,
-                                            MenuId::kAdvancedOptions, MenuId::kCustomHotkeys};
-
 constexpr size_t Index(SuiteSlider slider) { return static_cast<size_t>(slider); }
 
 int ControlIdOf(SuiteControl base, SuiteSlider slider) {
@@ -54,12 +49,11 @@ bool IsColourSlider(SuiteSlider slider) {
 
 }  // namespace
 
-SuiteWindow::SuiteWindow(Program& program, MainWindowSeam& main, OverlayController& overlay)
+SuiteWindow::SuiteWindow(Program& program, MainWindowSeam& main)
     : program_(program),
       main_(main),
-      overlay_(overlay),
       dialogs_(PlatformSuiteDialogs(program.Settings().ProgramDir())),
-      handOver_(main) {}
+      handOver_(program.Modes()) {}
 
 SuiteWindow::~SuiteWindow() = default;
 
@@ -203,7 +197,7 @@ HWND SuiteWindow::ValueLabel(SuiteSlider slider) const {
 void SuiteWindow::RunOpeningSequence() {
   SettingsStore& settings = program_.Settings();
   backdropLimit_ = BackdropLimit(settings.Config(keys::kBackdropLimit));
-  overlay_.HideMainWindow();  // does nothing when it is hidden already
+  program_.Modes().HideRequested();  // does nothing when it is hidden already
   backgroundColour_ = kSuiteBackdropColour;
   random_.seed(static_cast<uint32_t>(GetTickCount64()));
   currentFile_.clear();
@@ -235,7 +229,12 @@ void SuiteWindow::LoadListRequest() {
 }
 
 void SuiteWindow::SetTrayItemsEnabled(bool enabled) {
-  for (MenuId id : kItemsGreyedWhileOpen) main_.GetMenus().SetEnabled(id, enabled);
+  // The tray items that wait for the suite follow whether it is open.
+  if (enabled) {
+    program_.Modes().SuiteClosed();
+  } else {
+    program_.Modes().SuiteOpened();
+  }
 }
 
 void SuiteWindow::WalkBackdropFolder() {
@@ -447,7 +446,7 @@ void SuiteWindow::OnDestroy() {
   // Whatever destroyed the window, the program comes back as it was.
   SetTrayItemsEnabled(true);
   debugArea_.reset();
-  overlay_.ShowMainWindow();
+  program_.Modes().ShowRequested();
   handOver_.GiveBack(main_.PreferenceWindows());
 }
 

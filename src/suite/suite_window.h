@@ -26,7 +26,6 @@ class Program;
 class BackdropWindow;
 class DebugAreaWindow;
 class MainWindowSeam;
-class OverlayController;
 
 // Child controls and menu items of the suite.
 enum class SuiteControl : int {
@@ -95,7 +94,7 @@ class SuiteWindow : public WindowBase<SuiteWindow> {
   const std::string& CurrentFile() const { return currentFile_; }
 
  protected:
-  SuiteWindow(Program& program, MainWindowSeam& main, OverlayController& overlay);
+  SuiteWindow(Program& program, MainWindowSeam& main);
 
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
@@ -126,7 +125,6 @@ class SuiteWindow : public WindowBase<SuiteWindow> {
 
   Program& program_;
   MainWindowSeam& main_;
-  OverlayController& overlay_;
   SuiteDialogs dialogs_;
   std::unique_ptr<DebugAreaWindow> debugArea_;
   ScopedFont font_;

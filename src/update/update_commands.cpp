@@ -96,7 +96,7 @@ std::string UpdateCommands::FetchVersionReply(const UpdateEndpoints& endpoints) 
 void UpdateCommands::CheckVersion() {
   if (checkRunning_) return;
   checkRunning_ = true;
-  TopmostHandOver handOver(main_);
+  TopmostHandOver handOver(program_.Modes());
   handOver.Take();
   program_.Settings().SetConfig(keys::kVersionNumber, kBuiltInVersion);
   const UpdateEndpoints endpoints = Endpoints();

@@ -7,12 +7,13 @@ namespace corvanta {
 namespace {
 
 constexpr int kScreenHeight = 1080;
+constexpr Size kScreen{1920, kScreenHeight};
 constexpr Rect kParkedRight{2020, 0, 0, 0};
 constexpr Rect kParkedBelow{0, 1180, 0, 0};
 
 class RegionSelectionTest : public ::testing::Test {
  protected:
-  void SetUp() override { selection.Begin(kParkedRight); }
+  void SetUp() override { selection.Begin(kParkedRight, kScreen); }
   RegionSelection::TickResult Tick(int x, int y, bool hintFollows = true) {
     return selection.DragTick({x, y}, kScreenHeight, hintFollows, HintMetrics{});
   }
@@ -53,7 +54,7 @@ TEST_F(RegionSelectionTest, AClickWithoutDragGivesAFourByFourRectangleAtTheClick
   EXPECT_EQ(selection.Region(), (Rect{640, 360, 4, 4}));
   EXPECT_EQ(selection.ShapeState(), RegionSelection::Shape::kComplete);
   // Released after a tick without moving.
-  selection.Begin(kParkedRight);
+  selection.Begin(kParkedRight, kScreen);
   selection.LeftPressed();
   Tick(100, 120);
   EXPECT_TRUE(selection.ReleasedOnSurface({100, 120}));

@@ -19,6 +19,7 @@
 #include "region/custom_region.h"
 #include "region/region_select_window.h"
 #include "region/region_window.h"
+#include "shell/win_rect.h"
 #include "platform/files.h"
 #include "platform/picture_decoder.h"
 #include "test_program.h"
@@ -73,26 +74,37 @@ class RegionShotTest : public ::testing::Test {
                 },
             .hideHint = [this] { ++hintsHidden_; },
             .hideOutline = [this] { events_ += "outline hidden "; },
-            .showOutline = [this] { ++outlinesShown_; },
-            .close = [this] { ++closes_; }};
+            .showOutline = [this] { ++outlinesShown_; }};
   }
   size_t Shots() { return ListFiles(program_.dir.PathOf("\\Images\\*")).size(); }
+  // "<-+自选区域截图+->", a rectangle dragged from (300, 200) to (450, 290) and a key: the format window
+  // opens and `whileOpen` runs in it.
+  void ConfirmADraggedRectangle(std::function<void(HWND)> whileOpen) {
+    CustomRegion& region = program_.Main().Region();
+    SendMessageW(program_.Hwnd(), WM_COMMAND, static_cast<WPARAM>(MenuId::kCustomRegionScreenshot), 0);
+    ASSERT_NE(region.Surface(), nullptr);
+    HWND surface = region.Surface()->Hwnd();
+    SetCursorPos(300, 200);
+    SendMessageW(surface, WM_LBUTTONDOWN, MK_LBUTTON, 0);
+    ASSERT_TRUE(PumpUntil([&] { return region.Selection().PressState() == RegionSelection::Press::kDragging; }));
+    SetCursorPos(450, 290);
+    ASSERT_TRUE(PumpUntil([&] { return region.Region()->Bounds() == Rect{300, 200, 150, 90}; }));
+    SetCursorPos(460, 300);  // released outside the rectangle
+    SendMessageW(surface, WM_LBUTTONUP, 0, 0);
+    WhileOpen open(std::move(whileOpen));
+    SendMessageW(surface, WM_KEYUP, 'K', 0);
+    EXPECT_TRUE(WhileOpen::Ran());
+  }
   bool MainTopmost() { return (GetWindowLongW(program_.Hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
 
   TestProgram program_;
   int regionReads_ = 0;
   int hintsHidden_ = 0;
   int outlinesShown_ = 0;
-  int closes_ = 0;
   std::string events_;
 };
 
 TEST_F(RegionShotTest, OpensOnTopWithItsButtonsAndTheRegionCaptured) {
-  // "^置顶^" and strong topmost are handed over while the window is open.
-  if (!Menus().IsChecked(MenuId::kTopmost)) program_.Main().Overlay().ToggleTopmostFromMenu();
-  program_.Main().Overlay().ToggleStrongTopmost();
-  ASSERT_TRUE(Menus().IsChecked(MenuId::kTopmost));
-  ASSERT_TRUE(Menus().IsChecked(MenuId::kStrongTopmost));
   OwnedWindow<RegionShotFormatWindow> format(*program_.app, program_.Main().Shots(), Selection());
   bool checked = false;
   WhileOpen whileOpen([&](HWND window) {
@@ -111,49 +123,35 @@ TEST_F(RegionShotTest, OpensOnTopWithItsButtonsAndTheRegionCaptured) {
       EXPECT_EQ(testing::WindowText(button), text);
       EXPECT_EQ(WindowRect(button).right - WindowRect(button).left, DpiScale(144, dpi));
     }
-    EXPECT_FALSE(Menus().IsChecked(MenuId::kTopmost));
-    EXPECT_FALSE(Menus().IsChecked(MenuId::kStrongTopmost));
-    EXPECT_FALSE(MainTopmost());
     EXPECT_FALSE(IsWindowEnabled(program_.Hwnd()));  // modal
     const std::optional<BmpHeader> pending = ReadBmpHeader(format.PendingImage());
     EXPECT_TRUE(pending && pending->layout.width == 123 && pending->layout.height == 77);
     EXPECT_EQ(hintsHidden_, 1);
     EXPECT_EQ(outlinesShown_, 1);
-    EXPECT_EQ(closes_, 0);
     checked = true;
     PostMessageW(window, WM_CLOSE, 0, 0);
   });
   format.RunModal();
   EXPECT_TRUE(checked);
-  // What was handed over comes back.
-  EXPECT_TRUE(Menus().IsChecked(MenuId::kTopmost));
-  EXPECT_TRUE(Menus().IsChecked(MenuId::kStrongTopmost));
-  EXPECT_EQ(program_.Config("Config", "Top"), "1");
-  program_.Main().Overlay().ToggleStrongTopmost();
 }
 
 TEST_F(RegionShotTest, ClosingWithoutAChoiceSavesNothingButEndsTheSelection) {
-  if (Menus().IsChecked(MenuId::kTopmost)) program_.Main().Overlay().ToggleTopmostFromMenu();
   for (UINT closeBy : {UINT{WM_CLOSE}, UINT{WM_KEYDOWN}}) {
     SCOPED_TRACE(closeBy == WM_CLOSE ? "close box" : "Esc");
-    closes_ = 0;
-    program_.Main().SetAlwaysOnTop(false);
-    OwnedWindow<RegionShotFormatWindow> format(*program_.app, program_.Main().Shots(), Selection());
-    WhileOpen whileOpen([closeBy](HWND window) {
+    program_.app->Modes().TopmostChosen(false);
+    ConfirmADraggedRectangle([closeBy](HWND window) {
       if (closeBy == WM_CLOSE) {
         PostMessageW(window, WM_CLOSE, 0, 0);
       } else {
         PostMessageW(GetDlgItem(window, RegionShotFormatWindow::kBmpButton), WM_KEYDOWN, VK_ESCAPE, 0);
       }
     });
-    format.RunModal();
-    EXPECT_TRUE(WhileOpen::Ran());
     EXPECT_EQ(Shots(), 0u);
-    EXPECT_GE(closes_, 1);
-    EXPECT_TRUE(MainTopmost()) << "the main window ends always on top, whatever ^置顶^ says";
+    EXPECT_EQ(program_.Main().Region().Surface(), nullptr);
+    EXPECT_EQ(program_.app->ModeState().selection, Selection::kNone);
+    EXPECT_TRUE(MainTopmost()) << "the start screen ends always on top";
+    EXPECT_TRUE(Menus().IsChecked(MenuId::kTopmost)) << "and its check mark says so";
     EXPECT_TRUE(IsWindowEnabled(program_.Hwnd()));
-    EXPECT_TRUE(format.PendingImage().empty());
-    EXPECT_FALSE(Menus().IsChecked(MenuId::kTopmost));
   }
 }
 
@@ -173,36 +171,74 @@ TEST_F(RegionShotTest, AButtonSavesTheImageCapturedAtOpening) {
   EXPECT_EQ(decoded->width, 123);
   EXPECT_EQ(decoded->height, 77);
   EXPECT_EQ(regionReads_, 1) << "captured once, when the window opened";
-  EXPECT_GE(closes_, 1);
-  EXPECT_TRUE(MainTopmost());
   EXPECT_EQ(FindWindowW(RegionShotFormatWindow::kClassName, nullptr), nullptr);
   EXPECT_EQ(program_.app->State().previewSource, PreviewSource::kScreenshot);  // the preview shows the shot
 }
 
-TEST_F(RegionShotTest, TheConfirmationHidesTheMainWindowAndTheOutlineWhileCapturing) {
-  ProgramState& state = program_.app->State();
-  state.savedGeometry = {60, 70, 640, 480};
-  state.regionScreenshotFlag = true;
-  state.regionMode = RegionMode::kSelecting;
+TEST_F(RegionShotTest, TheConfirmationPutsTheStartScreenBackAtItsPlace) {
+  SetWindowPos(program_.Hwnd(), nullptr, 60, 70, 640, 480, SWP_NOZORDER | SWP_NOACTIVATE);
   for (bool includeSelf : {false, true}) {
     SCOPED_TRACE(includeSelf ? "#自选区域截取自身" : "without the main window");
-    Menus().SetChecked(MenuId::kScreenshotIncludesSelf, includeSelf);
-    events_.clear();
+    program_.app->Settings().SetConfig("Self", "Switch", includeSelf ? "1" : "0");
     bool shownAfterCapture = false;
-    WhileOpen whileOpen([&](HWND window) {
+    Rect placeWhileOpen;
+    ConfirmADraggedRectangle([&](HWND window) {
       shownAfterCapture = IsWindowVisible(program_.Hwnd()) != FALSE;
+      placeWhileOpen = RectOf(WindowRect(program_.Hwnd()));
+      EXPECT_FALSE(program_.app->ModeState().RegionScreenshotFlag());
+      EXPECT_TRUE(Menus().IsEnabled(MenuId::kProgramColours));
       PostMessageW(window, WM_CLOSE, 0, 0);
     });
-    ConfirmRegionScreenshot(*program_.app, program_.Main().Shots(), Selection());
-    EXPECT_EQ(events_, includeSelf ? "outline hidden capture(main shown) " : "outline hidden capture(main hidden) ");
     EXPECT_TRUE(shownAfterCapture);
-    const RECT window = WindowRect(program_.Hwnd());
-    EXPECT_EQ(window.left, 60);
-    EXPECT_EQ(window.top, 70);
-    EXPECT_EQ(window.right - window.left, 640);
-    EXPECT_FALSE(state.regionScreenshotFlag);
-    EXPECT_EQ(state.regionMode, RegionMode::kNone);
-    EXPECT_TRUE(Menus().IsEnabled(MenuId::kProgramColours));
+    EXPECT_EQ(placeWhileOpen, (Rect{60, 70, 640, 480}));
+  }
+}
+
+// While the format window is open the selection windows take no input: a click on the surface and Enter
+// on the region window leave the screenshot as it is, and only the format window ends it.
+TEST_F(RegionShotTest, TheSelectionTakesNoInputWhileTheFormatWindowIsOpen) {
+  ConfirmADraggedRectangle([&](HWND window) {
+    CustomRegion& region = program_.Main().Region();
+    EXPECT_FALSE(IsWindowEnabled(region.Surface()->Hwnd()));
+    EXPECT_FALSE(IsWindowEnabled(region.Region()->Hwnd()));
+    SendMessageW(region.Surface()->Hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, 0);
+    SendMessageW(region.Surface()->Hwnd(), WM_LBUTTONUP, 0, 0);
+    SendMessageW(region.Region()->Hwnd(), WM_KEYUP, VK_RETURN, 0);
+    SendMessageW(region.Surface()->Hwnd(), WM_KEYUP, VK_ESCAPE, 0);
+    SendMessageW(region.Region()->Hwnd(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(program_.app->ModeState().selection, Selection::kShotFormat);
+    EXPECT_EQ(program_.app->ModeState().locked, LockedState::kNotLocked);
+    EXPECT_NE(region.Surface(), nullptr);
+    PostMessageW(window, WM_CLOSE, 0, 0);
+  });
+  EXPECT_EQ(program_.app->ModeState().selection, Selection::kNone);
+  EXPECT_EQ(program_.app->ModeState().locked, LockedState::kNotLocked);
+}
+
+// A screenshot over a locked overlay gives it back as it was: its place and size, its drawing, no input,
+// click-through and on top.
+TEST_F(RegionShotTest, AShotOverALockedOverlayGivesItBackAsItWas) {
+  for (bool includeSelf : {true, false}) {
+    SCOPED_TRACE(includeSelf ? "#自选区域截取自身" : "without the main window");
+    program_.app->Settings().SetConfig("Self", "Switch", includeSelf ? "1" : "0");
+    program_.LockRegion(Rect{500, 400, 240, 160});
+    ASSERT_EQ(program_.app->ModeState().locked, LockedState::kLocked);
+    const LONG exStyle = GetWindowLongW(program_.Hwnd(), GWL_EXSTYLE);
+    const uint32_t pixel = program_.Main().Canvas().PixelAt(5, 5);
+    bool inPlaceWhileOpen = false;
+    ConfirmADraggedRectangle([&](HWND window) {
+      inPlaceWhileOpen = RectOf(WindowRect(program_.Hwnd())) == Rect{500, 400, 240, 160};
+      PostMessageW(window, WM_CLOSE, 0, 0);
+    });
+    EXPECT_TRUE(inPlaceWhileOpen);
+    EXPECT_EQ(RectOf(WindowRect(program_.Hwnd())), (Rect{500, 400, 240, 160}));
+    EXPECT_EQ(program_.app->ModeState().locked, LockedState::kLocked);
+    EXPECT_TRUE(IsWindowVisible(program_.Hwnd()));
+    EXPECT_FALSE(IsWindowEnabled(program_.Hwnd()));
+    EXPECT_EQ(GetWindowLongW(program_.Hwnd(), GWL_EXSTYLE), exStyle);
+    EXPECT_TRUE(MainTopmost());
+    EXPECT_EQ(program_.Main().Canvas().PixelAt(5, 5), pixel);
+    program_.app->Modes().ReturnRequested();
   }
 }
 
@@ -211,7 +247,7 @@ TEST_F(RegionShotTest, ADraggedRectangleIsSavedAtItsSize) {
   CustomRegion& region = program_.Main().Region();
   SendMessageW(program_.Hwnd(), WM_COMMAND, static_cast<WPARAM>(MenuId::kCustomRegionScreenshot), 0);
   ASSERT_NE(region.Surface(), nullptr);
-  EXPECT_TRUE(program_.app->State().regionScreenshotFlag);
+  EXPECT_TRUE(program_.app->ModeState().RegionScreenshotFlag());
   HWND surface = region.Surface()->Hwnd();
   SetCursorPos(300, 200);
   SendMessageW(surface, WM_LBUTTONDOWN, MK_LBUTTON, 0);
@@ -240,7 +276,7 @@ TEST_F(RegionShotTest, ADraggedRectangleIsSavedAtItsSize) {
   EXPECT_NE(corner, outlineRgb);
   EXPECT_EQ(region.Surface(), nullptr);
   EXPECT_EQ(region.Region(), nullptr);
-  EXPECT_FALSE(program_.app->State().regionScreenshotFlag);
+  EXPECT_FALSE(program_.app->ModeState().RegionScreenshotFlag());
   EXPECT_TRUE(MainTopmost());
   EXPECT_TRUE(IsWindowVisible(program_.Hwnd()));
 }

@@ -103,14 +103,14 @@ TEST(ChineseTextTest, APresetWithAChineseNameIsListedEnabledNamedAndDrawn) {
 
   testing::TargetWindow target(900, 200, 300, 200);
   SetCursorPos(1050, 300);
-  program.Main().Attach().Start();
+  program.app->Modes().AttachRequested();
   const RECT wanted = WindowRect(target.Hwnd());
   ASSERT_TRUE(PumpUntil([&] {
     const RECT m = WindowRect(program.Hwnd());
     return EqualRect(&m, &wanted) != FALSE;
   }));
   SendMessageW(program.Hwnd(), WM_KEYUP, 'A', 0);
-  ASSERT_EQ(program.app->State().lockedState, LockedState::kLocked);
+  ASSERT_EQ(program.app->ModeState().locked, LockedState::kLocked);
   const Preset preset = ReadPreset(program.app->Settings(), program.dir.PathOf(std::string("\\Effect\\C\\") +
                                                                                 kChinesePresetName));
   EXPECT_EQ(preset.transverse, 4);

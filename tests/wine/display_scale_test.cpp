@@ -153,13 +153,13 @@ TEST_F(Dpi144Test, ALockedOverlayDrawsOnePixelLinesOnThePhysicalRectangle) {
   testing::TargetWindow target(900, 200, 401, 301);
   const RECT wanted = WindowRect(target.Hwnd());
   SetCursorPos(1100, 350);
-  program.Main().Attach().Start();
+  program.app->Modes().AttachRequested();
   ASSERT_TRUE(PumpUntil([&] {
     const RECT m = WindowRect(program.Hwnd());
     return EqualRect(&m, &wanted) != FALSE;
   }));
   SendMessageW(program.Hwnd(), WM_KEYUP, 'A', 0);
-  ASSERT_EQ(program.app->State().lockedState, LockedState::kLocked);
+  ASSERT_EQ(program.app->ModeState().locked, LockedState::kLocked);
   const RECT overlay = WindowRect(program.Hwnd());
   EXPECT_TRUE(EqualRect(&overlay, &wanted));
   DrawCanvas& canvas = program.Main().Canvas();

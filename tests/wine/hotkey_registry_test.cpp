@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <memory>
 
 #include "hotkeys/hotkey_registry.h"
 #include "temp_program_dir.h"
@@ -86,6 +87,44 @@ TEST(HotkeyRegistryTest, APressRunsTheActionOnItsOwnThread) {
   ASSERT_TRUE(PostThreadMessageW(registry.ThreadId(), WM_HOTKEY, 999, 0));
   ASSERT_TRUE(PostThreadMessageW(registry.ThreadId(), WM_HOTKEY, id, 0));
   ASSERT_TRUE(PumpUntil([&] { return pressedId.load() == id; }));
+}
+
+}  // namespace
+}  // namespace corvanta
+
+namespace corvanta {
+namespace {
+
+// Runs the call on a thread of its own; false when it has not returned within five seconds.
+template <typename Call>
+bool ReturnsInTime(Call call) {
+  struct Job {
+    Call call;
+    static DWORD WINAPI Run(void* self) {
+      static_cast<Job*>(self)->call();
+      return 0;
+    }
+  } job{call};
+  HANDLE thread = CreateThread(nullptr, 0, &Job::Run, &job, 0, nullptr);
+  const bool returned = WaitForSingleObject(thread, 5000) == WAIT_OBJECT_0;
+  if (returned) CloseHandle(thread);  // a thread that hangs keeps `job`: leaked, not freed under it
+  return returned;
+}
+
+// No wait for the hotkey thread outlives it: once it has ended, adding, removing and the registry's own
+// end return at once.
+TEST(HotkeyRegistryTest, NoWaitOutlivesTheHotkeyThread) {
+  auto registry = std::make_unique<HotkeyRegistry>();
+  ASSERT_EQ(registry->AddHotkey(Nothing, 'F', kCtrlShiftAlt), 100);
+  ASSERT_TRUE(registry->ThreadRunning());
+  PostThreadMessageW(registry->ThreadId(), WM_QUIT, 0, 0);
+  ASSERT_TRUE(PumpUntil([&] { return !registry->ThreadRunning(); }));
+  int id = -1;
+  EXPECT_TRUE(ReturnsInTime([&] { id = registry->AddHotkey(Nothing, 'G', kCtrlShiftAlt); }));
+  EXPECT_EQ(id, 0);
+  EXPECT_TRUE(ReturnsInTime([&] { registry->RemoveAllHotkeys(); }));
+  EXPECT_TRUE(registry->Records().empty());
+  EXPECT_TRUE(ReturnsInTime([&] { registry.reset(); }));
 }
 
 }  // namespace

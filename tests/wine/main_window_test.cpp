@@ -34,7 +34,7 @@ TEST(MainWindowTest, FirstStartInAnEmptyDirectory) {
   EXPECT_EQ(SendMessageA(main.Control(ControlId::kPictureModeCheckbox), BM_GETCHECK, 0, 0), BST_UNCHECKED);
   EXPECT_TRUE(main.GetMenus().IsChecked(MenuId::kTopmost));
   EXPECT_TRUE(main.IsAlwaysOnTop());
-  EXPECT_EQ(program.app->State().savedGeometry, (Rect{50, 50, 740, 514}));
+  EXPECT_EQ(program.app->ModeState().savedGeometry, (Rect{50, 50, 740, 514}));
 
   RECT client{};
   GetClientRect(hwnd, &client);
@@ -52,7 +52,7 @@ TEST(MainWindowTest, StartPositionGuards) {
     program.Start();
     EXPECT_EQ(WindowRect(program.Hwnd()).left, 50);
     EXPECT_EQ(WindowRect(program.Hwnd()).top, 60);
-    EXPECT_EQ(program.app->State().hideRestore.left, 50);
+    EXPECT_EQ(program.app->ModeState().hideRestore.left, 50);
   }
   {
     TestProgram program;
@@ -60,7 +60,7 @@ TEST(MainWindowTest, StartPositionGuards) {
     program.Start();
     EXPECT_EQ(WindowRect(program.Hwnd()).left, 0);
     EXPECT_EQ(WindowRect(program.Hwnd()).top, 0);
-    EXPECT_EQ(program.app->State().savedGeometry.left, -20);
+    EXPECT_EQ(program.app->ModeState().savedGeometry.left, -20);
     program.Stop();
     EXPECT_NE(program.ConfigFile().find("L=-20"), std::string::npos);  // left 0: nothing saved at exit
   }
@@ -88,8 +88,8 @@ TEST(MainWindowTest, GeometryIsWrittenAtExitOnlyWhenAllowed) {
     if (caseIndex == 0) {
       SetWindowPos(program.Hwnd(), nullptr, 0, 200, 800, 600, SWP_NOZORDER | SWP_NOACTIVATE);
     } else {
-      SetWindowPos(program.Hwnd(), nullptr, 100, 200, 800, 600, SWP_NOZORDER | SWP_NOACTIVATE);
-      program.app->State().lockedState = LockedState::kLocked;
+      program.LockRegion(Rect{100, 200, 800, 600});
+      ASSERT_EQ(program.app->ModeState().locked, LockedState::kLocked);
     }
     program.Stop();
     const std::string file = program.ConfigFile();
@@ -115,9 +115,8 @@ TEST(MainWindowTest, MinimumSizeAndUnknownFontSizeKeepsColumns) {
   EXPECT_EQ(window.bottom - window.top, 372);
   EXPECT_EQ(ListView_GetColumnWidth(list, 0), first);
   EXPECT_EQ(ListView_GetColumnWidth(list, 2), status);
-  // While a region is chosen no minimum applies.
-  program.app->State().regionMode = RegionMode::kSelecting;
-  SetWindowPos(program.Hwnd(), nullptr, 0, 0, 300, 200, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  // The overlay keeps its own rectangle: no minimum applies.
+  program.LockRegion(Rect{400, 300, 300, 200});
   EXPECT_EQ(WindowRect(program.Hwnd()).right - WindowRect(program.Hwnd()).left, 300);
 }
 
@@ -180,7 +179,7 @@ TEST(MainWindowTest, SystemKeysOutsideASelectionReachTheDefaultHandling) {
   SendMessageW(program.Hwnd(), WM_SYSKEYUP, VK_F10, 0);
   UnhookWindowsHookEx(hook);
   EXPECT_GT(keyMenuCommands, 0);
-  EXPECT_EQ(program.app->State().lockedState, LockedState::kNotLocked);
+  EXPECT_EQ(program.app->ModeState().locked, LockedState::kNotLocked);
 }
 
 // When the shell restarts, its notification area forgets every icon; the program adds its icon again.

@@ -181,7 +181,7 @@ TEST(MainWindowMenusTest, SettingsFromTheFileSetTheChecks) {
   EXPECT_TRUE(menus.IsChecked(MenuId::kAutoOpenImages));  // read as the integer 1
   EXPECT_FALSE(menus.IsChecked(MenuId::kScreenshotIncludesSelf));
   EXPECT_FALSE(menus.IsChecked(MenuId::kHotkeyHints));  // compared as text
-  EXPECT_FALSE(program.app->State().hintFlag);
+  EXPECT_FALSE(program.app->ModeState().hotkeyHints);
   EXPECT_FALSE(menus.IsChecked(MenuId::kTopmost));
   EXPECT_FALSE(program.Main().IsAlwaysOnTop());
 }
@@ -208,7 +208,7 @@ TEST(MainWindowMenusTest, TogglesFlipTheirMarkAndWriteTheirKey) {
     EXPECT_TRUE(menus.IsChecked(t.id)) << t.key;
     EXPECT_EQ(program.Config(t.section, t.key), "1");
   }
-  EXPECT_TRUE(program.app->State().hintFlag);
+  EXPECT_TRUE(program.app->ModeState().hotkeyHints);
 }
 
 TEST(MainWindowMenusTest, OnlyTheRightButtonOpensTheTrayMenu) {

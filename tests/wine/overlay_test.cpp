@@ -49,8 +49,8 @@ class OverlayTest : public ::testing::Test {
   void AttachTo(const TargetWindow& target) {
     const RECT r = WindowRect(target.Hwnd());
     SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
-    Main().Attach().Start();
-    ASSERT_TRUE(app().State().selectionState);
+    app().Modes().AttachRequested();
+    ASSERT_EQ(app().ModeState().selection, Selection::kAttach);
     ASSERT_TRUE(PumpUntil([&] {
       const RECT m = WindowRect(Main().Hwnd());
       return EqualRect(&m, &r) != FALSE;
@@ -67,7 +67,7 @@ TEST_F(OverlayTest, AttachAndLockCoversTheTargetWithTheEnabledGrid) {
   ASSERT_TRUE(app().OverlayReserve()->Holds());
   TargetWindow target(900, 200, 400, 300);
   AttachTo(target);
-  EXPECT_EQ(app().State().regionMode, RegionMode::kSelecting);
+  EXPECT_FALSE(app().ModeState().StartScreenShape());
   EXPECT_FALSE(IsWindowVisible(Main().Control(ControlId::kEffectList)));
   EXPECT_EQ(GetMenu(Main().Hwnd()), Main().GetMenus().Bar());  // the hint entries show
   EXPECT_EQ(GetWindowLongA(Main().Hwnd(), GWL_EXSTYLE) & ~WS_EX_TOPMOST, WS_EX_LAYERED);
@@ -79,8 +79,8 @@ TEST_F(OverlayTest, AttachAndLockCoversTheTargetWithTheEnabledGrid) {
   const RECT main = WindowRect(hwnd);
   const RECT wanted = WindowRect(target.Hwnd());
   EXPECT_TRUE(EqualRect(&main, &wanted));
-  EXPECT_EQ(app().State().lockedState, LockedState::kLocked);
-  EXPECT_FALSE(app().State().selectionState);
+  EXPECT_EQ(app().ModeState().locked, LockedState::kLocked);
+  EXPECT_NE(app().ModeState().selection, Selection::kAttach);
   const LONG ex = GetWindowLongA(hwnd, GWL_EXSTYLE);
   EXPECT_EQ(ex & (WS_EX_TRANSPARENT | WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_LAYERED),
             WS_EX_TRANSPARENT | WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_LAYERED);
@@ -136,20 +136,20 @@ TEST_F(OverlayTest, EscapeCancelsBackToTheSavedGeometry) {
   EXPECT_EQ(r.top, 80);
   EXPECT_EQ(r.right - r.left, 760);
   EXPECT_EQ(r.bottom - r.top, 520);
-  EXPECT_EQ(app().State().lockedState, LockedState::kNotLocked);
-  EXPECT_FALSE(app().State().selectionState);
-  EXPECT_EQ(app().State().regionMode, RegionMode::kNone);
+  EXPECT_EQ(app().ModeState().locked, LockedState::kNotLocked);
+  EXPECT_NE(app().ModeState().selection, Selection::kAttach);
+  EXPECT_EQ(app().ModeState().StartScreenShape(), true);
   EXPECT_TRUE(IsWindowVisible(Main().Control(ControlId::kEffectList)));
   EXPECT_EQ(GetMenu(Main().Hwnd()), nullptr);
   EXPECT_EQ(GetWindowLongA(Main().Hwnd(), GWL_EXSTYLE) & WS_EX_LAYERED, 0);
   EXPECT_TRUE(GetWindowLongA(Main().Hwnd(), GWL_STYLE) & WS_THICKFRAME);
   // A key outside the selection state does nothing.
   Key('A');
-  EXPECT_EQ(app().State().lockedState, LockedState::kNotLocked);
+  EXPECT_EQ(app().ModeState().locked, LockedState::kNotLocked);
   // Backspace cancels too.
   AttachTo(target);
   Key(VK_BACK);
-  EXPECT_EQ(app().State().lockedState, LockedState::kNotLocked);
+  EXPECT_EQ(app().ModeState().locked, LockedState::kNotLocked);
 }
 
 TEST_F(OverlayTest, ReturnRestoresTheStartScreenAndKeepsTopmost) {
@@ -160,10 +160,10 @@ TEST_F(OverlayTest, ReturnRestoresTheStartScreenAndKeepsTopmost) {
   TargetWindow target(900, 150, 500, 400);
   AttachTo(target);
   Key(VK_SPACE);
-  ASSERT_EQ(app().State().lockedState, LockedState::kLocked);
+  ASSERT_EQ(app().ModeState().locked, LockedState::kLocked);
   SendMessageA(Main().Hwnd(), WM_COMMAND, static_cast<WPARAM>(MenuId::kReturnToStart), 0);
-  EXPECT_EQ(app().State().lockedState, LockedState::kNotLocked);
-  EXPECT_EQ(app().State().regionMode, RegionMode::kNone);
+  EXPECT_EQ(app().ModeState().locked, LockedState::kNotLocked);
+  EXPECT_EQ(app().ModeState().StartScreenShape(), true);
   const RECT r = WindowRect(Main().Hwnd());
   EXPECT_EQ(r.left, 50);
   EXPECT_EQ(r.right - r.left, 740);
@@ -187,10 +187,10 @@ TEST_F(OverlayTest, ReattachFromALockedOverlayStartsAgainFromTheStartScreen) {
   TargetWindow target(1000, 250, 320, 240);
   AttachTo(target);
   Key('Q');
-  ASSERT_EQ(app().State().lockedState, LockedState::kLocked);
+  ASSERT_EQ(app().ModeState().locked, LockedState::kLocked);
   SendMessageA(Main().Hwnd(), WM_COMMAND, static_cast<WPARAM>(MenuId::kReattach), 0);
-  EXPECT_EQ(app().State().lockedState, LockedState::kNotLocked);
-  EXPECT_TRUE(app().State().selectionState);
+  EXPECT_EQ(app().ModeState().locked, LockedState::kNotLocked);
+  EXPECT_EQ(app().ModeState().selection, Selection::kAttach);
   EXPECT_EQ(app().Settings().Config("Config", "W"), "740");  // the start-screen rectangle, not the overlay's
   Key(VK_ESCAPE);
 }
@@ -199,9 +199,9 @@ TEST_F(OverlayTest, AttachDoesNothingWithoutAnEnabledRow) {
   StartWithPresets();
   app().State().enabled.custom = 5;  // past the end of the list
   const RECT before = WindowRect(Main().Hwnd());
-  Main().Attach().Start();
-  EXPECT_FALSE(app().State().selectionState);
-  EXPECT_EQ(app().State().regionMode, RegionMode::kNone);
+  app().Modes().AttachRequested();
+  EXPECT_NE(app().ModeState().selection, Selection::kAttach);
+  EXPECT_EQ(app().ModeState().StartScreenShape(), true);
   const RECT after = WindowRect(Main().Hwnd());
   EXPECT_TRUE(EqualRect(&before, &after));
   EXPECT_TRUE(IsWindowVisible(Main().Control(ControlId::kEffectList)));
@@ -285,7 +285,7 @@ TEST(OverlayHideTest, HidingTwiceKeepsTheFirstRectangle) {
   EXPECT_TRUE(menus.IsChecked(MenuId::kHideMainWindow));
   EXPECT_FALSE(menus.IsChecked(MenuId::kShowMainWindow));
   SendMessageA(hwnd, WM_COMMAND, static_cast<WPARAM>(MenuId::kHideMainWindow), 0);
-  EXPECT_EQ(program.app->State().hideRestore, (Rect{50, 50, 740, 514}));
+  EXPECT_EQ(program.app->ModeState().hideRestore, (Rect{50, 50, 740, 514}));
   SendMessageA(hwnd, WM_COMMAND, static_cast<WPARAM>(MenuId::kShowMainWindow), 0);
   const RECT r = WindowRect(hwnd);
   EXPECT_EQ(r.left, 50);
@@ -325,11 +325,11 @@ class DisplayModeLockTest : public ::testing::Test {
     TargetWindow target(1000, 300, 200, 120);
     const RECT r = WindowRect(target.Hwnd());
     SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
-    program_.Main().Attach().Start();
-    ASSERT_TRUE(program_.app->State().selectionState);
+    program_.app->Modes().AttachRequested();
+    ASSERT_EQ(program_.app->ModeState().selection, Selection::kAttach);
     ASSERT_TRUE(PumpUntil([&] { return WindowRect(program_.Hwnd()).left == 1000; }));
     SendMessageA(program_.Hwnd(), WM_KEYUP, 'L', 0);
-    ASSERT_EQ(program_.app->State().lockedState, LockedState::kLocked);
+    ASSERT_EQ(program_.app->ModeState().locked, LockedState::kLocked);
   }
   TestProgram program_;
 };
@@ -369,11 +369,7 @@ namespace {
 
 TEST_F(OverlayTest, RegionLockMovesTheWindowOntoTheRegionAndDrawsItsSize) {
   StartWithPresets();
-  app().State().regionMode = RegionMode::kSelecting;  // as the custom region selection sets it
-  LockRequest request = LockRequestFor(app(), "b.ini", "");
-  request.canvasSize = SIZE{300, 200};
-  request.region = RECT{1100, 600, 1400, 800};
-  Main().Overlay().Lock(request);
+  program_.LockRegion(Rect{1100, 600, 300, 200});  // the enabled preset, b.ini
   const RECT r = WindowRect(Main().Hwnd());
   EXPECT_EQ(r.left, 1100);
   EXPECT_EQ(r.top, 600);
@@ -384,7 +380,7 @@ TEST_F(OverlayTest, RegionLockMovesTheWindowOntoTheRegionAndDrawsItsSize) {
   EXPECT_EQ(GetWindowLongA(Main().Hwnd(), GWL_STYLE) & WS_THICKFRAME, 0);
   EXPECT_FALSE(IsWindowVisible(Main().Control(ControlId::kEffectList)));
   EXPECT_EQ(Main().Overlay().LockedScanlines().grid.transverse, 3);
-  EXPECT_EQ(app().State().lockedState, LockedState::kLocked);
+  EXPECT_EQ(app().ModeState().locked, LockedState::kLocked);
 }
 
 TEST_F(OverlayTest, EachAttachStartTintsTheFrameAnew) {
@@ -410,7 +406,7 @@ TEST_F(OverlayTest, TrackingTakesTheRectangleOfWhateverIsUnderTheCursor) {
   // The cursor still over the main window: the frame keeps the main window's rectangle.
   const RECT start = WindowRect(Main().Hwnd());
   SetCursorPos(start.left + 200, start.top + 200);
-  Main().Attach().Start();
+  app().Modes().AttachRequested();
   const int ticks = Main().Attach().TrackTicks();
   ASSERT_TRUE(PumpUntil([&] { return Main().Attach().TrackTicks() >= ticks + 3; }));
   const RECT kept = WindowRect(Main().Hwnd());

@@ -45,10 +45,10 @@ class AdvancedOptionsTest : public ::testing::Test {
   void AttachAndLock(const TargetWindow& target) {
     const RECT r = WindowRect(target.Hwnd());
     SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
-    Main().Attach().Start();
+    program_.app->Modes().AttachRequested();
     ASSERT_TRUE(PumpUntil([&] { return WindowRect(program_.Hwnd()).left == r.left; }));
     SendMessageW(program_.Hwnd(), WM_KEYUP, 'L', 0);
-    ASSERT_EQ(program_.app->State().lockedState, LockedState::kLocked);
+    ASSERT_EQ(program_.app->ModeState().locked, LockedState::kLocked);
   }
   void Open() {
     SendMessageW(program_.Hwnd(), WM_COMMAND, static_cast<WPARAM>(MenuId::kAdvancedOptions), 0);
@@ -183,7 +183,7 @@ TEST_F(AdvancedOptionsTest, DefaultPlacementTilesTheLockedPictureInPlace) {
   Click(AdvancedOptionsControl::kPlacementDefaults);
   EXPECT_TRUE(Checked(Window()->PlacementRadio(3)));
   EXPECT_EQ(Key("Dp"), "3");
-  EXPECT_EQ(program_.app->State().lockedState, LockedState::kLocked);
+  EXPECT_EQ(program_.app->ModeState().locked, LockedState::kLocked);
   ASSERT_TRUE(PumpUntil([&] { return !Main().TimerPending(MainTimer::kResizeRedraw); }));
   EXPECT_EQ(canvas.PixelAt(100, 100), RGB(0, 200, 0));
   const RECT r = WindowRect(program_.Hwnd());

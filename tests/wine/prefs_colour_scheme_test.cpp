@@ -229,7 +229,7 @@ TEST_F(ColourSchemeTest, BothPreferenceWindowsStepDownWhileARegionIsSelected) {
   const HWND windows[] = {Window()->Hwnd(), Main().AdvancedOptions()->Hwnd()};
   auto onTop = [](HWND hwnd) { return (GetWindowLongW(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; };
   for (HWND hwnd : windows) ASSERT_TRUE(onTop(hwnd));
-  Main().Region().Start();
+  program_.app->Modes().RegionRequested();
   ASSERT_NE(Main().Region().Surface(), nullptr);
   for (HWND hwnd : windows) EXPECT_FALSE(onTop(hwnd));
   SendMessageW(Main().Region().Surface()->Hwnd(), WM_SYSCOMMAND, SC_CLOSE, 0);

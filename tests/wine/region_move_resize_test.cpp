@@ -6,7 +6,6 @@
 
 #include "shell/menus.h"
 #include "effects/effect_list.h"
-#include "effects/lock_content.h"
 #include "effects/preset.h"
 #include "overlay/draw_canvas.h"
 #include "overlay/overlay_controller.h"
@@ -38,12 +37,8 @@ class MoveResizeTest : public ::testing::Test {
                            "[ScanlineVerticalspacing]\r\nVertical=6\r\n");
     program_.Start();
     ASSERT_TRUE(PumpUntil([&] { return Main().List().RowCount() == 1; }));
-    app().State().regionMode = RegionMode::kSelecting;  // as a selection leaves it for the lock
-    LockRequest request = LockRequestFor(app(), "bars.ini", "");
-    request.canvasSize = SIZE{400, 300};
-    request.region = RECT{300, 200, 700, 500};
-    Main().Overlay().Lock(request);
-    ASSERT_EQ(app().State().lockedState, LockedState::kLocked);
+    program_.LockRegion(Rect{300, 200, 400, 300});  // the enabled preset, bars.ini
+    ASSERT_EQ(app().ModeState().locked, LockedState::kLocked);
   }
   MainWindow& Main() { return program_.Main(); }
   App& app() { return *program_.app; }
@@ -78,7 +73,7 @@ TEST_F(MoveResizeTest, MoveOrResizeMakesAnAdjustableNearlyOpaqueWindow) {
   const POINT canvasBefore{testing::ChildRect(Main().Canvas().Hwnd()).left,
                            testing::ChildRect(Main().Canvas().Hwnd()).top};
   Command(MenuId::kMoveOrResize);
-  EXPECT_EQ(app().State().lockedState, LockedState::kMovingOrResizing);
+  EXPECT_EQ(app().ModeState().locked, LockedState::kMovingOrResizing);
   HWND hwnd = Hwnd();
   EXPECT_TRUE(IsWindowEnabled(hwnd));
   EXPECT_TRUE(IsWindowVisible(hwnd));
@@ -113,7 +108,7 @@ TEST_F(MoveResizeTest, MoveOrResizeMakesAnAdjustableNearlyOpaqueWindow) {
   // Return and re-attach are not offered here, and a second start does nothing.
   Command(MenuId::kReturnToStart);
   Command(MenuId::kMoveOrResize);
-  EXPECT_EQ(app().State().lockedState, LockedState::kMovingOrResizing);
+  EXPECT_EQ(app().ModeState().locked, LockedState::kMovingOrResizing);
 }
 
 TEST_F(MoveResizeTest, FinishAndLockCoversTheWholeOuterRectangleAndRedraws) {
@@ -123,7 +118,7 @@ TEST_F(MoveResizeTest, FinishAndLockCoversTheWholeOuterRectangleAndRedraws) {
   // The strength changed since the lock takes effect now.
   SendMessageW(Main().Control(ControlId::kStrengthSlider), TBM_SETPOS, TRUE, 90);
   SendMessageW(Hwnd(), WM_KEYDOWN, VK_F5, 0);
-  ASSERT_EQ(app().State().lockedState, LockedState::kLocked);
+  ASSERT_EQ(app().ModeState().locked, LockedState::kLocked);
   HWND hwnd = Hwnd();
   const RECT outer = WindowRect(hwnd);
   EXPECT_EQ(outer.left, 250);
@@ -156,18 +151,17 @@ TEST_F(MoveResizeTest, TheMenuItemFinishesToo) {
   StartLocked();
   Command(MenuId::kMoveOrResize);
   Command(MenuId::kFinishAndLock);
-  EXPECT_EQ(app().State().lockedState, LockedState::kLocked);
+  EXPECT_EQ(app().ModeState().locked, LockedState::kLocked);
   ExpectRedrawnAtClientSize();
 }
 
 TEST_F(MoveResizeTest, RelockPreparationThenFinishKeepsThePlaceAndRedraws) {
   StartLocked();
   Main().Canvas().Clear();  // so that the redraw is seen
-  Main().MoveOrResize().PrepareRelock();
-  EXPECT_EQ(app().State().lockedState, LockedState::kMovingOrResizing);
+  app().Modes().RelockRequested();
+  EXPECT_EQ(app().ModeState().locked, LockedState::kLocked);
   EXPECT_FALSE(IsWindowEnabled(Hwnd()));  // input, frame and menus are left alone
   EXPECT_EQ(GetMenu(Hwnd()), nullptr);
-  Main().MoveOrResize().FinishAndLock();
   const RECT outer = WindowRect(Hwnd());
   EXPECT_EQ(outer.left, 300);
   EXPECT_EQ(outer.top, 200);
@@ -178,13 +172,13 @@ TEST_F(MoveResizeTest, RelockPreparationThenFinishKeepsThePlaceAndRedraws) {
 
 TEST_F(MoveResizeTest, OutsideItsStatesNothingHappens) {
   StartLocked();
-  Main().MoveOrResize().FinishAndLock();
+  app().Modes().FinishRequested();
   EXPECT_FALSE(Main().TimerPending(MainTimer::kResizeRedraw));
   Command(MenuId::kReturnToStart);
-  ASSERT_EQ(app().State().lockedState, LockedState::kNotLocked);
+  ASSERT_EQ(app().ModeState().locked, LockedState::kNotLocked);
   Command(MenuId::kMoveOrResize);
-  Main().MoveOrResize().PrepareRelock();
-  EXPECT_EQ(app().State().lockedState, LockedState::kNotLocked);
+  app().Modes().RelockRequested();
+  EXPECT_EQ(app().ModeState().locked, LockedState::kNotLocked);
   EXPECT_EQ(GetWindowLongW(Hwnd(), GWL_EXSTYLE) & WS_EX_LAYERED, 0);
 }
 

@@ -51,7 +51,7 @@ class RegionSelectTest : public ::testing::Test {
   Rect RegionWindowRect() { return Region().Region()->Bounds(); }
 
   void StartSelection() {
-    Region().Start();
+    app().Modes().RegionRequested();
     ASSERT_NE(Surface(), nullptr);
     ASSERT_NE(RegionHwnd(), nullptr);
   }
@@ -84,9 +84,9 @@ class RegionSelectTest : public ::testing::Test {
     EXPECT_TRUE(IsWindowVisible(Main().Control(ControlId::kEffectList)));
     EXPECT_TRUE(IsWindowVisible(Main().Control(ControlId::kRegionButton)));
     EXPECT_EQ(GetWindowLongW(hwnd, GWL_EXSTYLE) & (WS_EX_LAYERED | WS_EX_TRANSPARENT), 0);
-    EXPECT_EQ(app().State().lockedState, LockedState::kNotLocked);
-    EXPECT_EQ(app().State().regionMode, RegionMode::kNone);
-    EXPECT_FALSE(app().State().customRegionFlag);
+    EXPECT_EQ(app().ModeState().locked, LockedState::kNotLocked);
+    EXPECT_EQ(app().ModeState().StartScreenShape(), true);
+    EXPECT_FALSE(app().ModeState().CustomRegionFlag());
     EXPECT_TRUE(Main().GetMenus().IsEnabled(MenuId::kProgramColours));
   }
 
@@ -101,8 +101,8 @@ TEST_F(RegionSelectTest, StartHidesTheMainWindowAndCoversTheScreen) {
   const int sh = GetSystemMetrics(SM_CYSCREEN);
   EXPECT_EQ(app().Settings().Config("Config", "L"), "70");
   EXPECT_EQ(app().Settings().Config("Config", "W"), "760");
-  EXPECT_EQ(app().State().regionMode, RegionMode::kSelecting);
-  EXPECT_TRUE(app().State().customRegionFlag);
+  EXPECT_EQ(app().ModeState().selection, Selection::kRegion);
+  EXPECT_TRUE(app().ModeState().CustomRegionFlag());
   EXPECT_FALSE(Main().GetMenus().IsEnabled(MenuId::kProgramColours));
   EXPECT_FALSE(IsWindowVisible(Main().Hwnd()));
   EXPECT_EQ(WindowRect(Main().Hwnd()).left, sw + 100);
@@ -154,7 +154,7 @@ TEST_F(RegionSelectTest, AKeyAfterADragLocksTheEnabledPresetOnTheRectangle) {
   EXPECT_EQ(main.top, 200);
   EXPECT_EQ(main.right, 700);
   EXPECT_EQ(main.bottom, 500);
-  EXPECT_EQ(app().State().lockedState, LockedState::kLocked);
+  EXPECT_EQ(app().ModeState().locked, LockedState::kLocked);
   const LONG overlay = WS_EX_TRANSPARENT | WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_LAYERED;
   EXPECT_EQ(GetWindowLongW(hwnd, GWL_EXSTYLE) & overlay, overlay);
   EXPECT_TRUE(IsWindowVisible(hwnd));
@@ -181,7 +181,7 @@ TEST_F(RegionSelectTest, AKeyOnTheSurfaceDrawsTheGridForTheScreenFromTheOrigin) 
   Drag(600, 400, 500, 330);  // toward the upper left
   EXPECT_EQ(RegionWindowRect(), (Rect{500, 330, 100, 70}));
   KeyOn(Surface(), VK_SPACE);
-  ASSERT_EQ(app().State().lockedState, LockedState::kLocked);
+  ASSERT_EQ(app().ModeState().locked, LockedState::kLocked);
   const RECT main = WindowRect(Main().Hwnd());
   EXPECT_EQ(main.left, 500);
   EXPECT_EQ(main.top, 330);
@@ -206,7 +206,7 @@ TEST_F(RegionSelectTest, SmallRectanglesAndAHeldButtonDoNotLock) {
     Drag(800, 600, 800 + row.dx, 600 + row.dy);
     EXPECT_EQ(RegionWindowRect(), (Rect{800, 600, row.dx, row.dy}));
     KeyOn(Surface(), 'K');
-    EXPECT_EQ(app().State().lockedState == LockedState::kLocked, row.locks) << row.dx;
+    EXPECT_EQ(app().ModeState().locked == LockedState::kLocked, row.locks) << row.dx;
   }
 }
 
@@ -220,7 +220,7 @@ TEST_F(RegionSelectTest, ClicksAndTheRightButton) {
   EXPECT_EQ(testing::ChildRect(Region().Surface()->Hint()).top, 700 - 102);
   KeyOn(Surface(), VK_SPACE);
   EXPECT_TRUE(Region().IsOpen());
-  EXPECT_EQ(app().State().lockedState, LockedState::kNotLocked);
+  EXPECT_EQ(app().ModeState().locked, LockedState::kNotLocked);
 
   // While the button is held a key does nothing.
   Region().Discard();
@@ -272,7 +272,7 @@ TEST_F(RegionSelectTest, TopmostIsHandedOverWhileSelectingAndTakenBackAfterwards
   StartProgram();
   Menus& menus = Main().GetMenus();
   ASSERT_TRUE(menus.IsChecked(MenuId::kTopmost));  // Top = 1
-  Main().Overlay().ToggleStrongTopmost();
+  app().Modes().StrongTopmostToggled();
   StartSelection();
   EXPECT_FALSE(menus.IsChecked(MenuId::kTopmost));
   EXPECT_FALSE(menus.IsChecked(MenuId::kStrongTopmost));
@@ -310,12 +310,12 @@ TEST_F(RegionSelectTest, ReselectFromALockedOverlayStartsFromTheStartScreen) {
   StartSelection();
   Drag(300, 300, 500, 450);
   KeyOn(Surface(), 'A');
-  ASSERT_EQ(app().State().lockedState, LockedState::kLocked);
+  ASSERT_EQ(app().ModeState().locked, LockedState::kLocked);
   EXPECT_TRUE(Main().GetMenus().IsEnabled(MenuId::kReselectRegion));
   SendMessageW(Main().Hwnd(), WM_COMMAND, static_cast<WPARAM>(MenuId::kReselectRegion), 0);
   ASSERT_TRUE(Region().IsOpen());
-  EXPECT_EQ(app().State().lockedState, LockedState::kNotLocked);
-  EXPECT_EQ(app().State().regionMode, RegionMode::kSelecting);
+  EXPECT_EQ(app().ModeState().locked, LockedState::kNotLocked);
+  EXPECT_EQ(app().ModeState().selection, Selection::kRegion);
   EXPECT_EQ(GetFocus(), Surface());
   // The start screen's geometry was saved again, not the overlay's.
   EXPECT_EQ(app().Settings().Config("Config", "W"), "740");
@@ -324,7 +324,64 @@ TEST_F(RegionSelectTest, ReselectFromALockedOverlayStartsFromTheStartScreen) {
   const RECT main = WindowRect(Main().Hwnd());
   EXPECT_EQ(main.left, 100);
   EXPECT_EQ(main.right, 300);
-  EXPECT_EQ(app().State().lockedState, LockedState::kLocked);
+  EXPECT_EQ(app().ModeState().locked, LockedState::kLocked);
+}
+
+// A close request on either selection window abandons the selection the way Esc does.
+TEST_F(RegionSelectTest, ACloseRequestOnEitherWindowAbandonsTheSelection) {
+  StartProgram();
+  for (const bool onRegionWindow : {true, false}) {
+    SCOPED_TRACE(onRegionWindow ? "region window" : "selection surface");
+    StartSelection();
+    Drag(300, 300, 500, 450);
+    SendMessageW(onRegionWindow ? RegionHwnd() : Surface(), WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_FALSE(Region().IsOpen());
+    EXPECT_EQ(RegionHwnd(), nullptr);
+    ExpectStartScreenAt(50, 50, 740, 514);
+  }
+}
+
+// The drag holds the mouse: a release anywhere ends it, and another window taking the mouse ends it too.
+TEST_F(RegionSelectTest, TheDragHoldsTheMouseUntilItEnds) {
+  StartProgram();
+  StartSelection();
+  DragTo(300, 300, 500, 450);
+  EXPECT_EQ(GetCapture(), Surface());
+  SetCursorPos(GetSystemMetrics(SM_CXSCREEN) + 400, 450);  // beyond the surface's right edge
+  ASSERT_TRUE(PumpUntil([&] { return RegionWindowRect().Right() == GetSystemMetrics(SM_CXSCREEN) - 1; }))
+      << "the rectangle stays on the surface";
+  SendMessageW(Surface(), WM_LBUTTONUP, 0, 0);
+  EXPECT_FALSE(Region().Selection().ButtonHeld());
+  EXPECT_EQ(GetCapture(), nullptr);
+  // A new drag, ended by another window taking the mouse.
+  SendMessageW(Surface(), WM_RBUTTONUP, 0, 0);
+  DragTo(200, 200, 260, 280);
+  HWND other = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+  SetCapture(other);
+  EXPECT_FALSE(Region().Selection().ButtonHeld());
+  EXPECT_EQ(Region().Selection().ShapeState(), RegionSelection::Shape::kComplete);
+  ReleaseCapture();
+  DestroyWindow(other);
+  KeyOn(Surface(), VK_ESCAPE);
+}
+
+// The main window kept visible for a screenshot that includes it lies directly under the surface, so a
+// drag that starts over it selects instead of clicking its controls.
+TEST_F(RegionSelectTest, TheMainWindowKeptForAScreenshotLiesDirectlyUnderTheSurface) {
+  StartProgram();
+  ASSERT_TRUE(Main().IsAlwaysOnTop());
+  app().Settings().SetConfig("Self", "Switch", "1");
+  SendMessageW(Main().Hwnd(), WM_COMMAND, static_cast<WPARAM>(MenuId::kCustomRegionScreenshot), 0);
+  ASSERT_NE(Surface(), nullptr);
+  EXPECT_TRUE(IsWindowVisible(Main().Hwnd()));
+  EXPECT_FALSE(Main().IsAlwaysOnTop());
+  EXPECT_EQ(GetWindow(Surface(), GW_HWNDNEXT), Main().Hwnd());
+  KeyOn(Surface(), VK_ESCAPE);
+  Press(20, 20);
+  SendMessageW(Surface(), WM_LBUTTONUP, 0, 0);
+  KeyOn(Surface(), VK_ESCAPE);
+  EXPECT_FALSE(Region().IsOpen());
+  EXPECT_TRUE(Main().IsAlwaysOnTop());
 }
 
 TEST_F(RegionSelectTest, TheHintMenuItemTogglesTheSetting) {

@@ -47,6 +47,11 @@ class TestProgram {
            (Main().HotkeyHost() != nullptr && Main().HotkeyHost()->RegistrationPasses() == 0);
   }
   HWND Hwnd() { return app->Window().Hwnd(); }
+  // Locks an overlay on the rectangle through a custom region, as a key on a dragged rectangle does.
+  void LockRegion(const Rect& region) {
+    app->Modes().RegionRequested();
+    app->Modes().RegionLockRequested(region, Size{region.width, region.height});
+  }
   std::string Config(const char* section, const char* key) { return app ? app->Settings().Config(section, key) : ""; }
   std::string ConfigFile() const { return dir.ReadFile(paths::kConfigFile); }
 
