@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/dpi_scale.h"
 
 namespace corvanta {
 namespace {
@@ -104,7 +103,7 @@ TEST(HotkeySettingsTest, LayoutMatchesTheDesignAndScales) {
   const HotkeySettingsLayout scaled = LayOutHotkeySettings(24, 144);
   EXPECT_EQ(scaled.windowWidth, 1920);
   EXPECT_EQ(scaled.labels[6].top, 510);
-  EXPECT_EQ(scaled.saveButton.left + scaled.saveButton.width, 24 + DpiScale(1251, 144));
+  EXPECT_EQ(scaled.saveButton, (Rect{24 + 1577, 612, 300, 60}));  // right edge 24 + 1877
 
   EXPECT_EQ(HotkeySettingsPosition(1920, 1080, 1280), (std::pair<int, int>{1804 - 1280, 86}));
 }

@@ -56,29 +56,25 @@ TEST(StartScreenLayoutTest, MinimumSizeOnlyOutsideRegionSelection) {
   EXPECT_EQ(EnforceMinimumSize({300, 200}, true), (Size{300, 200}));
 }
 
-// At another DPI every design number scales, so each rectangle of a client area 1.5 times as large is
-// 1.5 times the 96-DPI rectangle (up to rounding).
-TEST(StartScreenLayoutTest, At144DpiEveryControlIsOneAndAHalfTimesItsDesignRectangle) {
-  for (int fontSize : {9, 12, 24}) {
-    const StartScreenLayout at96 = ComputeStartScreenLayout(724, 475, fontSize, 96);
-    const StartScreenLayout at144 = ComputeStartScreenLayout(1086, 712, fontSize, 144);
-    const Rect StartScreenLayout::*rects[] = {
-        &StartScreenLayout::customModeCheckbox, &StartScreenLayout::pictureModeCheckbox,
-        &StartScreenLayout::mixedModeCheckbox,  &StartScreenLayout::topmostCheckbox,
-        &StartScreenLayout::strengthSwatch,     &StartScreenLayout::strengthSlider,
-        &StartScreenLayout::attachButton,       &StartScreenLayout::regionButton,
-        &StartScreenLayout::suiteButton,        &StartScreenLayout::effectList};
-    for (auto rect : rects) {
-      const Rect& a = at96.*rect;
-      const Rect& b = at144.*rect;
-      EXPECT_NEAR(b.left, a.left * 1.5, 1.0);
-      EXPECT_NEAR(b.top, a.top * 1.5, 1.0);
-      EXPECT_NEAR(b.width, a.width * 1.5, 1.0);
-      EXPECT_NEAR(b.height, a.height * 1.5, 1.0);
-    }
-    for (int i = 0; i < 3; ++i) EXPECT_NEAR((*at144.columnWidths)[i], (*at96.columnWidths)[i] * 1.5, 1.0) << i;
-  }
-  EXPECT_EQ(ComputeStartScreenLayout(1086, 712, 12, 144).customModeCheckbox, (Rect{23, 14, 237, 60}));
+// At 144 DPI every design number is scaled by one and a half; the controls on the right and at the
+// bottom keep to the edges of the 1086 x 712 client area.
+TEST(StartScreenLayoutTest, At144DpiEveryDesignNumberIsScaledByOneAndAHalf) {
+  const StartScreenLayout l = ComputeStartScreenLayout(1086, 712, 12, 144);
+  EXPECT_EQ(l.customModeCheckbox, (Rect{23, 14, 237, 60}));
+  EXPECT_EQ(l.pictureModeCheckbox, (Rect{267, 14, 204, 60}));
+  EXPECT_EQ(l.mixedModeCheckbox, (Rect{471, 14, 204, 60}));
+  EXPECT_EQ(l.topmostCheckbox, (Rect{1086 - 144, 14, 144, 60}));
+  EXPECT_EQ(l.strengthSwatch, (Rect{23, 89, 87, 87}));
+  EXPECT_EQ(l.strengthSlider, (Rect{114, 89, 1086 - 138, 87}));
+  EXPECT_EQ(l.attachButton, (Rect{1086 - 204 - 23, 712 - 72 - 24, 204, 72}));
+  EXPECT_EQ(l.regionButton, (Rect{1086 - 2 * 204 - 33, 712 - 72 - 24, 204, 72}));
+  EXPECT_EQ(l.suiteButton, (Rect{23, 712 - 72 - 24, 296, 72}));
+  EXPECT_EQ(l.effectList, (Rect{23, 180, 1086 - 45, (712 - 96) - 192}));
+  const struct {
+    int fontSize;
+    std::array<int, 3> widths;
+  } columns[] = {{9, {69, 1086 - 267, 105}}, {12, {84, 1086 - 312, 135}}, {24, {156, 1086 - 495, 246}}};
+  for (const auto& c : columns) EXPECT_EQ(ComputeStartScreenLayout(1086, 712, c.fontSize, 144).columnWidths, c.widths);
   EXPECT_EQ(ComputePreliminaryLayout(1086, 712, 144).columnWidths, (std::array<int, 3>{96, 1086 - 315, 126}));
 }
 

@@ -8,12 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "platform/dpi_scale.h"
 #include "capture/bmp_image.h"
 #include "capture/region_screenshot.h"
-#include "capture/format_buttons.h"
 #include "capture/region_shot_format_window.h"
-#include "capture/scan_shot_format_window.h"
 #include "capture/screenshots.h"
 #include "overlay/overlay_controller.h"
 #include "region/custom_region.h"
@@ -29,33 +26,10 @@ namespace {
 
 using testing::PumpUntil;
 using testing::TestProgram;
+using testing::WhenShown;
 using testing::WindowRect;
 
 constexpr RECT kRegion{200, 150, 200 + 123, 150 + 77};
-
-// Runs `whenOpen` once the format window is there, from a thread timer inside its modal loop.
-class WhileOpen {
- public:
-  explicit WhileOpen(std::function<void(HWND)> whenOpen) {
-    action_ = std::move(whenOpen);
-    timer_ = SetTimer(nullptr, 0, 10, &WhileOpen::Tick);
-  }
-  ~WhileOpen() { KillTimer(nullptr, timer_); }
-  WhileOpen(const WhileOpen&) = delete;
-  WhileOpen& operator=(const WhileOpen&) = delete;
-  static bool Ran() { return !action_; }
-
- private:
-  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
-    HWND window = FindWindowW(RegionShotFormatWindow::kClassName, nullptr);
-    if (window == nullptr || !action_) return;
-    const std::function<void(HWND)> action = std::move(action_);
-    action_ = nullptr;
-    action(window);
-  }
-  static inline std::function<void(HWND)> action_;
-  UINT_PTR timer_;
-};
 
 class RegionShotTest : public ::testing::Test {
  protected:
@@ -91,9 +65,9 @@ class RegionShotTest : public ::testing::Test {
     ASSERT_TRUE(PumpUntil([&] { return region.Region()->Bounds() == Rect{300, 200, 150, 90}; }));
     SetCursorPos(460, 300);  // released outside the rectangle
     SendMessageW(surface, WM_LBUTTONUP, 0, 0);
-    WhileOpen open(std::move(whileOpen));
+    WhenShown open(RegionShotFormatWindow::kClassName, std::move(whileOpen));
     SendMessageW(surface, WM_KEYUP, 'K', 0);
-    EXPECT_TRUE(WhileOpen::Ran());
+    EXPECT_TRUE(WhenShown::Ran());
   }
   bool MainTopmost() { return (GetWindowLongW(program_.Hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
 
@@ -107,12 +81,11 @@ class RegionShotTest : public ::testing::Test {
 TEST_F(RegionShotTest, OpensOnTopWithItsButtonsAndTheRegionCaptured) {
   OwnedWindow<RegionShotFormatWindow> format(*program_.app, program_.Main().Shots(), Selection());
   bool checked = false;
-  WhileOpen whileOpen([&](HWND window) {
+  WhenShown whileOpen(RegionShotFormatWindow::kClassName, [&](HWND window) {
     RECT client{};
     GetClientRect(window, &client);
-    const int dpi = GetDpiForWindow(window);
-    EXPECT_EQ(client.right, DpiScale(330, dpi));
-    EXPECT_EQ(client.bottom, DpiScale(130, dpi));
+    EXPECT_EQ(client.right, 330);
+    EXPECT_EQ(client.bottom, 130);
     EXPECT_TRUE(GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST);
     EXPECT_EQ(testing::WindowText(window), "选择图片格式：");
     const std::pair<int, const char*> buttons[] = {{101, "储存为BMP"}, {102, "储存为JPG"}, {103, "储存为GIF"},
@@ -121,7 +94,7 @@ TEST_F(RegionShotTest, OpensOnTopWithItsButtonsAndTheRegionCaptured) {
       HWND button = GetDlgItem(window, id);
       ASSERT_NE(button, nullptr) << text;
       EXPECT_EQ(testing::WindowText(button), text);
-      EXPECT_EQ(WindowRect(button).right - WindowRect(button).left, DpiScale(144, dpi));
+      EXPECT_EQ(WindowRect(button).right - WindowRect(button).left, 144);
     }
     EXPECT_FALSE(IsWindowEnabled(program_.Hwnd()));  // modal
     const std::optional<BmpHeader> pending = ReadBmpHeader(format.PendingImage());
@@ -158,7 +131,7 @@ TEST_F(RegionShotTest, ClosingWithoutAChoiceSavesNothingButEndsTheSelection) {
 TEST_F(RegionShotTest, AButtonSavesTheImageCapturedAtOpening) {
   Menus().SetChecked(MenuId::kAutoPreview, true);
   OwnedWindow<RegionShotFormatWindow> format(*program_.app, program_.Main().Shots(), Selection());
-  WhileOpen whileOpen([](HWND window) {
+  WhenShown whileOpen(RegionShotFormatWindow::kClassName, [](HWND window) {
     SendMessageW(GetDlgItem(window, RegionShotFormatWindow::kGifButton), BM_CLICK, 0, 0);
   });
   format.RunModal();
@@ -258,7 +231,7 @@ TEST_F(RegionShotTest, ADraggedRectangleIsSavedAtItsSize) {
   SendMessageW(surface, WM_LBUTTONUP, 0, 0);
   const COLORREF outline = region.Surface()->OutlineColour();
   COLORREF outlineWhileOpen = 0;
-  WhileOpen whileOpen([&](HWND window) {
+  WhenShown whileOpen(RegionShotFormatWindow::kClassName, [&](HWND window) {
     outlineWhileOpen = region.Surface()->OutlineColour();
     SendMessageW(GetDlgItem(window, RegionShotFormatWindow::kPngButton), BM_CLICK, 0, 0);
   });
@@ -281,44 +254,12 @@ TEST_F(RegionShotTest, ADraggedRectangleIsSavedAtItsSize) {
   EXPECT_TRUE(IsWindowVisible(program_.Hwnd()));
 }
 
-// Both format windows, moved to a display with another scaling, lay themselves out for it where the
-// system suggests: 330 x 130 client and 144 x 44 buttons at 96 DPI, one and a half times that at 144.
-void ExpectFormatWindowRescaledTo144(HWND window) {
-  const HWND png = GetDlgItem(window, kPngFormatButton);
-  const SIZE size = FormatWindowSize(static_cast<DWORD>(GetWindowLongW(window, GWL_STYLE)), 144);
-  testing::ExpectRescaledTo144(window, png, RECT{60, 70, 60 + 600, 70 + 300}, size.cx);
-  RECT client{};
-  GetClientRect(window, &client);
-  EXPECT_EQ(client.right, 495);
-  EXPECT_EQ(client.bottom, 195);
-  const RECT button = testing::ChildRect(png);
-  EXPECT_EQ(button.left, 258);
-  EXPECT_EQ(button.top, 108);
-  EXPECT_EQ(button.right - button.left, 216);
-  EXPECT_EQ(button.bottom - button.top, 66);
-}
-
-TEST_F(RegionShotTest, BothFormatWindowsLayThemselvesOutAgainOnAChangeOfDisplayScaling) {
-  OwnedWindow<RegionShotFormatWindow> format(*program_.app, program_.Main().Shots(), Selection());
-  WhileOpen whileOpen([&](HWND window) {
-    ExpectFormatWindowRescaledTo144(window);
-    PostMessageW(window, WM_CLOSE, 0, 0);
-  });
-  format.RunModal();
-  EXPECT_TRUE(WhileOpen::Ran());
-
-  OwnedWindow<ScanShotFormatWindow> scan(*program_.app, program_.Main().Shots());
-  ASSERT_TRUE(scan.Open());
-  ExpectFormatWindowRescaledTo144(scan.Hwnd());
-  DestroyWindow(scan.Hwnd());
-}
-
 // Runs in the prefix whose display scaling is 150 %: the window's layout grows, the capture does not.
 class RegionShotDpi144Test : public RegionShotTest {};
 
 TEST_F(RegionShotDpi144Test, LayoutIsTheDesignScaledByOneAndAHalf) {
   OwnedWindow<RegionShotFormatWindow> format(*program_.app, program_.Main().Shots(), Selection());
-  WhileOpen whileOpen([&](HWND window) {
+  WhenShown whileOpen(RegionShotFormatWindow::kClassName, [&](HWND window) {
     RECT client{};
     GetClientRect(window, &client);
     EXPECT_EQ(client.right, 495);
@@ -335,7 +276,7 @@ TEST_F(RegionShotDpi144Test, LayoutIsTheDesignScaledByOneAndAHalf) {
     PostMessageW(window, WM_CLOSE, 0, 0);
   });
   format.RunModal();
-  EXPECT_TRUE(WhileOpen::Ran());
+  EXPECT_TRUE(WhenShown::Ran());
 }
 
 }  // namespace

@@ -19,7 +19,6 @@ namespace corvanta {
 namespace {
 
 using testing::ColumnTitle;
-using testing::ExpectAt;
 using testing::PumpUntil;
 using testing::TestProgram;
 using testing::WindowRect;
@@ -44,18 +43,39 @@ SIZE TextExtent(HWND control, const std::wstring& text) {
   return size;
 }
 
-// Every control where the layout for the window's DPI puts it, and every text fits its control.
-void ExpectStartScreenLaidOutFor(MainWindow& main, int dpi) {
-  RECT client{};
-  GetClientRect(main.Hwnd(), &client);
-  const StartScreenLayout layout = ComputeStartScreenLayout(client.right, client.bottom, 12, dpi);
+// The start screen at 144 DPI for three client areas: the design numbers scaled by one and a half, the
+// controls on the right and at the bottom kept to the client area's edges.
+const StartScreenLayout kStartScreen1102x744At144{
+    .customModeCheckbox = {23, 14, 237, 60}, .pictureModeCheckbox = {267, 14, 204, 60},
+    .mixedModeCheckbox = {471, 14, 204, 60}, .topmostCheckbox = {958, 14, 144, 60},
+    .strengthSwatch = {23, 89, 87, 87}, .strengthSlider = {114, 89, 964, 87},
+    .attachButton = {875, 648, 204, 72}, .regionButton = {661, 648, 204, 72},
+    .suiteButton = {23, 648, 296, 72}, .effectList = {23, 180, 1057, 456},
+    .columnWidths = std::array<int, 3>{84, 790, 135}};
+const StartScreenLayout kStartScreen1100x733At144{
+    .customModeCheckbox = {23, 14, 237, 60}, .pictureModeCheckbox = {267, 14, 204, 60},
+    .mixedModeCheckbox = {471, 14, 204, 60}, .topmostCheckbox = {956, 14, 144, 60},
+    .strengthSwatch = {23, 89, 87, 87}, .strengthSlider = {114, 89, 962, 87},
+    .attachButton = {873, 637, 204, 72}, .regionButton = {659, 637, 204, 72},
+    .suiteButton = {23, 637, 296, 72}, .effectList = {23, 180, 1055, 445},
+    .columnWidths = std::array<int, 3>{84, 788, 135}};
+const StartScreenLayout kStartScreen872x520At144{
+    .customModeCheckbox = {23, 14, 237, 60}, .pictureModeCheckbox = {267, 14, 204, 60},
+    .mixedModeCheckbox = {471, 14, 204, 60}, .topmostCheckbox = {728, 14, 144, 60},
+    .strengthSwatch = {23, 89, 87, 87}, .strengthSlider = {114, 89, 734, 87},
+    .attachButton = {645, 424, 204, 72}, .regionButton = {431, 424, 204, 72},
+    .suiteButton = {23, 424, 296, 72}, .effectList = {23, 180, 827, 232},
+    .columnWidths = std::array<int, 3>{84, 560, 135}};
+
+// Every control where the layout puts it, and every text fits its control at the DPI.
+void ExpectStartScreenLaidOut(MainWindow& main, const StartScreenLayout& layout, int dpi) {
   testing::ExpectControlsAt(main, layout);
   HWND list = main.Control(ControlId::kEffectList);
   for (int column = 0; column < 3; ++column) {
     EXPECT_EQ(ListView_GetColumnWidth(list, column), (*layout.columnWidths)[column]) << column;
   }
-  // A checkbox needs room for its box beside the text; a header needs its margins.
-  const int box = DpiScale(20, dpi);
+  // A checkbox needs room for its box beside the text (20 pixels at 96 DPI); a header needs its margins (12).
+  const int box = 20 * dpi / 96;
   for (ControlId id : kTextControls) {
     HWND control = main.Control(id);
     const std::wstring text = ToWide(testing::WindowText(control));
@@ -65,7 +85,7 @@ void ExpectStartScreenLaidOutFor(MainWindow& main, int dpi) {
   }
   const std::wstring number = ColumnTitle(list, 0);
   EXPECT_EQ(FromWide(number), "序号");
-  EXPECT_LE(TextExtent(list, number).cx + DpiScale(12, dpi), ListView_GetColumnWidth(list, 0)) << "序号 is cut";
+  EXPECT_LE(TextExtent(list, number).cx + 12 * dpi / 96, ListView_GetColumnWidth(list, 0)) << "序号 is cut";
 }
 
 // At 96 DPI a DPI change message (the window moved to a 150 % monitor) scales fonts and layout.
@@ -74,7 +94,7 @@ TEST(DisplayScaleTest, DpiChangeTakesTheSuggestedRectangleAndLaysOutAgain) {
   program.Start();
   MainWindow& main = program.Main();
   ASSERT_EQ(main.Dpi(), 96);
-  ExpectStartScreenLaidOutFor(main, 96);
+  ExpectStartScreenLaidOut(main, testing::kStartScreenAt96, 96);
   const LONG fontAt96 = [&] {
     LOGFONTW font{};
     GetObjectW(reinterpret_cast<HFONT>(SendMessageW(main.Control(ControlId::kSuiteButton), WM_GETFONT, 0, 0)),
@@ -90,7 +110,7 @@ TEST(DisplayScaleTest, DpiChangeTakesTheSuggestedRectangleAndLaysOutAgain) {
   GetObjectW(reinterpret_cast<HFONT>(SendMessageW(main.Control(ControlId::kSuiteButton), WM_GETFONT, 0, 0)),
              sizeof(font), &font);
   EXPECT_EQ(font.lfHeight, fontAt96 * 3 / 2);
-  ExpectStartScreenLaidOutFor(main, 144);
+  ExpectStartScreenLaidOut(main, kStartScreen1102x744At144, 144);
   // The minimum size follows the new DPI.
   SetWindowPos(main.Hwnd(), nullptr, 0, 0, 300, 200, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   const RECT shrunk = WindowRect(main.Hwnd());
@@ -116,17 +136,7 @@ TEST_F(Dpi144Test, FreshStartIsTheDesignScaledByOneAndAHalf) {
   EXPECT_EQ(window.top, 75);
   EXPECT_EQ(window.right - window.left, 1110);  // 740 x 514 at 96 DPI
   EXPECT_EQ(window.bottom - window.top, 771);
-  ExpectStartScreenLaidOutFor(main, 144);
-  // Every control is 1.5 times its rectangle in the 96-DPI layout of a client area 1.5 times smaller.
-  RECT client{};
-  GetClientRect(main.Hwnd(), &client);
-  const StartScreenLayout at96 = ComputeStartScreenLayout(client.right * 2 / 3, client.bottom * 2 / 3, 12, 96);
-  const RECT button = testing::ChildRect(main.Control(ControlId::kSuiteButton));
-  EXPECT_NEAR(button.right - button.left, at96.suiteButton.width * 1.5, 1.0);
-  EXPECT_NEAR(button.bottom - button.top, at96.suiteButton.height * 1.5, 1.0);
-  const RECT list = testing::ChildRect(main.Control(ControlId::kEffectList));
-  EXPECT_NEAR(list.top, at96.effectList.top * 1.5, 1.0);
-  EXPECT_NEAR(list.bottom - list.top, at96.effectList.height * 1.5, 2.0);
+  ExpectStartScreenLaidOut(main, kStartScreen1100x733At144, 144);
 }
 
 TEST_F(Dpi144Test, AConfigWrittenAt96DpiStartsAtLeastAtTheScaledMinimum) {
@@ -137,7 +147,7 @@ TEST_F(Dpi144Test, AConfigWrittenAt96DpiStartsAtLeastAtTheScaledMinimum) {
   EXPECT_EQ(window.left, 40);  // positions stay physical
   EXPECT_EQ(window.right - window.left, 882);
   EXPECT_EQ(window.bottom - window.top, 558);
-  ExpectStartScreenLaidOutFor(program.Main(), 144);
+  ExpectStartScreenLaidOut(program.Main(), kStartScreen872x520At144, 144);
   program.Stop();
   EXPECT_NE(program.ConfigFile().find("W=882"), std::string::npos);  // saved as the physical size
 }

@@ -419,39 +419,6 @@ class ModalAnswerer {
   UINT_PTR timer_ = 0;
 };
 
-// Moves the delete confirmation to a 144-DPI display as it shows, then cancels it.
-struct RescaledDeleteConfirmation {
-  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
-    HWND window = FindWindowW(DeleteConfirmWindow::kClassName, nullptr);
-    if (window == nullptr || !IsWindowVisible(window) || seen) return;
-    seen = true;
-    // A 460 x 150 client at 96 DPI: 690 x 225 at 144, the buttons 144 x 48 with margins of 24.
-    RECT frame{0, 0, 690, 225};
-    AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongW(window, GWL_STYLE)), FALSE,
-                       static_cast<DWORD>(GetWindowLongW(window, GWL_EXSTYLE)));
-    HWND ok = GetDlgItem(window, IDOK);
-    testing::ExpectRescaledTo144(window, ok, RECT{80, 90, 80 + 700, 90 + 300}, frame.right - frame.left);
-    okButton = testing::ChildRect(ok);
-    PostMessageW(window, WM_CLOSE, 0, 0);
-  }
-  static inline bool seen = false;
-  static inline RECT okButton{};
-};
-
-TEST_F(EffectListTest, TheDeleteConfirmationLaysItselfOutAgainOnAChangeOfDisplayScaling) {
-  Start("C", 0, 0);
-  const UINT_PTR timer = SetTimer(nullptr, 0, 20, &RescaledDeleteConfirmation::Tick);
-  OwnedWindow<DeleteConfirmWindow> confirm(GetModuleHandleW(nullptr), "C:\\Effect\\C\\a.ini");
-  EXPECT_FALSE(confirm.RunModal(program_.Hwnd()));
-  KillTimer(nullptr, timer);
-  ASSERT_TRUE(RescaledDeleteConfirmation::seen);
-  const RECT& ok = RescaledDeleteConfirmation::okButton;
-  EXPECT_EQ(ok.left, 354);
-  EXPECT_EQ(ok.top, 153);
-  EXPECT_EQ(ok.right - ok.left, 144);
-  EXPECT_EQ(ok.bottom - ok.top, 48);
-}
-
 TEST_F(EffectListTest, DeletingTheEnabledFileMarksTheFileThatFollowed) {
   AddFiles("\\Effect\\C", {"a.ini", "b.ini", "c.ini"});
   Start("C", 1, 0);

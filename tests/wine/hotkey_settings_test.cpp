@@ -1,5 +1,5 @@
 // "自定义快捷按键" in a running program: the repair on opening, the duplicate check, saving with the
-// rebuilt registrations, the two preset buttons, the topmost hand-over and a close during the animation.
+// rebuilt registrations, the two preset buttons and a close during the animation.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -16,7 +16,6 @@ using testing::PumpUntil;
 using testing::TestProgram;
 
 constexpr const char* kBaseConfig = "[Config]\r\nFirst=1\r\nSetP=C\r\nTop=0\r\n[SP]\r\nTST=0\r\n";
-constexpr const char* kTopmostConfig = "[Config]\r\nFirst=1\r\nSetP=C\r\nTop=1\r\n[SP]\r\nTST=0\r\n";
 
 // Every key present except sck4 and sx4 (unless all are asked for); sck0 holds a name that opening clears.
 std::string StoredKeysWithoutSlot4(bool all = false) {
@@ -101,20 +100,6 @@ TEST_F(HotkeySettingsTest, OpeningRepairsMissingKeysSelectsFromTheIndicesAndStay
   EXPECT_EQ(windows, 1);
 }
 
-// Moved to a display with another scaling, the window lays itself out for it where the system suggests.
-TEST_F(HotkeySettingsTest, AChangeOfDisplayScalingLaysTheWindowOutAgain) {
-  Start(kBaseConfig);
-  Open();
-  const HWND window = Window()->Hwnd();
-  const HWND save = Window()->Control(HotkeySettingsControl::kSaveButton);
-  const HotkeySettingsLayout layout = LayOutHotkeySettings(FrameWidth(window), 144);
-  testing::ExpectRescaledTo144(window, save, RECT{30, 40, 30 + 1900, 40 + 700}, layout.windowWidth);
-  const RECT placed = testing::ChildRect(save);
-  EXPECT_EQ(placed.left, layout.saveButton.left);
-  EXPECT_EQ(placed.top, layout.saveButton.top);
-  EXPECT_EQ(placed.right - placed.left, layout.saveButton.width);
-}
-
 TEST_F(HotkeySettingsTest, AConflictSavesNothingAndKeepsTheHotkeys) {
   Start(kBaseConfig + StoredKeysWithoutSlot4(true));
   Open();
@@ -197,23 +182,15 @@ TEST_F(HotkeySettingsTest, DisableLeavesOnlyTheFixedSlotAndDefaultsRestoreTheAss
   EXPECT_TRUE(Registered(defaults[4].name));
 }
 
-TEST_F(HotkeySettingsTest, TopmostIsSuspendedWhileOpenWithoutWritingAndClosingMidSaveStillRebinds) {
-  Start(kTopmostConfig + StoredKeysWithoutSlot4());
-  Menus& menus = program_.Main().GetMenus();
-  ASSERT_TRUE(menus.IsChecked(MenuId::kTopmost));
+// Closed right after the click: the dropped hotkeys come back although the animation never ends.
+TEST_F(HotkeySettingsTest, ClosingMidSaveStillRebinds) {
+  Start(kBaseConfig + StoredKeysWithoutSlot4());
   Open();
-  EXPECT_FALSE(menus.IsChecked(MenuId::kTopmost));
-  EXPECT_FALSE(program_.Main().IsAlwaysOnTop());
-  EXPECT_EQ(program_.Config("Config", "Top"), "1");
-
-  // Closed right after the click: the dropped hotkeys come back although the animation never ends.
   const int passes = Host()->RegistrationPasses();
   Select(3, PickListIndex("Ctrl+Shift+Alt+J"));
   Click(HotkeySettingsControl::kSaveButton);
   SendMessageW(Window()->Hwnd(), WM_CLOSE, 0, 0);
   EXPECT_EQ(Window(), nullptr);
-  EXPECT_TRUE(menus.IsChecked(MenuId::kTopmost));
-  EXPECT_TRUE(program_.Main().IsAlwaysOnTop());
   ASSERT_TRUE(PumpUntil([&] { return Host()->RegistrationPasses() == passes + 1; }));
   EXPECT_TRUE(Registered("Ctrl+Shift+Alt+J"));
 }

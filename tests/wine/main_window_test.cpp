@@ -4,7 +4,6 @@
 #include <shellapi.h>
 #include <gtest/gtest.h>
 
-#include "app/start_screen_layout.h"
 #include "app/app.h"
 #include "test_program.h"
 
@@ -36,13 +35,10 @@ TEST(MainWindowTest, FirstStartInAnEmptyDirectory) {
   EXPECT_TRUE(main.IsAlwaysOnTop());
   EXPECT_EQ(program.app->ModeState().savedGeometry, (Rect{50, 50, 740, 514}));
 
-  RECT client{};
-  GetClientRect(hwnd, &client);
-  const StartScreenLayout layout = ComputeStartScreenLayout(client.right, client.bottom, 12);
-  testing::ExpectControlsAt(main, layout);
+  testing::ExpectControlsAt(main, testing::kStartScreenAt96);
   EXPECT_FALSE(IsWindowVisible(main.Control(ControlId::kDrawCanvas)));
   EXPECT_EQ(ListView_GetColumnWidth(main.Control(ControlId::kEffectList), 0), 56);
-  EXPECT_EQ(ListView_GetColumnWidth(main.Control(ControlId::kEffectList), 1), client.right - 208);
+  EXPECT_EQ(ListView_GetColumnWidth(main.Control(ControlId::kEffectList), 1), 524);
 }
 
 TEST(MainWindowTest, StartPositionGuards) {

@@ -1,5 +1,5 @@
 // "程序配色" in a running program: the pickers from Config.ini, the preview on the effect list, "随机",
-// "确定" and "默认", picker 9, one window at a time and the topmost hand-over.
+// "确定" and "默认", picker 9, one window at a time and both preference windows stepping down.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -11,7 +11,6 @@
 #include "region/custom_region.h"
 #include "region/region_select_window.h"
 #include "prefs/preference_values.h"
-#include "prefs/prefs_layout.h"
 #include "prefs_list_draw.h"
 #include "test_program.h"
 
@@ -25,8 +24,8 @@ using testing::TestProgram;
 
 class ColourSchemeTest : public ::testing::Test {
  protected:
-  void Start(const std::string& colours, const char* top = "0") {
-    program_.WriteConfig(std::string("[Config]\r\nFirst=1\r\nSetP=C\r\nGetC=1\r\nTop=") + top + "\r\n" + colours);
+  void Start(const std::string& colours) {
+    program_.WriteConfig("[Config]\r\nFirst=1\r\nSetP=C\r\nGetC=1\r\nTop=0\r\n" + colours);
     program_.dir.MakeFolder("\\Effect");
     program_.dir.MakeFolder("\\Effect\\C");
     for (const char* name : {"a", "b", "c"}) {
@@ -70,10 +69,10 @@ TEST_F(ColourSchemeTest, OpensOnceAtItsPlaceWithThePickersFromTheFile) {
   SendMessageW(program_.Hwnd(), WM_COMMAND, static_cast<WPARAM>(MenuId::kProgramColours), 0);
   EXPECT_EQ(Window()->Hwnd(), first);
   EXPECT_EQ(testing::WindowText(first), "程序配色");
-  RECT r = testing::WindowRect(first);
-  const WindowOrigin origin = ColourSchemeOrigin(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
-  EXPECT_EQ(r.left, origin.left);
-  EXPECT_EQ(r.top, origin.top);
+  // 6 % of the screen's width from the left, 8 % of its height from the top.
+  const RECT r = testing::WindowRect(first);
+  EXPECT_EQ(r.left, 115);
+  EXPECT_EQ(r.top, 86);
   // Picker n shows the colour whose key names it: C8 in picker 1, C6 in picker 2, ...
   const int colourOfPicker[] = {8, 6, 3, 7, 2, 1, 4, 5, 9};
   for (int n = 1; n <= 9; ++n) EXPECT_EQ(Window()->Picker(n).Colour(), RGB(colourOfPicker[n - 1], 0, 0)) << n;
@@ -191,32 +190,6 @@ TEST_F(ColourSchemeTest, ClickingAPickerChoosesItsColourInTheSystemDialog) {
   EXPECT_EQ(Window()->Picker(4).Colour(), RGB(12, 34, 56));
   EXPECT_EQ(Status(), "待确认...");
   EXPECT_EQ(CustomDraw(Main(), 0).background, RGB(12, 34, 56));
-}
-
-// Moved to a display with another scaling, the window lays itself out for it where the system suggests.
-TEST_F(ColourSchemeTest, AChangeOfDisplayScalingLaysTheWindowOutAgain) {
-  Start(NumberedColours());
-  Open();
-  const HWND window = Window()->Hwnd();
-  const HWND label = Window()->Control(ColourSchemeControl::kFirstLabel);
-  const ColourSchemeLayout layout = LayOutColourScheme(144, FrameWidth(window));
-  testing::ExpectRescaledTo144(window, label, RECT{220, 130, 220 + 600, 130 + 400}, layout.windowWidth);
-  testing::ExpectAt(Window()->Control(ColourSchemeControl::kApplyButton), layout.applyButton, "placed");
-}
-
-TEST_F(ColourSchemeTest, TopmostIsHandedOverWhileOpenWithoutWritingIt) {
-  Start(testing::kDefaultColourSection, "1");
-  Menus& menus = Main().GetMenus();
-  ASSERT_TRUE(menus.IsChecked(MenuId::kTopmost));
-  Open();
-  EXPECT_FALSE(menus.IsChecked(MenuId::kTopmost));
-  EXPECT_FALSE(Main().IsAlwaysOnTop());
-  EXPECT_NE(GetWindowLongW(Window()->Hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
-  EXPECT_EQ(program_.Config("Config", "Top"), "1");
-  Close();
-  EXPECT_TRUE(menus.IsChecked(MenuId::kTopmost));
-  EXPECT_TRUE(Main().IsAlwaysOnTop());
-  EXPECT_EQ(program_.Config("Config", "Top"), "1");
 }
 
 // Both preference windows sit on top, step down for the custom region's selection surface and go back on

@@ -19,9 +19,9 @@
 #include "platform/text_conv.h"
 #include "suite/backdrop_window.h"
 #include "suite/debug_area_window.h"
-#include "suite/suite_layout.h"
 #include "suite/suite_text.h"
 #include "suite/suite_window.h"
+#include "suite_layout_table.h"
 #include "test_pictures.h"
 #include "test_program.h"
 
@@ -157,41 +157,6 @@ class SuiteTest : public ::testing::Test {
   std::string readOnlyFile_;
 };
 
-// Every control where the layout for the DPI puts it (the combo box by its closed top and width), inside
-// a client area of the layout's size.
-void ExpectLaidOutFor(SuiteWindow& suite, int dpi) {
-  const SuiteLayout layout = ComputeSuiteLayout(dpi);
-  auto at = [&](HWND control, const Rect& r, const char* what, bool checkHeight = true) {
-    const RECT got = testing::ChildRect(control);
-    EXPECT_EQ(got.left, r.left) << what;
-    EXPECT_EQ(got.top, r.top) << what;
-    EXPECT_EQ(got.right - got.left, r.width) << what;
-    if (checkHeight) {
-      EXPECT_EQ(got.bottom - got.top, r.height) << what;
-    }
-  };
-  at(suite.Control(SuiteControl::kOpenButton), layout.openButton, "open");
-  at(suite.Control(SuiteControl::kCloseButton), layout.closeButton, "close");
-  at(suite.Control(SuiteControl::kLineColourPicker), layout.lineColourPicker, "line colour");
-  at(suite.Control(SuiteControl::kBackgroundPicker), layout.backgroundPicker, "background");
-  at(suite.Control(SuiteControl::kBackdropLabel), layout.backdropLabel, "backdrop label");
-  at(suite.Control(SuiteControl::kBackdropChooser), layout.backdropChooser, "chooser", false);
-  at(suite.Control(SuiteControl::kRandomButton), layout.randomButton, "random");
-  at(suite.Control(SuiteControl::kSaveButton), layout.saveButton, "save");
-  at(suite.Control(SuiteControl::kSaveAsButton), layout.saveAsButton, "save as");
-  at(suite.Control(SuiteControl::kTransparentCheckbox), layout.transparentCheckbox, "transparent");
-  at(suite.Control(SuiteControl::kLineColourLabel), layout.lineColourLabel, "line colour label");
-  at(suite.Control(SuiteControl::kBackgroundLabel), layout.backgroundLabel, "background label");
-  for (const SliderDefinition& definition : SuiteSliders()) {
-    at(suite.SliderControl(definition.slider), layout.rows[static_cast<size_t>(definition.slider)].slider, definition.label);
-    at(suite.ValueLabel(definition.slider), layout.rows[static_cast<size_t>(definition.slider)].value, definition.label);
-  }
-  RECT client{};
-  GetClientRect(suite.Hwnd(), &client);
-  EXPECT_EQ(client.right, layout.clientWidth);
-  EXPECT_GE(client.bottom, layout.clientHeight);
-}
-
 // ---- Opening and closing -------------------------------------------------------------------------
 
 TEST_F(SuiteTest, OpensWithTheDefaultsAndClosesBackToTheStartScreen) {
@@ -222,7 +187,7 @@ TEST_F(SuiteTest, OpensWithTheDefaultsAndClosesBackToTheStartScreen) {
   EXPECT_EQ(suite.ChooserSelection(), 0);
   EXPECT_EQ(WindowText(suite.DebugArea()->Hwnd()), kSuiteDebugAreaCaption);
   EXPECT_FALSE(program_.app->State().suiteEditsListPreset);
-  ExpectLaidOutFor(suite, 96);
+  testing::ExpectSuiteLaidOutFor(suite.Hwnd(), 96);
 
   // The main window is hidden, the tray items wait, the debug area sits directly above the suite.
   EXPECT_TRUE(GetMenus().IsChecked(MenuId::kHideMainWindow));
@@ -261,53 +226,6 @@ TEST_F(SuiteTest, OpensWithTheDefaultsAndClosesBackToTheStartScreen) {
   for (MenuId id : kGreyedItems) EXPECT_TRUE(GetMenus().IsEnabled(id)) << static_cast<int>(id);
 }
 
-// Moved to a display with another scaling, the suite lays itself out for it at the suggested place.
-TEST_F(SuiteTest, AChangeOfDisplayScalingLaysTheSuiteOutAgain) {
-  Start();
-  SuiteWindow& suite = OpenFromButton();
-  HideDebugArea(suite);
-  ExpectLaidOutFor(suite, 96);
-  auto fontHeight = [&] {
-    LOGFONTW font{};
-    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(suite.Control(SuiteControl::kSaveButton), WM_GETFONT, 0, 0)),
-               sizeof(font), &font);
-    return font.lfHeight;
-  };
-  const LONG heightAt96 = fontHeight();
-  const RECT suggested{120, 90, 120 + 900, 90 + 700};
-  SendMessageW(suite.Hwnd(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
-  ExpectLaidOutFor(suite, 144);
-  EXPECT_EQ(fontHeight(), heightAt96 * 3 / 2);
-  const RECT now = testing::WindowRect(suite.Hwnd());
-  EXPECT_EQ(now.left, suggested.left);
-  EXPECT_EQ(now.top, suggested.top);
-}
-
-TEST_F(SuiteTest, SuspendsTopmostWhileOpenAndRestoresItWhenDestroyedAnyWay) {
-  Start();
-  SendMessageW(program_.Hwnd(), WM_COMMAND, static_cast<WPARAM>(MenuId::kTopmost), 0);
-  SendMessageW(program_.Hwnd(), WM_COMMAND, static_cast<WPARAM>(MenuId::kStrongTopmost), 0);
-  ASSERT_TRUE(GetMenus().IsChecked(MenuId::kTopmost));
-  const std::string storedTop = program_.Config("Config", "Top");
-  SuiteWindow& suite = OpenFromButton();
-  HideDebugArea(suite);
-  EXPECT_FALSE(GetMenus().IsChecked(MenuId::kTopmost));
-  EXPECT_FALSE(GetMenus().IsChecked(MenuId::kStrongTopmost));
-  EXPECT_FALSE(program_.Main().TimerPending(MainTimer::kStrongTopmost));
-  EXPECT_FALSE(program_.Main().IsAlwaysOnTop());
-  EXPECT_EQ(SendMessageW(program_.Main().Control(ControlId::kTopmostCheckbox), BM_GETCHECK, 0, 0), BST_UNCHECKED);
-
-  // Closed by its frame rather than by "关闭": the program still comes back as it was.
-  SendMessageW(suite.Hwnd(), WM_CLOSE, 0, 0);
-  EXPECT_EQ(program_.Main().Suite(), nullptr);
-  EXPECT_TRUE(GetMenus().IsChecked(MenuId::kTopmost));
-  EXPECT_TRUE(GetMenus().IsChecked(MenuId::kStrongTopmost));
-  EXPECT_TRUE(program_.Main().IsAlwaysOnTop());
-  EXPECT_EQ(SendMessageW(program_.Main().Control(ControlId::kTopmostCheckbox), BM_GETCHECK, 0, 0), BST_CHECKED);
-  for (MenuId id : kGreyedItems) EXPECT_TRUE(GetMenus().IsEnabled(id)) << static_cast<int>(id);
-  EXPECT_EQ(program_.Config("Config", "Top"), storedTop) << "the suspension is not a setting";
-}
-
 // The preference windows stay above everything but the suite while it is open.
 TEST_F(SuiteTest, ThePreferenceWindowsStepDownWhileTheSuiteIsOpen) {
   Start();
@@ -324,15 +242,19 @@ TEST_F(SuiteTest, ThePreferenceWindowsStepDownWhileTheSuiteIsOpen) {
   EXPECT_FALSE(IsWindowOnTop(windows[1]));
 }
 
-TEST_F(SuiteTest, ClosingTheDebugAreaClosesTheSuite) {
+// Closed by its frame or by the debug area's rather than by "关闭": the program still comes back as it was.
+TEST_F(SuiteTest, ACloseRequestToEitherWindowClosesTheSuite) {
   Start();
-  SuiteWindow& suite = OpenFromButton();
-  HideDebugArea(suite);
-  HWND backdrop = suite.DebugArea()->Backdrop().Hwnd();
-  SendMessageW(suite.DebugArea()->Hwnd(), WM_CLOSE, 0, 0);
-  ASSERT_TRUE(PumpUntil([this] { return program_.Main().Suite() == nullptr; }));
-  EXPECT_FALSE(IsWindow(backdrop));
-  EXPECT_TRUE(GetMenus().IsChecked(MenuId::kShowMainWindow));
+  for (const bool debugArea : {false, true}) {
+    SuiteWindow& suite = OpenFromButton();
+    HideDebugArea(suite);
+    HWND backdrop = suite.DebugArea()->Backdrop().Hwnd();
+    SendMessageW(debugArea ? suite.DebugArea()->Hwnd() : suite.Hwnd(), WM_CLOSE, 0, 0);
+    ASSERT_TRUE(PumpUntil([this] { return program_.Main().Suite() == nullptr; })) << debugArea;
+    EXPECT_FALSE(IsWindow(backdrop));
+    EXPECT_TRUE(GetMenus().IsChecked(MenuId::kShowMainWindow));
+    for (MenuId id : kGreyedItems) EXPECT_TRUE(GetMenus().IsEnabled(id)) << static_cast<int>(id);
+  }
 }
 
 TEST_F(SuiteTest, QuittingWhileOpenSavesTheStartScreensGeometryNotTheHiddenOne) {
@@ -676,7 +598,7 @@ TEST(SuiteDpi144Test, LayoutIsTheDesignScaledByOneAndAHalf) {
   SuiteWindow* suite = program.Main().Suite();
   ASSERT_NE(suite, nullptr);
   ShowWindow(suite->DebugArea()->Hwnd(), SW_HIDE);
-  ExpectLaidOutFor(*suite, 144);
+  testing::ExpectSuiteLaidOutFor(suite->Hwnd(), 144);
   // The debug area and the suite still share the screen between them, in physical pixels.
   const RECT suiteRect = testing::WindowRect(suite->Hwnd());
   const RECT debugRect = testing::WindowRect(suite->DebugArea()->Hwnd());

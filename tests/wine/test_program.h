@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -81,6 +82,33 @@ class TargetWindow {
   HWND hwnd_;
 };
 
+// Runs the action once with the window of the class as soon as it shows, from a thread timer: inside a
+// modal window's own message loop, or while the test pumps messages.
+class WhenShown {
+ public:
+  WhenShown(const wchar_t* className, std::function<void(HWND)> action) {
+    className_ = className;
+    action_ = std::move(action);
+    timer_ = SetTimer(nullptr, 0, 10, &WhenShown::Tick);
+  }
+  ~WhenShown() { KillTimer(nullptr, timer_); }
+  WhenShown(const WhenShown&) = delete;
+  WhenShown& operator=(const WhenShown&) = delete;
+  static bool Ran() { return !action_; }
+
+ private:
+  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
+    HWND window = FindWindowW(className_, nullptr);
+    if (window == nullptr || !IsWindowVisible(window) || !action_) return;
+    const std::function<void(HWND)> action = std::move(action_);
+    action_ = nullptr;
+    action(window);
+  }
+  static inline const wchar_t* className_ = nullptr;
+  static inline std::function<void(HWND)> action_;
+  UINT_PTR timer_;
+};
+
 inline RECT WindowRect(HWND hwnd) {
   RECT r{};
   GetWindowRect(hwnd, &r);
@@ -101,19 +129,6 @@ inline LONG FontHeight(HWND control) {
   return font.lfHeight;
 }
 
-// Window width minus client width.
-// Sends the WM_DPICHANGED of a move to a 144-DPI display and checks what the window must do then: stand
-// at the suggested corner with the width of its 144-DPI layout and draw fontProbe 1.5 times as high.
-inline void ExpectRescaledTo144(HWND window, HWND fontProbe, const RECT& suggested, int width) {
-  const LONG heightAt96 = FontHeight(fontProbe);
-  SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
-  const RECT now = WindowRect(window);
-  EXPECT_EQ(now.left, suggested.left);
-  EXPECT_EQ(now.top, suggested.top);
-  EXPECT_EQ(now.right - now.left, width);
-  EXPECT_NEAR(FontHeight(fontProbe), heightAt96 * 1.5, 0.5);  // a height of 13 pixels becomes 19 or 20
-}
-
 inline void ExpectAt(HWND control, const Rect& expected, const char* what) {
   const RECT r = ChildRect(control);
   EXPECT_EQ(r.left, expected.left) << what;
@@ -121,6 +136,15 @@ inline void ExpectAt(HWND control, const Rect& expected, const char* what) {
   EXPECT_EQ(r.right - r.left, expected.width) << what;
   EXPECT_EQ(r.bottom - r.top, expected.height) << what;
 }
+
+// The start screen of a 740 x 514 window at 96 DPI, a client area of 732 x 487.
+inline const StartScreenLayout kStartScreenAt96{
+    .customModeCheckbox = {15, 9, 158, 40}, .pictureModeCheckbox = {178, 9, 136, 40},
+    .mixedModeCheckbox = {314, 9, 136, 40}, .topmostCheckbox = {636, 9, 96, 40},
+    .strengthSwatch = {15, 59, 58, 58}, .strengthSlider = {76, 59, 640, 58},
+    .attachButton = {581, 423, 136, 48}, .regionButton = {438, 423, 136, 48},
+    .suiteButton = {15, 423, 197, 48}, .effectList = {15, 120, 702, 295},
+    .columnWidths = std::array<int, 3>{56, 524, 90}};
 
 // Every start-screen control where the layout puts it.
 inline void ExpectControlsAt(MainWindow& main, const StartScreenLayout& layout) {

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -31,12 +32,11 @@ class UpdateWindowsTest : public ::testing::Test {
     if (programFile_ != nullptr) FreeLibrary(programFile_);
   }
   UpdateCommands& Updates() { return program_.Main().Updates(); }
-  // Runs an update window until the timer procedure closes it.
-  void RunUpdateWindowWith(TIMERPROC tick) {
-    const UINT_PTR timer = SetTimer(nullptr, 0, 20, tick);
-    OwnedWindow<UpdateWindow> window(GetModuleHandleW(nullptr), "http://127.0.0.1:1", [] {});
-    window.RunModal(program_.Hwnd());
-    KillTimer(nullptr, timer);
+  // Runs an update window over the main window until whenShown closes it.
+  void RunUpdateWindow(std::function<void(HWND)> whenShown, std::function<void()> openHomepage = [] {}) {
+    testing::WhenShown shown(UpdateWindow::kClassName, std::move(whenShown));
+    OwnedWindow<UpdateWindow>(GetModuleHandleW(nullptr), "http://127.0.0.1:1", openHomepage).RunModal(program_.Hwnd());
+    EXPECT_TRUE(shown.Ran());
   }
   void Command(MenuId id) { SendMessageW(program_.Hwnd(), WM_COMMAND, static_cast<WPARAM>(id), 0); }
   // corvanta.exe, built beside the test program, holds the picture resource.
@@ -128,93 +128,24 @@ TEST_F(UpdateWindowsTest, DonationWindowWithoutAPictureStillOpens) {
   EXPECT_EQ(Updates().Donation()->PictureSize().cx, 0);
 }
 
-// Closes the update window as soon as it shows, noting its owner's state.
-struct UpdateWindowCloser {
-  static inline HWND owner = nullptr;
-  static inline bool ownerEnabledWhileOpen = true;
-  static inline bool sawWindow = false;
-  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
-    HWND window = FindWindowW(UpdateWindow::kClassName, nullptr);
-    if (window == nullptr || !IsWindowVisible(window)) return;
-    sawWindow = true;
-    ownerEnabledWhileOpen = IsWindowEnabled(owner) != FALSE;
-    PostMessageW(window, WM_CLOSE, 0, 0);
-  }
-};
-
 TEST_F(UpdateWindowsTest, UpdateWindowGivesItsOwnerBackTheEnabledStateItHad) {
   // A locked overlay is a disabled main window: the update window must not enable it.
   for (const bool enabledBefore : {true, false}) {
     SCOPED_TRACE(enabledBefore ? "enabled owner" : "disabled owner");
     EnableWindow(program_.Hwnd(), enabledBefore);
-    UpdateWindowCloser::owner = program_.Hwnd();
-    UpdateWindowCloser::sawWindow = false;
-    const UINT_PTR timer = SetTimer(nullptr, 0, 20, &UpdateWindowCloser::Tick);
+    bool ownerEnabledWhileOpen = true;
     int opened = 0;
-    OwnedWindow<UpdateWindow> window(GetModuleHandleW(nullptr), "http://127.0.0.1:1", [&opened] { ++opened; });
-    window.RunModal(program_.Hwnd());
-    KillTimer(nullptr, timer);
-    EXPECT_TRUE(UpdateWindowCloser::sawWindow);
-    EXPECT_FALSE(UpdateWindowCloser::ownerEnabledWhileOpen);
+    RunUpdateWindow(
+        [&](HWND window) {
+          ownerEnabledWhileOpen = IsWindowEnabled(program_.Hwnd()) != FALSE;
+          PostMessageW(window, WM_CLOSE, 0, 0);
+        },
+        [&opened] { ++opened; });
+    EXPECT_FALSE(ownerEnabledWhileOpen);
     EXPECT_EQ(IsWindowEnabled(program_.Hwnd()) != FALSE, enabledBefore);
     EXPECT_EQ(opened, 0) << "closing is not the button";
   }
   EnableWindow(program_.Hwnd(), TRUE);
-}
-
-// The update window's rectangle and its button's, noted as it shows; then it is closed.
-struct SeenUpdateWindow {
-  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
-    HWND window = FindWindowW(UpdateWindow::kClassName, nullptr);
-    if (window == nullptr || !IsWindowVisible(window)) return;
-    rect = testing::WindowRect(window);
-    button = testing::ChildRect(GetDlgItem(window, UpdateWindow::kHomepageButtonId));
-    PostMessageW(window, WM_CLOSE, 0, 0);
-  }
-  static inline RECT rect{};
-  static inline RECT button{};
-};
-
-void ExpectDonationSizeAt144(const RECT& window) {
-  EXPECT_EQ(window.right - window.left, 612);
-  EXPECT_EQ(window.bottom - window.top, 879);
-}
-
-// The update window's button at 144 DPI: the design place and size, scaled by one and a half.
-void ExpectButtonAt144(const RECT& button) {
-  EXPECT_EQ(button.left, 15);
-  EXPECT_EQ(button.top, 234);
-  EXPECT_EQ(button.right - button.left, 516);
-  EXPECT_EQ(button.bottom - button.top, 60);
-}
-
-// Moves the update window to a 144-DPI display as it shows, notes its button, then closes it.
-struct RescaledUpdateWindow {
-  static constexpr RECT kSuggested{40, 30, 595, 402};
-  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
-    HWND window = FindWindowW(UpdateWindow::kClassName, nullptr);
-    if (window == nullptr || !IsWindowVisible(window)) return;
-    HWND button = GetDlgItem(window, UpdateWindow::kHomepageButtonId);
-    testing::ExpectRescaledTo144(window, button, kSuggested, 555);
-    buttonAfter = testing::ChildRect(button);
-    PostMessageW(window, WM_CLOSE, 0, 0);
-  }
-  static inline RECT buttonAfter{};
-};
-
-TEST_F(UpdateWindowsTest, BothWindowsLayThemselvesOutAgainOnAChangeOfDisplayScaling) {
-  Command(MenuId::kDonate);
-  ASSERT_NE(Updates().Donation(), nullptr);
-  HWND donation = Updates().Donation()->Hwnd();
-  const RECT suggested{70, 50, 682, 929};
-  SendMessageW(donation, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
-  const RECT now = testing::WindowRect(donation);
-  EXPECT_EQ(now.left, 70);
-  EXPECT_EQ(now.top, 50);
-  ExpectDonationSizeAt144(now);
-
-  RunUpdateWindowWith(&RescaledUpdateWindow::Tick);
-  ExpectButtonAt144(RescaledUpdateWindow::buttonAfter);
 }
 
 // Runs only in the prefix whose display scaling is 150 %.
@@ -224,12 +155,21 @@ TEST_F(UpdateWindowsDpi144Test, WindowsAreTheDesignScaledByOneAndAHalf) {
   Command(MenuId::kDonate);
   ASSERT_NE(Updates().Donation(), nullptr);
   const RECT donation = testing::WindowRect(Updates().Donation()->Hwnd());
-  ExpectDonationSizeAt144(donation);
+  EXPECT_EQ(donation.right - donation.left, 612);
+  EXPECT_EQ(donation.bottom - donation.top, 879);
 
-  RunUpdateWindowWith(&SeenUpdateWindow::Tick);
-  EXPECT_EQ(SeenUpdateWindow::rect.right - SeenUpdateWindow::rect.left, 555);
-  EXPECT_EQ(SeenUpdateWindow::rect.bottom - SeenUpdateWindow::rect.top, 372);
-  ExpectButtonAt144(SeenUpdateWindow::button);
+  RECT window{}, button{};
+  RunUpdateWindow([&](HWND shown) {
+    window = testing::WindowRect(shown);
+    button = testing::ChildRect(GetDlgItem(shown, UpdateWindow::kHomepageButtonId));
+    PostMessageW(shown, WM_CLOSE, 0, 0);
+  });
+  EXPECT_EQ(window.right - window.left, 555);
+  EXPECT_EQ(window.bottom - window.top, 372);
+  EXPECT_EQ(button.left, 15);
+  EXPECT_EQ(button.top, 234);
+  EXPECT_EQ(button.right - button.left, 516);
+  EXPECT_EQ(button.bottom - button.top, 60);
 }
 
 }  // namespace
