@@ -20,6 +20,7 @@
 #include "region/custom_region.h"
 #include "region/move_resize.h"
 #include "region/smart_attach.h"
+#include "region/window_follower.h"
 #include "shell/topmost.h"
 #include "suite/debug_area_window.h"
 #include "suite/suite_window.h"
@@ -51,9 +52,11 @@ MainWindow::MainWindow(App& app)
       screenshots_(std::make_unique<Screenshots>(app, *effectList_)),
       overlay_(std::make_unique<OverlayController>(app, *this, *drawCanvas_)),
       attach_(std::make_unique<SmartAttach>(app, *this, *effectList_, *drawCanvas_)),
+      follower_(std::make_unique<WindowFollower>(app, *this)),
       customRegion_(std::make_unique<CustomRegion>(app, *this, *screenshots_)),
       moveResize_(std::make_unique<MoveResize>(app, *this, *overlay_, *drawCanvas_)),
-      modeWindows_(std::make_unique<ModeWindows>(app, *this, *overlay_, *attach_, *customRegion_, *moveResize_)),
+      modeWindows_(std::make_unique<ModeWindows>(app, *this, *overlay_, *attach_, *follower_, *customRegion_,
+                                                   *moveResize_)),
       updates_(std::make_unique<UpdateCommands>(app, *this)) {
   app.Modes().SetSeam(modeWindows_.get());
   menus_.SetOnBarChanged([this] { UpdateMenuBarAttachment(); });
@@ -384,6 +387,9 @@ void MainWindow::OnTimer(UINT_PTR id) {
       break;
     case MainTimer::kTrayRetry:
       AddTrayIcon();
+      break;
+    case MainTimer::kFollowCheck:
+      follower_->OnCheckTick();
       break;
     default:
       break;

@@ -34,6 +34,7 @@ class CustomRegion;
 class ModeWindows;
 class MoveResize;
 class UpdateCommands;
+class WindowFollower;
 
 inline constexpr UINT kTrayMessage = WM_APP + 1;
 
@@ -79,6 +80,7 @@ class MainWindow : public WindowBase<MainWindow>, public MainWindowSeam {
   DrawCanvas& Swatch() { return *strengthSwatch_; }
   OverlayController& Overlay() { return *overlay_; }
   SmartAttach& Attach() { return *attach_; }
+  WindowFollower& Follower() { return *follower_; }
   CustomRegion& Region() { return *customRegion_; }
   MoveResize& MoveOrResize() { return *moveResize_; }
   const TrayIcon& Tray() const { return trayIcon_; }
@@ -152,6 +154,7 @@ class MainWindow : public WindowBase<MainWindow>, public MainWindowSeam {
   std::unique_ptr<ColourSchemeWindow> colourScheme_;
   std::unique_ptr<OverlayController> overlay_;
   std::unique_ptr<SmartAttach> attach_;
+  std::unique_ptr<WindowFollower> follower_;
   std::unique_ptr<SuiteWindow> suite_;
   std::unique_ptr<CustomRegion> customRegion_;
   std::unique_ptr<MoveResize> moveResize_;

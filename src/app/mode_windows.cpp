@@ -7,6 +7,7 @@
 #include "region/custom_region.h"
 #include "region/move_resize.h"
 #include "region/smart_attach.h"
+#include "region/window_follower.h"
 #include "shell/menus.h"
 #include "shell/mode_menus.h"
 #include "shell/program.h"
@@ -21,8 +22,14 @@ constexpr UINT kStrongTopmostInterval = 30;
 }  // namespace
 
 ModeWindows::ModeWindows(Program& program, MainWindow& main, OverlayController& overlay, SmartAttach& attach,
-                         CustomRegion& region, MoveResize& moveResize)
-    : program_(program), main_(main), overlay_(overlay), attach_(attach), region_(region), moveResize_(moveResize) {}
+                         WindowFollower& follower, CustomRegion& region, MoveResize& moveResize)
+    : program_(program),
+      main_(main),
+      overlay_(overlay),
+      attach_(attach),
+      follower_(follower),
+      region_(region),
+      moveResize_(moveResize) {}
 
 Rect ModeWindows::MainRect() const { return WindowRectOf(main_.Hwnd()); }
 
@@ -38,16 +45,33 @@ void ModeWindows::StopFollowingCursor() { main_.StopTimer(MainTimer::kAttachTrac
 
 void ModeWindows::LockOverlay(const OverlayLock& lock) {
   EffectList& list = main_.List();
-  if (lock.from == OverlayLock::From::kSelectionFrame) {
-    const std::string selected = list.SelectedName();
-    overlay_.Lock(LockRequestFor(program_, selected, selected));
-    return;
-  }
   const EnabledIndexes& enabled = program_.State().enabled;
-  LockRequest request = LockRequestFor(program_, list.NameAt(enabled.custom), list.NameAt(enabled.picture));
-  request.canvasSize = SIZE{lock.canvasSize.width, lock.canvasSize.height};
-  request.region = ToRECT(lock.region);
+  const std::string selected = list.SelectedName();
+  LockRequest request = lock.from == OverlayLock::From::kSelectionFrame
+                            ? LockRequestFor(program_, selected, selected)
+                            : LockRequestFor(program_, list.NameAt(enabled.custom), list.NameAt(enabled.picture));
+  if (lock.place) {
+    const Size canvas = lock.canvasSize.value_or(Size{lock.place->width, lock.place->height});
+    request.canvasSize = SIZE{canvas.width, canvas.height};
+    request.region = ToRECT(*lock.place);
+  }
   overlay_.Lock(request);
+}
+
+std::optional<Rect> ModeWindows::AttachedWindowPlace(bool clientArea) {
+  return FollowedPlace(attach_.TrackedWindow(), clientArea);
+}
+
+void ModeWindows::FollowAttachedWindow(bool clientArea) { follower_.Start(attach_.TrackedWindow(), clientArea); }
+
+void ModeWindows::StopFollowing() { follower_.Stop(); }
+
+void ModeWindows::MoveOverlay(const Rect& place) {
+  const Rect now = WindowRectOf(main_.Hwnd());
+  if (place == now) return;
+  MoveWindowTo(main_.Hwnd(), place);
+  // Drawn anew for a new size through the renderer, not stretched.
+  if (place.width != now.width || place.height != now.height) overlay_.RedrawAtSize(place.width, place.height);
 }
 
 void ModeWindows::BeginMoveResize() { moveResize_.Begin(); }

@@ -13,11 +13,12 @@ class MoveResize;
 class OverlayController;
 class Program;
 class SmartAttach;
+class WindowFollower;
 
 class ModeWindows : public ModeSeam {
  public:
   ModeWindows(Program& program, MainWindow& main, OverlayController& overlay, SmartAttach& attach,
-              CustomRegion& region, MoveResize& moveResize);
+              WindowFollower& follower, CustomRegion& region, MoveResize& moveResize);
 
   Rect MainRect() const override;
   int MainDpi() const override;
@@ -26,6 +27,10 @@ class ModeWindows : public ModeSeam {
   void ShowSelectionFrame() override;
   void StopFollowingCursor() override;
   void LockOverlay(const OverlayLock& lock) override;
+  std::optional<Rect> AttachedWindowPlace(bool clientArea) override;
+  void FollowAttachedWindow(bool clientArea) override;
+  void StopFollowing() override;
+  void MoveOverlay(const Rect& place) override;
   void BeginMoveResize() override;
   void FinishMoveResize() override;
   void PrepareRelock() override;
@@ -53,6 +58,7 @@ class ModeWindows : public ModeSeam {
   MainWindow& main_;
   OverlayController& overlay_;
   SmartAttach& attach_;
+  WindowFollower& follower_;
   CustomRegion& region_;
   MoveResize& moveResize_;
 };

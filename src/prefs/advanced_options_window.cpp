@@ -50,6 +50,8 @@ constexpr SectionControls kSections[] = {
     {AdvancedOptionsControl::kPlacementApply, AdvancedOptionsControl::kPlacementDefaults,
      AdvancedOptionsControl::kPlacementStatus},
     {AdvancedOptionsControl::kFontApply, AdvancedOptionsControl::kFontDefaults, AdvancedOptionsControl::kFontStatus},
+    {AdvancedOptionsControl::kFollowApply, AdvancedOptionsControl::kFollowDefaults,
+     AdvancedOptionsControl::kFollowStatus},
 };
 
 }  // namespace
@@ -119,6 +121,11 @@ bool AdvancedOptionsWindow::CreateControls() {
         IdOf(AdvancedOptionsControl::kFirstFontRadio) + static_cast<int>(i));
   }
 
+  const DWORD checkbox = WS_TABSTOP | BS_AUTOCHECKBOX;
+  addId(WC_STATICW, "吸附窗口：", label, AdvancedOptionsControl::kFollowLabel);
+  addId(WC_BUTTONW, "跟随窗口移动", checkbox, AdvancedOptionsControl::kFollowMoveCheckbox);
+  addId(WC_BUTTONW, "仅覆盖客户区", checkbox, AdvancedOptionsControl::kFollowClientCheckbox);
+
   for (const SectionControls& section : kSections) {
     addId(WC_BUTTONW, "确定", button, section.apply);
     addId(WC_BUTTONW, "默认", button, section.defaults);
@@ -146,6 +153,8 @@ void AdvancedOptionsWindow::ShowStoredValues() {
             PlacementChoice(settings.ConfigInt(keys::kPicturePlacement)));
   CheckOnly(AdvancedOptionsControl::kFirstFontRadio, static_cast<int>(kListFontSizes.size()),
             FontSizeChoice(settings.ConfigInt(keys::kListFontSize)));
+  SetChecked(AdvancedOptionsControl::kFollowMoveCheckbox, settings.ConfigIntFlagOr(keys::kFollowWindow, true));
+  SetChecked(AdvancedOptionsControl::kFollowClientCheckbox, settings.ConfigIntFlagOr(keys::kFollowClientArea, false));
 }
 
 void AdvancedOptionsWindow::LayOutAndPlace(const RECT* suggested) {
@@ -159,7 +168,10 @@ void AdvancedOptionsWindow::LayOutAndPlace(const RECT* suggested) {
   Place(Control(AdvancedOptionsControl::kFontLabel), layout.fontLabel);
   Place(Control(AdvancedOptionsControl::kFontGroup), layout.fontGroup);
   for (size_t i = 0; i < kListFontSizes.size(); ++i) Place(FontRadio(static_cast<int>(i)), layout.fontRadios[i]);
-  const SectionButtons* rows[kSectionCount] = {&layout.colour, &layout.placement, &layout.font};
+  Place(Control(AdvancedOptionsControl::kFollowLabel), layout.followLabel);
+  Place(Control(AdvancedOptionsControl::kFollowMoveCheckbox), layout.followMove);
+  Place(Control(AdvancedOptionsControl::kFollowClientCheckbox), layout.followClient);
+  const SectionButtons* rows[kSectionCount] = {&layout.colour, &layout.placement, &layout.font, &layout.follow};
   for (int section = 0; section < kSectionCount; ++section) {
     Place(Control(kSections[section].apply), rows[section]->apply);
     Place(Control(kSections[section].defaults), rows[section]->defaults);
@@ -189,6 +201,14 @@ std::optional<int> AdvancedOptionsWindow::CheckedIndex(AdvancedOptionsControl fi
     if (SendMessageW(GetDlgItem(hwnd_, IdOf(first) + i), BM_GETCHECK, 0, 0) == BST_CHECKED) return i;
   }
   return std::nullopt;
+}
+
+bool AdvancedOptionsWindow::Checked(AdvancedOptionsControl checkbox) const {
+  return SendMessageW(Control(checkbox), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void AdvancedOptionsWindow::SetChecked(AdvancedOptionsControl checkbox, bool checked) {
+  SendMessageW(Control(checkbox), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
 void AdvancedOptionsWindow::SetStatus(Section section, PreferenceStatus status) {
@@ -269,6 +289,15 @@ void AdvancedOptionsWindow::ApplyFontSize() {
   main_.LayOutStartScreen();
 }
 
+// An overlay that follows its window takes the new choice at once.
+void AdvancedOptionsWindow::ApplyFollowing() {
+  SetStatus(kFollowSection, PreferenceStatus::kApplied);
+  SettingsStore& settings = program_.Settings();
+  settings.SetConfig(keys::kFollowWindow, Checked(AdvancedOptionsControl::kFollowMoveCheckbox) ? "1" : "0");
+  settings.SetConfig(keys::kFollowClientArea, Checked(AdvancedOptionsControl::kFollowClientCheckbox) ? "1" : "0");
+  program_.Modes().FollowingOptionsChanged();
+}
+
 void AdvancedOptionsWindow::OnCommand(int id, int notification, HWND control) {
   if (picker_.OnCommand(control, notification)) return;
   if (notification != BN_CLICKED) return;
@@ -300,6 +329,18 @@ void AdvancedOptionsWindow::OnCommand(int id, int notification, HWND control) {
       break;
     case AdvancedOptionsControl::kFontApply:
       ApplyFontSize();
+      break;
+    case AdvancedOptionsControl::kFollowMoveCheckbox:
+    case AdvancedOptionsControl::kFollowClientCheckbox:
+      SetStatus(kFollowSection, PreferenceStatus::kPending);
+      break;
+    case AdvancedOptionsControl::kFollowApply:
+      ApplyFollowing();
+      break;
+    case AdvancedOptionsControl::kFollowDefaults:
+      SetChecked(AdvancedOptionsControl::kFollowMoveCheckbox, true);
+      SetChecked(AdvancedOptionsControl::kFollowClientCheckbox, false);
+      ApplyFollowing();
       break;
     case AdvancedOptionsControl::kFontDefaults:
       CheckOnly(AdvancedOptionsControl::kFirstFontRadio, static_cast<int>(kListFontSizes.size()),

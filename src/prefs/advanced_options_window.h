@@ -1,5 +1,5 @@
 // "Corvanta_高级配置选项：": the transparent colour of picture and mixed mode, the picture placement of
-// the overlay and the effect list's font size, each with its own "确定", "默认" and status label, each
+// the overlay, the effect list's font size and how an attached overlay follows its window, each with its own "确定", "默认" and status label, each
 // applied at once to the running program and to Config.ini.
 #pragma once
 
@@ -40,6 +40,12 @@ enum class AdvancedOptionsControl : int {
   kFontApply = 3028,
   kFontDefaults,
   kFontStatus,
+  kFollowLabel,
+  kFollowMoveCheckbox,
+  kFollowClientCheckbox,
+  kFollowApply,
+  kFollowDefaults,
+  kFollowStatus,
 };
 
 // The status label of a section: a choice waits for "确定", or the section's setting was applied.
@@ -70,7 +76,7 @@ class AdvancedOptionsWindow : public WindowBase<AdvancedOptionsWindow> {
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
-  enum Section { kColourSection, kPlacementSection, kFontSection, kSectionCount };
+  enum Section { kColourSection, kPlacementSection, kFontSection, kFollowSection, kSectionCount };
 
   bool CreateControls();
   void ShowStoredValues();
@@ -88,6 +94,9 @@ class AdvancedOptionsWindow : public WindowBase<AdvancedOptionsWindow> {
   void OnApplyTimer();
   void ApplyPlacement();
   void ApplyFontSize();
+  void ApplyFollowing();
+  bool Checked(AdvancedOptionsControl checkbox) const;
+  void SetChecked(AdvancedOptionsControl checkbox, bool checked);
   LRESULT OnControlColour(HDC dc, HWND control);
 
   Program& program_;

@@ -18,7 +18,7 @@ constexpr int kButtonGap = 6;
 constexpr int kRadioWidth = 74;
 constexpr int kExtraWidth = 38;
 constexpr int kExtraHeight = 30;
-constexpr int kHeightInRows = 15;
+constexpr int kHeightInRows = 19;
 
 // Colour scheme.
 constexpr int kSchemeLabelWidth = 80;
@@ -77,6 +77,11 @@ AdvancedOptionsLayout LayOutAdvancedOptions(int dpi, int frameWidth) {
   }
   design.font = ButtonRow(25, contentWidth);
 
+  design.followLabel = {kMargin, RowTop(28), contentWidth, kRowHeight};
+  design.followMove = {kMargin, RowTop(30), contentWidth / 2, kRowHeight};
+  design.followClient = {kMargin + contentWidth / 2, RowTop(30), contentWidth / 2, kRowHeight};
+  design.follow = ButtonRow(32, contentWidth);
+
   AdvancedOptionsLayout layout;
   layout.windowWidth = DpiScale(kColourLabelWidth + kPickerWidth + kExtraWidth, dpi);
   layout.windowHeight = kHeightInRows * DpiScale(kRowHeight, dpi) + DpiScale(kExtraHeight, dpi) - frameWidth / 2;
@@ -92,6 +97,10 @@ AdvancedOptionsLayout LayOutAdvancedOptions(int dpi, int frameWidth) {
   layout.fontGroup = Scaled(design.fontGroup, dpi);
   for (int i = 0; i < 8; ++i) layout.fontRadios[i] = Scaled(design.fontRadios[i], dpi);
   layout.font = ScaledButtons(design.font, dpi);
+  layout.followLabel = Scaled(design.followLabel, dpi);
+  layout.followMove = Scaled(design.followMove, dpi);
+  layout.followClient = Scaled(design.followClient, dpi);
+  layout.follow = ScaledButtons(design.follow, dpi);
   return layout;
 }
 

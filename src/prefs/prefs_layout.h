@@ -31,6 +31,10 @@ struct AdvancedOptionsLayout {
   Rect fontGroup;
   std::array<Rect, 8> fontRadios;  // in the order of kListFontSizes
   SectionButtons font;
+  Rect followLabel;  // "吸附窗口："
+  Rect followMove;   // "跟随窗口移动"
+  Rect followClient;  // "仅覆盖客户区"
+  SectionButtons follow;
 };
 
 AdvancedOptionsLayout LayOutAdvancedOptions(int dpi, int frameWidth);

@@ -42,6 +42,7 @@ void SmartAttach::ShowSelectionFrame() {
   window_.SetBackgroundColour(ToColorRef({rand() % 256, rand() % 256, rand() % 256}));
   canvas_.Clear();
   canvas_.RemovePicture();
+  trackedWindow_ = nullptr;
   window_.StartTimer(MainTimer::kAttachTrack, kTrackInterval);
 }
 
@@ -54,7 +55,10 @@ void SmartAttach::Track() {
   GetCursorPos(&cursor);
   HWND under = WindowFromPoint(cursor);
   RECT rect{};
-  if (under != nullptr && GetWindowRect(under, &rect)) tracked_ = rect;
+  if (under != nullptr && GetWindowRect(under, &rect)) {
+    tracked_ = rect;
+    if (GetAncestor(under, GA_ROOT) != hwnd) trackedWindow_ = under;
+  }
   SetWindowPos(hwnd, nullptr, tracked_.left, tracked_.top, tracked_.right - tracked_.left,
                tracked_.bottom - tracked_.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }

@@ -27,6 +27,9 @@ class SmartAttach {
   bool OnLeftButtonDown();
 
   RECT TrackedRect() const { return tracked_; }
+  // The window the frame lies on (the last window under the cursor that is not the frame), null while
+  // the frame has not left its own place.
+  HWND TrackedWindow() const { return trackedWindow_; }
   // Ticks of the tracking timer since the program started.
   int TrackTicks() const { return trackTicks_; }
 
@@ -38,6 +41,7 @@ class SmartAttach {
   EffectList& list_;
   DrawCanvas& canvas_;
   RECT tracked_{};
+  HWND trackedWindow_ = nullptr;
   int trackTicks_ = 0;
 };
 

@@ -31,6 +31,7 @@ constexpr SettingEntry kDefaults[] = {
     {{keys::kHotkeySection, "sx6"}, "146"},        {{keys::kHotkeySection, "sx7"}, "141"},        {{keys::kHotkeySection, "sx8"}, "32"},
     {{keys::kHotkeySection, "sx9"}, "44"},         {{keys::kHotkeySection, "sx10"}, "187"},       {{keys::kHotkeySection, "sx11"}, "5"},
     {{keys::kHotkeySection, "sx12"}, "75"},        {{keys::kHotkeySection, "sx13"}, "69"},        {{keys::kHotkeySection, "sx14"}, "258"},
+    {keys::kFollowWindow, "1"},                    {keys::kFollowClientArea, "0"},
 };
 
 constexpr const char* kFoldersAfterDefaults[] = {paths::kEffectFolder, paths::kMixedFolder, paths::kPictureFolder,

@@ -37,6 +37,9 @@ inline constexpr SettingKey kAutoPreview{"Preview", "Pre"};
 inline constexpr SettingKey kAutoOpenImages{"Folder", "Auto"};
 inline constexpr SettingKey kScreenshotIncludesSelf{"Self", "Switch"};
 inline constexpr SettingKey kHotkeyHints{"SP", "TST"};
+// The overlay locked by smart attach follows its window; it covers only the window's client area.
+inline constexpr SettingKey kFollowWindow{"Follow", "Move"};
+inline constexpr SettingKey kFollowClientArea{"Follow", "Client"};
 
 // Program colours C1..C9 (index 0..8), hotkey names sck0..sck14 and pick-list indexes sx0..sx14.
 inline constexpr const char* kColourSection = "Color";

@@ -61,6 +61,11 @@ bool SettingsStore::ConfigIntFlag(std::string_view section, std::string_view key
   return ConfigInt(section, key) == 1;
 }
 
+bool SettingsStore::ConfigIntFlagOr(SettingKey key, bool whenAbsent) const {
+  if (Config(key).empty()) return whenAbsent;
+  return ConfigIntFlag(key);
+}
+
 bool SettingsStore::Exists(std::string_view relative) const { return backend_.Exists(PathOf(relative)); }
 
 void SettingsStore::EnsureFolder(std::string_view relative) {

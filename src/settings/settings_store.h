@@ -45,6 +45,8 @@ class SettingsStore {
   bool ConfigTextFlag(std::string_view section, std::string_view key) const;
   // The other flags are read as integers and count as set when the integer is 1 ("01" too).
   bool ConfigIntFlag(std::string_view section, std::string_view key) const;
+  // A flag of a later version, absent from older files: it takes `whenAbsent` while the key has no value.
+  bool ConfigIntFlagOr(SettingKey key, bool whenAbsent) const;
 
   bool Exists(std::string_view relative) const;
   // Creates the folder when no entry of that name exists under the program directory.

@@ -44,6 +44,7 @@ enum class MainTimer : UINT_PTR {
   kStrongTopmost = 5,     // repeating: re-assert topmost
   kBalloonHide = 6,       // one-shot: take the start-up balloon away again
   kTrayRetry = 7,         // repeating until the tray icon is in place
+  kFollowCheck = 8,       // repeating: a look at the followed window where its events do not arrive
 };
 
 // The frame of the main window: the start screen's border and caption, none (selection frame,

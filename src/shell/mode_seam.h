@@ -4,20 +4,22 @@
 // the owner's. No platform calls.
 #pragma once
 
+#include <optional>
+
 #include "shell/action_timers.h"
 #include "shell/geometry.h"
 #include "shell/mode_view.h"
 
 namespace corvanta {
 
-// Where a lock puts the overlay: the selection frame locks where it is, with the effect list's selected
-// entry; a custom region locks the enabled entries on the region, drawn for the size of the window that
-// took the key.
+// Where a lock puts the overlay: the selection frame locks with the effect list's selected entry, where it
+// stands or on its window's client area; a custom region locks the enabled entries on the region, drawn
+// for the size of the window that took the key.
 struct OverlayLock {
   enum class From { kSelectionFrame, kRegion };
   From from = From::kSelectionFrame;
-  Rect region;       // kRegion: the screen rectangle
-  Size canvasSize;   // kRegion: the size the grid is drawn for
+  std::optional<Rect> place;       // the screen rectangle the overlay takes; none: where the frame stands
+  std::optional<Size> canvasSize;  // the size the grid is drawn for; none: the overlay's own size
 };
 
 class ModeSeam {
@@ -41,6 +43,14 @@ class ModeSeam {
   virtual void LockOverlay(const OverlayLock& lock) = 0;
   // The overlay as a nearly opaque window with a sizing frame, and back; the re-lock preparation keeps
   // the frame, the menus and the input as they are.
+  // The window the selection frame lies on, by its outer rectangle or its client area; none when the
+  // frame never left its own place. Following it sends its changes to the owner (AttachedWindowChanged)
+  // until StopFollowing.
+  virtual std::optional<Rect> AttachedWindowPlace(bool clientArea) = 0;
+  virtual void FollowAttachedWindow(bool clientArea) = 0;
+  virtual void StopFollowing() = 0;
+  // The locked overlay onto the rectangle, redrawn for its size when that changed.
+  virtual void MoveOverlay(const Rect& place) = 0;
   virtual void BeginMoveResize() = 0;
   virtual void FinishMoveResize() = 0;
   virtual void PrepareRelock() = 0;

@@ -18,6 +18,15 @@ enum class Selection {
   kShotFormat,   // the screenshot's format window is open; the selection windows take no input
 };
 
+// The window an overlay locked by smart attach follows, as it is now: gone, minimised (or hidden), or
+// shown at its outer rectangle or its client area.
+struct AttachedWindow {
+  bool exists = true;
+  bool shown = true;
+  Rect place;
+  bool operator==(const AttachedWindow&) const = default;
+};
+
 struct ModeView {
   LockedState locked = LockedState::kNotLocked;
   Selection selection = Selection::kNone;
@@ -26,6 +35,8 @@ struct ModeView {
   bool strongTopmost = false;  // ">+^强力置顶^+<"
   bool hotkeyHints = false;    // "#启用快捷键提示", SP/TST
   bool suiteOpen = false;
+  // The overlay locked by smart attach follows the window it lies on.
+  bool following = false;
   // The start screen's rectangle, restored when the overlay or a selection gives way to it, and the
   // rectangle "#显示主窗口" brings the main window back to.
   Rect savedGeometry;

@@ -75,7 +75,10 @@ bool ProgramModes::FrameKeyReleased(int virtualKey) {
     Changed();
     seam_->ShowStartScreen(view_.savedGeometry);
   } else {
-    LockedAs(OverlayLock{});
+    OverlayLock lock;
+    if (settings_.ConfigIntFlag(keys::kFollowClientArea)) lock.place = seam_->AttachedWindowPlace(true);
+    LockedAs(lock);
+    FollowAfterLock();
   }
   KeepHidden();
   // A re-attach started by a hotkey has ended.
@@ -89,6 +92,57 @@ void ProgramModes::LockedAs(const OverlayLock& lock) {
   SetTopmost(true);  // a lock always puts the overlay on top, without writing Config/Top
   Changed();
   seam_->LockOverlay(lock);
+}
+
+// ---- Following the attached window ----------------------------------------------------------------
+
+void ProgramModes::FollowAfterLock() {
+  if (!settings_.ConfigIntFlagOr(keys::kFollowWindow, true) || !seam_->AttachedWindowPlace(false)) return;
+  view_.following = true;
+  attached_ = {};
+  hiddenWithAttached_ = false;
+  seam_->FollowAttachedWindow(settings_.ConfigIntFlag(keys::kFollowClientArea));
+  Changed();
+}
+
+void ProgramModes::StopFollowingWindow() {
+  if (!view_.following) return;
+  view_.following = false;
+  seam_->StopFollowing();
+  if (hiddenWithAttached_) seam_->ShowMain(false);
+  hiddenWithAttached_ = false;
+}
+
+void ProgramModes::AttachedWindowChanged(const AttachedWindow& now) {
+  attached_ = now;
+  // While a selection is open over the overlay the overlay waits; it catches up when the selection ends.
+  if (view_.following && view_.OverlayShowing()) ApplyAttachedWindow();
+}
+
+void ProgramModes::ApplyAttachedWindow() {
+  if (!attached_.exists) {
+    ToStartScreen();
+    return;
+  }
+  if (!attached_.shown) {
+    seam_->HideMain();
+    hiddenWithAttached_ = true;
+    return;
+  }
+  seam_->MoveOverlay(attached_.place);
+  if (hiddenWithAttached_) seam_->ShowMain(false);
+  hiddenWithAttached_ = false;
+  KeepHidden();
+}
+
+void ProgramModes::FollowingOptionsChanged() {
+  if (!view_.following || !view_.OverlayShowing()) return;
+  if (!settings_.ConfigIntFlagOr(keys::kFollowWindow, true)) {
+    StopFollowingWindow();
+    Changed();
+    return;
+  }
+  seam_->FollowAttachedWindow(settings_.ConfigIntFlag(keys::kFollowClientArea));
 }
 
 // ---- Custom region --------------------------------------------------------------------------------
@@ -143,6 +197,7 @@ void ProgramModes::RegionLockRequested(const Rect& region, const Size& canvasSiz
   if (view_.selection != Selection::kRegion) return;
   CloseSelection();
   view_.selection = Selection::kNone;
+  StopFollowingWindow();  // a custom region follows nothing
   LockedAs(OverlayLock{OverlayLock::From::kRegion, region, canvasSize});
   KeepHidden();
   seam_->ClearHotkeyBusyMark(ActionTimer::kReattach);
@@ -172,9 +227,11 @@ void ProgramModes::RegionShotFinished() {
   CloseSelection();
   view_.selection = Selection::kNone;
   if (shotOverOverlay_) {
-    // The overlay as it was: where it stands, shown, and taking no input while it is locked.
+    // The overlay as it was: where it stands, shown, and taking no input while it is locked; a window
+    // it follows may have moved meanwhile.
     seam_->ShowMain(false);
     seam_->SetMainEnabled(view_.locked != LockedState::kLocked);
+    if (view_.following && view_.OverlayShowing()) ApplyAttachedWindow();
   } else {
     seam_->SetMainEnabled(true);
     SetTopmost(true);  // a custom-region screenshot leaves the start screen on top
@@ -195,6 +252,7 @@ void ProgramModes::RegionAbandoned() {
     seam_->ShowStartScreen(view_.savedGeometry);
   } else if (shotOverOverlay_) {
     seam_->ShowMain(false);
+    if (view_.following && view_.OverlayShowing()) ApplyAttachedWindow();
   } else {
     seam_->MoveMain(view_.savedGeometry);
     seam_->ShowMain(true);
@@ -206,6 +264,7 @@ void ProgramModes::RegionAbandoned() {
 // ---- The overlay ----------------------------------------------------------------------------------
 
 void ProgramModes::ToStartScreen() {
+  StopFollowingWindow();
   view_.locked = LockedState::kNotLocked;
   Changed();
   seam_->ShowStartScreen(view_.savedGeometry);
@@ -236,6 +295,7 @@ void ProgramModes::ReselectRequested() {
 
 void ProgramModes::MoveResizeRequested() {
   if (!view_.OverlayShowing()) return;
+  StopFollowingWindow();  // the user chooses the place now
   view_.locked = LockedState::kMovingOrResizing;
   Changed();
   seam_->BeginMoveResize();

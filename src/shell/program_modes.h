@@ -47,6 +47,11 @@ class ProgramModes {
   void RegionShotFinished();
   void RegionAbandoned();
 
+  // Following the attached window: its changes, and new options ("跟随窗口移动", "仅覆盖客户区") while it
+  // is followed. A window gone brings the start screen back as the tray's return does.
+  void AttachedWindowChanged(const AttachedWindow& now);
+  void FollowingOptionsChanged();
+
   // The overlay's commands.
   void ReturnRequested();      // "<<<更换效果(返回)"
   void ReattachRequested();    // "<-=重新吸附窗口"
@@ -81,6 +86,9 @@ class ProgramModes {
   void ToStartScreen();
   void LockedAs(const OverlayLock& lock);
   void EndRegionHotkeys();
+  void FollowAfterLock();
+  void StopFollowingWindow();
+  void ApplyAttachedWindow();
   void Changed();
 
   SettingsStore& settings_;
@@ -89,6 +97,8 @@ class ProgramModes {
   TopmostTaken takenBySelection_;
   // A screenshot taken while an overlay is locked gives the overlay back as it was.
   bool shotOverOverlay_ = false;
+  AttachedWindow attached_;
+  bool hiddenWithAttached_ = false;
 };
 
 }  // namespace corvanta

@@ -35,7 +35,7 @@ TEST_F(FirstRunTest, FreshDirectoryGetsFoldersInOrderAndTheWholeDefaultSet) {
   const std::string* bytes = backend_.BytesAt(settings_.PathOf(paths::kConfigFile));
   ASSERT_NE(bytes, nullptr);
   EXPECT_EQ(*bytes, testing::kDefaultConfigText);
-  EXPECT_EQ(backend_.WriteCount(), 62);  // one write per key: nothing is written twice
+  EXPECT_EQ(backend_.WriteCount(), 64);  // one write per key: nothing is written twice
   EXPECT_FALSE(PrepareSettingsFiles(settings_));  // an existing file: not a first start
 }
 

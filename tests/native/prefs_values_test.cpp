@@ -159,7 +159,9 @@ TEST(PreferenceWindowsTest, AdvancedOptionsControlsFitTheClientAreaWithoutOverla
     std::vector<Rect> all = {
         l.colourLabel,      l.picker,        l.currentColour,  l.pendingColour,   l.colour.apply,
         l.colour.defaults,  l.colour.status, l.placementLabel, l.placement.apply, l.placement.defaults,
-        l.placement.status, l.fontLabel,     l.font.apply,     l.font.defaults,   l.font.status};
+        l.placement.status, l.fontLabel,     l.font.apply,     l.font.defaults,   l.font.status,
+        l.followLabel,      l.followMove,    l.followClient,   l.follow.apply,    l.follow.defaults,
+        l.follow.status};
     all.insert(all.end(), l.placementRadios.begin(), l.placementRadios.end());
     all.insert(all.end(), l.fontRadios.begin(), l.fontRadios.end());
     for (size_t i = 0; i < all.size(); ++i) {

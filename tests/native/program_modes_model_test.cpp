@@ -64,6 +64,11 @@ enum class EventType {
   kFormatButton,
   kTimerTick,
   kIncludeSelfToggle,
+  kAttachedWindowMoves,     // the window under the selection frame or the following overlay: x, y its new corner
+  kAttachedWindowMinimised,
+  kAttachedWindowRestored,
+  kAttachedWindowClosed,
+  kFollowOptionToggle,      // x: 0 "跟随窗口移动", 1 "仅覆盖客户区", applied at once
 };
 
 struct Event {
@@ -78,7 +83,9 @@ std::string Describe(const Event& e) {
                                       "key on main", "key on surface", "key on region", "press on surface",
                                       "drag tick", "release on surface", "release on region",
                                       "release elsewhere", "right button", "close surface", "close region",
-                                      "close format", "format button", "timer tick", "toggle include-self"};
+                                      "close format", "format button", "timer tick", "toggle include-self",
+                                      "attached window moves", "attached window minimised",
+                                      "attached window restored", "attached window closed", "toggle follow option"};
   std::ostringstream out;
   out << names[static_cast<int>(e.type)];
   if (e.type == EventType::kTray) out << " " << static_cast<int>(e.item);
@@ -86,7 +93,10 @@ std::string Describe(const Event& e) {
   if (e.type == EventType::kKeyOnMain || e.type == EventType::kKeyOnSurface || e.type == EventType::kKeyOnRegion) {
     out << " key " << e.x;
   }
-  if (e.type == EventType::kPressOnSurface || e.type == EventType::kDragTick) out << " at " << e.x << "," << e.y;
+  if (e.type == EventType::kPressOnSurface || e.type == EventType::kDragTick || e.type == EventType::kAttachedWindowMoves) {
+    out << " at " << e.x << "," << e.y;
+  }
+  if (e.type == EventType::kFollowOptionToggle) out << (e.x == 0 ? " follow" : " client area");
   return out.str();
 }
 
@@ -111,16 +121,28 @@ class WindowModel : public ModeSeam {
     shape = Shape::kSelectionFrame;
     layered = true;
     clickThrough = false;
-    following = true;
+    followingCursor = true;
   }
-  void StopFollowingCursor() override { following = false; }
+  void StopFollowingCursor() override { followingCursor = false; }
   void LockOverlay(const OverlayLock& lock) override {
     mainEnabled = false;
     shape = Shape::kOverlay;
     layered = clickThrough = true;
-    if (lock.from == OverlayLock::From::kRegion) mainRect = lock.region;
+    if (lock.place) mainRect = *lock.place;
     ShowMain(false);
   }
+  std::optional<Rect> AttachedWindowPlace(bool clientArea) override {
+    if (!attachedExists || !frameLeftItsPlace) return std::nullopt;
+    return clientArea ? ClientOf(attachedRect) : attachedRect;
+  }
+  void FollowAttachedWindow(bool clientArea) override {
+    followingWindow = true;
+    followedGone = false;
+    followClientArea = clientArea;
+    ReportAttached();
+  }
+  void StopFollowing() override { followingWindow = false; }
+  void MoveOverlay(const Rect& place) override { mainRect = place; }
   void BeginMoveResize() override {
     mainEnabled = true;
     shape = Shape::kMoveResize;
@@ -193,6 +215,12 @@ class WindowModel : public ModeSeam {
   }
 
   // ---- The model ---------------------------------------------------------------------------------
+  static Rect ClientOf(const Rect& outer) { return Rect{outer.left + 8, outer.top + 31, outer.width - 16, outer.height - 39}; }
+  Rect FollowedPlace() const { return followClientArea ? ClientOf(attachedRect) : attachedRect; }
+  // The follower tells the owner what the attached window is now.
+  void ReportAttached() {
+    if (followingWindow) owner_->AttachedWindowChanged(AttachedWindow{attachedExists, attachedShown, FollowedPlace()});
+  }
   void EndFormatWindow() {
     formatOpen = false;
     Drop(Kind::kFormat);
@@ -225,7 +253,8 @@ class WindowModel : public ModeSeam {
   bool strongTopmost = false;
   bool layered = false;
   bool clickThrough = false;
-  bool following = false;
+  bool followingCursor = false;
+  bool followingWindow = false;
   bool checkbox = false;
   Shape shape = Shape::kStartScreen;
   bool surfaceOpen = false;
@@ -233,6 +262,13 @@ class WindowModel : public ModeSeam {
   bool selectionInput = true;
   bool formatOpen = false;
   int doubleOpens = 0;
+  // The window the selection frame lies on, and whether the frame went there at all.
+  Rect attachedRect{300, 200, 400, 300};
+  bool attachedExists = true;
+  bool attachedShown = true;
+  bool frameLeftItsPlace = false;
+  bool followClientArea = false;
+  bool followedGone = false;  // the followed window was closed: a window seen since is another one
   RegionSelection drag;
   std::set<ActionTimer> busy;
   std::vector<ActionTimer> armed;
@@ -349,6 +385,34 @@ class World {
       case EventType::kIncludeSelfToggle:
         settings_.SetConfig(keys::kScreenshotIncludesSelf, settings_.ConfigIntFlag(keys::kScreenshotIncludesSelf) ? "0" : "1");
         return true;
+      case EventType::kAttachedWindowMoves:
+        // Moved and resized by its program, or, once the old one is gone, a new window.
+        windows_.attachedExists = true;
+        windows_.attachedRect = Rect{e.x, e.y, 300 + std::abs(e.x) % 200, 200 + std::abs(e.y) % 150};
+        attachedChanged_ = true;
+        windows_.ReportAttached();
+        return true;
+      case EventType::kAttachedWindowMinimised:
+      case EventType::kAttachedWindowRestored:
+        if (!windows_.attachedExists) return false;
+        windows_.attachedShown = e.type == EventType::kAttachedWindowRestored;
+        attachedChanged_ = true;
+        windows_.ReportAttached();
+        return true;
+      case EventType::kAttachedWindowClosed:
+        if (!windows_.attachedExists) return false;
+        windows_.attachedExists = false;
+        attachedChanged_ = true;
+        windows_.ReportAttached();
+        windows_.followingWindow = false;  // the follower stops with the window
+        windows_.followedGone = true;
+        return true;
+      case EventType::kFollowOptionToggle: {
+        const SettingKey key = e.x == 0 ? keys::kFollowWindow : keys::kFollowClientArea;
+        settings_.SetConfig(key, settings_.ConfigIntFlag(key) ? "0" : "1");
+        modes_.FollowingOptionsChanged();
+        return true;
+      }
     }
     return false;
   }
@@ -364,7 +428,9 @@ class World {
     if (w.formatOpen && !w.surfaceOpen) return "the format window outlived the selection";
     if (w.formatOpen && v.locked != shotStartLocked_) return "the overlay changed behind the format window";
     if (v.locked == LockedState::kLocked && v.selection == Selection::kNone) {
-      if (!w.mainShown || !w.layered || !w.clickThrough || w.mainEnabled || w.shape != Shape::kOverlay) {
+      const bool hiddenWithItsWindow = v.following && !w.attachedShown;
+      if ((!w.mainShown && !hiddenWithItsWindow) || !w.layered || !w.clickThrough || w.mainEnabled ||
+          w.shape != Shape::kOverlay) {
         return "a locked overlay is not a shown, layered, click-through, disabled, captionless window";
       }
     }
@@ -372,6 +438,17 @@ class World {
       return "the main window lies above the selection surface";
     }
     if (w.mainTopmost != v.topmost && !w.strongTopmost) return "^置顶^ does not say whether the window is on top";
+    // The follower stops by itself only when its window is gone.
+    if (v.following != w.followingWindow && !w.followedGone) {
+      return "the owner and the follower disagree about following";
+    }
+    if (v.following && v.locked == LockedState::kNotLocked) return "the start screen follows a window";
+    if (v.following && v.OverlayShowing() && w.attachedExists && !w.followedGone && !v.mainHidden) {
+      if (w.attachedShown && (!w.mainShown || !(w.mainRect == w.FollowedPlace()))) {
+        return "the overlay does not cover the window it follows";
+      }
+      if (!w.attachedShown && w.mainShown) return "the overlay shows while its window is minimised";
+    }
     if (released_ && w.drag.ButtonHeld()) return "a release left the drag running";
     released_ = false;
     // Config.ini is checked again whenever something was written to it.
@@ -487,7 +564,10 @@ class World {
       }
       Command(command);
     }
-    if (windows_.following) windows_.mainRect = Rect{300, 200, 400, 300};  // the window under the cursor
+    if (windows_.followingCursor && windows_.shape == Shape::kSelectionFrame && windows_.attachedExists) {
+      windows_.mainRect = windows_.attachedRect;  // the frame jumps onto the window under the cursor
+      windows_.frameLeftItsPlace = true;
+    }
   }
 
   std::string BrokenConfig() const {
@@ -523,10 +603,15 @@ class World {
       shotStartLocked_ = v.locked;
       beforeShot_ = beforeEvent_;
       hiddenAtShot_ = v.mainHidden;
+      followedAtShot_ = v.following;
+      attachedChanged_ = false;
     } else if (!shotOpen && shotOpen_) {
       shotOpen_ = false;
       MainSnapshot after = Snapshot();
-      if (v.mainHidden != hiddenAtShot_) after.rect = beforeShot_.rect;  // the user hid or showed it meanwhile
+      // The user hid or showed it meanwhile: it is elsewhere by right. The window it follows changed
+      // meanwhile: it follows it.
+      if (v.mainHidden != hiddenAtShot_) after.rect = beforeShot_.rect;
+      if (followedAtShot_ && attachedChanged_) after = beforeShot_;
       if (shotStartLocked_ != LockedState::kNotLocked && !(after == beforeShot_)) {
         std::ostringstream out;
         out << "a screenshot over the overlay did not give it back as it was (place " << (after.rect == beforeShot_.rect)
@@ -570,6 +655,8 @@ class World {
   MainSnapshot beforeShot_{};
   MainSnapshot beforeEvent_{};
   bool hiddenAtShot_ = false;
+  bool attachedChanged_ = false;
+  bool followedAtShot_ = false;
 };
 
 constexpr MenuId kTrayItems[] = {
@@ -579,7 +666,7 @@ constexpr MenuId kTrayItems[] = {
 
 Event RandomEvent(std::mt19937& random) {
   auto pick = [&random](int count) { return static_cast<int>(random() % static_cast<unsigned>(count)); };
-  const auto type = static_cast<EventType>(pick(static_cast<int>(EventType::kIncludeSelfToggle) + 1));
+  const auto type = static_cast<EventType>(pick(static_cast<int>(EventType::kFollowOptionToggle) + 1));
   Event e{type};
   constexpr int kKeys[] = {'A', kEscape, kBackspace, kReturn, kF5};
   switch (type) {
@@ -596,8 +683,12 @@ Event RandomEvent(std::mt19937& random) {
       break;
     case EventType::kPressOnSurface:
     case EventType::kDragTick:
+    case EventType::kAttachedWindowMoves:
       e.x = pick(kScreen.width + 200) - 100;
       e.y = pick(kScreen.height + 200) - 100;
+      break;
+    case EventType::kFollowOptionToggle:
+      e.x = pick(2);
       break;
     default:
       break;

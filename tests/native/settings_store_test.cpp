@@ -79,6 +79,16 @@ TEST_F(SettingsStoreTest, FlagsCompareAsTextOrAsIntegers) {
   }
 }
 
+TEST_F(SettingsStoreTest, AnAbsentLaterFlagTakesItsDefault) {
+  const SettingKey key{"Follow", "Move"};
+  EXPECT_TRUE(settings_.ConfigIntFlagOr(key, true)) << "older file without the key";
+  EXPECT_FALSE(settings_.ConfigIntFlagOr(key, false));
+  settings_.SetConfig(key, "0");
+  EXPECT_FALSE(settings_.ConfigIntFlagOr(key, true));
+  settings_.SetConfig(key, "1");
+  EXPECT_TRUE(settings_.ConfigIntFlagOr(key, false));
+}
+
 TEST_F(SettingsStoreTest, WritesReplaceInPlaceAndKeepOtherSections) {
   const std::string file = settings_.PathOf(paths::kConfigFile);
   settings_.Write(file, "A", "x", "1");

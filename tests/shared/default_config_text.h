@@ -12,6 +12,7 @@ constexpr const char* kDefaultConfigText =
     "sck0=\r\nsck1=Shift+D\r\nsck2=Shift+Q\r\nsck3=Shift+Alt+D\r\nsck4=Shift+Alt+Q\r\nsck5=Ctrl+Shift+Alt+A\r\n"
     "sck6=Ctrl+Shift+P\r\nsck7=Ctrl+Shift+K\r\nsck8=Shift+F\r\nsck9=Shift+R\r\nsck10=Shift+Alt+E\r\nsck11=Ctrl+E\r\n"
     "sck12=Alt+W\r\nsck13=Alt+Q\r\nsck14=Alt+Win+X\r\nsx0=-1\r\nsx1=30\r\nsx2=43\r\nsx3=186\r\nsx4=199\r\nsx5=261\r\n"
-    "sx6=146\r\nsx7=141\r\nsx8=32\r\nsx9=44\r\nsx10=187\r\nsx11=5\r\nsx12=75\r\nsx13=69\r\nsx14=258\r\n";
+    "sx6=146\r\nsx7=141\r\nsx8=32\r\nsx9=44\r\nsx10=187\r\nsx11=5\r\nsx12=75\r\nsx13=69\r\nsx14=258\r\n"
+    "[Follow]\r\nMove=1\r\nClient=0\r\n";
 
 }  // namespace corvanta::testing

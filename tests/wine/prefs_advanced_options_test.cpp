@@ -83,11 +83,11 @@ TEST_F(AdvancedOptionsTest, OpensOnceNearTheLowerLeftWithTheStoredValues) {
   SendMessageW(program_.Hwnd(), WM_COMMAND, static_cast<WPARAM>(MenuId::kAdvancedOptions), 0);
   EXPECT_EQ(Window()->Hwnd(), first);
   EXPECT_EQ(testing::WindowText(first), "Corvanta_高级配置选项：");
-  // 6 % of the screen's width from the left; the bottom at 92 % of its height (993.6 less 357).
+  // 6 % of the screen's width from the left; the bottom at 92 % of its height (993.6 less 445).
   const RECT r = WindowRect(first);
   EXPECT_EQ(r.left, 115);
-  EXPECT_EQ(r.top, 636);
-  EXPECT_EQ(r.bottom - r.top, 357);
+  EXPECT_EQ(r.top, 548);
+  EXPECT_EQ(r.bottom - r.top, 445);
   EXPECT_EQ(Text(AdvancedOptionsControl::kCurrentColour), "当前透明色RGB:(1,2,3)");
   EXPECT_EQ(Text(AdvancedOptionsControl::kPendingColour), "待选透明色RGB:(1,2,3)");
   EXPECT_EQ(Window()->Picker().Colour(), RGB(1, 2, 3));
@@ -96,7 +96,7 @@ TEST_F(AdvancedOptionsTest, OpensOnceNearTheLowerLeftWithTheStoredValues) {
   EXPECT_EQ(Text(AdvancedOptionsControl::kColourStatus), "待确认");
   RECT client{};
   GetClientRect(first, &client);
-  const RECT lastButton = testing::ChildRect(Window()->Control(AdvancedOptionsControl::kFontDefaults));
+  const RECT lastButton = testing::ChildRect(Window()->Control(AdvancedOptionsControl::kFollowDefaults));
   EXPECT_LE(lastButton.bottom, client.bottom);
 }
 

@@ -77,7 +77,7 @@ const ToolWindow kToolWindows[] = {
      [](TestProgram& p) { p.Main().RunCommand(MenuId::kCustomHotkeys); }, RunExitCommand, true, {1914, 737},
      Id(HotkeySettingsControl::kSaveButton), {1583, 612, 300, 60}, nullptr},
     {"AdvancedOptions", AdvancedOptionsWindow::kClassName,
-     [](TestProgram& p) { p.Main().RunCommand(MenuId::kAdvancedOptions); }, RunExitCommand, true, {501, 512},
+     [](TestProgram& p) { p.Main().RunCommand(MenuId::kAdvancedOptions); }, RunExitCommand, true, {501, 644},
      Id(AdvancedOptionsControl::kColourLabel), {15, 15, 225, 33}, nullptr},
     {"ColourScheme", ColourSchemeWindow::kClassName,
      [](TestProgram& p) { p.Main().RunCommand(MenuId::kProgramColours); }, RunExitCommand, true, {576, 287},
