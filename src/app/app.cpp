@@ -1,7 +1,5 @@
 #include "app/app.h"
 
-#include <algorithm>
-
 #include "app/main_window.h"
 
 namespace corvanta {
@@ -14,17 +12,7 @@ App::~App() {
   SetMain(nullptr);
 }
 
-namespace {
-
-// What the overlay's reserve holds at most (33 MB): an overlay larger than that takes fresh memory.
-constexpr SIZE kLargestOverlayReserve{3840, 2160};
-
-}  // namespace
-
 bool App::Start(int showCommand) {
-  const SIZE screen = LargestMonitorSize();
-  overlayReserve_ = std::make_unique<DibReserve>(std::min(screen.cx, kLargestOverlayReserve.cx),
-                                                 std::min(screen.cy, kLargestOverlayReserve.cy));
   mainWindow_ = MakeWindow<MainWindow>(*this);
   SetMain(mainWindow_.get());
   return mainWindow_->Create(showCommand);

@@ -9,7 +9,6 @@
 #include <memory>
 #include <string>
 
-#include "platform/dib_reserve.h"
 #include "platform/win32_backend.h"
 #include "settings/settings_store.h"
 #include "shell/program.h"
@@ -32,9 +31,6 @@ class App : private AppSettings, public Program {
 
   // The main window itself, for the program's entry point and for tests; the features get its seam.
   MainWindow& Window() { return *mainWindow_; }
-  // The overlay's first surface, made at start-up the size of the largest monitor (up to a 4K screen),
-  // so that the first lock draws into memory already in place. Null before Start.
-  DibReserve* OverlayReserve() { return overlayReserve_.get(); }
 
   // Creates the main window, which runs the start-up sequence. Returns false when creation failed.
   bool Start(int showCommand);
@@ -44,7 +40,6 @@ class App : private AppSettings, public Program {
   static int RunMessageLoop();
 
  private:
-  std::unique_ptr<DibReserve> overlayReserve_;  // declared before the main window: outlives its canvas
   std::unique_ptr<MainWindow> mainWindow_;
   bool quitOnExit_ = true;
 };

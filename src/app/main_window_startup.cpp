@@ -85,7 +85,6 @@ bool MainWindow::CreateControls() {
   if (!drawCanvas_->Create(hwnd_, instance, 0, 0, 1, 1)) return false;
   SetWindowLongPtrW(drawCanvas_->Hwnd(), GWLP_ID, static_cast<LONG_PTR>(ControlId::kDrawCanvas));
   drawCanvas_->Show(false);
-  drawCanvas_->DrawNextSurfaceFrom(app_.OverlayReserve());
   CreateFonts();
   return true;
 }

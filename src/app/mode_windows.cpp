@@ -58,6 +58,10 @@ void ModeWindows::LockOverlay(const OverlayLock& lock) {
   overlay_.Lock(request);
 }
 
+void ModeWindows::PrepareOverlayMemory() { overlay_.Memory().Prepare(); }
+
+void ModeWindows::ReleaseOverlayMemory() { overlay_.Memory().Release(); }
+
 std::optional<Rect> ModeWindows::AttachedWindowPlace(bool clientArea) {
   return FollowedPlace(attach_.TrackedWindow(), clientArea);
 }

@@ -27,6 +27,8 @@ class ModeWindows : public ModeSeam {
   void ShowSelectionFrame() override;
   void StopFollowingCursor() override;
   void LockOverlay(const OverlayLock& lock) override;
+  void PrepareOverlayMemory() override;
+  void ReleaseOverlayMemory() override;
   std::optional<Rect> AttachedWindowPlace(bool clientArea) override;
   void FollowAttachedWindow(bool clientArea) override;
   void StopFollowing() override;

@@ -41,6 +41,8 @@ class DrawCanvas : public WindowBase<DrawCanvas> {
 
   int Width() const { return surface_.width; }
   int Height() const { return surface_.height; }
+  // The size of the section behind the surface; smaller sizes reuse it.
+  SIZE Capacity() const { return SIZE{surface_.capacityWidth, surface_.capacityHeight}; }
 
   // The background colour and the placement take effect at the next clear or picture change.
   void SetBackgroundColour(uint32_t colour);

@@ -19,7 +19,7 @@ constexpr LONG kOverlayExStyle = WS_EX_TRANSPARENT | WS_EX_TOPMOST | WS_EX_TOOLW
 }  // namespace
 
 OverlayController::OverlayController(Program& program, MainWindowSeam& window, DrawCanvas& canvas)
-    : program_(program), window_(window), canvas_(canvas) {}
+    : program_(program), window_(window), canvas_(canvas), memory_(canvas) {}
 
 COLORREF OverlayController::ColourKey() const { return ColourKeyOf(program_.State()); }
 
@@ -69,10 +69,10 @@ void OverlayController::ShowStartScreen(const Rect& place) {
   HWND hwnd = window_.Hwnd();
   ShowWindow(hwnd, SW_HIDE);
   EnableWindow(hwnd, TRUE);
-  canvas_.Clear();
   canvas_.RemovePicture();
-  window_.ShowStartScreenControls(true);
   canvas_.Show(false);
+  canvas_.SetSize(0, 0);  // the overlay's memory is not held while the start screen waits
+  window_.ShowStartScreenControls(true);
   window_.SetFrame(WindowFrame::kNormal);
   window_.SetBackgroundColour(kStartScreenBackground);
   SetWindowLongW(hwnd, GWL_EXSTYLE, 0);

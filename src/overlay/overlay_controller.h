@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "overlay/overlay_memory.h"
 #include "overlay/render.h"
 #include "overlay/scanlines.h"
 #include "shell/display_mode.h"
@@ -37,9 +38,12 @@ class OverlayController {
   // The main window as the click-through, colour-keyed overlay that takes no input, drawn for the lock
   // and shown. Its topmost state and the menus are the mode owner's.
   void Lock(const LockRequest& request);
-  // The main window as the start screen at the rectangle: its controls shown, the canvas cleared and
-  // hidden, a normal frame, no extended style, enabled, shown and laid out.
+  // The main window as the start screen at the rectangle: its controls shown, the canvas hidden and
+  // without memory, a normal frame, no extended style, enabled, shown and laid out.
   void ShowStartScreen(const Rect& place);
+
+  // The memory the next lock draws into, prepared while a selection is open.
+  OverlayMemory& Memory() { return memory_; }
 
   // One tick of strong topmost: the main window to the top of the topmost band.
   void OnStrongTopmostTick();
@@ -65,6 +69,7 @@ class OverlayController {
   Program& program_;
   MainWindowSeam& window_;
   DrawCanvas& canvas_;
+  OverlayMemory memory_;
   RenderRequest lastRender_;  // what the last lock drew
   int strongTopmostTicks_ = 0;
 };

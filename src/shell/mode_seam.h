@@ -41,8 +41,10 @@ class ModeSeam {
   virtual void StopFollowingCursor() = 0;
   // The click-through, colour-keyed, disabled overlay, drawn and shown.
   virtual void LockOverlay(const OverlayLock& lock) = 0;
-  // The overlay as a nearly opaque window with a sizing frame, and back; the re-lock preparation keeps
-  // the frame, the menus and the input as they are.
+  // The memory of the overlay's canvas, made ahead on a worker while a selection that may lock is open,
+  // and given back when the selection ends: what the lock did not take.
+  virtual void PrepareOverlayMemory() = 0;
+  virtual void ReleaseOverlayMemory() = 0;
   // The window the selection frame lies on, by its outer rectangle or its client area; none when the
   // frame never left its own place. Following it sends its changes to the owner (AttachedWindowChanged)
   // until StopFollowing.
@@ -51,6 +53,8 @@ class ModeSeam {
   virtual void StopFollowing() = 0;
   // The locked overlay onto the rectangle, redrawn for its size when that changed.
   virtual void MoveOverlay(const Rect& place) = 0;
+  // The overlay as a nearly opaque window with a sizing frame, and back; the re-lock preparation keeps
+  // the frame, the menus and the input as they are.
   virtual void BeginMoveResize() = 0;
   virtual void FinishMoveResize() = 0;
   virtual void PrepareRelock() = 0;

@@ -65,6 +65,7 @@ void ProgramModes::AttachRequested() {
   view_.selection = Selection::kAttach;
   Changed();
   seam_->ShowSelectionFrame();
+  seam_->PrepareOverlayMemory();
 }
 
 bool ProgramModes::FrameKeyReleased(int virtualKey) {
@@ -80,6 +81,7 @@ bool ProgramModes::FrameKeyReleased(int virtualKey) {
     LockedAs(lock);
     FollowAfterLock();
   }
+  seam_->ReleaseOverlayMemory();
   KeepHidden();
   // A re-attach started by a hotkey has ended.
   seam_->ClearHotkeyBusyMark(ActionTimer::kReattach);
@@ -182,7 +184,11 @@ void ProgramModes::RegionRequested() {
   if (view_.selection != Selection::kNone || view_.locked == LockedState::kLocked) return;
   SaveStartScreenGeometry();
   shotOverOverlay_ = false;
-  if (!OpenSelection(Selection::kRegion)) RegionAbandoned();
+  if (OpenSelection(Selection::kRegion)) {
+    seam_->PrepareOverlayMemory();
+  } else {
+    RegionAbandoned();
+  }
 }
 
 void ProgramModes::RegionShotRequested() {
@@ -199,6 +205,7 @@ void ProgramModes::RegionLockRequested(const Rect& region, const Size& canvasSiz
   view_.selection = Selection::kNone;
   StopFollowingWindow();  // a custom region follows nothing
   LockedAs(OverlayLock{OverlayLock::From::kRegion, region, canvasSize});
+  seam_->ReleaseOverlayMemory();
   KeepHidden();
   seam_->ClearHotkeyBusyMark(ActionTimer::kReattach);
   EndRegionHotkeys();
@@ -249,6 +256,7 @@ void ProgramModes::RegionAbandoned() {
   if (selection == Selection::kRegion) view_.locked = LockedState::kNotLocked;
   Changed();
   if (selection == Selection::kRegion) {
+    seam_->ReleaseOverlayMemory();
     seam_->ShowStartScreen(view_.savedGeometry);
   } else if (shotOverOverlay_) {
     seam_->ShowMain(false);

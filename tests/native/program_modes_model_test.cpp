@@ -131,6 +131,8 @@ class WindowModel : public ModeSeam {
     if (lock.place) mainRect = *lock.place;
     ShowMain(false);
   }
+  void PrepareOverlayMemory() override { overlayMemory = true; }
+  void ReleaseOverlayMemory() override { overlayMemory = false; }
   std::optional<Rect> AttachedWindowPlace(bool clientArea) override {
     if (!attachedExists || !frameLeftItsPlace) return std::nullopt;
     return clientArea ? ClientOf(attachedRect) : attachedRect;
@@ -254,6 +256,7 @@ class WindowModel : public ModeSeam {
   bool layered = false;
   bool clickThrough = false;
   bool followingCursor = false;
+  bool overlayMemory = false;  // the canvas memory a lock would draw into
   bool followingWindow = false;
   bool checkbox = false;
   Shape shape = Shape::kStartScreen;
@@ -449,6 +452,8 @@ class World {
       }
       if (!w.attachedShown && w.mainShown) return "the overlay shows while its window is minimised";
     }
+    const bool mayLock = v.selection == Selection::kAttach || v.selection == Selection::kRegion;
+    if (w.overlayMemory != mayLock) return "overlay memory is held without a selection that may lock, or missing";
     if (released_ && w.drag.ButtonHeld()) return "a release left the drag running";
     released_ = false;
     // Config.ini is checked again whenever something was written to it.

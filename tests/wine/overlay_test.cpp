@@ -64,9 +64,11 @@ class OverlayTest : public ::testing::Test {
 
 TEST_F(OverlayTest, AttachAndLockCoversTheTargetWithTheEnabledGrid) {
   StartWithPresets();
-  ASSERT_TRUE(app().OverlayReserve()->Holds());
+  EXPECT_FALSE(Main().Overlay().Memory().Prepared()) << "no overlay memory on the start screen";
+  EXPECT_LE(Main().Canvas().Capacity().cx, 1) << "a 1 x 1 surface at most";
   TargetWindow target(900, 200, 400, 300);
   AttachTo(target);
+  EXPECT_TRUE(Main().Overlay().Memory().Prepared());
   EXPECT_FALSE(app().ModeState().StartScreenShape());
   EXPECT_FALSE(IsWindowVisible(Main().Control(ControlId::kEffectList)));
   EXPECT_EQ(GetMenu(Main().Hwnd()), Main().GetMenus().Bar());  // the hint entries show
@@ -107,7 +109,10 @@ TEST_F(OverlayTest, AttachAndLockCoversTheTargetWithTheEnabledGrid) {
   EXPECT_TRUE(IsWindowVisible(canvas.Hwnd()));
   ASSERT_EQ(canvas.Width(), 400);
   ASSERT_EQ(canvas.Height(), 300);
-  EXPECT_FALSE(app().OverlayReserve()->Holds()) << "the lock draws into the memory made at start-up";
+  // Drawn into the memory prepared for the screen when the selection began; nothing else kept.
+  EXPECT_EQ(canvas.Capacity().cx, 1920);
+  EXPECT_EQ(canvas.Capacity().cy, 1080);
+  EXPECT_FALSE(Main().Overlay().Memory().Prepared());
   const Preset preset = ReadPreset(app().Settings(), program_.dir.PathOf("\\Effect\\C\\b.ini"));
   const testing::ReferenceImage reference = testing::GdiGridReference(ScanlinesOf(preset), 400, 300, RGB(208, 222, 227));
   int differences = 0, linePixels = 0;
@@ -150,6 +155,7 @@ TEST_F(OverlayTest, EscapeCancelsBackToTheSavedGeometry) {
   AttachTo(target);
   Key(VK_BACK);
   EXPECT_EQ(app().ModeState().locked, LockedState::kNotLocked);
+  EXPECT_FALSE(Main().Overlay().Memory().Prepared()) << "what a cancelled selection prepared is given back";
 }
 
 TEST_F(OverlayTest, ReturnRestoresTheStartScreenAndKeepsTopmost) {
@@ -164,6 +170,7 @@ TEST_F(OverlayTest, ReturnRestoresTheStartScreenAndKeepsTopmost) {
   SendMessageA(Main().Hwnd(), WM_COMMAND, static_cast<WPARAM>(MenuId::kReturnToStart), 0);
   EXPECT_EQ(app().ModeState().locked, LockedState::kNotLocked);
   EXPECT_EQ(app().ModeState().StartScreenShape(), true);
+  EXPECT_EQ(Main().Canvas().Capacity().cx, 0) << "the start screen holds no canvas memory";
   const RECT r = WindowRect(Main().Hwnd());
   EXPECT_EQ(r.left, 50);
   EXPECT_EQ(r.right - r.left, 740);
