@@ -135,9 +135,17 @@ void DrawCanvas::ResizeSurface(int width, int height) {
 }
 
 void DrawCanvas::CreateSurface(int width, int height, int capacityWidth, int capacityHeight) {
+  // A reserve many times larger than the surface (a small window on a large screen) is left alone:
+  // fresh memory for a small surface costs little, and the large one is given back with the selection.
+  constexpr int64_t kLargestReserveShare = 4;
   std::optional<DibSection> reserved;
-  if (reserve_ != nullptr) reserved = reserve_->Take(capacityWidth, capacityHeight);
-  reserve_ = nullptr;
+  if (reserve_ != nullptr) {
+    const SIZE reserveSize = reserve_->Size();
+    if (int64_t{reserveSize.cx} * reserveSize.cy <= kLargestReserveShare * capacityWidth * capacityHeight) {
+      reserved = reserve_->Take(capacityWidth, capacityHeight);
+      reserve_ = nullptr;
+    }
+  }
   DibSection section = reserved ? std::move(*reserved) : MakeDibSection(capacityWidth, capacityHeight);
   if (section.bitmap) surface_.memoryDC = std::make_unique<ScopedMemoryDC>(nullptr);
   if (!surface_.memoryDC || surface_.memoryDC->Get() == nullptr) {

@@ -36,7 +36,7 @@ class DrawCanvas : public WindowBase<DrawCanvas> {
   void SetSize(int width, int height);
   void Show(bool visible);
   // The next surface this canvas needs beyond the one it has comes out of the reserve when the reserve
-  // holds it; the reserve must outlive the canvas or that surface.
+  // holds it and is at most four times its size; the reserve must outlive the canvas or that surface.
   void DrawNextSurfaceFrom(DibReserve* reserve) { reserve_ = reserve; }
 
   int Width() const { return surface_.width; }

@@ -40,6 +40,8 @@ class DibReserve {
   std::optional<DibSection> Take(int width, int height);
   // Whether a section is still there to take; waits for the worker.
   bool Holds();
+  // The size it was asked to make.
+  SIZE Size() const { return SIZE{width_, height_}; }
 
  private:
   static DWORD WINAPI Prepare(void* parameter);

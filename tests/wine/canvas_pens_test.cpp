@@ -117,10 +117,11 @@ TEST_F(CanvasPensTest, GridFamiliesAreGdisOwnPixelsForEveryLineTypeWidthAndParit
 }
 
 TEST_F(CanvasPensTest, ACanvasDrawingIntoALargerReservedSectionGivesGdisOwnPixels) {
-  // The overlay's first surface comes from a section made at start-up the size of the largest monitor,
-  // so its rows are longer than the canvas's and there are rows beyond its last.
-  // Checked on the screen: what the canvas paints comes through GDI, which knows the section's real rows.
-  DibReserve reserve(3 * 65, 2 * 41);
+  // The overlay's surface comes from a section made the size of the largest monitor, so its rows are
+  // longer than the canvas's and there are rows beyond its last (four times the first size: the most a
+  // canvas takes). Checked on the screen: what the canvas paints comes through GDI, which knows the
+  // section's real rows.
+  DibReserve reserve(2 * 64, 2 * 40);
   DestroyWindow(canvas_.Hwnd());  // the fixture's canvas would cover part of this one
   SetWindowPos(host_, HWND_TOPMOST, 0, 0, 200, 200, SWP_NOACTIVATE | SWP_SHOWWINDOW);
   OwnedWindow<DrawCanvas> canvas;
@@ -143,8 +144,25 @@ TEST_F(CanvasPensTest, ACanvasDrawingIntoALargerReservedSectionGivesGdisOwnPixel
   // Growing past the section makes a new one.
   const Scanlines solid = GridPreset(1, 1, 4, 5, 3, 6);
   PrepareCanvas(canvas, 4 * 65, 41, solid);
+  EXPECT_EQ(canvas.Capacity().cx, 4 * 65);
   DrawGrid(canvas, 4 * 65, 41, solid.grid);
   EXPECT_EQ(canvas.PixelAt(4 * 65 - 1, 40), testing::GdiGridReference(solid, 4 * 65, 41, kKey).At(4 * 65 - 1, 40));
+}
+
+TEST(DibReserveTest, ACanvasLeavesAReserveOverFourTimesItsSize) {
+  DibReserve reserve(200, 100);
+  const HWND host = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+  OwnedWindow<DrawCanvas> canvas;
+  ASSERT_TRUE(canvas.Create(host, GetModuleHandleA(nullptr), 0, 0, 1, 1));
+  canvas.DrawNextSurfaceFrom(&reserve);
+  canvas.SetSize(99, 50);  // 4950 pixels: 20000 is more than four times that
+  EXPECT_EQ(canvas.Capacity().cx, 99);
+  EXPECT_TRUE(reserve.Holds());
+  canvas.SetSize(100, 50);
+  EXPECT_EQ(canvas.Capacity().cx, 200);
+  EXPECT_EQ(canvas.Capacity().cy, 100);
+  EXPECT_FALSE(reserve.Holds());
+  DestroyWindow(host);
 }
 
 TEST(DibReserveTest, HandsOverItsSectionOnceAndOnlyWhenItFits) {

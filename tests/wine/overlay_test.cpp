@@ -109,9 +109,9 @@ TEST_F(OverlayTest, AttachAndLockCoversTheTargetWithTheEnabledGrid) {
   EXPECT_TRUE(IsWindowVisible(canvas.Hwnd()));
   ASSERT_EQ(canvas.Width(), 400);
   ASSERT_EQ(canvas.Height(), 300);
-  // Drawn into the memory prepared for the screen when the selection began; nothing else kept.
-  EXPECT_EQ(canvas.Capacity().cx, 1920);
-  EXPECT_EQ(canvas.Capacity().cy, 1080);
+  // A window this small takes fresh memory of its own size; what was prepared is given back.
+  EXPECT_EQ(canvas.Capacity().cx, 400);
+  EXPECT_EQ(canvas.Capacity().cy, 300);
   EXPECT_FALSE(Main().Overlay().Memory().Prepared());
   const Preset preset = ReadPreset(app().Settings(), program_.dir.PathOf("\\Effect\\C\\b.ini"));
   const testing::ReferenceImage reference = testing::GdiGridReference(ScanlinesOf(preset), 400, 300, RGB(208, 222, 227));
@@ -128,6 +128,18 @@ TEST_F(OverlayTest, AttachAndLockCoversTheTargetWithTheEnabledGrid) {
   EXPECT_EQ(canvas.PixelAt(0, 0), RGB(12, 6, 2));    // transverse and vertical lines start at 0
   EXPECT_EQ(canvas.PixelAt(1, 1), RGB(208, 222, 227));
   EXPECT_EQ(canvas.PixelAt(1, 3), RGB(12, 6, 2));    // transverse spacing 3
+}
+
+TEST_F(OverlayTest, ALargeWindowIsDrawnIntoTheMemoryPreparedWhenTheSelectionBegan) {
+  StartWithPresets();
+  TargetWindow target(800, 200, 1100, 800);  // clear of the start screen
+  AttachTo(target);
+  Key(VK_SPACE);
+  ASSERT_EQ(app().ModeState().locked, LockedState::kLocked);
+  EXPECT_EQ(Main().Canvas().Width(), 1100);
+  EXPECT_EQ(Main().Canvas().Capacity().cx, 1920);
+  EXPECT_EQ(Main().Canvas().Capacity().cy, 1080);
+  EXPECT_FALSE(Main().Overlay().Memory().Prepared());
 }
 
 TEST_F(OverlayTest, EscapeCancelsBackToTheSavedGeometry) {
