@@ -153,7 +153,7 @@ int Run() {
       canvas.Flush();
     });
     ReportFirstDraw("First draw on a new canvas, fresh memory", host, w, h, false);
-    ReportFirstDraw("First draw on a new canvas, start-up reserve", host, w, h, true);
+    ReportFirstDraw("First draw on a new canvas, prepared memory", host, w, h, true);
   }
   DestroyWindow(host);
   return 0;

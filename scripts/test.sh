@@ -100,6 +100,7 @@ source_check() {
 }
 source_check wide-text scripts/check-wide-text.sh
 source_check layers python3 scripts/check-layers.py
+source_check performance-report python3 tests/scripts/performance_report_test.py
 
 # The Wine layers, with a private X display.
 if build win64; then
