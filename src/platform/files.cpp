@@ -101,9 +101,23 @@ std::vector<unsigned char> ReadWholeFile(const std::string& path) {
   return TryReadWholeFile(path).value_or(std::vector<unsigned char>());
 }
 
+namespace {
+
+// The creation time and attributes of the file it replaced, where the replacement did not keep them.
+void KeepIdentityOf(const std::wstring& target, const WIN32_FILE_ATTRIBUTE_DATA& before) {
+  SetFileAttributesW(target.c_str(), before.dwFileAttributes);
+  FileHandle file(CreateFileW(target.c_str(), FILE_WRITE_ATTRIBUTES, kShareAll, nullptr, OPEN_EXISTING, 0, nullptr));
+  if (file.Valid()) SetFileTime(file.Get(), &before.ftCreationTime, nullptr, nullptr);
+}
+
+}  // namespace
+
 bool WriteWholeFile(const std::string& path, const std::vector<unsigned char>& bytes) {
   const std::wstring target = WidePath(path);
-  const DWORD attributes = GetFileAttributesW(target.c_str());
+  WIN32_FILE_ATTRIBUTE_DATA before{};
+  const DWORD attributes =
+      GetFileAttributesExW(target.c_str(), GetFileExInfoStandard, &before) ? before.dwFileAttributes
+                                                                           : INVALID_FILE_ATTRIBUTES;
   if (attributes != INVALID_FILE_ATTRIBUTES &&
       (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)) != 0) {
     return false;
@@ -113,11 +127,17 @@ bool WriteWholeFile(const std::string& path, const std::vector<unsigned char>& b
       CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file.Valid()) return false;
   const bool written = WriteAll(file.Get(), bytes) && file.Close();
-  if (!written || !MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING)) {
+  // An existing file is replaced keeping its identity (creation time, attributes, permissions); where the
+  // platform cannot do that, by a move. Either way the file is whole, old or new, at every moment.
+  const bool replaced =
+      written && attributes != INVALID_FILE_ATTRIBUTES &&
+      ReplaceFileW(target.c_str(), temporary.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr);
+  if (!written || (!replaced && !MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING))) {
     file.Close();
     DeleteFileW(temporary.c_str());
     return false;
   }
+  if (attributes != INVALID_FILE_ATTRIBUTES) KeepIdentityOf(target, before);
   return true;
 }
 

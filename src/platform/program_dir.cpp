@@ -39,15 +39,15 @@ std::string LossyGbkText(std::wstring_view folder) {
 
 }  // namespace
 
-std::string ProgramDirText(std::wstring_view exactFolder) {
-  if (RepresentableInGbk(exactFolder)) return FromWide(exactFolder);
-  return RegisterPathAlias(LossyGbkText(exactFolder), exactFolder);
+std::string PathText(std::wstring_view exactPath) {
+  if (RepresentableInGbk(exactPath)) return FromWide(exactPath);
+  return RegisterPathAlias(LossyGbkText(exactPath), exactPath);
 }
 
 std::string ExecutableFolder() {
   const std::wstring path = ModulePath();
   const size_t slash = path.find_last_of(L'\\');
-  return slash == std::wstring::npos ? std::string() : ProgramDirText(std::wstring_view(path).substr(0, slash));
+  return slash == std::wstring::npos ? std::string() : PathText(std::wstring_view(path).substr(0, slash));
 }
 
 }  // namespace corvanta

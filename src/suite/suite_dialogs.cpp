@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "platform/controls.h"
+#include "platform/program_dir.h"
 #include "platform/text_conv.h"
 #include "suite/suite_text.h"
 
@@ -44,9 +45,8 @@ std::optional<std::string> ChoosePresetFile(HWND owner, PresetDialog dialog, con
     chosen = GetSaveFileNameW(&ofn);
   }
   if (!chosen) return std::nullopt;
-  // A name GBK cannot hold could not be reached again by its GBK text.
-  if (!RepresentableInGbk(file.data())) return std::nullopt;
-  return FromWide(file.data());
+  // A name GBK cannot hold is known inside by an alias that leads back to the exact file.
+  return PathText(file.data());
 }
 
 using CustomColours = std::array<COLORREF, 16>;

@@ -122,6 +122,32 @@ TEST_F(SettingsWineTest, WholeFilesAreReplacedThroughATemporarySibling) {
   EXPECT_FALSE(DeleteFileAt(path));
 }
 
+// The creation time is compared where the file system stores one that can be set (not under Wine).
+TEST_F(SettingsWineTest, AReplacedFileKeepsItsCreationTimeAndAttributes) {
+  dir_.MakeFolder("\\Config");
+  const std::string path = dir_.PathOf("\\Config\\Kept.ini");
+  ASSERT_TRUE(WriteWholeFile(path, Bytes("[A]\r\nx=1\r\n")));
+  const std::wstring exact = dir_.ExactPathOf("\\Config\\Kept.ini");
+  auto creationTime = [&] {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    GetFileAttributesExW(exact.c_str(), GetFileExInfoStandard, &data);
+    return (uint64_t{data.ftCreationTime.dwHighDateTime} << 32) | data.ftCreationTime.dwLowDateTime;
+  };
+  const HANDLE file = CreateFileW(exact.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  const FILETIME created{0x256D4000u, 0x01BF53EBu};  // 2000-01-01
+  SetFileTime(file, &created, nullptr, nullptr);
+  CloseHandle(file);
+  const bool creationTimesStored = creationTime() == 0x01BF53EB256D4000u;
+  SetFileAttributesW(exact.c_str(), FILE_ATTRIBUTE_HIDDEN);
+
+  ASSERT_TRUE(WriteWholeFile(path, Bytes("[A]\r\nx=2\r\n")));
+  EXPECT_TRUE(GetFileAttributesW(exact.c_str()) & FILE_ATTRIBUTE_HIDDEN);
+  if (creationTimesStored) {
+    EXPECT_EQ(creationTime(), 0x01BF53EB256D4000u);
+  }
+  EXPECT_EQ(dir_.ReadFile("\\Config\\Kept.ini"), "[A]\r\nx=2\r\n");
+}
+
 TEST_F(SettingsWineTest, GbkTextKeepsItsBytesOnEveryCodePage) {
   const std::array<std::array<std::string, 3>, 3> entries = {{
       {"表", kTrailByteText, "值礬\\礫[礭]億|"},
@@ -166,7 +192,7 @@ TEST(SettingsHangulFolderTest, AProgramDirectoryGbkCannotNameIsReachedThroughIts
   const TempProgramDir dir(L"-\uC124\uC815");  // -설정
   ASSERT_TRUE(IsFolder(GetFileAttributesW(dir.ExactPath().c_str())));
   EXPECT_EQ(dir.Path().substr(dir.Path().size() - 3), "-??");
-  EXPECT_EQ(ProgramDirText(dir.ExactPath()), dir.Path());
+  EXPECT_EQ(PathText(dir.ExactPath()), dir.Path());
   EXPECT_EQ(WidePath(dir.Path() + "\\Config"), dir.ExactPath() + L"\\Config");
 
   Win32SettingsBackend backend;
@@ -187,6 +213,14 @@ TEST(SettingsHangulFolderTest, AProgramDirectoryGbkCannotNameIsReachedThroughIts
   EXPECT_EQ(ReadWholeFile(preset), Bytes("[Scantype]\r\nLinetype=2\r\n"));
   EXPECT_TRUE(DeleteFileAt(preset));
   EXPECT_EQ(dir.AttributesOf("\\Effect\\C\\扫描线.ini"), INVALID_FILE_ATTRIBUTES);
+
+  // A file a dialog chose in that folder, its own name in Hangul too: reached by its text.
+  const std::wstring chosen = dir.ExactPath() + L"\\Effect\\C\\\uD654\uBA74.ini";  // 화면.ini
+  const std::string text = PathText(chosen);
+  EXPECT_EQ(text, dir.Path() + "\\Effect\\C\\??.ini");
+  EXPECT_TRUE(settings.WriteInt(text, "Scantype", "Linetype", 3));
+  EXPECT_EQ(settings.ReadInt(text, "Scantype", "Linetype"), 3);
+  EXPECT_TRUE(GetFileAttributesW(chosen.c_str()) != INVALID_FILE_ATTRIBUTES);
 }
 
 // Our reads and writes against Wine's own profile functions over the same ASCII files. Wine rewrites a

@@ -44,7 +44,7 @@ TempProgramDir::TempProgramDir(std::wstring_view nameSuffix) {
                std::to_wstring(counter++) + std::wstring(nameSuffix);
   RemoveTree(exactPath_);
   CreateDirectoryW(exactPath_.c_str(), nullptr);
-  path_ = ProgramDirText(exactPath_);
+  path_ = PathText(exactPath_);
 }
 
 TempProgramDir::~TempProgramDir() { RemoveTree(exactPath_); }
