@@ -64,11 +64,16 @@ void RegionShotFormatWindow::CaptureSelection() {
 void RegionShotFormatWindow::OnFormatChosen(ImageFormat format) {
   SetWindowPos(hwnd_, nullptr, GetSystemMetrics(SM_CXSCREEN) + 100, 0, 0, 0,
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  const std::string fileName = screenshots_.Store(pendingImage_, format);
-  screenshots_.OpenFolderIfWanted();
+  const std::optional<std::string> fileName = screenshots_.Store(pendingImage_, format);
+  if (fileName) screenshots_.OpenFolderIfWanted();
   SetWindowOnTop(hwnd_, false);
   program_.Modes().RegionShotFinished();
-  screenshots_.PreviewIfWanted(fileName);
+  // The selection has left the screen: the box about a shot that was not saved is not hidden under it.
+  if (fileName) {
+    screenshots_.PreviewIfWanted(*fileName);
+  } else {
+    screenshots_.ReportStoreFailure();
+  }
   DestroyWindow(hwnd_);
 }
 

@@ -12,6 +12,7 @@
 #include "capture/region_screenshot.h"
 #include "capture/region_shot_format_window.h"
 #include "capture/screenshots.h"
+#include "effects/effect_list.h"
 #include "overlay/overlay_controller.h"
 #include "region/custom_region.h"
 #include "region/region_select_window.h"
@@ -19,6 +20,7 @@
 #include "shell/win_rect.h"
 #include "platform/files.h"
 #include "platform/picture_decoder.h"
+#include "message_box_answerer.h"
 #include "test_program.h"
 
 namespace corvanta {
@@ -44,7 +46,7 @@ class RegionShotTest : public ::testing::Test {
                 [this] {
                   ++regionReads_;
                   events_ += IsWindowVisible(program_.Hwnd()) ? "capture(main shown) " : "capture(main hidden) ";
-                  return kRegion;
+                  return region_;
                 },
             .hideHint = [this] { ++hintsHidden_; },
             .hideOutline = [this] { events_ += "outline hidden "; },
@@ -72,6 +74,7 @@ class RegionShotTest : public ::testing::Test {
   bool MainTopmost() { return (GetWindowLongW(program_.Hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
 
   TestProgram program_;
+  RECT region_ = kRegion;
   int regionReads_ = 0;
   int hintsHidden_ = 0;
   int outlinesShown_ = 0;
@@ -146,6 +149,24 @@ TEST_F(RegionShotTest, AButtonSavesTheImageCapturedAtOpening) {
   EXPECT_EQ(regionReads_, 1) << "captured once, when the window opened";
   EXPECT_EQ(FindWindowW(RegionShotFormatWindow::kClassName, nullptr), nullptr);
   EXPECT_EQ(program_.app->State().previewSource, PreviewSource::kScreenshot);  // the preview shows the shot
+}
+
+// 20000 x 20000 pixels are over the 512 MiB a capture may take: nothing is captured, and the button
+// reports it instead of previewing a file that was never written; the screenshot ends all the same.
+TEST_F(RegionShotTest, ACaptureOverTheBoundIsReportedAndTheWindowCloses) {
+  Menus().SetChecked(MenuId::kAutoPreview, true);
+  region_ = RECT{0, 0, 20000, 20000};
+  testing::MessageBoxAnswerer answerer;
+  OwnedWindow<RegionShotFormatWindow> format(*program_.app, program_.Main().Shots(), Selection());
+  WhenShown whileOpen(RegionShotFormatWindow::kClassName, [](HWND window) {
+    SendMessageW(GetDlgItem(window, RegionShotFormatWindow::kPngButton), BM_CLICK, 0, 0);
+  });
+  format.RunModal();
+  EXPECT_EQ(answerer.boxes, (std::vector<testing::SeenMessageBox>{{"信息：", "保存截图失败！"}}));
+  EXPECT_EQ(Shots(), 0u);
+  EXPECT_EQ(program_.app->State().lastScreenshotName, "");
+  EXPECT_EQ(program_.Main().List().PicturePreview(), nullptr);
+  EXPECT_EQ(FindWindowW(RegionShotFormatWindow::kClassName, nullptr), nullptr);
 }
 
 TEST_F(RegionShotTest, TheConfirmationPutsTheStartScreenBackAtItsPlace) {
