@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "capture/capture_exclusion.h"
 #include "capture/screen_capture.h"
 #include "capture/screenshots.h"
 #include "platform/controls.h"
@@ -47,17 +48,19 @@ bool RegionShotFormatWindow::Create() {
   }
   SizeFormatWindow(hwnd_, kStyle, dpi);
   SetWindowOnTop(hwnd_, true);
+  ExcludeFromCapture(hwnd_);
   CaptureSelection();
   return true;
 }
 
-// The window is still hidden here, so it is not in the picture; the main window shows again afterwards.
+// The window is still hidden here, so it is not in the picture, and neither are the selection's windows;
+// the main window shows again afterwards.
 void RegionShotFormatWindow::CaptureSelection() {
   Run(selection_.hideHint);
   const RECT region = selection_.region ? selection_.region() : RECT{};
+  const OutOfScreenCopies selectionAway(selection_.windows ? selection_.windows() : std::vector<HWND>{});
   pendingImage_ = CaptureRegion(region.left, region.top, region.right - region.left, region.bottom - region.top,
                                 program_.State().screenshotDepth);
-  Run(selection_.showOutline);
   ShowWindow(program_.Main().Hwnd(), SW_SHOWNA);
 }
 
