@@ -5,6 +5,7 @@
 #include <gdiplus.h>
 
 #include <cstring>
+#include <new>
 
 #include "capture/indexed_image.h"
 #include "platform/gdiplus_session.h"
@@ -66,10 +67,10 @@ std::optional<std::vector<uint8_t>> WrittenBytes(IStream* stream) {
   }
   const size_t size = static_cast<size_t>(status.cbSize.QuadPart);
   if (size > GlobalSize(block)) return std::nullopt;
+  std::vector<uint8_t> bytes(size);  // before the lock: an allocation that fails leaves nothing locked
   const void* data = GlobalLock(block);
   if (data == nullptr) return std::nullopt;
-  const auto* first = static_cast<const uint8_t*>(data);
-  std::vector<uint8_t> bytes(first, first + size);
+  std::memcpy(bytes.data(), data, size);
   GlobalUnlock(block);
   return bytes;
 }
@@ -89,10 +90,7 @@ std::optional<std::vector<uint8_t>> Encode(std::span<const uint8_t> bmp, ImageFo
   return WrittenBytes(output.Get());
 }
 
-}  // namespace
-
-std::optional<std::vector<uint8_t>> ConvertImage(std::span<const uint8_t> bmp, ImageFormat format) {
-  if (IsNoImage(bmp)) return std::nullopt;
+std::optional<std::vector<uint8_t>> Convert(std::span<const uint8_t> bmp, ImageFormat format) {
   std::optional<std::vector<uint8_t>> indexed;
   if (format == ImageFormat::kGif) {
     indexed = ToIndexed8(bmp);
@@ -104,6 +102,18 @@ std::optional<std::vector<uint8_t>> ConvertImage(std::span<const uint8_t> bmp, I
   std::optional<std::vector<uint8_t>> encoded = Encode(bmp, format);
   if (!encoded || !LooksLikeEncodedImage(format, *encoded)) return std::nullopt;
   return encoded;
+}
+
+}  // namespace
+
+std::optional<std::vector<uint8_t>> ConvertImage(std::span<const uint8_t> bmp, ImageFormat format) {
+  if (IsNoImage(bmp)) return std::nullopt;
+  // The indexed copy and the encoded file of a large capture may not fit a 32-bit process.
+  try {
+    return Convert(bmp, format);
+  } catch (const std::bad_alloc&) {
+    return std::nullopt;
+  }
 }
 
 }  // namespace corvanta

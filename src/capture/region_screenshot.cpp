@@ -5,7 +5,6 @@
 namespace corvanta {
 
 void RunRegionShotFormat(Program& program, Screenshots& screenshots, RegionShotSelection selection) {
-  if (selection.hideOutline) selection.hideOutline();
   OwnedWindow<RegionShotFormatWindow> format(program, screenshots, std::move(selection));
   format.RunModal();
 }

@@ -1,5 +1,5 @@
-// The custom-region screenshot's format window over an open selection: the selection's outline is hidden
-// and the modal format window captures the rectangle and saves it in the format chosen. When the
+// The custom-region screenshot's format window over an open selection: the modal format window captures
+// the rectangle, without the selection's own windows, and saves it in the format chosen. When the
 // screenshot starts and ends is the mode owner's.
 #pragma once
 

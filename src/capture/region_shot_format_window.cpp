@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "capture/capture_exclusion.h"
 #include "capture/screen_capture.h"
 #include "capture/screenshots.h"
 #include "platform/controls.h"
@@ -47,28 +48,35 @@ bool RegionShotFormatWindow::Create() {
   }
   SizeFormatWindow(hwnd_, kStyle, dpi);
   SetWindowOnTop(hwnd_, true);
+  ExcludeFromCapture(hwnd_);
   CaptureSelection();
   return true;
 }
 
-// The window is still hidden here, so it is not in the picture; the main window shows again afterwards.
+// The window is still hidden here, so it is not in the picture, and neither are the selection's windows;
+// the main window shows again afterwards.
 void RegionShotFormatWindow::CaptureSelection() {
   Run(selection_.hideHint);
   const RECT region = selection_.region ? selection_.region() : RECT{};
+  const OutOfScreenCopies selectionAway(selection_.windows ? selection_.windows() : std::vector<HWND>{});
   pendingImage_ = CaptureRegion(region.left, region.top, region.right - region.left, region.bottom - region.top,
                                 program_.State().screenshotDepth);
-  Run(selection_.showOutline);
   ShowWindow(program_.Main().Hwnd(), SW_SHOWNA);
 }
 
 void RegionShotFormatWindow::OnFormatChosen(ImageFormat format) {
   SetWindowPos(hwnd_, nullptr, GetSystemMetrics(SM_CXSCREEN) + 100, 0, 0, 0,
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  const std::string fileName = screenshots_.Store(pendingImage_, format);
-  screenshots_.OpenFolderIfWanted();
+  const std::optional<std::string> fileName = screenshots_.Store(pendingImage_, format);
+  if (fileName) screenshots_.OpenFolderIfWanted();
   SetWindowOnTop(hwnd_, false);
   program_.Modes().RegionShotFinished();
-  screenshots_.PreviewIfWanted(fileName);
+  // The selection has left the screen: the box about a shot that was not saved is not hidden under it.
+  if (fileName) {
+    screenshots_.PreviewIfWanted(*fileName);
+  } else {
+    screenshots_.ReportStoreFailure();
+  }
   DestroyWindow(hwnd_);
 }
 

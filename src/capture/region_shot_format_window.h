@@ -22,10 +22,9 @@ class Screenshots;
 
 // What the format window does with the open custom region selection.
 struct RegionShotSelection {
-  std::function<RECT()> region;        // RegionWindow's screen rectangle
-  std::function<void()> hideHint;      // hides RegionSelectWindow's region hint
-  std::function<void()> hideOutline;   // gives the selection's outline the surface's colour key
-  std::function<void()> showOutline;   // gives the selection's outline its colour again
+  std::function<RECT()> region;                // RegionWindow's screen rectangle
+  std::function<void()> hideHint;              // hides RegionSelectWindow's region hint
+  std::function<std::vector<HWND>()> windows;  // the selection's windows, which must not be in the picture
 };
 
 class RegionShotFormatWindow : public WindowBase<RegionShotFormatWindow> {

@@ -1,5 +1,6 @@
 #include "capture/scan_shot_format_window.h"
 
+#include "capture/capture_exclusion.h"
 #include "capture/screenshots.h"
 #include "platform/controls.h"
 #include "platform/dpi.h"
@@ -29,6 +30,7 @@ bool ScanShotFormatWindow::Open() {
   }
   SizeFormatWindow(hwnd_, kStyle, dpi);
   SetWindowOnTop(hwnd_, true);
+  ExcludeFromCapture(hwnd_);
   ShowWindow(hwnd_, SW_SHOW);
   return true;
 }
@@ -36,6 +38,7 @@ bool ScanShotFormatWindow::Open() {
 void ScanShotFormatWindow::OnFormatChosen(ImageFormat format) {
   // The window leaves the screen first, so the shot of the scan region does not show it.
   ShowWindow(hwnd_, SW_HIDE);
+  if (!IsExcludedFromCapture(hwnd_)) WaitForScreenToSettle();
   screenshots_.SaveScanRegion(format);
   if (hwnd_ != nullptr) DestroyWindow(hwnd_);
 }

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <cstring>
+#include <new>
 
 #include "capture/bmp_image.h"
 #include "platform/gdi.h"
@@ -33,21 +34,24 @@ std::vector<uint32_t> AlignedBitmapInfo(const std::vector<uint8_t>& image, const
   return info;
 }
 
-// Screen pixels into the pixel area of the image; a failed platform call leaves them zero.
-void CopyScreenPixels(std::vector<uint8_t>& image, const BmpLayout& layout, int left, int top) {
+// Screen pixels into the pixel area of the image; false when the screen could not be copied (no device
+// context or no memory for the bitmap), rather than a picture of nothing.
+bool CopyScreenPixels(std::vector<uint8_t>& image, const BmpLayout& layout, int left, int top) {
   const std::vector<uint32_t> info = AlignedBitmapInfo(image, layout);
   ScopedWindowDC screen(nullptr);
   ScopedMemoryDC memory(screen.Get());
+  if (screen.Get() == nullptr || memory.Get() == nullptr) return false;
   void* bits = nullptr;
   ScopedBitmap section(CreateDIBSection(screen.Get(), reinterpret_cast<const BITMAPINFO*>(info.data()),
                                         DIB_RGB_COLORS, &bits, nullptr, 0));
-  if (!section || bits == nullptr) return;
+  if (!section || bits == nullptr) return false;
   {
     ScopedSelect select(memory.Get(), section.Get());
-    BitBlt(memory.Get(), 0, 0, layout.width, layout.height, screen.Get(), left, top, SRCCOPY);
+    if (!BitBlt(memory.Get(), 0, 0, layout.width, layout.height, screen.Get(), left, top, SRCCOPY)) return false;
     GdiFlush();
   }
   std::memcpy(image.data() + layout.pixelOffset, bits, layout.pixelBytes);
+  return true;
 }
 
 }  // namespace
@@ -60,9 +64,14 @@ std::vector<uint8_t> CaptureRegion(int left, int top, int width, int height, int
   const int64_t fullHeight = height == 0 ? display.height - top : height;
   const std::optional<BmpLayout> layout = LayOutBmp(fullWidth, fullHeight, depth);
   if (!layout) return NoImage();
-  std::vector<uint8_t> image = NewBmpImage(*layout);
-  CopyScreenPixels(image, *layout, left, top);
-  return image;
+  // Up to 512 MiB: a 32-bit process may not find that much in one piece.
+  try {
+    std::vector<uint8_t> image = NewBmpImage(*layout);
+    if (!CopyScreenPixels(image, *layout, left, top)) return NoImage();
+    return image;
+  } catch (const std::bad_alloc&) {
+    return NoImage();
+  }
 }
 
 }  // namespace corvanta

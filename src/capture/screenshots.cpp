@@ -7,6 +7,7 @@
 #include "capture/screen_capture.h"
 #include "capture/screenshot_name.h"
 #include "effects/effect_list.h"
+#include "platform/controls.h"
 #include "platform/files.h"
 #include "platform/text_conv.h"
 #include "settings/paths.h"
@@ -22,6 +23,9 @@ struct DepthItem {
   MenuId id;
   int depth;
 };
+
+constexpr const char* kStoreFailedText = "保存截图失败！";
+constexpr const char* kStoreFailedCaption = "信息：";
 
 constexpr DepthItem kDepthItems[] = {{MenuId::kDepth1, 1},   {MenuId::kDepth4, 4},   {MenuId::kDepth8, 8},
                                      {MenuId::kDepth16, 16}, {MenuId::kDepth24, 24}, {MenuId::kDepth32, 32}};
@@ -82,17 +86,20 @@ void Screenshots::SelectDepth(MenuId chosen) {
 
 std::string Screenshots::Folder() const { return program_.Settings().PathOf(paths::kImagesFolder); }
 
-std::string Screenshots::Store(std::span<const uint8_t> bmp, ImageFormat format) {
+std::optional<std::string> Screenshots::Store(std::span<const uint8_t> bmp, ImageFormat format) {
   const std::string folder = Folder() + "\\";
   const auto taken = [&folder](const std::string& name) { return FileExists(folder + name); };
   const std::string fileName = FreeScreenshotName(ScreenshotBaseName(Now()), FormatExtension(format), taken);
   const std::optional<std::vector<uint8_t>> encoded = ConvertImage(bmp, format);
-  if (encoded) {
-    // The folder is made at start-up; one deleted since then is made again rather than losing the shot.
-    program_.Settings().EnsureFolder(paths::kImagesFolder);
-    WriteWholeFile(folder + fileName, *encoded);
-  }
+  if (!encoded) return std::nullopt;
+  // The folder is made at start-up; one deleted since then is made again rather than losing the shot.
+  program_.Settings().EnsureFolder(paths::kImagesFolder);
+  if (!WriteWholeFile(folder + fileName, *encoded)) return std::nullopt;
   return fileName;
+}
+
+void Screenshots::ReportStoreFailure() {
+  ShowMessageBox(nullptr, kStoreFailedText, kStoreFailedCaption, MB_OK | MB_ICONWARNING | MB_TASKMODAL | MB_TOPMOST);
 }
 
 void Screenshots::OpenFolder() {
@@ -116,9 +123,13 @@ void Screenshots::SaveScanRegion(ImageFormat format) {
   GetWindowRect(program_.Main().Hwnd(), &window);
   const std::vector<uint8_t> bmp = CaptureRegion(window.left, window.top, window.right - window.left,
                                                  window.bottom - window.top, program_.State().screenshotDepth);
-  const std::string fileName = Store(bmp, format);
+  const std::optional<std::string> fileName = Store(bmp, format);
+  if (!fileName) {
+    ReportStoreFailure();
+    return;
+  }
   OpenFolderIfWanted();
-  PreviewIfWanted(fileName);
+  PreviewIfWanted(*fileName);
 }
 
 }  // namespace corvanta

@@ -33,9 +33,11 @@ class Screenshots {
   // Program directory + "\Images".
   std::string Folder() const;
   // Encodes the captured image and writes it as Images\<date-time name><extension>, numbered "(2)",
-  // "(3)", ... when a shot of that name exists already. Returns the file name (no folder); nothing is
-  // written when the encoding failed.
-  std::string Store(std::span<const uint8_t> bmp, ImageFormat format);
+  // "(3)", ... when a shot of that name exists already. Returns the file name (no folder), or nothing
+  // when no file was written: no image was captured, it could not be encoded or the file not written.
+  std::optional<std::string> Store(std::span<const uint8_t> bmp, ImageFormat format);
+  // Tells the user that a shot was not saved: the message box "保存截图失败！".
+  void ReportStoreFailure();
   // "+打开截图文件夹".
   void OpenFolder();
   // "#自动打开images": opens the Images folder.
@@ -43,7 +45,8 @@ class Screenshots {
   // Records the shot as the last screenshot and, with "#自动预览功能" checked, shows it in the preview.
   void PreviewIfWanted(const std::string& fileName);
   // The tray's "#储存为 ... 格式": the main window's rectangle (the scan region once locked) at the
-  // screenshot bit depth, stored, then the folder and preview as the tray menu asks.
+  // screenshot bit depth, stored, then the folder and preview as the tray menu asks; a shot that could
+  // not be stored is reported instead.
   void SaveScanRegion(ImageFormat format);
 
  private:

@@ -23,6 +23,7 @@ namespace {
 constexpr const char* kCaption = "Corvanta_高级配置选项：";
 constexpr const char* kPendingText = "待确认";
 constexpr const char* kAppliedText = "已修改";
+constexpr const char* kSaveFailedText = "保存配置失败！";
 constexpr COLORREF kPendingColour = ToColorRef({0, 66, 0});
 constexpr COLORREF kAppliedColour = ToColorRef({255, 66, 66});
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
@@ -35,6 +36,20 @@ static_assert(kExStyleTopmost == WS_EX_TOPMOST && kExStyleTransparent == WS_EX_T
               kExStyleToolWindow == WS_EX_TOOLWINDOW && kExStyleLayered == WS_EX_LAYERED);
 
 int IdOf(AdvancedOptionsControl id) { return static_cast<int>(id); }
+
+struct StatusLook {
+  const char* text;
+  COLORREF colour;
+};
+// By PreferenceStatus; a value that could not be stored is reported in the red of an applied one.
+constexpr StatusLook kStatusLooks[] = {
+    {kPendingText, kPendingColour}, {kAppliedText, kAppliedColour}, {kSaveFailedText, kAppliedColour}};
+const StatusLook& LookOf(PreferenceStatus status) { return kStatusLooks[static_cast<int>(status)]; }
+
+// Applied when the value reached Config.ini.
+PreferenceStatus StatusAfterWrite(bool written) {
+  return written ? PreferenceStatus::kApplied : PreferenceStatus::kSaveFailed;
+}
 
 void Place(HWND control, const Rect& r) { MoveWindow(control, r.left, r.top, r.width, r.height, TRUE); }
 
@@ -214,7 +229,7 @@ void AdvancedOptionsWindow::SetChecked(AdvancedOptionsControl checkbox, bool che
 void AdvancedOptionsWindow::SetStatus(Section section, PreferenceStatus status) {
   status_[section] = status;
   const HWND label = Control(kSections[section].status);
-  SetWindowTextGbk(label, status == PreferenceStatus::kApplied ? kAppliedText : kPendingText);
+  SetWindowTextGbk(label, LookOf(status).text);
   InvalidateRect(label, nullptr, TRUE);
 }
 
@@ -225,9 +240,12 @@ void AdvancedOptionsWindow::OnColourPicked(uint32_t colour) {
   SetWindowTextGbk(Control(AdvancedOptionsControl::kPendingColour), PendingColourLabel(pending_));
 }
 
+// A picked colour is stored by the apply timer, which reports whether that worked.
 void AdvancedOptionsWindow::ApplyColour() {
-  SetStatus(kColourSection, PreferenceStatus::kApplied);
-  if (!changed_) return;
+  if (!changed_) {
+    SetStatus(kColourSection, PreferenceStatus::kApplied);
+    return;
+  }
   if (SetTimer(hwnd_, kApplyTimer, kApplyDelay, nullptr) != 0) applyTimerPending_ = true;
 }
 
@@ -249,9 +267,10 @@ void AdvancedOptionsWindow::OnApplyTimer() {
   applyTimerPending_ = false;
   SettingsStore& settings = program_.Settings();
   ProgramState& state = program_.State();
-  settings.SetConfig(keys::kColourKeyRed, pending_.red);
-  settings.SetConfig(keys::kColourKeyGreen, pending_.green);
-  settings.SetConfig(keys::kColourKeyBlue, pending_.blue);
+  bool written = settings.SetConfig(keys::kColourKeyRed, pending_.red);
+  written = settings.SetConfig(keys::kColourKeyGreen, pending_.green) && written;
+  written = settings.SetConfig(keys::kColourKeyBlue, pending_.blue) && written;
+  SetStatus(kColourSection, StatusAfterWrite(written));
   // The key of picture and mixed mode; custom mode keeps its own, the colour of the overlay's background.
   if (state.displayMode == DisplayMode::kPicture || state.displayMode == DisplayMode::kMixed) {
     state.colourKey = {ParseLeadingInt(pending_.red), ParseLeadingInt(pending_.green), ParseLeadingInt(pending_.blue)};
@@ -267,24 +286,29 @@ void AdvancedOptionsWindow::OnApplyTimer() {
 }
 
 void AdvancedOptionsWindow::ApplyPlacement() {
-  SetStatus(kPlacementSection, PreferenceStatus::kApplied);
   const std::optional<int> placement =
       CheckedIndex(AdvancedOptionsControl::kFirstPlacementRadio, kPicturePlacementCount);
-  if (!placement) return;
+  if (!placement) {
+    SetStatus(kPlacementSection, PreferenceStatus::kApplied);
+    return;
+  }
   overlay_.SetPicturePlacement(static_cast<Placement>(*placement));
-  program_.Settings().SetConfigInt(keys::kPicturePlacement, *placement);
+  const bool written = program_.Settings().SetConfigInt(keys::kPicturePlacement, *placement);
+  SetStatus(kPlacementSection, StatusAfterWrite(written));
   // A locked overlay is locked again in place and redrawn with the new placement.
   program_.Modes().RelockRequested();
 }
 
 void AdvancedOptionsWindow::ApplyFontSize() {
-  SetStatus(kFontSection, PreferenceStatus::kApplied);
   const std::optional<int> index =
       CheckedIndex(AdvancedOptionsControl::kFirstFontRadio, static_cast<int>(kListFontSizes.size()));
-  if (!index) return;
+  if (!index) {
+    SetStatus(kFontSection, PreferenceStatus::kApplied);
+    return;
+  }
   const int size = kListFontSizes[*index];
   list_.SetFontSize(size);
-  program_.Settings().SetConfigInt(keys::kListFontSize, size);
+  SetStatus(kFontSection, StatusAfterWrite(program_.Settings().SetConfigInt(keys::kListFontSize, size)));
   program_.State().listFontSize = size;
   main_.LayOutStartScreen();
 }
@@ -356,7 +380,7 @@ LRESULT AdvancedOptionsWindow::OnControlColour(HDC dc, HWND control) {
   SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
   for (int section = 0; section < kSectionCount; ++section) {
     if (control == Control(kSections[section].status)) {
-      SetTextColor(dc, status_[section] == PreferenceStatus::kApplied ? kAppliedColour : kPendingColour);
+      SetTextColor(dc, LookOf(status_[section]).colour);
     }
   }
   return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));

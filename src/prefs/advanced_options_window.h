@@ -48,8 +48,9 @@ enum class AdvancedOptionsControl : int {
   kFollowStatus,
 };
 
-// The status label of a section: a choice waits for "确定", or the section's setting was applied.
-enum class PreferenceStatus { kPending, kApplied };
+// The status label of a section: a choice waits for "确定", the section's setting was applied and
+// stored, or it could not be stored in Config.ini.
+enum class PreferenceStatus { kPending, kApplied, kSaveFailed };
 
 class AdvancedOptionsWindow : public WindowBase<AdvancedOptionsWindow> {
  public:

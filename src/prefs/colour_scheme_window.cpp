@@ -24,6 +24,9 @@ constexpr const char* kCaption = "程序配色";
 constexpr const char* kPreviewStatus = "待确认...";
 constexpr const char* kSavedStatus = "已保存颜色配置";
 constexpr const char* kDefaultsStatus = "已恢复默认颜色";
+constexpr const char* kSaveFailedStatus = "保存配置失败！";
+// The red in which the preference windows report a change.
+constexpr COLORREF kSaveFailedColour = ToColorRef({255, 66, 66});
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr int kFontPoints = 9;
 
@@ -113,7 +116,12 @@ void ColourSchemeWindow::ShowColours(const ProgramColours& colours) {
   for (int i = 0; i < kProgramColourCount; ++i) Picker(kPickerOfColour[i]).SetColour(colours[i]);
 }
 
-void ColourSchemeWindow::SetStatus(const char* text) { SetWindowTextGbk(Control(ColourSchemeControl::kStatus), text); }
+void ColourSchemeWindow::SetStatus(const char* text, bool saveFailed) {
+  saveFailed_ = saveFailed;
+  const HWND label = Control(ColourSchemeControl::kStatus);
+  SetWindowTextGbk(label, text);
+  InvalidateRect(label, nullptr, TRUE);
+}
 
 void ColourSchemeWindow::PreviewOnList(const ProgramColours& colours) {
   const SettingKey* enabledKey = EnabledIndexKey(program_.State().displayMode);
@@ -145,13 +153,19 @@ void ColourSchemeWindow::ReloadProgramColours() {
 }
 
 void ColourSchemeWindow::SaveColours(const ProgramColours& colours, const char* status) {
+  SettingsStore& settings = program_.Settings();
+  bool written = true;
   for (int i = 0; i < kProgramColourCount; ++i) {
-    program_.Settings().SetConfigInt(keys::kColourSection, keys::ProgramColourKey(i), colours[i]);
+    written = settings.SetConfigInt(keys::kColourSection, keys::ProgramColourKey(i), colours[i]) && written;
   }
   ShowColours(colours);
   PreviewOnList(colours);
   ReloadProgramColours();
-  SetStatus(status);
+  if (written) {
+    SetStatus(status);
+  } else {
+    SetStatus(kSaveFailedStatus, true);
+  }
 }
 
 void ColourSchemeWindow::OnCommand(int id, int notification, HWND control) {
@@ -185,6 +199,13 @@ LRESULT ColourSchemeWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lP
         if (picker.OnDrawItem(item)) return TRUE;
       }
       return DefaultHandling(message, wParam, lParam);
+    }
+    case WM_CTLCOLORSTATIC: {
+      const LRESULT brush = DefaultHandling(message, wParam, lParam);
+      if (saveFailed_ && reinterpret_cast<HWND>(lParam) == Control(ColourSchemeControl::kStatus)) {
+        SetTextColor(reinterpret_cast<HDC>(wParam), kSaveFailedColour);
+      }
+      return brush;
     }
     case WM_DPICHANGED:
       OnDpiChanged(DpiFromMessage(wParam), *reinterpret_cast<const RECT*>(lParam));

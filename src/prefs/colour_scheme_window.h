@@ -61,11 +61,12 @@ class ColourSchemeWindow : public WindowBase<ColourSchemeWindow> {
   void ShowColours(const ProgramColours& colours);
   void OnPicked(int pickerNumber);
   void DrawRandomColours();
+  // Writes C1..C9; the status is the given text when all of them reached Config.ini.
   void SaveColours(const ProgramColours& colours, const char* status);
   // Colours the effect list with C1..C8 and the enabled row of the current display mode.
   void PreviewOnList(const ProgramColours& colours);
   void ReloadProgramColours();
-  void SetStatus(const char* text);
+  void SetStatus(const char* text, bool saveFailed = false);
   void OnCommand(int id, int notification, HWND control);
 
   Program& program_;
@@ -76,6 +77,7 @@ class ColourSchemeWindow : public WindowBase<ColourSchemeWindow> {
   std::array<ColourPicker, kColourPickerCount> pickers_;
   std::mt19937 random_;
   int dpi_ = 96;
+  bool saveFailed_ = false;  // the status label reports, in red, that the scheme was not stored
   ScopedFont font_;
 };
 

@@ -252,11 +252,11 @@ void CustomRegion::RunShotFormat(const Rect& /*region*/) {
   selection.hideHint = [this] {
     if (IsOpen()) surface_->ParkHint();
   };
-  selection.hideOutline = [this] {
-    if (IsOpen()) surface_->SetOutlineColour(kRegionSurfaceColourKey);
-  };
-  selection.showOutline = [this] {
-    if (IsOpen()) surface_->SetOutlineColour(outlineColour_);
+  selection.windows = [this] {
+    std::vector<HWND> windows;
+    if (IsOpen()) windows.push_back(surface_->Hwnd());
+    if (Region() != nullptr) windows.push_back(region_->Hwnd());
+    return windows;
   };
   RunRegionShotFormat(program_, screenshots_, std::move(selection));
 }

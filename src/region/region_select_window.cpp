@@ -2,6 +2,7 @@
 
 #include "shell/win_rect.h"
 
+#include "capture/capture_exclusion.h"
 #include "platform/controls.h"
 #include "platform/dpi.h"
 #include "region/custom_region.h"
@@ -15,7 +16,6 @@ constexpr int kOutlinePenWidth = 2;
 constexpr int kHintFontPoints = 11;
 constexpr COLORREF kHintTextColour = ToColorRef({255, 255, 255});
 constexpr int kParkMargin = 100;
-constexpr DWORD kScreenWait = 250;
 constexpr const char* kHintText =
     "ESC或退格键返回\r\n按键盘任意键锁定\r\n按住鼠标左键选取区域\r\n鼠标右键取消已选取区域\r\n";
 
@@ -34,6 +34,7 @@ bool RegionSelectWindow::Create(HINSTANCE instance, int screenWidth, int screenH
     return false;
   }
   SetLayeredWindowAttributes(hwnd_, kRegionSurfaceColourKey, kRegionSurfaceAlpha, LWA_COLORKEY | LWA_ALPHA);
+  ExcludeFromCapture(hwnd_);  // a screenshot of the dragged rectangle never shows the surface or its outline
   return CreateHint(instance);
 }
 
@@ -59,28 +60,6 @@ void RegionSelectWindow::SetOutline(const Rect& outline) {
   InvalidateOutline(outline_);
   outline_ = outline;
   InvalidateOutline(outline_);
-}
-
-void RegionSelectWindow::SetOutlineColour(COLORREF colour) {
-  const COLORREF previous = outlineColour_;
-  outlineColour_ = colour;
-  InvalidateOutline(outline_);
-  UpdateWindow(hwnd_);
-  WaitUntilOutlineLeaves(previous);
-}
-
-// A repaint reaches the screen only once the window system has composed it (Wine hands a window's
-// pixels over while its thread looks at the message queue): poll the outline's corner on the screen
-// until it no longer shows the previous colour, for a quarter of a second at most.
-void RegionSelectWindow::WaitUntilOutlineLeaves(COLORREF previous) {
-  if (outline_.width <= 0 || outline_.height <= 0) return;
-  ScopedWindowDC screen(nullptr);
-  const DWORD start = GetTickCount();
-  MSG pending{};
-  while (GetPixel(screen.Get(), outline_.left, outline_.top) == previous && GetTickCount() - start < kScreenWait) {
-    PeekMessageW(&pending, nullptr, 0, 0, PM_NOREMOVE);
-    Sleep(5);
-  }
 }
 
 void RegionSelectWindow::InvalidateOutline(const Rect& outline) {

@@ -1,7 +1,7 @@
 // RegionSelectWindow: the darkened surface over the whole primary screen on which the scan region is
-// dragged. The rectangle itself is filled with the colour key, so the screen shows through it undimmed,
-// and outlined on its inside; the region hint follows it. Mouse, key and timer events go to the
-// CustomRegion that owns the window.
+// dragged, left out of screen copies where the system can do that. The rectangle itself is filled with
+// the colour key, so the screen shows through it undimmed, and outlined on its inside; the region hint
+// follows it. Mouse, key and timer events go to the CustomRegion that owns the window.
 #pragma once
 
 #include <windows.h>
@@ -38,9 +38,6 @@ class RegionSelectWindow : public WindowBase<RegionSelectWindow> {
   void ParkHint();
   HWND Hint() const { return hint_; }
   COLORREF OutlineColour() const { return outlineColour_; }
-  // Repaints the outline in another colour and waits, briefly, until the screen shows it; the colour key
-  // makes it vanish from the screen (while a screenshot is taken).
-  void SetOutlineColour(COLORREF colour);
   int Dpi() const;
 
   void StartDragTimer();
@@ -55,7 +52,6 @@ class RegionSelectWindow : public WindowBase<RegionSelectWindow> {
   bool CreateHint(HINSTANCE instance);
   void Paint();
   void InvalidateOutline(const Rect& outline);
-  void WaitUntilOutlineLeaves(COLORREF previous);
 
   CustomRegion& owner_;
   HWND hint_ = nullptr;

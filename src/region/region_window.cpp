@@ -2,6 +2,7 @@
 
 #include "shell/win_rect.h"
 
+#include "capture/capture_exclusion.h"
 #include "platform/gdi.h"
 #include "region/custom_region.h"
 #include "region/region_select_window.h"
@@ -24,6 +25,7 @@ bool RegionWindow::Create(HINSTANCE instance, const Rect& parked) {
     return false;
   }
   SetLayeredWindowAttributes(hwnd_, kRegionSurfaceBackground, kRegionWindowAlpha, LWA_ALPHA);
+  ExcludeFromCapture(hwnd_);  // it lies exactly on what a screenshot of the region copies
   ShowWindow(hwnd_, SW_SHOWNA);
   return true;
 }

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "platform/message_wait.h"
 #include "platform/text_conv.h"
 #include "update/update_server.h"
 
@@ -128,7 +129,7 @@ FetchResult FetchUrl(const std::string& url, const FetchLimits& limits) {
   }
   CloseHandle(thread);
   FetchResult result;
-  if (WaitForSingleObject(job->done, limits.totalMilliseconds) == WAIT_OBJECT_0) result = std::move(job->result);
+  if (WaitServingPaintAndTimers(job->done, limits.totalMilliseconds)) result = std::move(job->result);
   Release(job);
   return result;
 }

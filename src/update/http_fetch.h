@@ -1,6 +1,6 @@
-// One plain HTTP GET through WinINet, bounded in size and in time: the version check runs on the UI
-// thread, so neither an endless reply nor a server that never answers (nor a name lookup that hangs)
-// may hold it.
+// One plain HTTP GET through WinINet, bounded in size and in time: the version check waits for it on the
+// UI thread, so neither an endless reply nor a server that never answers (nor a name lookup that hangs)
+// may hold it long.
 #pragma once
 
 #include <cstddef>
@@ -28,7 +28,8 @@ struct FetchResult {
 // small chunks until its end, maxBytes or bodyMilliseconds, whichever comes first. The transfer runs on
 // a thread of its own, which also closes the connection after the result is handed over (WinINet may
 // read what is left of a long reply then); the caller waits for the result at most totalMilliseconds
-// and gets an empty result when it did not come in time.
+// and gets an empty result when it did not come in time. While it waits, its thread's windows paint and
+// their timers run, but input to them is dropped (platform/message_wait.h).
 FetchResult FetchUrl(const std::string& url, const FetchLimits& limits = {});
 
 // Whether Windows reports a network connection (InternetGetConnectedState).

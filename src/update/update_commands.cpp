@@ -20,6 +20,21 @@ constexpr int kHttpOk = 200;
 constexpr DWORD kEnvironmentCapacity = 1024;
 // The probe only needs to see that a reply arrives.
 constexpr size_t kProbeBytes = 0;
+// The whole check, probe and version file together, waits no longer than this; the probe may take the
+// first part of it, the version file has what is left.
+constexpr uint32_t kCheckMilliseconds = 10000;
+constexpr uint32_t kProbeMilliseconds = 4000;
+
+// Every step of one request (connecting, sending, receiving, the body) and the wait for it within the time.
+FetchLimits LimitsWithin(uint32_t milliseconds, size_t maxBytes) {
+  FetchLimits limits;
+  limits.maxBytes = maxBytes;
+  limits.connectMilliseconds = milliseconds;
+  limits.sendReceiveMilliseconds = milliseconds;
+  limits.bodyMilliseconds = milliseconds;
+  limits.totalMilliseconds = milliseconds;
+  return limits;
+}
 
 // The variable's value as GBK text; empty when it is not set.
 std::string EnvironmentText(const wchar_t* name) {
@@ -81,13 +96,11 @@ void UpdateCommands::OpenDonation() {
 
 bool UpdateCommands::MachineIsOnline(const UpdateEndpoints& endpoints) const {
   if (!MachineReportsConnection()) return false;
-  FetchLimits limits;
-  limits.maxBytes = kProbeBytes;
-  return FetchUrl(endpoints.probeUrl, limits).status != 0;
+  return FetchUrl(endpoints.probeUrl, LimitsWithin(kProbeMilliseconds, kProbeBytes)).status != 0;
 }
 
-std::string UpdateCommands::FetchVersionReply(const UpdateEndpoints& endpoints) const {
-  const FetchResult result = FetchUrl(endpoints.versionFileUrl);
+std::string UpdateCommands::FetchVersionReply(const UpdateEndpoints& endpoints, uint32_t milliseconds) const {
+  const FetchResult result = FetchUrl(endpoints.versionFileUrl, LimitsWithin(milliseconds, kMaxReplyBytes));
   // An error page is no version file, whatever it holds.
   if (result.status != kHttpOk) return {};
   return std::string(ReplyText(result.body));
@@ -100,8 +113,10 @@ void UpdateCommands::CheckVersion() {
   handOver.Take();
   program_.Settings().SetConfig(keys::kVersionNumber, kBuiltInVersion);
   const UpdateEndpoints endpoints = Endpoints();
+  const ULONGLONG start = GetTickCount64();
   if (MachineIsOnline(endpoints)) {
-    ReportVersion(endpoints);
+    const ULONGLONG spent = GetTickCount64() - start;
+    ReportVersion(endpoints, spent < kCheckMilliseconds ? static_cast<uint32_t>(kCheckMilliseconds - spent) : 0);
   } else {
     ShowVersionMessage(NoConnectionMessage());
   }
@@ -109,8 +124,8 @@ void UpdateCommands::CheckVersion() {
   checkRunning_ = false;
 }
 
-void UpdateCommands::ReportVersion(const UpdateEndpoints& endpoints) {
-  const std::string reply = FetchVersionReply(endpoints);
+void UpdateCommands::ReportVersion(const UpdateEndpoints& endpoints, uint32_t milliseconds) {
+  const std::string reply = FetchVersionReply(endpoints, milliseconds);
   const std::string current = CurrentVersionText(program_.Settings().Config(keys::kVersionNumber));
   const VersionReport report = ReadVersionReply(reply, current);
   ShowVersionMessage(MessageFor(report, current));

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -32,8 +33,9 @@ class UpdateCommands {
   // Runs kVersionCheck, kHomepage, kHelp and kDonate; false for any other command.
   bool Handle(MenuId id);
 
-  // Asks the server for the version file and reports in a message box; blocks the UI thread until the
-  // request ends (bounded by the fetch limits). A second check while one runs does nothing.
+  // Asks the server for the version file and reports in a message box. Both requests together take at
+  // most about 10 s, during which the program's windows paint and their timers run but take no input.
+  // A second check while one runs does nothing.
   void CheckVersion();
   void OpenHomepage();
   void OpenHelpPage();
@@ -52,8 +54,9 @@ class UpdateCommands {
   // The server and probe as the environment sets them now.
   UpdateEndpoints Endpoints() const;
   bool MachineIsOnline(const UpdateEndpoints& endpoints) const;
-  std::string FetchVersionReply(const UpdateEndpoints& endpoints) const;
-  void ReportVersion(const UpdateEndpoints& endpoints);
+  // The version file's text, waiting for it at most the given time; empty when none came.
+  std::string FetchVersionReply(const UpdateEndpoints& endpoints, uint32_t milliseconds) const;
+  void ReportVersion(const UpdateEndpoints& endpoints, uint32_t milliseconds);
 
   Program& program_;
   MainWindowSeam& main_;

@@ -10,6 +10,9 @@ namespace corvanta {
 #ifndef CORVANTA_UPDATE_PORT
 #define CORVANTA_UPDATE_PORT 8064
 #endif
+#ifndef CORVANTA_PROBE_URL
+#define CORVANTA_PROBE_URL "http://www.msftconnecttest.com/connecttest.txt"
+#endif
 
 namespace {
 
@@ -64,6 +67,8 @@ bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
 
 ServerAddress BuiltInServer() { return {CORVANTA_UPDATE_HOST, CORVANTA_UPDATE_PORT}; }
 
+std::string BuiltInProbeUrl() { return CORVANTA_PROBE_URL; }
+
 std::optional<ServerAddress> ParseServerAddress(std::string_view text) {
   return ParseAuthority(text, BuiltInServer().port);
 }
@@ -90,7 +95,7 @@ UpdateEndpoints EndpointsFor(std::string_view serverOverride, std::string_view p
   endpoints.versionFileUrl = UrlOf(server, kVersionFilePath);
   endpoints.homepageUrl = UrlOf(server, kHomepagePath);
   endpoints.helpPageUrl = UrlOf(server, kHelpPagePath);
-  endpoints.probeUrl = ParseHttpUrl(probeOverride) ? std::string(probeOverride) : UrlOf(server, "/");
+  endpoints.probeUrl = ParseHttpUrl(probeOverride) ? std::string(probeOverride) : BuiltInProbeUrl();
   endpoints.serverAddress = UrlOf(server, "");
   return endpoints;
 }

@@ -1,7 +1,9 @@
 // The maker's web server: the version file, the homepage and the help page all live there. Its host and
-// port are build settings (CORVANTA_UPDATE_HOST, CORVANTA_UPDATE_PORT); the environment variables
-// CORVANTA_UPDATE_SERVER ("host:port") and CORVANTA_PROBE_URL replace the server and the connectivity
-// probe's page at run time, so that tests can answer with a server of their own.
+// port are build settings (CORVANTA_UPDATE_HOST, CORVANTA_UPDATE_PORT), and so is the public page that
+// the connectivity probe asks (CORVANTA_PROBE_URL), which lies elsewhere: a server that is down must not
+// look like a machine without a network. The environment variables CORVANTA_UPDATE_SERVER ("host:port")
+// and CORVANTA_PROBE_URL replace the server and the probe's page at run time, so that tests can answer
+// with servers of their own.
 #pragma once
 
 #include <optional>
@@ -25,6 +27,8 @@ struct ServerAddress {
 
 // The server this build was configured with.
 ServerAddress BuiltInServer();
+// The probe's page this build was configured with.
+std::string BuiltInProbeUrl();
 
 // "host:port", or a bare host with the built-in port; empty when the text is no such address (a host
 // of letters, digits, '.', '-' and '_'; a port from 1 to 65535).
@@ -48,7 +52,7 @@ struct UpdateEndpoints {
   std::string versionFileUrl;
   std::string homepageUrl;
   std::string helpPageUrl;
-  std::string probeUrl;       // the connectivity probe: the server's "/" unless replaced
+  std::string probeUrl;       // the connectivity probe: the built-in public page unless replaced
   std::string serverAddress;  // as the update window's button shows it
 };
 

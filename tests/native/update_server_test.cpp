@@ -7,20 +7,21 @@
 namespace corvanta {
 namespace {
 
-TEST(UpdateServerTest, BuiltInServerIsTheReservedHostOnPort8064) {
+TEST(UpdateServerTest, BuiltInServerIsTheReservedHostOnPort8064AndTheProbeAPublicPage) {
   EXPECT_EQ(BuiltInServer(), (ServerAddress{"corvanta.example", 8064}));
+  EXPECT_EQ(BuiltInProbeUrl(), "http://www.msftconnecttest.com/connecttest.txt");
   const UpdateEndpoints endpoints = EndpointsFor("", "");
   EXPECT_EQ(endpoints.versionFileUrl, "http://corvanta.example:8064/ver/ver.html");
   EXPECT_EQ(endpoints.homepageUrl, "http://corvanta.example:8064/");
   EXPECT_EQ(endpoints.helpPageUrl, "http://corvanta.example:8064/forum.php?mod=viewthread&tid=127&extra=page%3D1");
-  EXPECT_EQ(endpoints.probeUrl, "http://corvanta.example:8064/");
+  EXPECT_EQ(endpoints.probeUrl, "http://www.msftconnecttest.com/connecttest.txt");
   EXPECT_EQ(endpoints.serverAddress, "http://corvanta.example:8064");
 }
 
 TEST(UpdateServerTest, OverridesReplaceServerAndProbe) {
   UpdateEndpoints endpoints = EndpointsFor("127.0.0.1:5123", "");
   EXPECT_EQ(endpoints.versionFileUrl, "http://127.0.0.1:5123/ver/ver.html");
-  EXPECT_EQ(endpoints.probeUrl, "http://127.0.0.1:5123/");
+  EXPECT_EQ(endpoints.probeUrl, "http://www.msftconnecttest.com/connecttest.txt") << "not the server itself";
   EXPECT_EQ(endpoints.serverAddress, "http://127.0.0.1:5123");
 
   endpoints = EndpointsFor("127.0.0.1:5123", "http://127.0.0.1:6000/alive");
@@ -30,7 +31,7 @@ TEST(UpdateServerTest, OverridesReplaceServerAndProbe) {
   // Values that do not parse leave the built-in server and its probe.
   endpoints = EndpointsFor("127.0.0.1:99999", "ftp://elsewhere/");
   EXPECT_EQ(endpoints.versionFileUrl, "http://corvanta.example:8064/ver/ver.html");
-  EXPECT_EQ(endpoints.probeUrl, "http://corvanta.example:8064/");
+  EXPECT_EQ(endpoints.probeUrl, "http://www.msftconnecttest.com/connecttest.txt");
 }
 
 TEST(UpdateServerTest, ServerAddressParsing) {

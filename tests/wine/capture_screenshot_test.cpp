@@ -19,6 +19,7 @@
 #include "platform/files.h"
 #include "platform/picture_decoder.h"
 #include "platform/text_conv.h"
+#include "message_box_answerer.h"
 #include "test_program.h"
 
 namespace corvanta {
@@ -249,6 +250,21 @@ TEST_F(ScreenshotSaveTest, AMissingImagesFolderIsMadeAgain) {
   ASSERT_TRUE(RemoveDirectoryW(program_.dir.ExactPathOf("\\Images").c_str()));
   Command(MenuId::kSavePng);
   EXPECT_EQ(Shots().size(), 1u);
+}
+
+// A file named Images where the folder should be: nothing can be written, and the shot is reported as
+// not saved rather than previewed from a file that does not exist.
+TEST_F(ScreenshotSaveTest, AShotThatCannotBeWrittenIsReportedAndNotPreviewed) {
+  ASSERT_TRUE(RemoveDirectoryW(program_.dir.ExactPathOf("\\Images").c_str()));
+  program_.dir.WriteFile("\\Images", "not a folder");
+  Menus().SetChecked(MenuId::kAutoPreview, true);
+  testing::MessageBoxAnswerer answerer;
+  for (MenuId save : {MenuId::kSaveBmp, MenuId::kSavePng}) Command(save);
+  const testing::SeenMessageBox failed{"信息：", "保存截图失败！"};
+  EXPECT_EQ(answerer.boxes, (std::vector<testing::SeenMessageBox>{failed, failed}));
+  EXPECT_EQ(program_.dir.ReadFile("\\Images"), "not a folder");
+  EXPECT_EQ(program_.app->State().lastScreenshotName, "");
+  EXPECT_EQ(program_.Main().List().PicturePreview(), nullptr);
 }
 
 TEST_F(ScreenshotSaveTest, AutoPreviewShowsTheFileActuallyWritten) {

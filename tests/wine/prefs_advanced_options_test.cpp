@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <functional>
 
 #include "shell/menu_layout.h"
 #include "effects/effect_list.h"
@@ -133,8 +134,9 @@ TEST_F(AdvancedOptionsTest, APickedColourIsDroppedByClosingAndAppliedByApply) {
   Open();
   Window()->Picker().Pick(RGB(10, 20, 30));
   Click(AdvancedOptionsControl::kColourApply);
-  EXPECT_EQ(Text(AdvancedOptionsControl::kColourStatus), "已修改");
+  EXPECT_EQ(Text(AdvancedOptionsControl::kColourStatus), "待确认") << "the colour is stored by the timer";
   ASSERT_TRUE(PumpUntil([&] { return !Window()->ColourApplyPending(); }));
+  EXPECT_EQ(Text(AdvancedOptionsControl::kColourStatus), "已修改");
   EXPECT_EQ(Key("Ar") + "," + Key("Ag") + "," + Key("Ab"), "10,20,30");
   EXPECT_EQ(Main().Overlay().ColourKey(), RGB(10, 20, 30));
   EXPECT_EQ(Text(AdvancedOptionsControl::kCurrentColour), "当前透明色RGB:(10,20,30)");
@@ -210,6 +212,52 @@ TEST_F(AdvancedOptionsTest, DefaultFontSizeWritesTwelveAndLaysTheStartScreenOutA
   GetObjectW(before, sizeof(old), &old);
   EXPECT_GT(std::abs(font.lfHeight), std::abs(old.lfHeight));
   testing::ExpectControlsAt(Main(), testing::kStartScreenAt96);
+}
+
+// With Config.ini read-only each section says in red that its value was not stored; once the file takes
+// writes again, the same choices are stored and reported as applied.
+TEST_F(AdvancedOptionsTest, AValueThatCannotBeStoredIsReportedInRed) {
+  Start();
+  Open();
+  struct Case {
+    const char* name;
+    AdvancedOptionsControl status;
+    std::function<void()> apply;
+  };
+  const Case cases[] = {
+      {"colour", AdvancedOptionsControl::kColourStatus,
+       [&] {
+         Window()->Picker().Pick(RGB(10, 20, 30));
+         Click(AdvancedOptionsControl::kColourApply);
+         PumpUntil([&] { return !Window()->ColourApplyPending(); });
+       }},
+      {"placement", AdvancedOptionsControl::kPlacementStatus,
+       [&] {
+         Click(Window()->PlacementRadio(1));
+         Click(AdvancedOptionsControl::kPlacementApply);
+       }},
+      {"font size", AdvancedOptionsControl::kFontStatus,
+       [&] {
+         Click(Window()->FontRadio(5));
+         Click(AdvancedOptionsControl::kFontApply);
+       }},
+  };
+  const std::string before = program_.ConfigFile();
+  for (bool readOnly : {true, false}) {
+    program_.SetConfigReadOnly(readOnly);
+    for (const Case& c : cases) {
+      SCOPED_TRACE(::testing::Message() << c.name << (readOnly ? " read-only" : " writable"));
+      c.apply();
+      EXPECT_EQ(Text(c.status), readOnly ? "保存配置失败！" : "已修改");
+      EXPECT_EQ(Window()->Status(c.status), readOnly ? PreferenceStatus::kSaveFailed : PreferenceStatus::kApplied);
+      EXPECT_EQ(testing::LabelTextColour(Window()->Hwnd(), Window()->Control(c.status)), RGB(255, 66, 66));
+    }
+    if (readOnly) {
+      EXPECT_EQ(program_.ConfigFile(), before);
+    }
+  }
+  EXPECT_EQ(Key("Ar") + "," + Key("Ag") + "," + Key("Ab"), "10,20,30");
+  EXPECT_EQ(Key("Dp") + " " + Key("TC"), "1 16");
 }
 
 }  // namespace

@@ -149,6 +149,29 @@ TEST_F(ColourSchemeTest, PickerNineOnlyMarksThePreviewAndApplySavesEveryPicker) 
   EXPECT_EQ(program_.app->State().programColours[8], RGB(1, 2, 3));
 }
 
+// With Config.ini read-only neither "确定" nor "默认" can store the scheme: the status says so in red,
+// and no longer once the file takes writes again.
+TEST_F(ColourSchemeTest, ASchemeThatCannotBeStoredIsReportedInRed) {
+  Start(NumberedColours());
+  Open();
+  Window()->Picker(2).Pick(RGB(9, 8, 7));
+  const std::string before = program_.ConfigFile();
+  const HWND status = Window()->Control(ColourSchemeControl::kStatus);
+  program_.SetConfigReadOnly(true);
+  for (ColourSchemeControl button : {ColourSchemeControl::kApplyButton, ColourSchemeControl::kDefaultsButton}) {
+    Click(button);
+    EXPECT_EQ(Status(), "保存配置失败！");
+    EXPECT_EQ(testing::LabelTextColour(Window()->Hwnd(), status), RGB(255, 66, 66));
+  }
+  EXPECT_EQ(program_.ConfigFile(), before);
+  program_.SetConfigReadOnly(false);
+  Window()->Picker(2).Pick(RGB(9, 8, 7));
+  Click(ColourSchemeControl::kApplyButton);
+  EXPECT_EQ(Status(), "已保存颜色配置");
+  EXPECT_EQ(testing::LabelTextColour(Window()->Hwnd(), status), RGB(0, 0, 0));
+  EXPECT_EQ(Colour(5), std::to_string(RGB(9, 8, 7)));
+}
+
 // Answers the system colour dialog once it shows: types a colour into its red, green and blue boxes and
 // presses OK.
 class ColourDialogAnswer {

@@ -55,6 +55,11 @@ class TestProgram {
   }
   std::string Config(const char* section, const char* key) { return app ? app->Settings().Config(section, key) : ""; }
   std::string ConfigFile() const { return dir.ReadFile(paths::kConfigFile); }
+  // A read-only Config.ini takes no more writes.
+  void SetConfigReadOnly(bool readOnly) {
+    SetFileAttributesW(dir.ExactPathOf(paths::kConfigFile).c_str(),
+                       readOnly ? FILE_ATTRIBUTE_READONLY : FILE_ATTRIBUTE_NORMAL);
+  }
 
   TempProgramDir dir;
   std::unique_ptr<App> app;
@@ -173,5 +178,15 @@ inline std::wstring ColumnTitle(HWND list, int column) {
 
 // The window's text as GBK, read through the wide function whatever the process's code page.
 inline std::string WindowText(HWND hwnd) { return WindowTextGbk(hwnd); }
+
+// The text colour a window gives one of its labels when the label draws itself.
+inline COLORREF LabelTextColour(HWND window, HWND label) {
+  HDC dc = CreateCompatibleDC(nullptr);
+  SetTextColor(dc, RGB(1, 2, 3));
+  SendMessageW(window, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(label));
+  const COLORREF colour = GetTextColor(dc);
+  DeleteDC(dc);
+  return colour;
+}
 
 }  // namespace corvanta::testing

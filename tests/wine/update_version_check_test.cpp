@@ -1,6 +1,7 @@
 // "检测版本(更新)" from the tray command against servers inside the test program: the box for each kind
 // of reply, Config/Number, the update window after a newer version, no request while offline, a server
-// that never answers, and topmost switched off while the boxes show without writing Top.
+// that refuses while the probe's page answers, a server that never answers (awaited while the windows
+// paint and take no input), and topmost switched off while the boxes show without writing Top.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -10,6 +11,7 @@
 #include <vector>
 
 #include "local_http_server.h"
+#include "message_box_answerer.h"
 #include "overlay/overlay_controller.h"
 #include "platform/text_conv.h"
 #include "test_program.h"
@@ -27,6 +29,12 @@ using testing::ScopedEnvironment;
 constexpr const char* kVersionCaption = "版本信息:";
 constexpr const char* kInfoCaption = "信息：";
 constexpr const char* kNotReachable = "暂时无法连接到服务器，请稍后再试！";
+
+// A port on which nothing listens any more.
+int ClosedPort() {
+  LocalHttpServer gone(HttpReply::Body(""));
+  return gone.Port();
+}
 
 std::string Newer(const std::string& latest) {
   return "名称:Corvanta\r\n发现新版本：" + latest + "\r\n当前版本号：10.2021.009\r\n软件作者:Tarnwick!\r\n2021.9";
@@ -65,34 +73,12 @@ class CheckAnswerer {
   std::vector<SeenUpdateWindow> updateWindows;
 
  private:
-  static BOOL CALLBACK TakeStatic(HWND child, LPARAM text) {
-    wchar_t className[32] = {};
-    GetClassNameW(child, className, 32);
-    if (lstrcmpiW(className, L"Static") == 0 && GetWindowTextLengthW(child) > 0) {
-      *reinterpret_cast<std::string*>(text) = testing::WindowText(child);
-    }
-    return TRUE;
-  }
-  static BOOL CALLBACK TakeNewBox(HWND hwnd, LPARAM found) {
-    wchar_t className[16] = {};
-    GetClassNameW(hwnd, className, 16);
-    if (lstrcmpW(className, L"#32770") != 0 || !IsWindowVisible(hwnd) || GetPropW(hwnd, L"answered") != nullptr) {
-      return TRUE;
-    }
-    *reinterpret_cast<HWND*>(found) = hwnd;
-    return FALSE;
-  }
   void AnswerBox() {
-    HWND box = nullptr;
-    EnumThreadWindows(GetCurrentThreadId(), &CheckAnswerer::TakeNewBox, reinterpret_cast<LPARAM>(&box));
+    HWND box = testing::NewMessageBox();
     if (box == nullptr) return;
-    SetPropW(box, L"answered", box);
-    SeenBox seen;
-    seen.caption = testing::WindowText(box);
-    EnumChildWindows(box, &CheckAnswerer::TakeStatic, reinterpret_cast<LPARAM>(&seen.text));
-    seen.mainWindowTopmost = (GetWindowLongW(main_, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
-    boxes.push_back(seen);
-    PostMessageW(box, WM_COMMAND, IDOK, 0);
+    const bool mainWindowTopmost = (GetWindowLongW(main_, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+    const testing::SeenMessageBox seen = testing::AnswerMessageBox(box);
+    boxes.push_back({seen.caption, seen.text, mainWindowTopmost});
   }
   void AnswerUpdateWindow() {
     HWND window = FindWindowW(UpdateWindow::kClassName, nullptr);
@@ -131,10 +117,12 @@ class UpdateVersionCheckTest : public ::testing::Test {
   void TearDown() override { program_.Stop(); }
 
   void Command(MenuId id) { SendMessageW(program_.Hwnd(), WM_COMMAND, static_cast<WPARAM>(id), 0); }
-  // Runs the check with the server as CORVANTA_UPDATE_SERVER; the probe asks probeUrl when one is given.
+  // Runs the check with the server as CORVANTA_UPDATE_SERVER; the probe asks probeUrl, or the same server
+  // when none is given (never the public page built in).
   CheckAnswerer& RunCheck(const LocalHttpServer& server, const std::string& probeUrl = {}, bool clickHomepage = false) {
     ScopedEnvironment serverVariable(kUpdateServerVariable, server.Address());
-    ScopedEnvironment probeVariable(kProbeUrlVariable, probeUrl);
+    const std::string probe = probeUrl.empty() ? "http://" + server.Address() + "/" : probeUrl;
+    ScopedEnvironment probeVariable(kProbeUrlVariable, probe);
     answerer_.reset();  // one answerer at a time: the old one's end would stop the new one
     answerer_ = std::make_unique<CheckAnswerer>(program_.Hwnd(), clickHomepage);
     Command(MenuId::kVersionCheck);
@@ -199,13 +187,8 @@ TEST_F(UpdateVersionCheckTest, UpdateWindowFollowsANewerVersionAndItsButtonOpens
 }
 
 TEST_F(UpdateVersionCheckTest, OfflineShowsTheBuiltInVersionAndAsksNothing) {
-  int closedPort = 0;
-  {
-    LocalHttpServer gone(HttpReply::Body(""));
-    closedPort = gone.Port();
-  }
   LocalHttpServer server(HttpReply::Body("10.2021.010"));
-  CheckAnswerer& seen = RunCheck(server, "http://127.0.0.1:" + std::to_string(closedPort) + "/");
+  CheckAnswerer& seen = RunCheck(server, "http://127.0.0.1:" + std::to_string(ClosedPort()) + "/");
   ASSERT_EQ(seen.boxes.size(), 1u);
   EXPECT_EQ(seen.boxes[0].caption, kVersionCaption);
   EXPECT_EQ(seen.boxes[0].text, UpToDate("10.2021.009"));
@@ -214,19 +197,95 @@ TEST_F(UpdateVersionCheckTest, OfflineShowsTheBuiltInVersionAndAsksNothing) {
   EXPECT_EQ(program_.Config("Config", "Number"), "10.2021.009");
 }
 
-TEST_F(UpdateVersionCheckTest, ServerThatNeverAnswersIsNotReachableWithinTheTimeout) {
+// The probe's page answers, the server refuses the connection: the server is down, not the network.
+TEST_F(UpdateVersionCheckTest, ServerThatRefusesWhileTheProbeAnswersIsNotReachable) {
+  LocalHttpServer probe(HttpReply::Body(""));
+  ScopedEnvironment serverVariable(kUpdateServerVariable, "127.0.0.1:" + std::to_string(ClosedPort()));
+  ScopedEnvironment probeVariable(kProbeUrlVariable, "http://" + probe.Address() + "/alive");
+  CheckAnswerer seen(program_.Hwnd(), false);
+  Command(MenuId::kVersionCheck);
+  ASSERT_EQ(seen.boxes.size(), 1u);
+  EXPECT_EQ(seen.boxes[0].caption, kInfoCaption);
+  EXPECT_EQ(seen.boxes[0].text, kNotReachable);
+  EXPECT_TRUE(seen.updateWindows.empty());
+  EXPECT_EQ(probe.Paths(), (std::vector<std::string>{"/alive"}));
+}
+
+// While the check waits: every few milliseconds a thread timer of the test counts itself, notes whether
+// the main window has painted since it was last invalidated, and invalidates it again; at the first tick
+// it posts a click on the "置顶" checkbox and a space key on "图片模式".
+class WaitWatcher {
+ public:
+  explicit WaitWatcher(HWND main) : main_(main) {
+    self_ = this;
+    timer_ = SetTimer(nullptr, 0, 25, &WaitWatcher::Tick);
+  }
+  ~WaitWatcher() {
+    KillTimer(nullptr, timer_);
+    self_ = nullptr;
+  }
+  WaitWatcher(const WaitWatcher&) = delete;
+  WaitWatcher& operator=(const WaitWatcher&) = delete;
+
+  int ticks = 0;
+  int repaints = 0;
+
+ private:
+  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
+    // Only the wait counts, not the box that follows it.
+    if (self_ == nullptr || FindWindowW(L"#32770", nullptr) != nullptr) return;
+    self_->Count();
+  }
+  void Count() {
+    if (ticks++ == 0) PostInput();
+    if (ticks > 1 && !GetUpdateRect(main_, nullptr, FALSE)) ++repaints;
+    InvalidateRect(main_, nullptr, TRUE);
+  }
+  void PostInput() {
+    HWND topmost = GetDlgItem(main_, static_cast<int>(ControlId::kTopmostCheckbox));
+    PostMessageW(topmost, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    PostMessageW(topmost, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    HWND picture = GetDlgItem(main_, static_cast<int>(ControlId::kPictureModeCheckbox));
+    PostMessageW(picture, WM_KEYDOWN, VK_SPACE, 0x00390001);
+    PostMessageW(picture, WM_KEYUP, VK_SPACE, 0xC0390001);
+  }
+
+  static inline WaitWatcher* self_ = nullptr;
+  HWND main_;
+  UINT_PTR timer_ = 0;
+};
+
+// A server that never answers is waited for about 10 s, the probe included; meanwhile the main window
+// paints and the timers run, but the click and the key are not acted on, neither then nor afterwards
+// (and they are when no check runs).
+TEST_F(UpdateVersionCheckTest, ServerThatNeverAnswersIsAwaitedWithWindowsAliveButNoInput) {
+  program_.app->Modes().TopmostChosen(false);
+  ASSERT_EQ(program_.Config("Config", "Top"), "0");
+  ASSERT_EQ(program_.Config("Config", "SetP"), "C");
   LocalHttpServer probe(HttpReply::Body(""));
   LocalHttpServer silent(HttpReply::Silent());
   const ULONGLONG start = GetTickCount64();
+  WaitWatcher watcher(program_.Hwnd());
   CheckAnswerer& seen = RunCheck(silent, "http://" + probe.Address() + "/");
   const ULONGLONG elapsed = GetTickCount64() - start;
   ASSERT_EQ(seen.boxes.size(), 1u);
   EXPECT_EQ(seen.boxes[0].caption, kInfoCaption);
   EXPECT_EQ(seen.boxes[0].text, kNotReachable);
   EXPECT_EQ(silent.ConnectionsAccepted(), 1);
-  EXPECT_LT(elapsed, 60000u);
-  std::printf("[ figure ] version check against a silent server: box after %llu ms\n",
-              static_cast<unsigned long long>(elapsed));
+  EXPECT_LT(elapsed, 15000u);
+  EXPECT_GT(watcher.ticks, 40);
+  EXPECT_GT(watcher.repaints, 40);
+  testing::PumpMessages(200);
+  EXPECT_EQ(program_.Config("Config", "Top"), "0");
+  EXPECT_EQ(program_.Config("Config", "SetP"), "C");
+  std::printf("[ figure ] version check against a silent server: box after %llu ms; %d timer ticks and %d "
+              "repaints of the main window while it waited\n",
+              static_cast<unsigned long long>(elapsed), watcher.ticks, watcher.repaints);
+  // Without a check the same input is acted on.
+  WaitWatcher again(program_.Hwnd());
+  ASSERT_TRUE(testing::PumpUntil([&] { return again.ticks > 0; }));
+  testing::PumpMessages(200);
+  EXPECT_EQ(program_.Config("Config", "Top") + program_.Config("Config", "SetP"), "1P");
 }
 
 TEST_F(UpdateVersionCheckTest, TopmostIsOffWhileTheBoxesShowAndBackAfterwardsWithoutWritingTop) {
