@@ -231,7 +231,10 @@ void MainWindow::UpdateMenuBarAttachment() {
   }
 }
 
+// While the version check waits the program takes no input; a tray click or a menu command sent from
+// another thread would still reach it.
 void MainWindow::OnTrayEvent(LPARAM lParam) {
+  if (updates_->CheckRunning()) return;
   if (TrayCodeFromMessage(lParam) == TrayCode::kRightUp) ShowTrayMenu();
 }
 
@@ -250,6 +253,7 @@ void MainWindow::ToggleMenuSetting(MenuId id, SettingKey key) {
 }
 
 void MainWindow::OnMenuCommand(MenuId id) {
+  if (updates_->CheckRunning()) return;
   if (screenshots_->HandleCommand(id)) return;
   if (updates_->Handle(id)) return;
   switch (id) {

@@ -315,10 +315,12 @@ void AdvancedOptionsWindow::ApplyFontSize() {
 
 // An overlay that follows its window takes the new choice at once.
 void AdvancedOptionsWindow::ApplyFollowing() {
-  SetStatus(kFollowSection, PreferenceStatus::kApplied);
   SettingsStore& settings = program_.Settings();
-  settings.SetConfig(keys::kFollowWindow, Checked(AdvancedOptionsControl::kFollowMoveCheckbox) ? "1" : "0");
-  settings.SetConfig(keys::kFollowClientArea, Checked(AdvancedOptionsControl::kFollowClientCheckbox) ? "1" : "0");
+  bool written = settings.SetConfig(keys::kFollowWindow, Checked(AdvancedOptionsControl::kFollowMoveCheckbox) ? "1" : "0");
+  written = settings.SetConfig(keys::kFollowClientArea,
+                               Checked(AdvancedOptionsControl::kFollowClientCheckbox) ? "1" : "0") &&
+            written;
+  SetStatus(kFollowSection, StatusAfterWrite(written));
   program_.Modes().FollowingOptionsChanged();
 }
 

@@ -241,6 +241,11 @@ TEST_F(AdvancedOptionsTest, AValueThatCannotBeStoredIsReportedInRed) {
          Click(Window()->FontRadio(5));
          Click(AdvancedOptionsControl::kFontApply);
        }},
+      {"following", AdvancedOptionsControl::kFollowStatus,
+       [&] {
+         SendMessageW(Window()->Control(AdvancedOptionsControl::kFollowClientCheckbox), BM_SETCHECK, BST_CHECKED, 0);
+         Click(AdvancedOptionsControl::kFollowApply);
+       }},
   };
   const std::string before = program_.ConfigFile();
   for (bool readOnly : {true, false}) {
@@ -258,6 +263,7 @@ TEST_F(AdvancedOptionsTest, AValueThatCannotBeStoredIsReportedInRed) {
   }
   EXPECT_EQ(Key("Ar") + "," + Key("Ag") + "," + Key("Ab"), "10,20,30");
   EXPECT_EQ(Key("Dp") + " " + Key("TC"), "1 16");
+  EXPECT_EQ(program_.Config("Follow", "Client"), "1");
 }
 
 }  // namespace

@@ -213,7 +213,8 @@ TEST_F(UpdateVersionCheckTest, ServerThatRefusesWhileTheProbeAnswersIsNotReachab
 
 // While the check waits: every few milliseconds a thread timer of the test counts itself, notes whether
 // the main window has painted since it was last invalidated, and invalidates it again; at the first tick
-// it posts a click on the "置顶" checkbox and a space key on "图片模式".
+// it posts a click on the "置顶" checkbox and a space key on "图片模式", and sends the tray menu's
+// "自动预览" as a message sent from another thread would be, which no wait can hold back.
 class WaitWatcher {
  public:
   explicit WaitWatcher(HWND main) : main_(main) {
@@ -248,6 +249,7 @@ class WaitWatcher {
     HWND picture = GetDlgItem(main_, static_cast<int>(ControlId::kPictureModeCheckbox));
     PostMessageW(picture, WM_KEYDOWN, VK_SPACE, 0x00390001);
     PostMessageW(picture, WM_KEYUP, VK_SPACE, 0xC0390001);
+    SendMessageW(main_, WM_COMMAND, static_cast<WPARAM>(MenuId::kAutoPreview), 0);
   }
 
   static inline WaitWatcher* self_ = nullptr;
@@ -262,6 +264,7 @@ TEST_F(UpdateVersionCheckTest, ServerThatNeverAnswersIsAwaitedWithWindowsAliveBu
   program_.app->Modes().TopmostChosen(false);
   ASSERT_EQ(program_.Config("Config", "Top"), "0");
   ASSERT_EQ(program_.Config("Config", "SetP"), "C");
+  const std::string autoPreview = program_.Config("Preview", "Pre");
   LocalHttpServer probe(HttpReply::Body(""));
   LocalHttpServer silent(HttpReply::Silent());
   const ULONGLONG start = GetTickCount64();
@@ -278,6 +281,7 @@ TEST_F(UpdateVersionCheckTest, ServerThatNeverAnswersIsAwaitedWithWindowsAliveBu
   testing::PumpMessages(200);
   EXPECT_EQ(program_.Config("Config", "Top"), "0");
   EXPECT_EQ(program_.Config("Config", "SetP"), "C");
+  EXPECT_EQ(program_.Config("Preview", "Pre"), autoPreview) << "a menu command during the check";
   std::printf("[ figure ] version check against a silent server: box after %llu ms; %d timer ticks and %d "
               "repaints of the main window while it waited\n",
               static_cast<unsigned long long>(elapsed), watcher.ticks, watcher.repaints);
@@ -286,6 +290,7 @@ TEST_F(UpdateVersionCheckTest, ServerThatNeverAnswersIsAwaitedWithWindowsAliveBu
   ASSERT_TRUE(testing::PumpUntil([&] { return again.ticks > 0; }));
   testing::PumpMessages(200);
   EXPECT_EQ(program_.Config("Config", "Top") + program_.Config("Config", "SetP"), "1P");
+  EXPECT_NE(program_.Config("Preview", "Pre"), autoPreview);
 }
 
 TEST_F(UpdateVersionCheckTest, TopmostIsOffWhileTheBoxesShowAndBackAfterwardsWithoutWritingTop) {
