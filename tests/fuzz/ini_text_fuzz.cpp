@@ -81,9 +81,11 @@ struct Lookup {
   std::string value;
 };
 
-// The first section and the first key of each name, with what they should read. Sections without a
-// name are left out: the list does not tell the lines before the first header from a header "[]".
+// The first section and the first key of each name, with what they should read (the first few of them,
+// to keep each input quick). Sections without a name are left out: the list does not tell the lines
+// before the first header from a header "[]".
 std::vector<Lookup> FirstKeys(std::string_view text) {
+  constexpr size_t kMostLookups = 8;
   std::vector<Lookup> lookups;
   std::set<std::string> seenSections;
   for (const IniSection& section : ListIniSections(text)) {
@@ -92,6 +94,7 @@ std::vector<Lookup> FirstKeys(std::string_view text) {
     for (const IniKey& key : section.keys) {
       if (!seenKeys.insert(FoldedName(key.name)).second) continue;
       lookups.push_back({section.name, key.name, std::string(WithoutQuotes(key.value))});
+      if (lookups.size() == kMostLookups) return lookups;
     }
   }
   return lookups;

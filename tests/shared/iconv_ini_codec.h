@@ -17,7 +17,7 @@ namespace corvanta::testing {
 class IconvIniCodec : public IniTextCodec {
  public:
   std::u16string ToUtf16(std::string_view text, IniEncoding from) const override {
-    const std::string bytes = Convert(text, from == IniEncoding::kUtf8 ? "UTF-8" : "GBK", "UTF-16LE", "\xFD\xFF", 1);
+    const std::string bytes = Convert(from == IniEncoding::kUtf8 ? utf8ToUtf16_ : gbkToUtf16_, text, "\xFD\xFF", 1);
     std::u16string units(bytes.size() / 2, u'\0');
     for (size_t i = 0; i < units.size(); ++i) {
       units[i] = static_cast<char16_t>(static_cast<unsigned char>(bytes[2 * i]) |
@@ -32,14 +32,20 @@ class IconvIniCodec : public IniTextCodec {
       bytes += static_cast<char>(unit & 0xFF);
       bytes += static_cast<char>(unit >> 8);
     }
-    return Convert(bytes, "UTF-16LE", to == IniEncoding::kUtf8 ? "UTF-8" : "GBK", "?", 2);
+    return Convert(to == IniEncoding::kUtf8 ? utf16ToUtf8_ : utf16ToGbk_, bytes, "?", 2);
+  }
+
+  IconvIniCodec() = default;
+  IconvIniCodec(const IconvIniCodec&) = delete;
+  IconvIniCodec& operator=(const IconvIniCodec&) = delete;
+  ~IconvIniCodec() override {
+    for (iconv_t cd : {gbkToUtf16_, utf8ToUtf16_, utf16ToGbk_, utf16ToUtf8_}) iconv_close(cd);
   }
 
  private:
   // Converts what it can; an input it cannot take becomes `replacement` and skips `skip` bytes.
-  static std::string Convert(std::string_view in, const char* from, const char* to, std::string_view replacement,
-                             size_t skip) {
-    iconv_t cd = iconv_open(to, from);
+  static std::string Convert(iconv_t cd, std::string_view in, std::string_view replacement, size_t skip) {
+    iconv(cd, nullptr, nullptr, nullptr, nullptr);
     std::string out;
     char buffer[256];
     char* input = const_cast<char*>(in.data());
@@ -57,9 +63,14 @@ class IconvIniCodec : public IniTextCodec {
         iconv(cd, nullptr, nullptr, nullptr, nullptr);
       }
     }
-    iconv_close(cd);
     return out;
   }
+
+  // Opened once: opening a conversion costs far more than a short conversion.
+  iconv_t gbkToUtf16_ = iconv_open("UTF-16LE", "GBK");
+  iconv_t utf8ToUtf16_ = iconv_open("UTF-16LE", "UTF-8");
+  iconv_t utf16ToGbk_ = iconv_open("GBK", "UTF-16LE");
+  iconv_t utf16ToUtf8_ = iconv_open("UTF-8", "UTF-16LE");
 };
 
 }  // namespace corvanta::testing
