@@ -5,7 +5,8 @@ set -euo pipefail
 packages=(cmake ninja-build g++ python3 locales
   g++-mingw-w64-i686 g++-mingw-w64-x86-64 mingw-w64-tools
   wine wine64 xvfb xdotool x11-utils imagemagick fonts-wqy-microhei
-  libgtest-dev googletest libbenchmark-dev)
+  libgtest-dev googletest libbenchmark-dev
+  clang libclang-rt-14-dev)
 SUDO=""; [ "$(id -u)" -eq 0 ] || SUDO="sudo"
 missing=()
 for p in "${packages[@]}"; do

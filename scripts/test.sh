@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds every preset and runs every test layer: native unit tests (also under ASan/UBSan), the check that
-# the window code uses the wide text functions, the in-process test program under Wine (on code pages 936
-# and 1252, and at 144 DPI), black-box runs of corvanta.exe under Wine, and the check of the downloadable archive.
+# the window code uses the wide text functions and every include reaches down the layers, 15 s of libFuzzer
+# per fuzz target, the in-process test program under Wine (on code pages 936 and 1252, and at 144 DPI),
+# black-box runs of corvanta.exe under Wine, and the check of the downloadable archive.
 # Prints each layer's counts and ends with one line "N passed, N failed".
 set -uo pipefail
 cd "$(dirname "$0")/.."
@@ -101,6 +102,16 @@ source_check() {
 source_check wide-text scripts/check-wide-text.sh
 source_check layers python3 scripts/check-layers.py
 source_check performance-report python3 tests/scripts/performance_report_test.py
+
+# libFuzzer over the readers of outside input in the portable library: one pass per target.
+scripts/fuzz.sh >"$log_dir/fuzz.log" 2>&1
+fuzz_status=$?
+fuzz_passed=$(grep -c '^\[ PASS \]' "$log_dir/fuzz.log"); fuzz_failed=$(grep -c '^\[ FAIL \]' "$log_dir/fuzz.log")
+grep -E '^\[ FAIL \]|build failed' "$log_dir/fuzz.log" | head -20
+if [ "$fuzz_status" -ne 0 ] && [ "$fuzz_failed" -eq 0 ]; then fuzz_failed=1; tail -20 "$log_dir/fuzz.log"; fi
+echo "== fuzz: $fuzz_passed passed, $fuzz_failed failed"
+total_passed=$((total_passed + fuzz_passed)); total_failed=$((total_failed + fuzz_failed))
+note_time fuzz
 
 # The Wine layers, with a private X display.
 if build win64; then

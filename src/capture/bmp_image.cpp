@@ -85,8 +85,9 @@ int64_t BmpStride(int64_t width, int depth) { return ((width * depth + 31) >> 5)
 
 std::optional<BmpLayout> LayOutBmp(int64_t width, int64_t height, int depth) {
   if (!IsSupportedDepth(depth) || width <= 0 || height <= 0) return std::nullopt;
-  // Each factor is checked first, so the products below cannot overflow.
-  if (width > kMaxBmpImageBytes || height > kMaxBmpImageBytes) return std::nullopt;
+  // The header holds 32-bit sides, and a taller image never fits (a row holds at least 4 bytes); checked
+  // first, so the products below cannot overflow.
+  if (width > INT32_MAX || height > kMaxBmpImageBytes / 4) return std::nullopt;
   const int64_t stride = BmpStride(width, depth);
   if (stride > kMaxBmpImageBytes / height) return std::nullopt;
   const int64_t paletteBytes = int64_t{PaletteEntries(depth)} * 4;

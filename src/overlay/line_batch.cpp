@@ -37,7 +37,12 @@ void LineBatch::Reset(int32_t width, int32_t height) {
   runs_.clear();
 }
 
-void LineBatch::SetDashPattern(const DashPattern& pattern) { pattern_ = pattern.on; }
+bool LineBatch::SetDashPattern(const DashPattern& pattern) {
+  if (pattern.on == pattern_) return true;
+  if (!runs_.empty()) return false;
+  pattern_ = pattern.on;
+  return true;
+}
 
 int32_t LineBatch::PatternIndex(int64_t k) const {
   return static_cast<int32_t>(k % static_cast<int64_t>(pattern_.size()));

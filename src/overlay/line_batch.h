@@ -25,8 +25,10 @@ class LineBatch {
 
   // The surface size the lines are clipped to; drops what was collected.
   void Reset(int32_t width, int32_t height);
-  // The pattern of the one-pixel lines added from now on; an empty pattern draws solid.
-  void SetDashPattern(const DashPattern& pattern);
+  // The pattern of the one-pixel lines added from now on; an empty pattern draws solid. A change is
+  // refused (false, the pattern kept) while lines are collected: their phases belong to the pattern
+  // they were added under, so draw or clear them first.
+  bool SetDashPattern(const DashPattern& pattern);
   // A one-pixel line. Returns false, collecting nothing, for a direction other than horizontal,
   // vertical or 45 degrees.
   bool Add(int32_t x1, int32_t y1, int32_t x2, int32_t y2);

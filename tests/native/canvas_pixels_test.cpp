@@ -253,6 +253,30 @@ TEST(LineBatchTest, DashedLinesFollowThePatternFromTheirStartPointInEveryDirecti
   EXPECT_EQ(s.pixels, expected.pixels);
 }
 
+TEST(LineBatchTest, APatternChangeWaitsUntilTheCollectedLinesAreDrawn) {
+  const std::vector<uint8_t> longPattern = {1, 1, 0, 1, 1, 1, 0, 0, 1, 0, 1, 0, 0, 1, 1, 1, 0, 1, 0};
+  LineBatch batch;
+  batch.Reset(40, 3);
+  ASSERT_TRUE(batch.SetDashPattern(DashPattern{longPattern}));
+  ASSERT_TRUE(batch.Add(39, 0, 39, 3));
+  ASSERT_TRUE(batch.Add(38, 1, 0, 1));  // pattern index 18 at x = 20
+  EXPECT_FALSE(batch.SetDashPattern(DashPattern{{1, 0}}));
+  EXPECT_FALSE(batch.SetDashPattern(DashPattern{}));
+  EXPECT_TRUE(batch.SetDashPattern(DashPattern{longPattern}));
+  Surface s(40, 3);
+  batch.Draw(s.View(), kInk);
+  Surface expected = Reference(40, 3, 39, 0, 39, 3, longPattern);
+  const Surface row = Reference(40, 3, 38, 1, 0, 1, longPattern);
+  for (size_t i = 0; i < row.pixels.size(); ++i) expected.pixels[i] |= row.pixels[i];
+  EXPECT_EQ(s.pixels, expected.pixels);
+
+  EXPECT_TRUE(batch.SetDashPattern(DashPattern{{1, 0}}));  // nothing collected any more
+  batch.Add(0, 2, 6, 2);
+  Surface dotted(40, 3);
+  batch.Draw(dotted.View(), kInk);
+  for (int32_t x = 0; x < 8; ++x) EXPECT_EQ(dotted.At(x, 2), x < 6 && x % 2 == 0 ? kInk : kBack) << x;
+}
+
 TEST(FillPixelsTest, FillsTheClippedRectangleOnly) {
   Surface s(6, 4);
   FillPixels(s.View(), -3, 1, 2, 99, kInk);

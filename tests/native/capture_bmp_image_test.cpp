@@ -58,6 +58,13 @@ TEST(CaptureBmpImage, RefusedLayouts) {
   EXPECT_FALSE(LayOutBmp(int64_t{1} << 40, 1, 32));
   EXPECT_FALSE(LayOutBmp(1, int64_t{1} << 40, 1));
   EXPECT_FALSE(LayOutBmp(70000, 70000, 32));  // the product would overflow 32 bits
+  // A side longer than the limit in bytes still fits at 1 bpp; the limit is the file's size.
+  const std::optional<BmpLayout> wide = LayOutBmp(1056998656, 1, 1);
+  ASSERT_TRUE(wide);
+  EXPECT_EQ(wide->fileBytes, 62u + 132124832u);
+  EXPECT_EQ(LayOutBmp(INT32_MAX, 1, 1)->fileBytes, 62u + 268435456u);
+  EXPECT_FALSE(LayOutBmp(int64_t{INT32_MAX} + 1, 1, 1));  // no 32-bit side
+  EXPECT_FALSE(LayOutBmp(INT64_MAX, 1, 1));
 }
 
 TEST(CaptureBmpImage, FixedPalettesAreStoredInFull) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "shared/iconv_ini_codec.h"
+
 namespace corvanta {
 namespace {
 
@@ -83,7 +85,9 @@ TEST(IniTextTest, WritesEditInPlaceAndKeepEveryOtherByte) {
       {"new section after a last line without break", "[A]\r\nx=1", "B", "y", "2",
        "[A]\r\nx=1\r\n[B]\r\ny=2\r\n"},
       {"value replaced in place", "; note\r\n\r\n[A]\r\n x = 1 \r\n\r\n", "A", "x", "22",
-       "; note\r\n\r\n[A]\r\n x = 22 \r\n\r\n"},
+       "; note\r\n\r\n[A]\r\n x = 22\r\n\r\n"},
+      {"trailing blanks replaced with the value", "[A]\r\nx=1 \t\r\ny=2\r\n", "A", "x", "3 ",
+       "[A]\r\nx=3 \r\ny=2\r\n"},
       {"line endings kept", "[A]\nx=1\ny=2\n", "A", "x", "3", "[A]\nx=3\ny=2\n"},
       {"quoted value replaced whole", "[A]\r\nx=\"1\"\r\n", "A", "x", "2", "[A]\r\nx=2\r\n"},
       {"leading blanks of the value dropped", "[A]\r\nx=1\r\n", "A", "x", " \t7 ", "[A]\r\nx=7 \r\n"},
@@ -112,12 +116,17 @@ TEST(IniTextTest, WritingTheStoredValueChangesNothing) {
   const struct {
     const char* file;
     const char* value;
-  } cases[] = {{"[A]\r\n x = 1 \r\n", "1"}, {"[A]\nx=\n", ""}, {"[A]\r\nx=\"q\"\r\n", "  \"q\""}};
+  } cases[] = {{"[A]\r\n x = 1 \r\n", "1"},   {"[A]\nx=\n", ""},        {"[A]\r\nx=\"q\"\r\n", "  \"q\""},
+               {"[A]\r\nx=a  \r\n", "a "}, {"[A]\r\nx=a\r\n", "a \t"}, {"[A]\r\nx=\r\n", "  "}};
   for (const auto& c : cases) {
     std::string text = c.file;
     EXPECT_FALSE(WriteIniValue(text, "a", "X", c.value)) << c.file;
     EXPECT_EQ(text, c.file);
   }
+  std::string repeated = "[A]\r\nx=1\r\n";
+  EXPECT_TRUE(WriteIniValue(repeated, "A", "x", "name.ini "));
+  EXPECT_FALSE(WriteIniValue(repeated, "A", "x", "name.ini "));
+  EXPECT_EQ(repeated, "[A]\r\nx=name.ini \r\n");
   std::string noValue = "[A]\r\nx\r\n";
   EXPECT_TRUE(WriteIniValue(noValue, "A", "x", ""));  // a key without '=' has no value yet
   EXPECT_EQ(noValue, "[A]\r\nx=\r\n");
@@ -137,6 +146,49 @@ TEST(IniTextTest, ListsSectionsAndKeyLinesInFileOrder) {
   const auto withTop = ListIniSections("k=0\r\n[A]\r\n");
   ASSERT_EQ(withTop.size(), 2u);
   EXPECT_EQ(withTop[0].name + withTop[0].keys.at(0).name, "k");
+}
+
+std::string Utf16Bytes(std::u16string_view text) {
+  std::string bytes = "\xFF\xFE";
+  for (const char16_t unit : text) {
+    bytes += static_cast<char>(unit & 0xFF);
+    bytes += static_cast<char>(unit >> 8);
+  }
+  return bytes;
+}
+
+TEST(IniFileTest, MarkedFilesAreReadAndEditedInTheirOwnEncoding) {
+  const testing::IconvIniCodec codec;
+  // UTF-16: the Hangul U+C124 has no GBK form; it reads as '?' and its line keeps it through writes.
+  std::string utf16 = Utf16Bytes(u"[\u8868]\r\nh=\uC124\r\nx = 1 \r\n");
+  EXPECT_EQ(EncodingOfIniFile(utf16), IniEncoding::kUtf16);
+  EXPECT_EQ(ReadIniFileValue(utf16, "表", "x", kBuffer, codec), "1");
+  EXPECT_EQ(ReadIniFileValue(utf16, "表", "h", kBuffer, codec), "?");
+  EXPECT_TRUE(WriteIniFileValue(utf16, "表", "x", "值", codec));
+  EXPECT_TRUE(WriteIniFileValue(utf16, "B", "y", "2", codec));
+  EXPECT_FALSE(WriteIniFileValue(utf16, "B", "y", "2 ", codec));
+  EXPECT_EQ(utf16, Utf16Bytes(u"[\u8868]\r\nh=\uC124\r\nx = \u503C\r\n[B]\r\ny=2\r\n"));
+  EXPECT_EQ(ReadIniFileValue(utf16, "表", "x", 2, codec), "");  // cut in whole GBK characters
+  std::string markOnly = "\xFF\xFE";
+  EXPECT_TRUE(WriteIniFileValue(markOnly, "A", "x", "1", codec));
+  EXPECT_EQ(markOnly, Utf16Bytes(u"[A]\r\nx=1\r\n"));
+  std::string odd = Utf16Bytes(u"[A]\r\n") + "\x41";
+  EXPECT_TRUE(WriteIniFileValue(odd, "A", "x", "1", codec));
+  EXPECT_EQ(odd, Utf16Bytes(u"[A]\r\nx=1\r\n"));
+
+  // UTF-8: the mark does not hide the first section, and edits are UTF-8.
+  std::string utf8 = "\xEF\xBB\xBF[Config]\r\nAr=208\r\n[\xE8\xA1\xA8]\r\nh=\xEC\x84\xA4\r\n";
+  EXPECT_EQ(EncodingOfIniFile(utf8), IniEncoding::kUtf8);
+  EXPECT_EQ(ReadIniFileValue(utf8, "Config", "Ar", kBuffer, codec), "208");
+  EXPECT_EQ(ReadIniFileValue(utf8, "表", "h", kBuffer, codec), "?");
+  EXPECT_TRUE(WriteIniFileValue(utf8, "表", "k", "值", codec));
+  EXPECT_EQ(utf8, "\xEF\xBB\xBF[Config]\r\nAr=208\r\n[\xE8\xA1\xA8]\r\nh=\xEC\x84\xA4\r\nk=\xE5\x80\xBC\r\n");
+
+  // Without a mark the bytes are GBK, whatever they look like.
+  std::string gbk = "[\xE8\xA1\xA8]\r\n";
+  EXPECT_EQ(EncodingOfIniFile(gbk), IniEncoding::kGbk);
+  EXPECT_TRUE(WriteIniFileValue(gbk, "表", "k", "值", codec));
+  EXPECT_EQ(gbk, "[\xE8\xA1\xA8]\r\n[\xB1\xED]\r\nk=\xD6\xB5\r\n");
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <optional>
 #include <set>
 #include <vector>
 
@@ -237,10 +238,33 @@ class ProfileDifferentialTest : public ::testing::Test {
   };
   struct Case {
     const char* name;
-    const char* file;  // nullptr: no file yet
+    const char* file;  // nullptr: no file yet (or the text is in unicodeFile)
     std::vector<Write> writes;
     Layout layout;
+    const wchar_t* unicodeFile = nullptr;  // stored with the byte-order mark of `encoding`
+    IniEncoding encoding = IniEncoding::kGbk;
   };
+
+  static std::string MarkedBytes(std::wstring_view text, IniEncoding encoding) {
+    if (encoding == IniEncoding::kUtf8) {
+      std::string utf8(text.size() * 3, '\0');
+      utf8.resize(static_cast<size_t>(WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
+                                                          utf8.data(), static_cast<int>(utf8.size()), nullptr,
+                                                          nullptr)));
+      return "\xEF\xBB\xBF" + utf8;
+    }
+    std::string utf16 = "\xFF\xFE";
+    for (const wchar_t unit : text) {
+      utf16 += static_cast<char>(unit & 0xFF);
+      utf16 += static_cast<char>(unit >> 8);
+    }
+    return utf16;
+  }
+
+  static std::optional<std::string> FileBytes(const Case& c) {
+    if (c.unicodeFile != nullptr) return MarkedBytes(c.unicodeFile, c.encoding);
+    return c.file == nullptr ? std::nullopt : std::optional<std::string>(c.file);
+  }
 
   static std::string WineRead(const std::wstring& file, const std::string& section, const std::string& key) {
     std::vector<wchar_t> buffer(SettingsStore::kReadBufferSize);
@@ -265,7 +289,8 @@ class ProfileDifferentialTest : public ::testing::Test {
   static std::vector<std::pair<std::string, std::string>> Lookups(const Case& c) {
     std::set<std::string> sections = {""};
     std::set<std::string> keys;
-    for (const IniSection& section : ListIniSections(c.file == nullptr ? "" : c.file)) {
+    const std::string text = c.unicodeFile != nullptr ? FromWide(c.unicodeFile) : (c.file == nullptr ? "" : c.file);
+    for (const IniSection& section : ListIniSections(text)) {
       sections.insert(section.name);
       for (const IniKey& key : section.keys) keys.insert(key.name);
     }
@@ -294,9 +319,9 @@ class ProfileDifferentialTest : public ::testing::Test {
   void Run(const Case& c, int index) {
     const std::string ours = "\\ours" + std::to_string(index) + ".ini";
     const std::string wine = "\\wine" + std::to_string(index) + ".ini";
-    if (c.file != nullptr) {
-      dir_.WriteFile(ours, c.file);
-      dir_.WriteFile(wine, c.file);
+    if (const std::optional<std::string> bytes = FileBytes(c)) {
+      dir_.WriteFile(ours, *bytes);
+      dir_.WriteFile(wine, *bytes);
     }
     ExpectSameReads(c, dir_.PathOf(ours), dir_.ExactPathOf(wine), "before");
     for (const Write& w : c.writes) {
@@ -353,9 +378,46 @@ TEST_F(ProfileDifferentialTest, ReadsAndWritesMatchThePlatformProfileFunctions) 
        {{"A", "y", "9"}, {"C]x", "noeq", "1"}, {"A", "[B", "7"}},
        kSameAfterRewrite},
       {"tabs and ^Z as blanks", "\x1a[A]\x1a\r\n\tx\x1a=\x1a" "1\x1a\r\n", {{"A", "x", "2"}}, kSameAfterRewrite},
+      {"values ending in blanks",
+       "[A]\r\nx=1\r\ny = 2 \r\n",
+       {{"A", "x", "a  "}, {"A", "x", "a  "}, {"A", "x", " a"}, {"A", "y", "2 "}, {"A", "y", "b \t"}, {"A", "z", "c "}},
+       kSameAfterRewrite},
   };
   int index = 0;
   for (const Case& c : cases) Run(c, index++);
+}
+
+// Files with a byte-order mark are read and written in their own encoding on every code page; a character
+// GBK cannot represent (U+C124) reads as '?' and stays in the file through writes of other lines.
+TEST_F(ProfileDifferentialTest, UnicodeFilesKeepTheirEncoding) {
+  using enum Layout;
+  using enum IniEncoding;
+  const Case cases[] = {
+      {"UTF-16",
+       nullptr,
+       {{"A", "x", "3"}, {"B", "z", "表"}, {"C", "k", "v "}, {"a", "X", "3"}},
+       kSameBytes,
+       L"[A]\r\nx=1\r\nh=\uC124\u8868\r\n[B]\r\ny=2\r\n",
+       kUtf16},
+      {"UTF-16, mark only", nullptr, {{"Config", "Ar", "208"}, {"Config", "sck0", ""}}, kSameBytes, L"", kUtf16},
+      {"UTF-16, blank lines and comments",
+       nullptr,
+       {{"A", "x", "2"}, {"A", "y", "3"}},
+       kSameAfterRewrite,
+       L"; \uC124\r\n\r\n[A]\r\n x = 1 \r\n\r\n[B]\r\n",
+       kUtf16},
+      {"UTF-8",
+       nullptr,
+       {{"表", "键", "新"}, {"表", "k", "1"}, {"Config", "Ar", "208"}},
+       kSameBytes,
+       L"[\u8868]\r\n\u952E=\u503C\r\nh=\uC124\r\n",
+       kUtf8},
+      {"UTF-8, first section", nullptr, {}, kSameBytes, L"[Config]\r\nAr=208\r\n[Tips]\r\nTS=1\r\n", kUtf8},
+  };
+  int index = 0;
+  for (const Case& c : cases) Run(c, index++);
+  EXPECT_EQ(backend_.ReadProfileText(dir_.PathOf("\\ours0.ini"), "A", "h", 3), "?");
+  EXPECT_EQ(dir_.ReadFile("\\ours3.ini").substr(0, 7), "\xEF\xBB\xBF[\xE8\xA1\xA8");
 }
 
 TEST_F(ProfileDifferentialTest, GbkFileReadsAsThePlatformReadsItOnAChineseSystem) {
