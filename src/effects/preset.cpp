@@ -4,6 +4,7 @@
 #include <array>
 
 #include "settings/paths.h"
+#include "settings/text.h"
 #include "shell/colour.h"
 
 namespace corvanta {
@@ -48,11 +49,9 @@ Preset ReadPresetForEditing(const SettingsStore& settings, const std::string& fu
 }
 
 bool WritePreset(SettingsStore& settings, const std::string& fullPath, const Preset& preset) {
-  bool written = true;
-  for (const PresetKey& k : kPresetKeys) {
-    written = settings.WriteInt(fullPath, k.section, k.key, preset.*k.value) && written;
-  }
-  return written;
+  std::vector<ProfileEntry> entries;
+  for (const PresetKey& k : kPresetKeys) entries.push_back({k.section, k.key, FormatInt(preset.*k.value)});
+  return settings.WriteAll(fullPath, std::move(entries));
 }
 
 Scanlines ScanlinesOf(const Preset& preset) {

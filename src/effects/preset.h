@@ -34,8 +34,8 @@ Preset ReadPreset(const SettingsStore& settings, const std::string& fullPath);
 // [0, 50], colour components [0, 255], spacings [0, 100].
 Preset ReadPresetForEditing(const SettingsStore& settings, const std::string& fullPath);
 
-// Writes the nine keys one by one in file order; other sections and keys of the file are kept. Returns
-// whether every key reached the file.
+// Writes the nine keys in file order in one replacement of the file; other sections and keys are kept.
+// Returns whether the keys reached the file; when they did not, the file is as it was.
 bool WritePreset(SettingsStore& settings, const std::string& fullPath, const Preset& preset);
 
 // What the preset draws: its pen and its grid, values as stored.

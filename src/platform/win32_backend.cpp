@@ -86,12 +86,13 @@ std::string Win32SettingsBackend::ReadProfileText(const std::string& path, const
   return bytes ? ReadIniFileValue(AsText(*bytes), section, key, bufferSize, codec) : std::string();
 }
 
-bool Win32SettingsBackend::WriteProfileText(const std::string& path, const std::string& section,
-                                              const std::string& key, const std::string& value) {
+bool Win32SettingsBackend::WriteProfileTexts(const std::string& path, const std::vector<ProfileEntry>& entries) {
   const ExclusiveLock lock;
   std::optional<std::string> text = TextBeforeWrite(path);
   if (!text) return false;
-  if (!WriteIniFileValue(*text, section, key, value, codec)) return true;
+  bool changed = false;
+  for (const ProfileEntry& e : entries) changed = WriteIniFileValue(*text, e.section, e.key, e.value, codec) || changed;
+  if (!changed) return true;
   return WriteWholeFile(path, std::vector<unsigned char>(text->begin(), text->end()));
 }
 

@@ -11,8 +11,7 @@ class Win32SettingsBackend : public SettingsBackend {
  public:
   std::string ReadProfileText(const std::string& path, const std::string& section, const std::string& key,
                                 size_t bufferSize) override;
-  bool WriteProfileText(const std::string& path, const std::string& section, const std::string& key,
-                          const std::string& value) override;
+  bool WriteProfileTexts(const std::string& path, const std::vector<ProfileEntry>& entries) override;
   bool Exists(const std::string& path) override;
   void CreateFolder(const std::string& path) override;
 };

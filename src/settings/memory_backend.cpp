@@ -18,11 +18,10 @@ std::string MemoryBackend::ReadProfileText(const std::string& path, const std::s
   return bytes == nullptr ? std::string() : ReadIniValue(*bytes, section, key, bufferSize);
 }
 
-bool MemoryBackend::WriteProfileText(const std::string& path, const std::string& section, const std::string& key,
-                                       const std::string& value) {
+bool MemoryBackend::WriteProfileTexts(const std::string& path, const std::vector<ProfileEntry>& entries) {
   ++writes_;
   if (!folders_.contains(ParentOf(path)) || folders_.contains(path)) return false;
-  WriteIniValue(files_[path], section, key, value);
+  for (const ProfileEntry& e : entries) WriteIniValue(files_[path], e.section, e.key, e.value);
   return true;
 }
 

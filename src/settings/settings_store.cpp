@@ -33,6 +33,17 @@ bool SettingsStore::Write(std::string_view path, std::string_view section, std::
   return backend_.WriteProfileText(std::string(path), std::string(section), std::string(key), std::string(value));
 }
 
+bool SettingsStore::WriteAll(std::string_view path, std::vector<ProfileEntry> entries) {
+  path = TrimLeadingControls(path);
+  if (path.empty() || entries.empty()) return false;
+  for (ProfileEntry& e : entries) {
+    e.section = std::string(TrimLeadingControls(e.section));
+    e.key = std::string(TrimLeadingControls(e.key));
+    if (e.section.empty() || e.key.empty()) return false;
+  }
+  return backend_.WriteProfileTexts(std::string(path), entries);
+}
+
 bool SettingsStore::WriteInt(std::string_view path, std::string_view section, std::string_view key, int64_t value) {
   return Write(path, section, key, FormatInt(value));
 }

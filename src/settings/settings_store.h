@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "settings/settings_backend.h"
 #include "settings/setting_keys.h"
@@ -28,6 +29,9 @@ class SettingsStore {
   // Both return whether the value reached the file (false too for a blank path, section or key).
   bool Write(std::string_view path, std::string_view section, std::string_view key, std::string_view value);
   bool WriteInt(std::string_view path, std::string_view section, std::string_view key, int64_t value);
+  // Several keys of one file in one replacement of it: every value reaches the file, or none does. An
+  // entry with a blank section or key fails the whole write.
+  bool WriteAll(std::string_view path, std::vector<ProfileEntry> entries);
 
   // Shorthands for Config\Config.ini.
   std::string Config(std::string_view section, std::string_view key) const;

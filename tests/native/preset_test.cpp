@@ -25,7 +25,8 @@ class PresetTest : public ::testing::Test {
 };
 
 TEST_F(PresetTest, WrittenPresetHasTheNineKeysInFileOrderAndReadsBack) {
-  WritePreset(settings_, kPresetPath, kSuiteDefaultPreset);
+  EXPECT_TRUE(WritePreset(settings_, kPresetPath, kSuiteDefaultPreset));
+  EXPECT_EQ(backend_.WriteCount(), 1) << "one write of the whole file";
   const MemoryBackend::File* file = backend_.FileAt(kPresetPath);
   ASSERT_NE(file, nullptr);
   const std::vector<std::pair<std::string, std::vector<std::string>>> expected = {

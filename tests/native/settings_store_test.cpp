@@ -89,6 +89,17 @@ TEST_F(SettingsStoreTest, AnAbsentLaterFlagTakesItsDefault) {
   EXPECT_TRUE(settings_.ConfigIntFlagOr(key, false));
 }
 
+TEST_F(SettingsStoreTest, SeveralKeysAreWrittenTogetherOrNotAtAll) {
+  const std::string file = settings_.PathOf(paths::kConfigFile);
+  EXPECT_TRUE(settings_.WriteAll(file, {{"A", "x", "1"}, {" B", "\ty", "2"}, {"A", "z", "3"}}));
+  EXPECT_EQ(*backend_.BytesAt(file), "[A]\r\nx=1\r\nz=3\r\n[B]\r\ny=2\r\n");
+  EXPECT_EQ(backend_.WriteCount(), 1);
+  EXPECT_FALSE(settings_.WriteAll(file, {{"A", "x", "9"}, {"A", " ", "9"}})) << "a blank key fails them all";
+  EXPECT_FALSE(settings_.WriteAll(file, {}));
+  EXPECT_FALSE(settings_.WriteAll(settings_.PathOf("\\Missing\\N.ini"), {{"A", "x", "1"}}));
+  EXPECT_EQ(*backend_.BytesAt(file), "[A]\r\nx=1\r\nz=3\r\n[B]\r\ny=2\r\n");
+}
+
 TEST_F(SettingsStoreTest, WritesReplaceInPlaceAndKeepOtherSections) {
   const std::string file = settings_.PathOf(paths::kConfigFile);
   settings_.Write(file, "A", "x", "1");

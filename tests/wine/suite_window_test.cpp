@@ -53,6 +53,7 @@ std::string PresetText(const Preset& p) {
 
 class SuiteTest : public ::testing::Test {
  protected:
+  explicit SuiteTest(std::wstring_view directorySuffix = {}) : program_(directorySuffix) {}
   void SetUp() override {
     for (const char* folder : {"\\Effect", "\\Effect\\C", "\\Effect\\P", "\\Effect\\D", "\\Images"}) {
       program_.dir.MakeFolder(folder);
@@ -486,6 +487,55 @@ TEST_F(SuiteTest, FailedWritesAreReportedAndChangeNothing) {
   EXPECT_EQ(WindowText(suite.Hwnd()), SuiteFileCaption("locked.ini"));
   EXPECT_TRUE(suite.CurrentFile().empty());
   EXPECT_TRUE(program_.app->State().suiteEditsListPreset);
+}
+
+// A preset saved from Notepad as "Unicode": listed, previewed and edited from the list, and saved in
+// place in its own encoding, as the profile functions read it.
+TEST_F(SuiteTest, AUtf16PresetIsEditedAndSavedInItsOwnEncoding) {
+  std::string utf16 = "\xFF\xFE";
+  for (const char c : PresetText(kSimplePreset)) utf16 += std::string{c, '\0'};
+  program_.dir.WriteFile("\\Effect\\C\\unicode.ini", utf16);
+  Start();
+  SuiteWindow& suite = OpenFromList(0);
+  EXPECT_EQ(program_.Main().List().RowCount(), 1);
+  EXPECT_EQ(suite.Position(SuiteSlider::kRed), 200);
+  EXPECT_EQ(suite.Position(SuiteSlider::kTransverse), 6);
+  MoveSlider(suite, SuiteSlider::kTransverse, 11);
+  Click(suite, SuiteControl::kSaveButton);
+  EXPECT_EQ(messages_, std::vector<std::string>{"信息：|成功保存配置！"});
+
+  const std::string bytes = program_.dir.ReadFile("\\Effect\\C\\unicode.ini");
+  EXPECT_EQ(bytes.substr(0, 2), "\xFF\xFE");
+  EXPECT_EQ(bytes.size() % 2, 0u);
+  EXPECT_EQ(bytes.find("Transverse=11"), std::string::npos) << "no line of one-byte text";
+  const std::wstring file = program_.dir.ExactPathOf("\\Effect\\C\\unicode.ini");
+  auto profile = [&](const wchar_t* section, const wchar_t* key) {
+    wchar_t value[32] = {};
+    GetPrivateProfileStringW(section, key, L"", value, 32, file.c_str());
+    return std::wstring(value);
+  };
+  EXPECT_EQ(profile(L"ScanlineTransversespacing", L"Transverse"), L"11");
+  EXPECT_EQ(profile(L"Scanlinecolor", L"ColorR"), L"200");
+  EXPECT_EQ(profile(L"Linetype", L"Pixelsize"), L"1");
+}
+
+// Save As into the program's own preset folder when the program folder is named in Hangul.
+class SuiteHangulFolderTest : public SuiteTest {
+ protected:
+  SuiteHangulFolderTest() : SuiteTest(L"-\uC124\uC815") {}  // -설정
+};
+
+TEST_F(SuiteHangulFolderTest, SaveAsWritesThePresetThere) {
+  Start();
+  SuiteWindow& suite = OpenFromButton();
+  HideDebugArea(suite);
+  answer_ = Path("\\Effect\\C\\saved.ini");
+  Click(suite, SuiteControl::kSaveAsButton);
+  EXPECT_EQ(messages_, std::vector<std::string>{"信息：|成功保存配置！"});
+  const std::wstring exact = program_.dir.ExactPath() + L"\\Effect\\C\\saved.ini";
+  EXPECT_NE(GetFileAttributesW(exact.c_str()), INVALID_FILE_ATTRIBUTES);
+  EXPECT_EQ(ReadPreset(program_.app->Settings(), *answer_), kSuiteDefaultPreset);
+  EXPECT_EQ(WindowText(suite.Hwnd()), SuiteSaveAsCaption(*answer_));
 }
 
 TEST_F(SuiteTest, CancelledDialogsChangeNothing) {
