@@ -55,12 +55,9 @@ class MainWindow : public WindowBase<MainWindow>, public MainWindowSeam {
   void StopTimer(MainTimer timer) override;
   void SetBackgroundColour(COLORREF colour) override;
   void SetFrame(WindowFrame frame) override;
-  void SetAlwaysOnTop(bool onTop) override;
-  bool IsAlwaysOnTop() const override;
   void ShowStartScreenControls(bool visible) override;
   void LayOutStartScreen() override;
   void ShowModeControls(DisplayMode mode) override;
-  void SetTopmostCheckbox(bool checked) override;
   int StrengthSliderPosition() const override;
   void RedrawStrengthSwatch(int strength) override;
   // The open ones of the advanced options, the colour scheme and the hotkey settings windows.
@@ -68,6 +65,11 @@ class MainWindow : public WindowBase<MainWindow>, public MainWindowSeam {
   std::vector<HWND> SuiteWindows() override;
   void ShowHint(std::string_view text) override;
   void ClearHotkeyBusyMark(ActionTimer timer) override;
+
+  // The main window's own topmost state and the checkbox "置顶", as the mode owner's windows set them.
+  void SetAlwaysOnTop(bool onTop);
+  bool IsAlwaysOnTop() const;
+  void SetTopmostCheckbox(bool checked);
   void OpenSuite() override;
 
   // The features and controls, for the program's entry point and for tests.

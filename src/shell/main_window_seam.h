@@ -66,8 +66,6 @@ class MainWindowSeam {
 
   virtual void SetBackgroundColour(COLORREF colour) = 0;
   virtual void SetFrame(WindowFrame frame) = 0;
-  virtual void SetAlwaysOnTop(bool onTop) = 0;
-  virtual bool IsAlwaysOnTop() const = 0;
   // The DPI the start screen is laid out for; layout numbers are scaled by it.
   virtual int Dpi() const = 0;
 
@@ -76,7 +74,6 @@ class MainWindowSeam {
   virtual void ShowStartScreenControls(bool visible) = 0;
   virtual void LayOutStartScreen() = 0;
   virtual void ShowModeControls(DisplayMode mode) = 0;
-  virtual void SetTopmostCheckbox(bool checked) = 0;
   virtual int StrengthSliderPosition() const = 0;
   // The strength sample beside the slider, redrawn for a new strength.
   virtual void RedrawStrengthSwatch(int strength) = 0;
