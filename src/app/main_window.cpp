@@ -409,17 +409,6 @@ void MainWindow::RequestExit() {
   if (hwnd_ != nullptr) DestroyWindow(hwnd_);
 }
 
-void MainWindow::SaveGeometryOnExit() {
-  RECT rect{};
-  GetWindowRect(hwnd_, &rect);
-  if (app_.ModeState().locked != LockedState::kNotLocked || rect.left <= 0 || rect.top <= 0) return;
-  SettingsStore& settings = app_.Settings();
-  settings.SetConfigInt(keys::kWidth, rect.right - rect.left);
-  settings.SetConfigInt(keys::kHeight, rect.bottom - rect.top);
-  settings.SetConfigInt(keys::kLeft, rect.left);
-  settings.SetConfigInt(keys::kTop, rect.top);
-}
-
 void MainWindow::StartHotkeyHost() {
   hotkeyHost_ = MakeWindow<HotkeyHostWindow>(app_, *this, *screenshots_);
   if (!hotkeyHost_->Create()) hotkeyHost_.reset();  // the program runs on without hotkeys
@@ -492,7 +481,7 @@ void MainWindow::RunExitSequence() {
   // The preference windows give the topmost state back while the main window is still whole.
   advancedOptions_.reset();
   colourScheme_.reset();
-  SaveGeometryOnExit();
+  app_.Modes().ExitRequested();
   trayIcon_.Remove();
   // The menus belong to this object, not to the window that is going away.
   SetMenu(hwnd_, nullptr);

@@ -138,7 +138,6 @@ class MainWindow : public WindowBase<MainWindow>, public MainWindowSeam {
   void OpenAdvancedOptions();
   void OpenColourScheme();
   void RunExitSequence();
-  void SaveGeometryOnExit();
   void UpdateMenuBarAttachment();
 
   App& app_;

@@ -32,6 +32,19 @@ void ProgramModes::SetTopmost(bool onTop) {
   seam_->SetMainTopmost(onTop);
 }
 
+void ProgramModes::ExitRequested() {
+  if (!view_.StartScreen()) return;
+  const Rect r = view_.mainHidden ? view_.hideRestore : seam_->MainRect();
+  if (r.left > 0 && r.top > 0) WriteGeometry(r);
+}
+
+void ProgramModes::WriteGeometry(const Rect& r) {
+  settings_.SetConfigInt(keys::kWidth, r.width);
+  settings_.SetConfigInt(keys::kHeight, r.height);
+  settings_.SetConfigInt(keys::kLeft, r.left);
+  settings_.SetConfigInt(keys::kTop, r.top);
+}
+
 // Only a start screen above its minimum size and on the screen is worth keeping; a hidden one is where
 // "#显示主窗口" will bring it back.
 void ProgramModes::SaveStartScreenGeometry() {
@@ -39,10 +52,7 @@ void ProgramModes::SaveStartScreenGeometry() {
   const Size minimum = MinimumWindowSize(seam_->MainDpi());
   if (r.width <= minimum.width || r.height <= minimum.height || r.left <= 0 || r.top <= 0) return;
   view_.savedGeometry = r;
-  settings_.SetConfigInt(keys::kWidth, r.width);
-  settings_.SetConfigInt(keys::kHeight, r.height);
-  settings_.SetConfigInt(keys::kLeft, r.left);
-  settings_.SetConfigInt(keys::kTop, r.top);
+  WriteGeometry(r);
 }
 
 // The main window hidden by "#隐藏主窗口" stays hidden: where a transition placed it becomes the

@@ -31,6 +31,10 @@ class ProgramModes {
 
   // The start screen after start-up, with the geometry and the switches read from Config.ini.
   void StartedUp(const Rect& savedGeometry, const Rect& hideRestore, bool topmost, bool hotkeyHints);
+  // Quitting: the start screen's place is written only while the start screen is what the main window
+  // is (hidden, the place "#显示主窗口" brings back); an overlay, a selection or the frame leave the place
+  // that was saved when they began.
+  void ExitRequested();
 
   // Smart attach: "智能吸附" (nothing without an enabled effect), then a key on the selection frame:
   // Backspace and Esc cancel, any other key locks. FrameKeyReleased returns whether the key was taken.
@@ -80,6 +84,7 @@ class ProgramModes {
   void SetTopmost(bool onTop);
   void SwitchStrongTopmost();
   void SaveStartScreenGeometry();
+  void WriteGeometry(const Rect& r);
   void KeepHidden();
   bool OpenSelection(Selection selection);
   void CloseSelection();

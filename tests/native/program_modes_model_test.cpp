@@ -304,6 +304,7 @@ const std::string& DefaultConfigFile() {
 class World {
  public:
   explicit World(bool enabledEffect) : backend_(kRoot), settings_(backend_, kRoot), windows_(enabledEffect), modes_(settings_) {
+    backend_.CreateFolder(settings_.PathOf(paths::kConfigFolder));  // writes need the folder
     backend_.PutBytes(settings_.PathOf(paths::kConfigFile), DefaultConfigFile());
     windows_.SetOwner(&modes_);
     modes_.SetSeam(&windows_);
@@ -462,6 +463,19 @@ class World {
       if (const std::string config = BrokenConfig(); !config.empty()) return config;
     }
     return ShotOverOverlayBroken();
+  }
+
+  // Quitting now would keep a place on the screen (never the parked or put-aside one); the file is
+  // given back as it was, since the walk goes on.
+  std::string ExitWouldSaveAPlaceOffTheScreen() {
+    const std::string path = settings_.PathOf(paths::kConfigFile);
+    const std::string before = *backend_.BytesAt(path);
+    modes_.ExitRequested();
+    const Rect saved{settings_.ConfigInt(keys::kLeft), settings_.ConfigInt(keys::kTop), settings_.ConfigInt(keys::kWidth),
+                     settings_.ConfigInt(keys::kHeight)};
+    backend_.PutBytes(path, before);
+    if (saved.left >= kScreen.width || saved.top >= kScreen.height) return "quitting would save a place off the screen";
+    return {};
   }
 
   bool SelectionOpen() const { return windows_.surfaceOpen; }
@@ -734,6 +748,8 @@ Outcome Play(const std::vector<Event>& events, bool enabledEffect) {
     outcome.ran.push_back(e);
     if (outcome.broken = world.Broken(); !outcome.broken.empty()) return outcome;
   }
+  // Quitting where the walk ended, then the way back.
+  if (outcome.broken = world.ExitWouldSaveAPlaceOffTheScreen(); !outcome.broken.empty()) return outcome;
   outcome.broken = world.Recover();
   return outcome;
 }
@@ -751,6 +767,8 @@ Outcome Walk(std::mt19937& random, int steps, bool enabledEffect) {
     }
     if (outcome.broken = world.Broken(); !outcome.broken.empty()) return outcome;
   }
+  // Quitting where the walk ended, then the way back.
+  if (outcome.broken = world.ExitWouldSaveAPlaceOffTheScreen(); !outcome.broken.empty()) return outcome;
   outcome.broken = world.Recover();
   return outcome;
 }

@@ -1,5 +1,6 @@
 """The performance report reads the benchmarks' printed lines: a change of their form must not leave the
 report with empty tables."""
+import io
 import os
 import sys
 import unittest
@@ -45,7 +46,10 @@ class ReportTest(unittest.TestCase):
 
 
 if __name__ == "__main__":
-    result = unittest.main(exit=False).result
+    output = io.StringIO()
+    result = unittest.main(exit=False, testRunner=unittest.TextTestRunner(stream=output)).result
     failed = len(result.failures) + len(result.errors)
+    if failed:
+        print(output.getvalue())
     print(f"== performance-report: {result.testsRun - failed} passed, {failed} failed")
     sys.exit(1 if failed else 0)
