@@ -180,7 +180,7 @@ int main() {
   while (corvanta::WindowRectOf(main.Hwnd()) != Rect{0, 0, 1920, 1080} && GetTickCount() < deadline) {
     corvanta::testing::PumpMessages(10);
   }
-  SendMessageA(main.Hwnd(), WM_KEYUP, VK_SPACE, 0);
+  corvanta::testing::PressKey(main.Hwnd(), VK_SPACE);
   if (!app.ModeState().following) {
     printf("the locked overlay does not follow its window\n");
     return 1;

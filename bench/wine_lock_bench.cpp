@@ -60,7 +60,7 @@ void MeasureLock(App& app, int width, int height, int runs, Finish finish) {
     corvanta::testing::PumpMessages(400);
     LARGE_INTEGER start, end;
     QueryPerformanceCounter(&start);
-    SendMessageA(main.Hwnd(), WM_KEYUP, VK_SPACE, 0);
+    corvanta::testing::PressKey(main.Hwnd(), VK_SPACE);
     Finished(main, finish);
     QueryPerformanceCounter(&end);
     times.push_back(Milliseconds(start, end));

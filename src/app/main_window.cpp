@@ -528,19 +528,27 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return DefaultHandling(message, wParam, lParam);
     }
     case WM_KEYDOWN:
+      keyPresses_.Pressed(static_cast<unsigned>(wParam));
       // F5 is the shortcut of "完成配置并锁定区域" while the overlay is being moved or resized.
       if (wParam == VK_F5 && app_.ModeState().locked == LockedState::kMovingOrResizing) {
         app_.Modes().FinishRequested();
         return 0;
       }
       return DefaultHandling(message, wParam, lParam);
+    case WM_SYSKEYDOWN:
+      keyPresses_.Pressed(static_cast<unsigned>(wParam));
+      return DefaultHandling(message, wParam, lParam);
+    // A release locks or cancels the selection frame only after its press came here.
     case WM_KEYUP:
-      app_.Modes().FrameKeyReleased(static_cast<int>(wParam));
+      if (keyPresses_.Released(static_cast<unsigned>(wParam))) app_.Modes().FrameKeyReleased(static_cast<int>(wParam));
       return 0;
     case WM_SYSKEYUP:
       // Alt combinations and F10 lock or cancel a selection like any key; otherwise they keep their
       // system meaning.
-      if (app_.Modes().FrameKeyReleased(static_cast<int>(wParam))) return 0;
+      if (keyPresses_.Released(static_cast<unsigned>(wParam)) &&
+          app_.Modes().FrameKeyReleased(static_cast<int>(wParam))) {
+        return 0;
+      }
       return DefaultHandling(message, wParam, lParam);
     case WM_LBUTTONDOWN:
       if (attach_->OnLeftButtonDown()) return 0;

@@ -14,6 +14,7 @@
 #include "prefs/list_colouring.h"
 #include "shell/main_window_seam.h"
 #include "shell/geometry.h"
+#include "shell/key_presses.h"
 #include "shell/menus.h"
 
 namespace corvanta {
@@ -171,6 +172,7 @@ class MainWindow : public WindowBase<MainWindow>, public MainWindowSeam {
   UINT taskbarCreatedMessage_ = 0;
   int trayRetriesLeft_ = 0;
   bool exited_ = false;
+  KeyPresses keyPresses_;
 };
 
 }  // namespace corvanta

@@ -198,6 +198,7 @@ void CustomRegion::Discard() {
 }
 
 bool CustomRegion::OnKeyReleased(WPARAM virtualKey, HWND keyWindow) {
+  if (!keyPresses_.Released(static_cast<unsigned>(virtualKey))) return false;
   if (Region() == nullptr || !TakesInput()) return false;
   const ModeView& modes = program_.ModeState();
   RegionKeyContext context;

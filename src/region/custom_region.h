@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "region/region_selection.h"
+#include "shell/key_presses.h"
 
 namespace corvanta {
 
@@ -54,7 +55,9 @@ class CustomRegion {
   void OnRegionLeftReleased();
   void OnMouseLost();
   void Discard();
-  // A key released on either window; keyWindow is the one whose handler runs. Returns whether it acted.
+  // A key pressed and released on the two windows; keyWindow is the one whose handler runs. A release acts
+  // only after its press came to one of them. OnKeyReleased returns whether it acted.
+  void OnKeyPressed(WPARAM virtualKey) { keyPresses_.Pressed(static_cast<unsigned>(virtualKey)); }
   bool OnKeyReleased(WPARAM virtualKey, HWND keyWindow);
   void OnCloseRequested();
   void OnWindowDestroyed();
@@ -86,6 +89,7 @@ class CustomRegion {
   bool releasingMouse_ = false;
   COLORREF outlineColour_ = 0;
   std::vector<HWND> peersTaken_;
+  KeyPresses keyPresses_;
 };
 
 }  // namespace corvanta

@@ -122,6 +122,12 @@ LRESULT RegionSelectWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lP
     case WM_TIMER:
       if (wParam == kDragTimer) owner_.OnDragTick();
       return 0;
+    case WM_KEYDOWN:
+      owner_.OnKeyPressed(wParam);
+      return 0;
+    case WM_SYSKEYDOWN:
+      owner_.OnKeyPressed(wParam);
+      return DefaultHandling(message, wParam, lParam);
     case WM_KEYUP:
       owner_.OnKeyReleased(wParam, hwnd_);
       return 0;

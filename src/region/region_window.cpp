@@ -51,6 +51,12 @@ LRESULT RegionWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
     case WM_RBUTTONUP:
       owner_.Discard();
       return 0;
+    case WM_KEYDOWN:
+      owner_.OnKeyPressed(wParam);
+      return 0;
+    case WM_SYSKEYDOWN:
+      owner_.OnKeyPressed(wParam);
+      return DefaultHandling(message, wParam, lParam);
     case WM_KEYUP:
       owner_.OnKeyReleased(wParam, hwnd_);
       return 0;

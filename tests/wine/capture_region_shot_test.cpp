@@ -72,7 +72,7 @@ class RegionShotTest : public ::testing::Test {
     SetCursorPos(460, 300);  // released outside the rectangle
     SendMessageW(surface, WM_LBUTTONUP, 0, 0);
     WhenShown open(RegionShotFormatWindow::kClassName, std::move(whileOpen));
-    SendMessageW(surface, WM_KEYUP, 'K', 0);
+    testing::PressKey(surface, 'K');
     EXPECT_TRUE(WhenShown::Ran());
   }
   bool MainTopmost() { return (GetWindowLongW(program_.Hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
@@ -200,8 +200,8 @@ TEST_F(RegionShotTest, TheSelectionTakesNoInputWhileTheFormatWindowIsOpen) {
     EXPECT_FALSE(IsWindowEnabled(region.Region()->Hwnd()));
     SendMessageW(region.Surface()->Hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, 0);
     SendMessageW(region.Surface()->Hwnd(), WM_LBUTTONUP, 0, 0);
-    SendMessageW(region.Region()->Hwnd(), WM_KEYUP, VK_RETURN, 0);
-    SendMessageW(region.Surface()->Hwnd(), WM_KEYUP, VK_ESCAPE, 0);
+    testing::PressKey(region.Region()->Hwnd(), VK_RETURN);
+    testing::PressKey(region.Surface()->Hwnd(), VK_ESCAPE);
     SendMessageW(region.Region()->Hwnd(), WM_CLOSE, 0, 0);
     EXPECT_EQ(program_.app->ModeState().selection, Selection::kShotFormat);
     EXPECT_EQ(program_.app->ModeState().locked, LockedState::kNotLocked);
@@ -273,7 +273,7 @@ TEST_F(RegionShotTest, ADraggedRectangleIsSavedAtItsSizeWithoutTheSelection) {
   WhenShown whileOpen(RegionShotFormatWindow::kClassName, [&](HWND window) {
     SendMessageW(GetDlgItem(window, RegionShotFormatWindow::kPngButton), BM_CLICK, 0, 0);
   });
-  SendMessageW(surface, WM_KEYUP, 'K', 0);
+  testing::PressKey(surface, 'K');
   ASSERT_EQ(Shots(), 1u);
   const std::string file = program_.dir.ReadFile("\\Images\\" + program_.app->State().lastScreenshotName);
   const std::optional<PixelImage> decoded = DecodePicture(std::vector<unsigned char>(file.begin(), file.end()));

@@ -109,7 +109,7 @@ TEST(ChineseTextTest, APresetWithAChineseNameIsListedEnabledNamedAndDrawn) {
     const RECT m = WindowRect(program.Hwnd());
     return EqualRect(&m, &wanted) != FALSE;
   }));
-  SendMessageW(program.Hwnd(), WM_KEYUP, 'A', 0);
+  testing::PressKey(program.Hwnd(), 'A');
   ASSERT_EQ(program.app->ModeState().locked, LockedState::kLocked);
   const Preset preset = ReadPreset(program.app->Settings(), program.dir.PathOf(std::string("\\Effect\\C\\") +
                                                                                 kChinesePresetName));

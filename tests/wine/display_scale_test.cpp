@@ -168,7 +168,7 @@ TEST_F(Dpi144Test, ALockedOverlayDrawsOnePixelLinesOnThePhysicalRectangle) {
     const RECT m = WindowRect(program.Hwnd());
     return EqualRect(&m, &wanted) != FALSE;
   }));
-  SendMessageW(program.Hwnd(), WM_KEYUP, 'A', 0);
+  testing::PressKey(program.Hwnd(), 'A');
   ASSERT_EQ(program.app->ModeState().locked, LockedState::kLocked);
   const RECT overlay = WindowRect(program.Hwnd());
   EXPECT_TRUE(EqualRect(&overlay, &wanted));

@@ -172,7 +172,7 @@ TEST(MainWindowTest, SystemKeysOutsideASelectionReachTheDefaultHandling) {
   // The key menu runs a modal loop; the queued cancel ends it as soon as it starts.
   PostMessageW(program.Hwnd(), WM_CANCELMODE, 0, 0);
   SendMessageW(program.Hwnd(), WM_SYSKEYDOWN, VK_F10, 0);
-  SendMessageW(program.Hwnd(), WM_SYSKEYUP, VK_F10, 0);
+  testing::PressSystemKey(program.Hwnd(), VK_F10);
   UnhookWindowsHookEx(hook);
   EXPECT_GT(keyMenuCommands, 0);
   EXPECT_EQ(program.app->ModeState().locked, LockedState::kNotLocked);

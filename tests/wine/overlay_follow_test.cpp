@@ -77,7 +77,7 @@ class OverlayFollowTest : public ::testing::Test {
     SetCursorPos(r.left + r.width / 2, r.top + r.height / 2);
     program_.app->Modes().AttachRequested();
     ASSERT_TRUE(PumpUntil([&] { return WindowRectOf(program_.Hwnd()) == r; })) << "the frame did not reach it";
-    SendMessageW(program_.Hwnd(), WM_KEYUP, 'L', 0);
+    testing::PressKey(program_.Hwnd(), 'L');
     ASSERT_EQ(program_.app->ModeState().locked, LockedState::kLocked);
   }
   Rect Overlay() { return WindowRectOf(program_.Hwnd()); }

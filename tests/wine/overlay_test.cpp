@@ -57,7 +57,7 @@ class OverlayTest : public ::testing::Test {
     })) << "the frame did not follow the cursor";
   }
   App& app() { return *program_.app; }
-  void Key(WPARAM key) { SendMessageA(Main().Hwnd(), WM_KEYUP, key, 0); }
+  void Key(WPARAM key) { testing::PressKey(Main().Hwnd(), key); }
 
   TestProgram program_;
 };
@@ -147,6 +147,10 @@ TEST_F(OverlayTest, EscapeCancelsBackToTheSavedGeometry) {
   SetWindowPos(Main().Hwnd(), nullptr, 70, 80, 760, 520, SWP_NOZORDER | SWP_NOACTIVATE);
   TargetWindow target(1000, 300, 300, 200);
   AttachTo(target);
+  // A release whose press went to a hotkey neither locks nor cancels.
+  SendMessageW(Main().Hwnd(), WM_KEYUP, 'R', 0);
+  SendMessageW(Main().Hwnd(), WM_KEYUP, VK_ESCAPE, 0);
+  EXPECT_EQ(app().ModeState().selection, Selection::kAttach);
   Key(VK_ESCAPE);
   const RECT r = WindowRect(Main().Hwnd());
   EXPECT_EQ(r.left, 70);
@@ -347,7 +351,7 @@ class DisplayModeLockTest : public ::testing::Test {
     program_.app->Modes().AttachRequested();
     ASSERT_EQ(program_.app->ModeState().selection, Selection::kAttach);
     ASSERT_TRUE(PumpUntil([&] { return WindowRect(program_.Hwnd()).left == 1000; }));
-    SendMessageA(program_.Hwnd(), WM_KEYUP, 'L', 0);
+    testing::PressKey(program_.Hwnd(), 'L');
     ASSERT_EQ(program_.app->ModeState().locked, LockedState::kLocked);
   }
   TestProgram program_;

@@ -47,7 +47,7 @@ class AdvancedOptionsTest : public ::testing::Test {
     SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
     program_.app->Modes().AttachRequested();
     ASSERT_TRUE(PumpUntil([&] { return WindowRect(program_.Hwnd()).left == r.left; }));
-    SendMessageW(program_.Hwnd(), WM_KEYUP, 'L', 0);
+    testing::PressKey(program_.Hwnd(), 'L');
     ASSERT_EQ(program_.app->ModeState().locked, LockedState::kLocked);
   }
   void Open() {

@@ -71,7 +71,7 @@ class RegionSelectTest : public ::testing::Test {
     DragTo(fromX, fromY, toX, toY);
     SendMessageW(Surface(), WM_LBUTTONUP, 0, 0);
   }
-  void KeyOn(HWND hwnd, WPARAM key) { SendMessageW(hwnd, WM_KEYUP, key, 0); }
+  void KeyOn(HWND hwnd, WPARAM key) { testing::PressKey(hwnd, key); }
   void ExpectStartScreenAt(int left, int top, int width, int height) {
     HWND hwnd = Main().Hwnd();
     EXPECT_TRUE(IsWindowVisible(hwnd));
@@ -145,6 +145,10 @@ TEST_F(RegionSelectTest, AKeyAfterADragLocksTheEnabledPresetOnTheRectangle) {
             "ESC或退格键返回\r\n按键盘任意键锁定\r\n按住鼠标左键选取区域\r\n鼠标右键取消已选取区域\r\n");
 
   HWND region = RegionHwnd();
+  // A release whose press went elsewhere (a hotkey, a window that has closed) locks nothing.
+  SendMessageW(region, WM_KEYUP, 'L', 0);
+  SendMessageW(Surface(), WM_SYSKEYUP, VK_F4, 0);
+  EXPECT_TRUE(Region().IsOpen());
   KeyOn(region, 'L');
   EXPECT_FALSE(Region().IsOpen());
   EXPECT_FALSE(IsWindow(region));

@@ -82,6 +82,16 @@ DWORD TempProgramDir::AttributesOf(const std::string& relative) const {
   return GetFileAttributesW(ExactPathOf(relative).c_str());
 }
 
+void PressKey(HWND hwnd, WPARAM key) {
+  SendMessageW(hwnd, WM_KEYDOWN, key, 0);
+  SendMessageW(hwnd, WM_KEYUP, key, 0);
+}
+
+void PressSystemKey(HWND hwnd, WPARAM key) {
+  SendMessageW(hwnd, WM_SYSKEYDOWN, key, 0);
+  SendMessageW(hwnd, WM_SYSKEYUP, key, 0);
+}
+
 void PumpMessages(DWORD milliseconds) {
   const DWORD start = GetTickCount();
   do {

@@ -36,6 +36,9 @@ class TempProgramDir {
 
 // Runs the message loop of this thread for about the given time.
 void PumpMessages(DWORD milliseconds);
+// A key pressed and released on the window, as the keyboard delivers them to the window with the focus.
+void PressKey(HWND hwnd, WPARAM key);
+void PressSystemKey(HWND hwnd, WPARAM key);
 // Pumps until the condition holds or the time is up; returns the condition.
 template <typename Condition>
 bool PumpUntil(Condition condition, DWORD timeoutMilliseconds = 3000) {

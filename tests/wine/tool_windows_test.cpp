@@ -62,7 +62,7 @@ void OpenRegionShotFormat(TestProgram& p) {
   SetCursorPos(323, 227);
   ASSERT_TRUE(testing::PumpUntil([&] { return region.Selection().Region() == Rect{200, 150, 123, 77}; }));
   SendMessageW(surface, WM_LBUTTONUP, 0, 0);
-  SendMessageW(surface, WM_KEYUP, 'K', 0);
+  testing::PressKey(surface, 'K');
 }
 
 const ToolWindow kToolWindows[] = {
