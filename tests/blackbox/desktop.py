@@ -235,6 +235,14 @@ def format_button_point(window, name):
     return left + border + x, bottom - border - FORMAT_CLIENT[1] + y
 
 
+def close_box_point(window):
+    """The screen point of the close box at the right end of a window's caption."""
+    left, top, right, _ = window["window"]
+    border = window["window"][2] - window["client"][2]
+    caption = window["client"][1] - top
+    return right - border - caption // 2 - 2, top + caption // 2
+
+
 def control_point(window, control_id):
     """The screen centre of a child control of window."""
     control = next(c for c in window["children"] if c["id"] == control_id)

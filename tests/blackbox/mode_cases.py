@@ -4,7 +4,7 @@ program's window, and the main window under a screenshot's selection surface."""
 import os
 
 from capture_cases import images, picture_size
-from desktop import (REGION, REGION_BUTTON_ID, ROW_COLOUR, ROWS_PRESET, SHOT_FORMAT, START_SCREEN, SURFACE, TARGET,
+from desktop import (REGION, REGION_BUTTON_ID, ROWS_PRESET, ROW_COLOUR, SHOT_FORMAT, START_SCREEN, SURFACE, TARGET,
                      WS_CAPTION, WS_EX_TOPMOST, RecordingTarget, click, click_reaches, config_text, contains,
                      control_point, drag, expect_no_surface, format_button_point, is_locked, is_start_screen, look,
                      move, press, stop, tray, wait_for_desktop, xdotool)

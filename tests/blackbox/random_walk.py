@@ -1,7 +1,7 @@
 """A seeded random walk of corvanta.exe: each step is a real user action (a click, a drag, a key, a tray item, a
 hotkey) chosen among those that make sense in the state seen from outside, and after each step the program's
-windows, the screen and Config.ini are checked. Every tenth step and at the end the walk goes home to the start
-screen; the last step quits.
+windows, the screen and Config.ini are checked. Every tenth step and near the end the walk goes home to the start
+screen; the last step quits, from wherever the few steps after that led.
 
 The seed is printed; CORVANTA_WALK_SEED sets it (default: from today's date), CORVANTA_WALK_STEPS the number of
 steps. A failure prints the seed and the steps so far. Run alone: random_walk.py BUILD_DIR [SEED...]."""
@@ -14,9 +14,9 @@ import time
 from capture_cases import images, picture_size
 from desktop import (ATTACH_BUTTON_ID, MAIN, REGION, REGION_BUTTON_ID, ROWS_PRESET, SCAN_FORMAT, SCREEN, SHOT_FORMAT,
                      START_SCREEN, SURFACE, TARGET, WS_CAPTION, WS_EX_LAYERED, RecordingTarget, centre, click,
-                     click_reaches, config_text, contains, control_point, drag, format_button_point, is_hidden,
-                     is_locked, is_start_screen, look, move, press, stop, surface_left_on_screen, tray, type_in_front,
-                     x_focus_on_corvanta, xdotool)
+                     click_reaches, close_box_point, config_text, contains, control_point, drag, format_button_point,
+                     is_hidden, is_locked, is_start_screen, look, move, press, stop, surface_left_on_screen, tray,
+                     type_in_front, x_focus_on_corvanta, xdotool)
 from harness import Program, ini_entries, list_filled, wait_for
 from startup_cases import DEFAULT_ORDER
 
@@ -123,13 +123,20 @@ class Walk:
         self.desktop = None
         self.had_surface = False
         self.shot_over = None  # the locked overlay a running screenshot must give back, while nothing moved it
-        self.expected_picture = None  # the size of the picture a format button saves
+        self.before = None  # the look before the current step
 
     # ---- looking ----------------------------------------------------------------------------------
 
     def fail(self, message):
         raise WalkFailure(f"seed {self.seed}, step {len(self.log)}: {message}\nsteps so far:\n  " +
                           "\n  ".join(self.log))
+
+    def look_with_main(self):
+        desktop = look(self.program)
+        if desktop is not None and desktop.main is not None:
+            return desktop
+        self.log[-1:] = [(self.log[-1] if self.log else "") + " (a look without the main window)"]
+        return None
 
     def settle(self, seconds=2.5):
         """Looks until two looks in a row agree (a mode change takes several window operations)."""
@@ -138,8 +145,8 @@ class Walk:
         while True:
             if self.program.process.poll() is not None:
                 self.fail(f"corvanta.exe ended with code {self.program.process.returncode}")
-            desktop = look(self.program)
-            if desktop is None or desktop.main is None:
+            desktop = wait_for(self.look_with_main, 2.0, interval=0.5)  # a look may come back empty now and then
+            if desktop is None:
                 self.fail(f"no main window (corvanta.exe: {self.program.wait_exit(3.0)})")
             if last is not None and signature(desktop) == signature(last) or time.time() > deadline:
                 self.desktop = desktop
@@ -177,6 +184,23 @@ class Walk:
         problems = config_problems(self.program.read("\\Config\\Config.ini"))
         if problems:
             return f"Config.ini: {problems}"
+        return self.lock_problem()
+
+    def lock_problem(self):
+        """A lock covers the rectangle it was made from: the selection's rectangle, the selection frame's or the
+        moved and resized window's."""
+        before, main = self.before, self.desktop.main
+        if before is None or not is_locked(main) or is_hidden(main) or mode_of(self.desktop) != "locked":
+            return None
+        was = mode_of(before)
+        if was == "select" and not is_locked(before.main):
+            expected = before.first(REGION)["window"]
+        elif was in ("frame", "moving"):
+            expected = before.main["window"]
+        else:
+            return None
+        if main["window"] != expected:
+            return f"locked on {main['window']}, not on the {was} rectangle {expected}"
         return None
 
     def check_screen_and_overlay(self):
@@ -234,9 +258,10 @@ class Walk:
             for item in self.tray_items(mode, hidden):
                 add(f"tray {item}", 2, lambda item=item: self.tray(item, hidden))
         scan = desktop.first(SCAN_FORMAT)
-        if scan is not None:
+        if scan is not None and desktop.at(*centre(scan["window"]))[0]["hwnd"] == scan["hwnd"]:
             button = self.rng.choice(["bmp", "png"])
-            add(f"scan format window: {button}", 3, lambda: click(*format_button_point(scan, button)))
+            add(f"scan format window: {button}", 2, lambda: click(*format_button_point(scan, button)))
+            add("scan format window: close box", 1, lambda: click(*close_box_point(scan)))
         if mode == "start" and not hidden:
             add("click 智能吸附", 3, lambda: click(*control_point(main, ATTACH_BUTTON_ID)))
             add("click 自选区域", 3, lambda: click(*control_point(main, REGION_BUTTON_ID)))
@@ -252,7 +277,8 @@ class Walk:
         elif mode == "format":
             shot = desktop.first(SHOT_FORMAT)
             button = self.rng.choice(["bmp", "jpg", "gif", "png"])
-            add(f"format window: {button}", 5, lambda: self.save_shot(shot, button))
+            add(f"format window: {button}", 4, lambda: self.save_shot(shot, button))
+            add("format window: close box", 2, lambda: click(*close_box_point(shot)))
             point = self.free_point()
             if point:
                 add(f"click on the surface at {point}", 1, lambda: click(*point))
@@ -343,7 +369,7 @@ class Walk:
     def step(self, name, function):
         self.log.append(f"{len(self.log) + 1}. [{mode_of(self.desktop)}] {name}")
         started = time.time()
-        before = self.desktop
+        before = self.before = self.desktop
         try:
             if function() is False:
                 self.log[-1] += " (not done: the window did not take the focus)"
@@ -383,11 +409,12 @@ class Walk:
                 if not is_start_screen(main, saved) or saved != list(START_SCREEN):
                     self.fail(f"home is not the start screen at {saved} (first {START_SCREEN}): {main}")
                 return
-            if scan is not None:
-                self.step("home: Alt+F4 on the scan format window", lambda: type_in_front(self.program, scan, "alt+F4"))
-            elif mode == "format":
+            if mode == "format":  # modal, and in front of the scan format window when both are open
                 shot = desktop.first(SHOT_FORMAT)
                 self.step("home: Alt+F4 on the format window", lambda: type_in_front(self.program, shot, "alt+F4"))
+            elif scan is not None:
+                self.step("home: Alt+F4 on the scan format window",
+                          lambda: type_in_front(self.program, scan, "alt+F4"))
             elif mode == "select":
                 front = desktop.front()
                 if front is not None and front["class"] in (SURFACE, REGION):
@@ -421,13 +448,18 @@ class Walk:
             self.fail(f"Config.ini after the exit: {problems}")
 
     def run(self):
+        """The steps, home every tenth one and after the last but a few, then the exit from wherever the last
+        steps led."""
         self.settle()
         self.check()
-        for number in range(1, self.steps):
+        last = self.rng.randrange(0, 4)
+        for number in range(1, self.steps - last):
             self.random_step()
             if number % HOME_EVERY == 0:
                 self.home()
         self.home()
+        for _ in range(last):
+            self.random_step()
         self.quit()
 
 
