@@ -79,11 +79,6 @@ def click(x, y, button=1):
     xdotool("click", button)
 
 
-def size_of(window):
-    left, top, right, bottom = window["window"]
-    return right - left, bottom - top
-
-
 def centre(rect):
     left, top, right, bottom = rect
     return (left + right) // 2, (top + bottom) // 2
@@ -150,6 +145,13 @@ def wait_for_desktop(program, condition, seconds):
 def is_locked(window):
     return window is not None and window["exstyle"] & (WS_EX_LAYERED | WS_EX_TRANSPARENT) == \
         WS_EX_LAYERED | WS_EX_TRANSPARENT
+
+
+def overlay_state(window):
+    """What a locked overlay keeps through a screenshot: place, styles, input, visibility, colour key and
+    strength."""
+    return (window["window"], window["exstyle"], window["style"] & WS_CAPTION, window["enabled"], window["visible"],
+            window["layered"])
 
 
 def is_hidden(window):
@@ -325,8 +327,8 @@ def expect_no_surface(program, path):
     desktop = look(program)
     left = [w["class"] for w in desktop.windows if w["class"] in (SURFACE, REGION, SHOT_FORMAT)]
     assert not left, f"selection windows left: {left}"
-    dark = wait_for(lambda: not surface_left_on_screen(path), 3.0, interval=0.3)
-    assert dark, f"the surface's colour is left at {surface_left_on_screen(path)[:8]}"
+    gone = wait_for(lambda: not surface_left_on_screen(path), 3.0, interval=0.3)
+    assert gone, f"the surface's colour is left at {surface_left_on_screen(path)[:8]}"
 
 
 # The tray menu's items in order (separators left out) and whether each one goes while the main window is hidden.

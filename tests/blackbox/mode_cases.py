@@ -5,9 +5,9 @@ import os
 
 from capture_cases import images, picture_size
 from desktop import (REGION, REGION_BUTTON_ID, ROWS_PRESET, ROW_COLOUR, SHOT_FORMAT, START_SCREEN, SURFACE, TARGET,
-                     WS_CAPTION, WS_EX_TOPMOST, RecordingTarget, click, click_reaches, config_text, contains,
-                     control_point, drag, expect_no_surface, format_button_point, is_locked, is_start_screen, look,
-                     move, press, stop, tray, wait_for_desktop, xdotool)
+                     WS_EX_TOPMOST, RecordingTarget, centre, click, click_reaches, config_text, contains, control_point,
+                     drag, expect_no_surface, format_button_point, is_locked, is_start_screen, look, move,
+                     overlay_state, press, stop, tray, wait_for_desktop, xdotool)
 from harness import Program, list_filled, pixel, screen_image, wait_for
 
 TARGET_RECT = (820, 120, 1820, 980)  # left, top, right, bottom of the recording test window
@@ -86,12 +86,6 @@ def lock_region(program, start_point, end_point):
     return desktop.main
 
 
-def overlay_state(window):
-    """What a locked overlay must keep: place, styles, input, visibility, colour key and strength."""
-    return (window["window"], window["exstyle"], window["style"] & WS_CAPTION, window["enabled"], window["visible"],
-            window["layered"])
-
-
 def rows_shown(work_root, name, rect, target):
     """The screen shows the rows preset over the test window in rect, drawn from its top-left corner."""
     left, top, right, bottom = rect
@@ -116,7 +110,7 @@ def case_the_format_window_leaves_the_selection_without_input(build_dir, work_ro
         # A click on the darkened surface and in the rectangle, keys on both selection windows: nothing locks, no
         # second screenshot starts, the rectangle stays.
         click(400, 800)
-        click(*[(a + b) // 2 for a, b in zip(rect[:2], rect[2:])])
+        click(*centre(rect))
         for window in (surface, region):
             for key in ("Return", "space", "a"):
                 press(key, window)
@@ -160,7 +154,7 @@ def case_a_screenshot_gives_a_small_locked_overlay_back_as_it_was(build_dir, wor
                                    5.0)
         assert overlay_state(desktop.main) == locked, f"{overlay_state(desktop.main)} != {locked}"
         assert rows_shown(work_root, "modes-shot-overlay", overlay["window"], target), "the drawing changed"
-        assert click_reaches(target, *[(a + b) // 2 for a, b in zip(overlay["window"][:2], overlay["window"][2:])]), \
+        assert click_reaches(target, *centre(overlay["window"])), \
             "the overlay is no longer click-through"
         # Unchecked: hidden during the shot; abandoned with Esc it comes back the same.
         tray(program, "#自选区域截取自身")

@@ -15,8 +15,8 @@ from capture_cases import images, picture_size
 from desktop import (ATTACH_BUTTON_ID, MAIN, REGION, REGION_BUTTON_ID, ROWS_PRESET, SCAN_FORMAT, SCREEN, SHOT_FORMAT,
                      START_SCREEN, SURFACE, TARGET, WS_CAPTION, WS_EX_LAYERED, RecordingTarget, centre, click,
                      click_reaches, close_box_point, config_text, contains, control_point, drag, format_button_point,
-                     is_hidden, is_locked, is_start_screen, look, move, press, stop, surface_left_on_screen, tray,
-                     type_in_front, x_focus_on_corvanta, xdotool)
+                     is_hidden, is_locked, is_start_screen, look, move, overlay_state, press, stop,
+                     surface_left_on_screen, tray, type_in_front, x_focus_on_corvanta, xdotool)
 from harness import Program, ini_entries, list_filled, wait_for
 from startup_cases import DEFAULT_ORDER
 
@@ -461,11 +461,6 @@ class Walk:
         for _ in range(last):
             self.random_step()
         self.quit()
-
-
-def overlay_state(window):
-    return (window["window"], window["exstyle"], window["style"] & WS_CAPTION, window["enabled"], window["visible"],
-            window["layered"])
 
 
 def new_program(build_dir, work_root, name):
