@@ -157,7 +157,7 @@ class Walk:
     def check(self):
         """The invariants of every state, looked at again for a moment before they count as broken (a look can
         fall between two window operations)."""
-        for attempt in range(3):
+        for _ in range(3):
             problem = self.problem()
             if problem is None:
                 return
