@@ -14,7 +14,9 @@ import capture_cases  # noqa: E402
 import code_page_cases  # noqa: E402
 import display_scale_cases  # noqa: E402
 import hotkey_cases  # noqa: E402
+import mode_cases  # noqa: E402
 import prefs_cases  # noqa: E402
+import random_walk  # noqa: E402
 import region_cases  # noqa: E402
 import startup_cases  # noqa: E402
 import suite_cases  # noqa: E402
@@ -22,7 +24,7 @@ import update_cases  # noqa: E402
 
 CASE_MODULES = [startup_cases, attach_cases, display_scale_cases, code_page_cases, suite_cases, capture_cases,
                 region_cases, update_cases, hotkey_cases]
-CASE_MODULES.append(prefs_cases)
+CASE_MODULES += [prefs_cases, mode_cases, random_walk]
 
 
 def main():

@@ -1,6 +1,11 @@
 // A helper program for the black-box runs:
-//   target.exe paint X Y W H   shows a borderless window at that rectangle painted in a known pattern
-//                              (vertical stripes of pure blue and pure yellow, 16 pixels wide)
+//   target.exe paint X Y W H [FILE]
+//                              shows a borderless window at that rectangle painted in a known pattern
+//                              (vertical stripes of pure blue and pure yellow, 16 pixels wide); with FILE,
+//                              appends a line "down X Y" or "up X Y" (screen coordinates) for every left
+//                              button press and release it receives
+//   target.exe topmost X Y W H [FILE]
+//                              the same window, always on top
 //   target.exe locate ID       prints the screen rectangle "left top right bottom" of the child control
 //                              ID of Corvanta's main window, or nothing when there is none
 //   target.exe state           prints Corvanta's main window as "left top right bottom exstyle visible
@@ -16,6 +21,18 @@
 #include <cstring>
 
 namespace {
+
+const char* clicksFile = nullptr;
+
+void RecordClick(HWND hwnd, const char* what, LPARAM lParam) {
+  if (clicksFile == nullptr) return;
+  POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+  ClientToScreen(hwnd, &at);
+  if (FILE* file = fopen(clicksFile, "a")) {
+    fprintf(file, "%s %ld %ld\n", what, at.x, at.y);
+    fclose(file);
+  }
+}
 
 LRESULT CALLBACK PaintProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_PAINT) {
@@ -34,11 +51,15 @@ LRESULT CALLBACK PaintProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
     EndPaint(hwnd, &ps);
     return 0;
   }
+  // A click must not activate it either: Wine 8 would raise it above every other X window.
+  if (message == WM_MOUSEACTIVATE && (GetWindowLongA(hwnd, GWL_EXSTYLE) & WS_EX_NOACTIVATE)) return MA_NOACTIVATE;
+  if (message == WM_LBUTTONDOWN) RecordClick(hwnd, "down", lParam);
+  if (message == WM_LBUTTONUP) RecordClick(hwnd, "up", lParam);
   if (message == WM_DESTROY) PostQuitMessage(0);
   return DefWindowProcA(hwnd, message, wParam, lParam);
 }
 
-int Paint(int x, int y, int w, int h) {
+int Paint(int x, int y, int w, int h, DWORD extraStyle) {
   WNDCLASSA wc{};
   wc.lpfnWndProc = PaintProc;
   wc.hInstance = GetModuleHandleA(nullptr);
@@ -47,8 +68,8 @@ int Paint(int x, int y, int w, int h) {
   RegisterClassA(&wc);
   // Never activated: without a window manager, Wine would raise an activated window above the overlay
   // in the X stacking order although the overlay stays topmost for Windows.
-  CreateWindowExA(WS_EX_NOACTIVATE, wc.lpszClassName, "corvanta-target", WS_POPUP | WS_VISIBLE, x, y, w, h, nullptr,
-                  nullptr, wc.hInstance, nullptr);
+  CreateWindowExA(WS_EX_NOACTIVATE | extraStyle, wc.lpszClassName, "corvanta-target", WS_POPUP | WS_VISIBLE, x, y, w,
+                  h, nullptr, nullptr, wc.hInstance, nullptr);
   MSG message;
   while (GetMessageA(&message, nullptr, 0, 0) > 0) DispatchMessageA(&message);
   return 0;
@@ -100,11 +121,16 @@ int State() {
 
 int main(int argc, char** argv) {
   SetProcessDPIAware();
-  if (argc == 6 && strcmp(argv[1], "paint") == 0) return Paint(atoi(argv[2]), atoi(argv[3]), atoi(argv[4]), atoi(argv[5]));
+  const bool topmost = argc >= 2 && strcmp(argv[1], "topmost") == 0;
+  if ((argc == 6 || argc == 7) && (strcmp(argv[1], "paint") == 0 || topmost)) {
+    if (argc == 7) clicksFile = argv[6];
+    return Paint(atoi(argv[2]), atoi(argv[3]), atoi(argv[4]), atoi(argv[5]), topmost ? WS_EX_TOPMOST : 0);
+  }
   if (argc == 3 && strcmp(argv[1], "locate") == 0) return Locate(atoi(argv[2]));
   if (argc == 2 && strcmp(argv[1], "state") == 0) return State();
   if (argc == 2 && strcmp(argv[1], "keys") == 0) return Keys(0, 0);
   if (argc == 4 && strcmp(argv[1], "keys") == 0) return Keys(atoi(argv[2]), atoi(argv[3]));
-  fprintf(stderr, "usage: target paint X Y W H | target locate ID | target state | target keys [MODS VK]\n");
+  fprintf(stderr,
+          "usage: target paint|topmost X Y W H [FILE] | target locate ID | target state | target keys [MODS VK]\n");
   return 2;
 }

@@ -1,9 +1,11 @@
 // A helper program for the black-box runs: drives an open popup menu (class "#32768") by keys, as a
 // user would.
-//   menu_keys.exe KEY...   KEY is "down", "up", "right", "left", "return" or "escape", optionally
+//   menu_keys.exe [--wait MILLISECONDS] KEY...
+//                          KEY is "down", "up", "right", "left", "return" or "escape", optionally
 //                          repeated as "down*8"
-// Waits up to five seconds for a visible popup menu, then posts each key to the newest one (a submenu
-// opened by "right" is a popup of its own). Exits 0 when a menu was there, 1 otherwise.
+// Waits up to five seconds (or the time given) for a visible popup menu, then posts each key to the newest one (a
+// submenu opened by "right" is a popup of its own). A menu still open afterwards (the last key chose a disabled
+// item) is closed with Esc, as a user would. Exits 0 when a menu was there, 1 otherwise.
 #include <windows.h>
 
 #include <cstdlib>
@@ -34,8 +36,10 @@ HWND NewestPopupMenu() {
   return found;
 }
 
-HWND WaitForPopupMenu() {
-  for (int tries = 0; tries < 500; ++tries) {
+constexpr int kDefaultWaitMilliseconds = 5000;
+
+HWND WaitForPopupMenu(int milliseconds = kDefaultWaitMilliseconds) {
+  for (int tries = milliseconds / 10; tries > 0; --tries) {
     if (HWND menu = NewestPopupMenu()) return menu;
     Sleep(10);
   }
@@ -45,9 +49,15 @@ HWND WaitForPopupMenu() {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (WaitForPopupMenu() == nullptr) return 1;
+  int first = 1;
+  int firstWait = kDefaultWaitMilliseconds;
+  if (argc > 2 && std::strcmp(argv[1], "--wait") == 0) {
+    firstWait = std::atoi(argv[2]);
+    first = 3;
+  }
+  if (WaitForPopupMenu(firstWait) == nullptr) return 1;
   Sleep(100);
-  for (int i = 1; i < argc; ++i) {
+  for (int i = first; i < argc; ++i) {
     const char* star = std::strchr(argv[i], '*');
     const size_t length = star ? static_cast<size_t>(star - argv[i]) : std::strlen(argv[i]);
     const int repeat = star ? std::atoi(star + 1) : 1;
@@ -63,6 +73,13 @@ int main(int argc, char** argv) {
       PostMessageW(menu, WM_KEYUP, key, static_cast<LPARAM>(0xC0000001u));
       Sleep(60);
     }
+  }
+  for (int tries = 0; tries < 5; ++tries) {
+    Sleep(150);
+    HWND menu = NewestPopupMenu();
+    if (menu == nullptr) break;
+    PostMessageW(menu, WM_KEYDOWN, VK_ESCAPE, 1);
+    PostMessageW(menu, WM_KEYUP, VK_ESCAPE, static_cast<LPARAM>(0xC0000001u));
   }
   return 0;
 }

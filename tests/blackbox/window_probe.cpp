@@ -1,13 +1,19 @@
 // A helper program for the black-box runs: prints a top-level window of another process as JSON (UTF-8),
 // read through the wide functions only, so the output does not depend on the ANSI code page.
 //   window_probe [--class NAME | --title PATTERN | --hwnd HEX] [--wait SECONDS]
+//   window_probe --all
 // The default is --class CorvantaMainWindow. PATTERN matches a caption containing it, or starting with
 // it when it begins with '^'. --wait polls until the window exists. Prints nothing and exits with 1
 // when there is no such window.
 // Output: hwnd, class, caption (GetWindowTextW), visible, enabled, style, exstyle, dpi (GetDpiForWindow,
-// null where Windows lacks it), window and client rectangles in screen coordinates, and the direct
-// children: class, id, text (WM_GETTEXT), visible, rect in the parent's client coordinates; a list view
-// child also has its columns (text, width), items (texts per column, selected) and the height of a row.
+// null where Windows lacks it), window and client rectangles in screen coordinates, owner (GW_OWNER),
+// pid, layered (colour key, alpha and flags of GetLayeredWindowAttributes, or null), next (the next
+// visible top-level window in Z order: hwnd and class, or null), gui (the active, focus and capture
+// windows of the window's thread, GetGUIThreadInfo) and the direct children: class, id, text
+// (WM_GETTEXT), visible, rect in the parent's client coordinates; a list view child also has its columns
+// (text, width), items (texts per column, selected) and the height of a row.
+// --all prints {"foreground": hwnd, "windows": [...]}: every top-level window that is visible or whose
+// class begins with "Corvanta", top of the Z order first, each as above (children only for the latter).
 #include <windows.h>
 #include <commctrl.h>
 #include <fcntl.h>
@@ -178,25 +184,61 @@ std::string DpiJson(HWND hwnd) {
   return getDpi ? std::to_string(getDpi(hwnd)) : "null";
 }
 
-std::string WindowJson(HWND hwnd) {
+std::string Handle(HWND hwnd) {
+  if (hwnd == nullptr) return "null";
+  char text[32];
+  snprintf(text, sizeof(text), "\"0x%llx\"", static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(hwnd)));
+  return text;
+}
+
+std::string LayeredJson(HWND hwnd) {
+  COLORREF key = 0;
+  BYTE alpha = 0;
+  DWORD flags = 0;
+  if (!(GetWindowLongW(hwnd, GWL_EXSTYLE) & WS_EX_LAYERED) || !GetLayeredWindowAttributes(hwnd, &key, &alpha, &flags)) {
+    return "null";
+  }
+  return "{\"key\": " + std::to_string(key) + ", \"alpha\": " + std::to_string(alpha) +
+         ", \"flags\": " + std::to_string(flags) + "}";
+}
+
+std::string NextJson(HWND hwnd) {
+  HWND next = GetWindow(hwnd, GW_HWNDNEXT);
+  while (next != nullptr && !IsWindowVisible(next)) next = GetWindow(next, GW_HWNDNEXT);
+  if (next == nullptr) return "null";
+  return "{\"hwnd\": " + Handle(next) + ", \"class\": " + Quoted(ClassOf(next)) + "}";
+}
+
+std::string GuiJson(HWND hwnd) {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof(info);
+  if (!GetGUIThreadInfo(GetWindowThreadProcessId(hwnd, nullptr), &info)) return "null";
+  return "{\"active\": " + Handle(info.hwndActive) + ", \"focus\": " + Handle(info.hwndFocus) +
+         ", \"capture\": " + Handle(info.hwndCapture) + "}";
+}
+
+std::string WindowJson(HWND hwnd, bool withChildren = true) {
   std::vector<wchar_t> caption(kTextCapacity, L'\0');
   GetWindowTextW(hwnd, caption.data(), kTextCapacity);
   RECT window{}, client{};
   GetWindowRect(hwnd, &window);
   GetClientRect(hwnd, &client);
   MapWindowPoints(hwnd, nullptr, reinterpret_cast<POINT*>(&client), 2);
-  char handle[32];
-  snprintf(handle, sizeof(handle), "\"0x%llx\"", static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(hwnd)));
-  std::string out = std::string("{\"hwnd\": ") + handle + ", \"class\": " + Quoted(ClassOf(hwnd)) +
+  DWORD pid = 0;
+  GetWindowThreadProcessId(hwnd, &pid);
+  std::string out = std::string("{\"hwnd\": ") + Handle(hwnd) + ", \"class\": " + Quoted(ClassOf(hwnd)) +
                     ", \"caption\": " + Quoted(caption.data()) +
                     ", \"visible\": " + (IsWindowVisible(hwnd) ? "true" : "false") +
                     ", \"enabled\": " + (IsWindowEnabled(hwnd) ? "true" : "false") +
                     ", \"style\": " + std::to_string(static_cast<unsigned long>(GetWindowLongW(hwnd, GWL_STYLE))) +
                     ", \"exstyle\": " + std::to_string(static_cast<unsigned long>(GetWindowLongW(hwnd, GWL_EXSTYLE))) +
                     ", \"dpi\": " + DpiJson(hwnd) + ", \"window\": " + Rect(window) + ", \"client\": " + Rect(client) +
-                    ",\n \"children\": [";
+                    ", \"owner\": " + Handle(GetWindow(hwnd, GW_OWNER)) + ", \"pid\": " + std::to_string(pid) +
+                    ", \"layered\": " + LayeredJson(hwnd) + ", \"next\": " + NextJson(hwnd) +
+                    ", \"gui\": " + GuiJson(hwnd) + ",\n \"children\": [";
   bool first = true;
-  for (HWND child = GetWindow(hwnd, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+  for (HWND child = withChildren ? GetWindow(hwnd, GW_CHILD) : nullptr; child != nullptr;
+       child = GetWindow(child, GW_HWNDNEXT)) {
     out += (first ? "\n  " : ",\n  ") + ChildJson(hwnd, child);
     first = false;
   }
@@ -219,6 +261,22 @@ BOOL CALLBACK MatchTitle(HWND hwnd, LPARAM lParam) {
   if (!match) return TRUE;
   search->found = hwnd;
   return FALSE;
+}
+
+BOOL CALLBACK AddListed(HWND hwnd, LPARAM lParam) {
+  auto* out = reinterpret_cast<std::string*>(lParam);
+  const std::wstring className = ClassOf(hwnd);
+  const bool ours = wcsncmp(className.c_str(), L"Corvanta", 8) == 0;
+  if (!ours && !IsWindowVisible(hwnd)) return TRUE;
+  *out += (out->back() == '[' ? "\n" : ",\n") + WindowJson(hwnd, ours);
+  return TRUE;
+}
+
+// Every window a check of the whole screen needs, in Z order.
+std::string AllWindowsJson() {
+  std::string out = "{\"foreground\": " + Handle(GetForegroundWindow()) + ", \"windows\": [";
+  EnumWindows(AddListed, reinterpret_cast<LPARAM>(&out));
+  return out + "]}\n";
 }
 
 enum class Lookup { kClass, kTitle, kHandle };
@@ -244,7 +302,7 @@ void BecomeDpiAware() {
 }
 
 int Usage() {
-  fprintf(stderr, "usage: window_probe [--class NAME | --title PATTERN | --hwnd HEX] [--wait SECONDS]\n");
+  fprintf(stderr, "usage: window_probe [--class NAME | --title PATTERN | --hwnd HEX] [--wait SECONDS] | --all\n");
   return 2;
 }
 
@@ -257,6 +315,13 @@ int main() {
   Lookup lookup = Lookup::kClass;
   std::wstring key = L"CorvantaMainWindow";
   double waitSeconds = 0;
+  _setmode(_fileno(stdout), _O_BINARY);
+  if (argc == 2 && std::wstring(argv[1]) == L"--all") {
+    const std::string json = AllWindowsJson();
+    fwrite(json.data(), 1, json.size(), stdout);
+    fflush(stdout);
+    return 0;
+  }
   for (int i = 1; i < argc; ++i) {
     const std::wstring option = argv[i];
     if (i + 1 >= argc) return Usage();
@@ -284,7 +349,6 @@ int main() {
   }
   if (hwnd == nullptr) return 1;
   const std::string json = WindowJson(hwnd);
-  _setmode(_fileno(stdout), _O_BINARY);
   fwrite(json.data(), 1, json.size(), stdout);
   fflush(stdout);
   return 0;
