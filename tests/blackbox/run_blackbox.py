@@ -13,6 +13,7 @@ import attach_cases  # noqa: E402
 import capture_cases  # noqa: E402
 import code_page_cases  # noqa: E402
 import display_scale_cases  # noqa: E402
+import follow_cases  # noqa: E402
 import hotkey_cases  # noqa: E402
 import mode_cases  # noqa: E402
 import prefs_cases  # noqa: E402
@@ -24,7 +25,7 @@ import update_cases  # noqa: E402
 
 CASE_MODULES = [startup_cases, attach_cases, display_scale_cases, code_page_cases, suite_cases, capture_cases,
                 region_cases, update_cases, hotkey_cases]
-CASE_MODULES += [prefs_cases, mode_cases, random_walk]
+CASE_MODULES += [prefs_cases, mode_cases, follow_cases, random_walk]
 
 
 def main():

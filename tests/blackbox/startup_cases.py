@@ -23,6 +23,7 @@ DEFAULT_ORDER = [
     ("SCK", "sx5", "261"), ("SCK", "sx6", "146"), ("SCK", "sx7", "141"), ("SCK", "sx8", "32"), ("SCK", "sx9", "44"),
     ("SCK", "sx10", "187"), ("SCK", "sx11", "5"), ("SCK", "sx12", "75"), ("SCK", "sx13", "69"),
     ("SCK", "sx14", "258"),
+    ("Follow", "Move", "1"), ("Follow", "Client", "0"),
 ]
 
 

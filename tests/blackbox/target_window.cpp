@@ -13,6 +13,13 @@
 //   target.exe keys [MODS VK]  shows an ordinary window titled "corvanta-keys" that can take the keyboard
 //                              focus; with MODS and VK it first registers that hotkey for itself, as
 //                              another program holding it would, and prints "held" or "refused"
+//   target.exe framed X Y W H  shows a captioned window titled "corvanta-framed" at that rectangle, its
+//                              client area painted in the pattern, with a child control of the same
+//                              pattern over the left half of the client area
+//   target.exe place TITLE X Y W H
+//                              moves and sizes the top-level window of that title, as another program would
+//   target.exe close TITLE     asks the window of that title to close
+//   target.exe where TITLE     prints "outer L T R B client L T R B child L T R B" of that window
 // Every rectangle is in physical pixels, at any display scaling.
 #include <windows.h>
 
@@ -75,6 +82,49 @@ int Paint(int x, int y, int w, int h, DWORD extraStyle) {
   return 0;
 }
 
+int Framed(int x, int y, int w, int h) {
+  WNDCLASSA wc{};
+  wc.lpfnWndProc = PaintProc;
+  wc.hInstance = GetModuleHandleA(nullptr);
+  wc.lpszClassName = "CorvantaBlackboxFramed";
+  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+  RegisterClassA(&wc);
+  HWND frame = CreateWindowExA(WS_EX_NOACTIVATE, wc.lpszClassName, "corvanta-framed",
+                               WS_OVERLAPPEDWINDOW | WS_VISIBLE, x, y, w, h, nullptr, nullptr, wc.hInstance, nullptr);
+  RECT client{};
+  GetClientRect(frame, &client);
+  CreateWindowExA(0, wc.lpszClassName, "corvanta-child", WS_CHILD | WS_VISIBLE, 0, 0, client.right / 2,
+                  client.bottom, frame, nullptr, wc.hInstance, nullptr);
+  MSG message;
+  while (GetMessageA(&message, nullptr, 0, 0) > 0) DispatchMessageA(&message);
+  return 0;
+}
+
+int Place(const char* title, int x, int y, int w, int h) {
+  HWND window = FindWindowA(nullptr, title);
+  if (window == nullptr) return 1;
+  return SetWindowPos(window, nullptr, x, y, w, h, SWP_NOZORDER | SWP_NOACTIVATE) ? 0 : 1;
+}
+
+int Close(const char* title) {
+  HWND window = FindWindowA(nullptr, title);
+  return window != nullptr && PostMessageA(window, WM_CLOSE, 0, 0) ? 0 : 1;
+}
+
+int Where(const char* title) {
+  HWND window = FindWindowA(nullptr, title);
+  HWND child = window ? FindWindowExA(window, nullptr, nullptr, "corvanta-child") : nullptr;
+  RECT outer{}, client{}, inner{};
+  if (window == nullptr || !GetWindowRect(window, &outer) || !GetClientRect(window, &client)) return 1;
+  MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&client), 2);
+  if (child != nullptr) GetWindowRect(child, &inner);
+  printf("outer %ld %ld %ld %ld client %ld %ld %ld %ld child %ld %ld %ld %ld\n", outer.left, outer.top, outer.right,
+         outer.bottom, client.left, client.top, client.right, client.bottom, inner.left, inner.top, inner.right,
+         inner.bottom);
+  fflush(stdout);
+  return 0;
+}
+
 int Keys(int modifiers, int virtualKey) {
   WNDCLASSA wc{};
   wc.lpfnWndProc = PaintProc;
@@ -126,11 +176,18 @@ int main(int argc, char** argv) {
     if (argc == 7) clicksFile = argv[6];
     return Paint(atoi(argv[2]), atoi(argv[3]), atoi(argv[4]), atoi(argv[5]), topmost ? WS_EX_TOPMOST : 0);
   }
+  if (argc == 6 && strcmp(argv[1], "framed") == 0) return Framed(atoi(argv[2]), atoi(argv[3]), atoi(argv[4]), atoi(argv[5]));
+  if (argc == 7 && strcmp(argv[1], "place") == 0) {
+    return Place(argv[2], atoi(argv[3]), atoi(argv[4]), atoi(argv[5]), atoi(argv[6]));
+  }
+  if (argc == 3 && strcmp(argv[1], "close") == 0) return Close(argv[2]);
+  if (argc == 3 && strcmp(argv[1], "where") == 0) return Where(argv[2]);
   if (argc == 3 && strcmp(argv[1], "locate") == 0) return Locate(atoi(argv[2]));
   if (argc == 2 && strcmp(argv[1], "state") == 0) return State();
   if (argc == 2 && strcmp(argv[1], "keys") == 0) return Keys(0, 0);
   if (argc == 4 && strcmp(argv[1], "keys") == 0) return Keys(atoi(argv[2]), atoi(argv[3]));
   fprintf(stderr,
-          "usage: target paint|topmost X Y W H [FILE] | target locate ID | target state | target keys [MODS VK]\n");
+          "usage: target paint|topmost|framed X Y W H [FILE] | target place TITLE X Y W H | target close|where TITLE |"
+          " target locate ID | target state | target keys [MODS VK]\n");
   return 2;
 }
