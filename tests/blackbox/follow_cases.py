@@ -46,8 +46,9 @@ def is_locked(state):
     return state is not None and state[4] & 0x20 and not state[6]
 
 
-def attach_at(program, point, expected):
-    """Clicks "智能吸附", points at `point` and locks with a key once the frame covers `expected`."""
+def attach_at(program, point, expected, locked=None):
+    """Clicks "智能吸附", points at `point` and locks with a key once the frame covers `expected`; the overlay
+    then covers `locked` (by default the same rectangle)."""
     button = wait_for(lambda: locate(program, ATTACH_BUTTON_ID), 10.0)
     assert button, "the attach button was not found"
     for _ in range(3):
@@ -61,7 +62,8 @@ def attach_at(program, point, expected):
     assert frame, f"the selection frame is at {overlay_rect(program)}, not over {expected}"
     xdotool("key", "space")
     assert wait_for(lambda: is_locked(main_window_state(program)), 5.0), "the key did not lock the overlay"
-    assert overlay_rect(program) == expected, f"locked at {overlay_rect(program)}, not {expected}"
+    locked = locked or expected
+    assert wait_for(lambda: overlay_rect(program) == locked, 5.0), f"locked at {overlay_rect(program)}, not {locked}"
 
 
 def place_from_another_process(program, left, top, width, height):
@@ -91,7 +93,7 @@ def case_an_attached_window_moved_by_another_process_is_followed(build_dir, work
         start(program)
         window = where(program)
         client = window["client"]
-        attach_at(program, ((client[0] + client[2] * 3) // 4 + 0, (client[1] + client[3]) // 2), window["outer"])
+        attach_at(program, ((client[0] + client[2] * 3) // 4, (client[1] + client[3]) // 2), window["outer"])
         place_from_another_process(program, 700, 150, 520, 380)
         expect_following(program, "outer")
         place_from_another_process(program, 700, 150, 600, 300)
@@ -120,9 +122,7 @@ def case_the_client_area_only_is_covered(build_dir, work_root):
         window = where(program)
         outer, client = window["outer"], window["client"]
         # The right half of the client area: the window itself, not its child.
-        attach_at(program, ((client[0] + client[2] * 3) // 4 + 0, (client[1] + client[3]) // 2), outer)
-        assert wait_for(lambda: overlay_rect(program) == client, 5.0), \
-            f"the overlay is at {overlay_rect(program)}, the client area at {client}"
+        attach_at(program, ((client[0] + client[2] * 3) // 4, (client[1] + client[3]) // 2), outer, client)
         shot = os.path.join(work_root, "follow-client.png")
 
         def drawn():
