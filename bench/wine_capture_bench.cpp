@@ -15,14 +15,11 @@
 #include "platform/files.h"
 #include "platform/gdiplus_session.h"
 #include "../tests/wine/temp_program_dir.h"
+#include "wine_bench_common.h"
 
 namespace {
 
-double Milliseconds(const LARGE_INTEGER& from, const LARGE_INTEGER& to) {
-  LARGE_INTEGER frequency;
-  QueryPerformanceFrequency(&frequency);
-  return 1000.0 * static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
+using corvanta::bench::Milliseconds;
 
 double Now() {
   LARGE_INTEGER zero{}, now;

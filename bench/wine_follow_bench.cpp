@@ -17,18 +17,15 @@
 #include "settings/paths.h"
 #include "shell/win_rect.h"
 #include "../tests/wine/temp_program_dir.h"
+#include "wine_bench_common.h"
 
 namespace {
+
+using corvanta::bench::Milliseconds;
 
 using corvanta::App;
 using corvanta::MainWindow;
 using corvanta::Rect;
-
-double Milliseconds(const LARGE_INTEGER& from, const LARGE_INTEGER& to) {
-  LARGE_INTEGER frequency;
-  QueryPerformanceFrequency(&frequency);
-  return 1000.0 * static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 constexpr UINT kPlaceMessage = WM_APP + 1;  // wParam: left | top << 16, lParam: width | height << 16
 
@@ -156,16 +153,8 @@ int WaitForMessagesFor(DWORD milliseconds) {
 }  // namespace
 
 int main() {
-  INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_BAR_CLASSES};
-  InitCommonControlsEx(&controls);
   corvanta::testing::TempProgramDir dir;
-  dir.MakeFolder("\\Config");
-  dir.MakeFolder("\\Effect");
-  dir.MakeFolder("\\Effect\\C");
-  dir.WriteFile(corvanta::paths::kConfigFile, "[Config]\r\nFirst=1\r\nSetP=C\r\nGetC=0\r\nAlpha=150\r\nTop=1\r\n");
-  dir.WriteFile("\\Effect\\C\\a_typical.ini",
-                "[Scantype]\r\nLinetype=1\r\n[Linetype]\r\nPixelsize=1\r\n[Scanlinecolor]\r\nColorR=10\r\n"
-                "ColorG=10\r\nColorB=10\r\n[ScanlineTransversespacing]\r\nTransverse=3\r\n");
+  corvanta::bench::PrepareCustomModeProgram(dir);
   App app(GetModuleHandleA(nullptr), dir.Path());
   app.SetQuitOnExit(false);
   if (!app.Start(SW_SHOWNOACTIVATE)) return 1;

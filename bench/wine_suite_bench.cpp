@@ -17,17 +17,14 @@
 #include "suite/debug_area_window.h"
 #include "suite/suite_window.h"
 #include "../tests/wine/temp_program_dir.h"
+#include "wine_bench_common.h"
 
 namespace {
 
+using corvanta::bench::Milliseconds;
+
 using corvanta::SuiteSlider;
 using corvanta::SuiteWindow;
-
-double Milliseconds(const LARGE_INTEGER& from, const LARGE_INTEGER& to) {
-  LARGE_INTEGER frequency;
-  QueryPerformanceFrequency(&frequency);
-  return 1000.0 * static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 void MoveSlider(SuiteWindow& suite, SuiteSlider slider, int position) {
   HWND control = suite.SliderControl(slider);

@@ -58,6 +58,21 @@ def window_exists(name):
     return subprocess.run(["xdotool", "search", "--onlyvisible", "--name", name], capture_output=True).returncode == 0
 
 
+def start_selection_frame(program):
+    """Clicks "智能吸附" until the main window is the selection frame."""
+    button = wait_for(lambda: locate(program, ATTACH_BUTTON_ID), 10.0)
+    assert button, "the attach button was not found"
+    # A busy machine may lose a click that comes before Wine has caught up with the pointer: look at the
+    # window and click again if it did not turn into the selection frame.
+    for _ in range(3):
+        xdotool("mousemove", "--sync", (button[0] + button[2]) // 2, (button[1] + button[3]) // 2)
+        xdotool("click", 1)
+        if wait_for(lambda: is_selection_frame(main_window_state(program)), 3.0):
+            break
+    state = main_window_state(program)
+    assert is_selection_frame(state), f"clicking the attach button started no selection: {state}"
+
+
 def attach_and_lock(program, target=TARGET):
     """Starts the test window and the program, attaches to the test window with real input and locks with a
     key; the caller kills the processes (stop)."""
@@ -76,17 +91,7 @@ def attach_and_lock(program, target=TARGET):
     assert program.window_ids(), "the main window did not appear"
     probe = program.wait_for_probe(list_filled, 15.0)
     assert probe and list_filled(probe), f"the effect list was not filled: {probe}"
-    button = wait_for(lambda: locate(program, ATTACH_BUTTON_ID), 10.0)
-    assert button, "the attach button was not found"
-    # A busy machine may lose a click that comes before Wine has caught up with the pointer: look at the
-    # window and click again if it did not turn into the selection frame.
-    for _ in range(3):
-        xdotool("mousemove", "--sync", (button[0] + button[2]) // 2, (button[1] + button[3]) // 2)
-        xdotool("click", 1)
-        if wait_for(lambda: is_selection_frame(main_window_state(program)), 3.0):
-            break
-    state = main_window_state(program)
-    assert is_selection_frame(state), f"clicking the attach button started no selection: {state}"
+    start_selection_frame(program)
     xdotool("mousemove", "--sync", left + width // 2, top + height // 2)
 
     def frame_over_target():

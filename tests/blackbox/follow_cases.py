@@ -4,8 +4,7 @@ the client area only, and the start screen back when the window closes."""
 import os
 import subprocess
 
-from attach_cases import (ATTACH_BUTTON_ID, BARS_PRESET, LINE, is_selection_frame, locate, main_window_state,
-                          stop, window_exists, xdotool)
+from attach_cases import BARS_PRESET, LINE, main_window_state, start_selection_frame, stop, window_exists, xdotool
 from harness import WINE64, Program, list_filled, pixel, screen_image, wait_for
 
 FRAMED = (900, 250, 520, 380)  # left, top, width, height of the captioned test window
@@ -49,14 +48,7 @@ def is_locked(state):
 def attach_at(program, point, expected, locked=None):
     """Clicks "智能吸附", points at `point` and locks with a key once the frame covers `expected`; the overlay
     then covers `locked` (by default the same rectangle)."""
-    button = wait_for(lambda: locate(program, ATTACH_BUTTON_ID), 10.0)
-    assert button, "the attach button was not found"
-    for _ in range(3):
-        xdotool("mousemove", "--sync", (button[0] + button[2]) // 2, (button[1] + button[3]) // 2)
-        xdotool("click", 1)
-        if wait_for(lambda: is_selection_frame(main_window_state(program)), 3.0):
-            break
-    assert is_selection_frame(main_window_state(program)), "clicking the attach button started no selection"
+    start_selection_frame(program)
     xdotool("mousemove", "--sync", *point)
     frame = wait_for(lambda: overlay_rect(program) == expected, 5.0)
     assert frame, f"the selection frame is at {overlay_rect(program)}, not over {expected}"
