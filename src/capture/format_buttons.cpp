@@ -2,9 +2,11 @@
 
 #include <commctrl.h>
 
+#include "capture/capture_exclusion.h"
 #include "platform/dpi_scale.h"
 #include "platform/controls.h"
 #include "platform/dpi.h"
+#include "shell/topmost.h"
 
 namespace corvanta {
 
@@ -29,6 +31,32 @@ constexpr ButtonLayout kButtons[] = {
 };
 
 }  // namespace
+
+bool FitOutFormatWindow(HWND window, HINSTANCE instance, ScopedFont& font) {
+  const int dpi = WindowDpi(window);
+  if (!CreateFormatButtons(window, instance, dpi, font)) {
+    DestroyWindow(window);
+    return false;
+  }
+  SizeFormatWindow(window, kFormatWindowStyle, dpi);
+  SetWindowOnTop(window, true);
+  ExcludeFromCapture(window);
+  return true;
+}
+
+std::optional<LRESULT> HandleFormatMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                           ScopedFont& font, const std::function<void(ImageFormat)>& chosen) {
+  switch (message) {
+    case WM_COMMAND:
+      OnFormatCommand(window, wParam, chosen);
+      return 0;
+    case WM_DPICHANGED:
+      OnFormatDpiChanged(window, kFormatWindowStyle, wParam, lParam, font);
+      return 0;
+    default:
+      return std::nullopt;
+  }
+}
 
 bool CreateFormatButtons(HWND window, HINSTANCE instance, int dpi, ScopedFont& font) {
   font = CreateUiFont(kButtonFontPoints, dpi);

@@ -19,7 +19,16 @@ inline constexpr int kGifFormatButton = 103;
 inline constexpr int kPngFormatButton = 104;
 inline constexpr int kFormatClientWidth = 330;
 inline constexpr int kFormatClientHeight = 130;
+inline constexpr DWORD kFormatWindowStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
 
+// Fits out a format window just made with kFormatWindowStyle: its buttons, its size for its DPI, centred
+// on the screen, always on top and kept out of screen captures. False, with the window destroyed, when
+// the buttons could not be made.
+bool FitOutFormatWindow(HWND window, HINSTANCE instance, ScopedFont& font);
+// The messages both format windows handle alike: a format button, Esc and a DPI change. The message's
+// result when it is one of them.
+std::optional<LRESULT> HandleFormatMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                           ScopedFont& font, const std::function<void(ImageFormat)>& chosen);
 // Creates the buttons in their design places for the DPI, with the UI font kept in font.
 bool CreateFormatButtons(HWND window, HINSTANCE instance, int dpi, ScopedFont& font);
 // Puts the buttons in their design places for the DPI.

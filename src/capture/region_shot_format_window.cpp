@@ -5,8 +5,6 @@
 #include "capture/capture_exclusion.h"
 #include "capture/screen_capture.h"
 #include "capture/screenshots.h"
-#include "platform/controls.h"
-#include "platform/dpi.h"
 #include "shell/main_window_seam.h"
 #include "shell/program.h"
 #include "shell/topmost.h"
@@ -15,7 +13,6 @@ namespace corvanta {
 
 namespace {
 
-constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
 void Run(const std::function<void()>& hook) {
   if (hook) hook();
 }
@@ -38,17 +35,10 @@ void RegionShotFormatWindow::RunModal() {
 }
 
 bool RegionShotFormatWindow::Create() {
-  if (!CreateToolWindow(0, program_.Instance(), kClassName, kCaption, kStyle, kFormatClientWidth, kFormatClientHeight)) {
+  if (!CreateToolWindow(0, program_.Instance(), kClassName, kCaption, kFormatWindowStyle, kFormatClientWidth, kFormatClientHeight)) {
     return false;
   }
-  const int dpi = WindowDpi(hwnd_);
-  if (!CreateFormatButtons(hwnd_, program_.Instance(), dpi, font_)) {
-    DestroyWindow(hwnd_);
-    return false;
-  }
-  SizeFormatWindow(hwnd_, kStyle, dpi);
-  SetWindowOnTop(hwnd_, true);
-  ExcludeFromCapture(hwnd_);
+  if (!FitOutFormatWindow(hwnd_, program_.Instance(), font_)) return false;
   CaptureSelection();
   return true;
 }
@@ -88,13 +78,11 @@ void RegionShotFormatWindow::OnDestroyed() {
 }
 
 LRESULT RegionShotFormatWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (const auto handled = HandleFormatMessage(hwnd_, message, wParam, lParam, font_,
+                                                [this](ImageFormat format) { OnFormatChosen(format); })) {
+    return *handled;
+  }
   switch (message) {
-    case WM_COMMAND:
-      OnFormatCommand(hwnd_, wParam, [this](ImageFormat format) { OnFormatChosen(format); });
-      return 0;
-    case WM_DPICHANGED:
-      OnFormatDpiChanged(hwnd_, kStyle, wParam, lParam, font_);
-      return 0;
     case WM_DESTROY:
       OnDestroyed();
       return 0;

@@ -2,35 +2,22 @@
 
 #include "capture/capture_exclusion.h"
 #include "capture/screenshots.h"
-#include "platform/controls.h"
-#include "platform/dpi.h"
 #include "shell/main_window_seam.h"
 #include "shell/program.h"
 #include "shell/topmost.h"
 
 namespace corvanta {
 
-namespace {
-constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
-}
-
 ScanShotFormatWindow::ScanShotFormatWindow(Program& program, Screenshots& screenshots)
     : program_(program), screenshots_(screenshots), handOver_(program.Modes()) {}
 
 bool ScanShotFormatWindow::Open() {
   if (hwnd_ != nullptr) return true;
-  if (!CreateToolWindow(0, program_.Instance(), kClassName, kCaption, kStyle, kFormatClientWidth, kFormatClientHeight)) {
+  if (!CreateToolWindow(0, program_.Instance(), kClassName, kCaption, kFormatWindowStyle, kFormatClientWidth, kFormatClientHeight)) {
     return false;
   }
   handOver_.Take();
-  const int dpi = WindowDpi(hwnd_);
-  if (!CreateFormatButtons(hwnd_, program_.Instance(), dpi, font_)) {
-    DestroyWindow(hwnd_);
-    return false;
-  }
-  SizeFormatWindow(hwnd_, kStyle, dpi);
-  SetWindowOnTop(hwnd_, true);
-  ExcludeFromCapture(hwnd_);
+  if (!FitOutFormatWindow(hwnd_, program_.Instance(), font_)) return false;
   ShowWindow(hwnd_, SW_SHOW);
   return true;
 }
@@ -50,13 +37,11 @@ void ScanShotFormatWindow::OnDestroyed() {
 }
 
 LRESULT ScanShotFormatWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (const auto handled = HandleFormatMessage(hwnd_, message, wParam, lParam, font_,
+                                                [this](ImageFormat format) { OnFormatChosen(format); })) {
+    return *handled;
+  }
   switch (message) {
-    case WM_COMMAND:
-      OnFormatCommand(hwnd_, wParam, [this](ImageFormat format) { OnFormatChosen(format); });
-      return 0;
-    case WM_DPICHANGED:
-      OnFormatDpiChanged(hwnd_, kStyle, wParam, lParam, font_);
-      return 0;
     case WM_DESTROY:
       OnDestroyed();
       return 0;
