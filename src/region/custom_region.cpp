@@ -233,6 +233,31 @@ void CustomRegion::OnCloseRequested() {
   if (TakesInput()) program_.Modes().RegionAbandoned();
 }
 
+SelectionInput CustomRegion::OnSelectionMessage(UINT message, WPARAM wParam, HWND window) {
+  switch (message) {
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+      Discard();
+      return SelectionInput::kHandled;
+    case WM_KEYDOWN:
+      OnKeyPressed(wParam);
+      return SelectionInput::kHandled;
+    case WM_SYSKEYDOWN:
+      OnKeyPressed(wParam);
+      return SelectionInput::kPassOn;
+    case WM_KEYUP:
+      OnKeyReleased(wParam, window);
+      return SelectionInput::kHandled;
+    case WM_SYSKEYUP:
+      return OnKeyReleased(wParam, window) ? SelectionInput::kHandled : SelectionInput::kPassOn;
+    case WM_CLOSE:
+      OnCloseRequested();
+      return SelectionInput::kHandled;
+    default:
+      return SelectionInput::kNotHandled;
+  }
+}
+
 void CustomRegion::OnWindowDestroyed() {
   // Destroyed by someone else than Close: the selection is over all the same.
   if (!closing_ && program_.ModeState().CustomRegionFlag()) program_.Modes().RegionAbandoned();

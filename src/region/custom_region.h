@@ -21,6 +21,13 @@ class RegionSelectWindow;
 class RegionWindow;
 class Screenshots;
 
+// How a selection window goes on with a message that CustomRegion::OnSelectionMessage saw.
+enum class SelectionInput {
+  kNotHandled,  // the window handles it itself
+  kHandled,     // the window returns 0
+  kPassOn,      // a system key: the window passes it on to its default handling as well
+};
+
 class CustomRegion {
  public:
   CustomRegion(Program& program, MainWindowSeam& window, Screenshots& screenshots);
@@ -61,6 +68,8 @@ class CustomRegion {
   bool OnKeyReleased(WPARAM virtualKey, HWND keyWindow);
   void OnCloseRequested();
   void OnWindowDestroyed();
+  // The input both windows take alike: the right button discards, the keys above, a close request.
+  SelectionInput OnSelectionMessage(UINT message, WPARAM wParam, HWND window);
 
   bool IsOpen() const;
   bool TakesInput() const { return IsOpen() && inputEnabled_; }

@@ -97,6 +97,14 @@ void RegionSelectWindow::Paint() {
 }
 
 LRESULT RegionSelectWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (owner_.OnSelectionMessage(message, wParam, hwnd_)) {
+    case SelectionInput::kHandled:
+      return 0;
+    case SelectionInput::kPassOn:
+      return DefaultHandling(message, wParam, lParam);
+    case SelectionInput::kNotHandled:
+      break;
+  }
   switch (message) {
     case WM_ERASEBKGND:
       return 1;  // WM_PAINT fills everything
@@ -115,27 +123,8 @@ LRESULT RegionSelectWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lP
     case WM_LBUTTONUP:
       owner_.OnSurfaceLeftReleased();
       return 0;
-    case WM_RBUTTONDOWN:
-    case WM_RBUTTONUP:
-      owner_.Discard();
-      return 0;
     case WM_TIMER:
       if (wParam == kDragTimer) owner_.OnDragTick();
-      return 0;
-    case WM_KEYDOWN:
-      owner_.OnKeyPressed(wParam);
-      return 0;
-    case WM_SYSKEYDOWN:
-      owner_.OnKeyPressed(wParam);
-      return DefaultHandling(message, wParam, lParam);
-    case WM_KEYUP:
-      owner_.OnKeyReleased(wParam, hwnd_);
-      return 0;
-    case WM_SYSKEYUP:
-      if (owner_.OnKeyReleased(wParam, hwnd_)) return 0;
-      return DefaultHandling(message, wParam, lParam);
-    case WM_CLOSE:
-      owner_.OnCloseRequested();
       return 0;
     case WM_CAPTURECHANGED:
       owner_.OnMouseLost();

@@ -39,6 +39,14 @@ Rect RegionWindow::Bounds() const {
 }
 
 LRESULT RegionWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (owner_.OnSelectionMessage(message, wParam, hwnd_)) {
+    case SelectionInput::kHandled:
+      return 0;
+    case SelectionInput::kPassOn:
+      return DefaultHandling(message, wParam, lParam);
+    case SelectionInput::kNotHandled:
+      break;
+  }
   switch (message) {
     case WM_ERASEBKGND: {
       ScopedBrush brush(CreateSolidBrush(kRegionSurfaceBackground));
@@ -46,25 +54,6 @@ LRESULT RegionWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
     }
     case WM_LBUTTONUP:
       owner_.OnRegionLeftReleased();
-      return 0;
-    case WM_RBUTTONDOWN:
-    case WM_RBUTTONUP:
-      owner_.Discard();
-      return 0;
-    case WM_KEYDOWN:
-      owner_.OnKeyPressed(wParam);
-      return 0;
-    case WM_SYSKEYDOWN:
-      owner_.OnKeyPressed(wParam);
-      return DefaultHandling(message, wParam, lParam);
-    case WM_KEYUP:
-      owner_.OnKeyReleased(wParam, hwnd_);
-      return 0;
-    case WM_SYSKEYUP:
-      if (owner_.OnKeyReleased(wParam, hwnd_)) return 0;
-      return DefaultHandling(message, wParam, lParam);
-    case WM_CLOSE:
-      owner_.OnCloseRequested();
       return 0;
     case WM_DESTROY:
       owner_.OnWindowDestroyed();
