@@ -51,14 +51,24 @@ wine_dpi144_prefix() {
   echo "$prefix"
 }
 
+# A folder of the prefix whose Full.ini cannot be written, as on a full disk: the sibling a whole file is
+# written through first, Full.ini.tmp, is a link to /dev/full. Made again before every run, since the
+# failed write deletes it.
+wine_full_disk_prepare() {
+  local folder="$WINEPREFIX/drive_c/corvanta-full-disk"
+  mkdir -p "$folder" && ln -sfn /dev/full "$folder/Full.ini.tmp"
+}
+
 # Code page 936: LC_ALL selects it (LANG alone leaves 1252); the zh_CN.UTF-8 locale makes Chinese file
 # names and arguments reach Linux as UTF-8.
 wine_run() {
+  wine_full_disk_prepare
   LC_ALL=zh_CN.UTF-8 "$WINE64" "$@"
 }
 
 # ANSI code page 1252 with the same UTF-8 file names on the Linux side.
 wine_run_cp1252() {
+  wine_full_disk_prepare
   LC_ALL=C.UTF-8 "$WINE64" "$@"
 }
 

@@ -105,6 +105,21 @@ TEST_F(SettingsWineTest, WritesThatCannotReachTheFileFailAndKeepWhatWasThere) {
   EXPECT_FALSE(DeleteFileAt(dir_.PathOf("\\Config\\ReadOnly.ini")));
 }
 
+// A full disk: scripts/wine-env.sh makes the temporary sibling of C:\corvanta-full-disk\Full.ini a link
+// to /dev/full, so the write fails part way as on a disk that has run out of room. (Wine cannot delete
+// that link, so whether the sibling is cleared away is checked with the other failures above.)
+TEST_F(SettingsWineTest, AWriteThatRunsOutOfRoomFailsAndKeepsTheFileWhole) {
+  const std::string path = "C:\\corvanta-full-disk\\Full.ini";
+  const HANDLE file = CreateFileW(WidePath(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  ASSERT_NE(file, INVALID_HANDLE_VALUE);
+  DWORD written = 0;
+  WriteFile(file, "[A]\r\nx=1\r\n", 10, &written, nullptr);
+  CloseHandle(file);
+  EXPECT_FALSE(settings_.Write(path, "A", "x", std::string(100000, '2'))) << "run under scripts/wine-env.sh";
+  EXPECT_FALSE(WriteWholeFile(path, Bytes("[A]\r\nx=3\r\n")));
+  EXPECT_EQ(TryReadWholeFile(path), Bytes("[A]\r\nx=1\r\n"));
+}
+
 TEST_F(SettingsWineTest, WholeFilesAreReplacedThroughATemporarySibling) {
   dir_.MakeFolder("\\Config");
   dir_.WriteFile(paths::kConfigFile, "[Config]\r\nAr=1\r\n");
