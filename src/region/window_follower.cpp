@@ -9,6 +9,8 @@ namespace corvanta {
 namespace {
 
 constexpr UINT kCheckInterval = 100;
+// Out of context: the events come to this thread's message loop, whatever process the window is in.
+constexpr DWORD kHookFlags = WINEVENT_OUTOFCONTEXT;
 
 // The one follower whose hooks are set; window events carry no context of their own.
 WindowFollower* activeFollower = nullptr;
@@ -39,22 +41,35 @@ void WindowFollower::Start(HWND window, bool clientArea) {
   DWORD process = 0;
   const DWORD thread = GetWindowThreadProcessId(window, &process);
   activeFollower = this;
-  // Out of context: the events come to this thread's message loop, whatever process the window is in.
-  constexpr DWORD kFlags = WINEVENT_OUTOFCONTEXT;
   hooks_[0] = SetWinEventHook(EVENT_SYSTEM_MINIMIZESTART, EVENT_SYSTEM_MINIMIZEEND, nullptr, &OnWinEvent, process,
-                              thread, kFlags);
-  hooks_[1] = SetWinEventHook(EVENT_OBJECT_DESTROY, EVENT_OBJECT_HIDE, nullptr, &OnWinEvent, process, thread, kFlags);
+                              thread, kHookFlags);
+  hooks_[1] =
+      SetWinEventHook(EVENT_OBJECT_DESTROY, EVENT_OBJECT_HIDE, nullptr, &OnWinEvent, process, thread, kHookFlags);
   hooks_[2] = SetWinEventHook(EVENT_OBJECT_LOCATIONCHANGE, EVENT_OBJECT_LOCATIONCHANGE, nullptr, &OnWinEvent,
-                              process, thread, kFlags);
+                              process, thread, kHookFlags);
   last_ = Now();
   Report(true);
   main_.StartTimer(MainTimer::kFollowCheck, kCheckInterval);
+  ProbeEventDelivery();
+}
+
+// A window that nothing moves sends no event, so its own events cannot tell whether they would arrive.
+// Where the system delivers window events (not under Wine, which raises few of them), the destruction of
+// a hidden window of ours comes back at the next message retrieval; then the look stops at once, and
+// nothing runs while nothing moves.
+void WindowFollower::ProbeEventDelivery() {
+  hooks_[3] = SetWinEventHook(EVENT_OBJECT_DESTROY, EVENT_OBJECT_DESTROY, nullptr, &OnWinEvent, GetCurrentProcessId(),
+                              GetCurrentThreadId(), kHookFlags);
+  if (hooks_[3] == nullptr) return;
+  deliveryProbe_ = CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                                   program_.Instance(), nullptr);
+  if (deliveryProbe_ != nullptr) DestroyWindow(deliveryProbe_);
 }
 
 void WindowFollower::Stop() {
   RemoveHooks();
   main_.StopTimer(MainTimer::kFollowCheck);
-  window_ = topLevel_ = nullptr;
+  window_ = topLevel_ = deliveryProbe_ = nullptr;
 }
 
 void WindowFollower::RemoveHooks() {
@@ -88,11 +103,21 @@ void CALLBACK WindowFollower::OnWinEvent(HWINEVENTHOOK, DWORD, HWND hwnd, LONG o
 }
 
 void WindowFollower::OnEvent(HWND hwnd) {
+  if (hwnd != nullptr && hwnd == deliveryProbe_) {
+    deliveryProbe_ = nullptr;
+    OnEventsDelivered();
+    return;
+  }
   if (window_ == nullptr || (hwnd != window_ && hwnd != topLevel_)) return;
-  // The events arrive: the look every 100 ms is no longer needed.
-  if (!eventsArrive_) main_.StopTimer(MainTimer::kFollowCheck);
-  eventsArrive_ = true;
+  OnEventsDelivered();
   Report(false);
+}
+
+// The events arrive: the look every 100 ms is no longer needed.
+void WindowFollower::OnEventsDelivered() {
+  if (window_ == nullptr || eventsArrive_) return;
+  main_.StopTimer(MainTimer::kFollowCheck);
+  eventsArrive_ = true;
 }
 
 void WindowFollower::OnCheckTick() {

@@ -1,8 +1,9 @@
 // Follows the window an overlay was attached to: its place on the screen (which changes when its
 // top-level window moves or resizes, not only when it does), whether it is minimised or hidden, and
 // whether it still exists. The system's window events for that window and its top-level window bring
-// the changes; a look every 100 ms stands in until the first event shows that they arrive. Each change
-// goes to the mode owner.
+// the changes; a look every 100 ms stands in until an event shows that they arrive: the destruction of
+// a hidden window the follower makes for that at the start, or the first event of the window. Each
+// change goes to the mode owner.
 #pragma once
 
 #include <windows.h>
@@ -35,10 +36,17 @@ class WindowFollower {
   // The main window's follow-check timer.
   void OnCheckTick();
 
- private:
+  // The hidden window, already destroyed, whose destruction event tells whether events arrive; none once
+  // that is known.
+  HWND DeliveryProbe() const { return deliveryProbe_; }
+  // The system's callback for the hooks.
   static void CALLBACK OnWinEvent(HWINEVENTHOOK hook, DWORD event, HWND hwnd, LONG object, LONG child,
                                   DWORD thread, DWORD time);
+
+ private:
   void OnEvent(HWND hwnd);
+  void OnEventsDelivered();
+  void ProbeEventDelivery();
   AttachedWindow Now() const;
   void Report(bool always);
   void RemoveHooks();
@@ -47,10 +55,11 @@ class WindowFollower {
   MainWindowSeam& main_;
   HWND window_ = nullptr;
   HWND topLevel_ = nullptr;
+  HWND deliveryProbe_ = nullptr;
   bool clientArea_ = false;
   bool eventsArrive_ = false;
   AttachedWindow last_;
-  HWINEVENTHOOK hooks_[3] = {};
+  HWINEVENTHOOK hooks_[4] = {};
 };
 
 }  // namespace corvanta

@@ -151,6 +151,31 @@ TEST_F(OverlayFollowTest, TheClientAreaOnlyIsCovered) {
   ExpectGridAtOverlaySize();
 }
 
+// Where the system delivers window events, the destruction of the follower's probe window stops the look
+// at once, and the window's events alone move the overlay from then on. Wine raises none of these: the
+// test hands them over as the system would.
+TEST_F(OverlayFollowTest, DeliveredEventsTakeOverFromTheLook) {
+  Start();
+  CaptionedWindow target(Rect{900, 200, 400, 300});
+  AttachAndLock(target.Hwnd());
+  const WindowFollower& follower = program_.Main().Follower();
+  testing::PumpMessages(300);
+  ASSERT_FALSE(follower.EventsArrive());
+  ASSERT_NE(follower.DeliveryProbe(), nullptr);
+  EXPECT_FALSE(IsWindow(follower.DeliveryProbe()));
+  WindowFollower::OnWinEvent(nullptr, EVENT_OBJECT_DESTROY, follower.DeliveryProbe(), OBJID_WINDOW, CHILDID_SELF, 0, 0);
+  EXPECT_TRUE(follower.EventsArrive());
+  EXPECT_EQ(follower.DeliveryProbe(), nullptr);
+
+  SetWindowPos(target.Hwnd(), nullptr, 700, 150, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  WindowFollower::OnWinEvent(nullptr, EVENT_OBJECT_LOCATIONCHANGE, program_.Hwnd(), OBJID_WINDOW, CHILDID_SELF, 0, 0);
+  testing::PumpMessages(300);
+  EXPECT_EQ(Overlay(), (Rect{900, 200, 400, 300})) << "no look, and another window's event";
+  WindowFollower::OnWinEvent(nullptr, EVENT_OBJECT_LOCATIONCHANGE, target.Hwnd(), OBJID_WINDOW, CHILDID_SELF, 0, 0);
+  EXPECT_TRUE(OverlayAt(Rect{700, 150, 400, 300}));
+  ExpectGridAtOverlaySize();
+}
+
 // With "跟随窗口移动" off the overlay stays where it was locked; a custom region follows nothing; moving
 // or resizing by hand ends the following.
 TEST_F(OverlayFollowTest, WhatFollowsNothing) {
