@@ -1,5 +1,8 @@
 #include "region/window_follower.h"
 
+#include <cwchar>
+#include <utility>
+
 #include "shell/main_window_seam.h"
 #include "shell/program.h"
 #include "shell/win_rect.h"
@@ -11,6 +14,17 @@ namespace {
 constexpr UINT kCheckInterval = 100;
 // Out of context: the events come to this thread's message loop, whatever process the window is in.
 constexpr DWORD kHookFlags = WINEVENT_OUTOFCONTEXT;
+// Minimise start and end; destroy, show and hide; location changes.
+constexpr std::pair<DWORD, DWORD> kFollowedEvents[] = {
+    {EVENT_SYSTEM_MINIMIZESTART, EVENT_SYSTEM_MINIMIZEEND},
+    {EVENT_OBJECT_DESTROY, EVENT_OBJECT_HIDE},
+    {EVENT_OBJECT_LOCATIONCHANGE, EVENT_OBJECT_LOCATIONCHANGE},
+};
+
+bool IsConsoleWindow(HWND window) {
+  wchar_t className[32] = {};
+  return window != nullptr && GetClassNameW(window, className, 32) > 0 && wcscmp(className, L"ConsoleWindowClass") == 0;
+}
 
 // The one follower whose hooks are set; window events carry no context of their own.
 WindowFollower* activeFollower = nullptr;
@@ -38,19 +52,31 @@ void WindowFollower::Start(HWND window, bool clientArea) {
   topLevel_ = GetAncestor(window, GA_ROOT);
   clientArea_ = clientArea;
   eventsArrive_ = false;
-  DWORD process = 0;
-  const DWORD thread = GetWindowThreadProcessId(window, &process);
   activeFollower = this;
-  hooks_[0] = SetWinEventHook(EVENT_SYSTEM_MINIMIZESTART, EVENT_SYSTEM_MINIMIZEEND, nullptr, &OnWinEvent, process,
-                              thread, kHookFlags);
-  hooks_[1] =
-      SetWinEventHook(EVENT_OBJECT_DESTROY, EVENT_OBJECT_HIDE, nullptr, &OnWinEvent, process, thread, kHookFlags);
-  hooks_[2] = SetWinEventHook(EVENT_OBJECT_LOCATIONCHANGE, EVENT_OBJECT_LOCATIONCHANGE, nullptr, &OnWinEvent,
-                              process, thread, kHookFlags);
+  // A child window may belong to another thread or process than its top-level window, whose moves and
+  // minimising come from the top-level window's thread.
+  bool hooked = HookThreadOf(window);
+  if (topLevel_ != nullptr && GetWindowThreadProcessId(topLevel_, nullptr) != GetWindowThreadProcessId(window, nullptr)) {
+    hooked = HookThreadOf(topLevel_) && hooked;
+  }
   last_ = Now();
   Report(true);
   main_.StartTimer(MainTimer::kFollowCheck, kCheckInterval);
-  ProbeEventDelivery();
+  // The events of a console window come from the console host, not from the thread the window reports,
+  // so they never reach these hooks: the look stays for it.
+  if (hooked && !IsConsoleWindow(topLevel_)) ProbeEventDelivery();
+}
+
+bool WindowFollower::HookThreadOf(HWND window) {
+  DWORD process = 0;
+  const DWORD thread = GetWindowThreadProcessId(window, &process);
+  if (thread == 0) return false;
+  for (const auto& [first, last] : kFollowedEvents) {
+    const HWINEVENTHOOK hook = SetWinEventHook(first, last, nullptr, &OnWinEvent, process, thread, kHookFlags);
+    if (hook == nullptr) return false;
+    hooks_.push_back(hook);
+  }
+  return true;
 }
 
 // A window that nothing moves sends no event, so its own events cannot tell whether they would arrive.
@@ -58,9 +84,10 @@ void WindowFollower::Start(HWND window, bool clientArea) {
 // a hidden window of ours comes back at the next message retrieval; then the look stops at once, and
 // nothing runs while nothing moves.
 void WindowFollower::ProbeEventDelivery() {
-  hooks_[3] = SetWinEventHook(EVENT_OBJECT_DESTROY, EVENT_OBJECT_DESTROY, nullptr, &OnWinEvent, GetCurrentProcessId(),
-                              GetCurrentThreadId(), kHookFlags);
-  if (hooks_[3] == nullptr) return;
+  const HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_DESTROY, EVENT_OBJECT_DESTROY, nullptr, &OnWinEvent,
+                                             GetCurrentProcessId(), GetCurrentThreadId(), kHookFlags);
+  if (hook == nullptr) return;
+  hooks_.push_back(hook);
   deliveryProbe_ = CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
                                    program_.Instance(), nullptr);
   if (deliveryProbe_ != nullptr) DestroyWindow(deliveryProbe_);
@@ -73,10 +100,8 @@ void WindowFollower::Stop() {
 }
 
 void WindowFollower::RemoveHooks() {
-  for (HWINEVENTHOOK& hook : hooks_) {
-    if (hook != nullptr) UnhookWinEvent(hook);
-    hook = nullptr;
-  }
+  for (const HWINEVENTHOOK hook : hooks_) UnhookWinEvent(hook);
+  hooks_.clear();
   if (activeFollower == this) activeFollower = nullptr;
 }
 

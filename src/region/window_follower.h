@@ -9,6 +9,7 @@
 #include <windows.h>
 
 #include <optional>
+#include <vector>
 
 #include "shell/mode_view.h"
 
@@ -46,6 +47,8 @@ class WindowFollower {
  private:
   void OnEvent(HWND hwnd);
   void OnEventsDelivered();
+  // Hooks the followed events of the windows of that window's thread; false when the system would not.
+  bool HookThreadOf(HWND window);
   void ProbeEventDelivery();
   AttachedWindow Now() const;
   void Report(bool always);
@@ -59,7 +62,7 @@ class WindowFollower {
   bool clientArea_ = false;
   bool eventsArrive_ = false;
   AttachedWindow last_;
-  HWINEVENTHOOK hooks_[4] = {};
+  std::vector<HWINEVENTHOOK> hooks_;
 };
 
 }  // namespace corvanta
