@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Runs every benchmark (native Google Benchmark; under Wine the renderer, lock, capture, suite and
-# following benchmarks) and the idle measurements beside Wine's Notepad, then writes docs/performance.md
+# following benchmarks, the lock also on a 4K screen) and the idle measurements beside Wine's Notepad, then writes docs/performance.md
 # and its plot docs/renderer-per-pen.svg. Takes about five minutes. Figures, not tests.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -23,6 +23,11 @@ for bench in render lock capture suite follow; do
 done
 echo "Measuring idle memory and CPU..."
 python3 bench/idle_measure.py build/win64 --json "$out/idle.json" >/dev/null
+wine_env_stop
+# The lock again on a 4K screen, whose prepared canvas memory covers a 4K region.
+echo "Running corvanta_wine_lock_bench.exe on a 3840 x 2160 screen..."
+WINE_ENV_SCREEN=3840x2160x24 wine_env_start build/win64
+wine_run build/win64/corvanta_wine_lock_bench.exe >"$out/lock-4k.txt" 2>/dev/null </dev/null
 wine_env_stop
 python3 scripts/performance_report.py "$out" docs/performance.md docs/renderer-per-pen.svg
 echo "Wrote docs/performance.md and docs/renderer-per-pen.svg"

@@ -1,7 +1,7 @@
 """Writes docs/performance.md and the renderer plot from the outputs of scripts/bench.sh.
 
 Usage: performance_report.py OUTPUT_DIR REPORT.md PLOT.svg
-OUTPUT_DIR holds native.txt, render.txt, lock.txt, capture.txt, suite.txt, follow.txt and idle.json."""
+OUTPUT_DIR holds native.txt, render.txt, lock.txt, lock-4k.txt, capture.txt, suite.txt, follow.txt and idle.json."""
 import datetime
 import json
 import os
@@ -160,6 +160,11 @@ def main():
         "After a selection of 400 ms, in which the canvas memory is prepared on a worker.",
         "",
         *timed_table(read(directory, "lock.txt")),
+        "",
+        "The same on a 3840 x 2160 screen, where the prepared memory covers the 4K region (on the 1920 x 1080 "
+        "screen above it covers the screen only, and the 4K lock draws into fresh memory):",
+        "",
+        *timed_table(read(directory, "lock-4k.txt")),
         "",
         "## Following: a window's move or resize to the overlay in place and drawn",
         "",

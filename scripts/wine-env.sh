@@ -1,5 +1,6 @@
 # Sourced by the run and test scripts: a private X display and Wine prefixes inside the build tree.
 # Usage: source scripts/wine-env.sh; wine_env_start BUILD_DIR; ... wine_run prog.exe args; wine_env_stop
+#   WINE_ENV_SCREEN=3840x2160x24 before wine_env_start gives the display another size (1920x1080x24)
 #   wine_run         code page 936 (the user interface's own), 96 DPI: the prefix BUILD_DIR/wineprefix
 #   wine_run_cp1252  the same prefix with ANSI code page 1252, as on a Western display language
 #   wine_run_dpi144  code page 936 in a second prefix, BUILD_DIR/wineprefix-dpi144, whose display scaling is
@@ -18,7 +19,7 @@ wine_env_start() {
     for n in $(seq 91 140); do
       if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then break; fi
     done
-    Xvfb ":$n" -screen 0 1920x1080x24 -nolisten tcp >/dev/null 2>&1 &
+    Xvfb ":$n" -screen 0 "${WINE_ENV_SCREEN:-1920x1080x24}" -nolisten tcp >/dev/null 2>&1 &
     WINE_ENV_XVFB_PID=$!
     export DISPLAY=":$n"
     local i
