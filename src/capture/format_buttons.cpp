@@ -2,7 +2,11 @@
 
 #include <commctrl.h>
 
+#include <cwchar>
+
 #include "capture/capture_exclusion.h"
+#include "capture/region_shot_format_window.h"
+#include "capture/scan_shot_format_window.h"
 #include "platform/dpi_scale.h"
 #include "platform/controls.h"
 #include "platform/dpi.h"
@@ -15,6 +19,8 @@ namespace {
 constexpr int kButtonFontPoints = 11;
 constexpr int kButtonWidth = 144;
 constexpr int kButtonHeight = 44;
+// How far a format window stands from another one at the same place, right and down.
+constexpr int kCascadeStep = 32;
 
 struct ButtonLayout {
   int id;
@@ -29,6 +35,32 @@ constexpr ButtonLayout kButtons[] = {
     {kGifFormatButton, "储存为GIF", 14, 72, ImageFormat::kGif},
     {kPngFormatButton, "储存为PNG", 172, 72, ImageFormat::kPng},
 };
+
+// Another visible format window of this thread whose top-left corner is at the point.
+bool OtherFormatWindowAt(HWND window, POINT corner) {
+  struct Search {
+    HWND window;
+    POINT corner;
+    bool found = false;
+  } search{window, corner};
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND other, LPARAM lParam) -> BOOL {
+        auto& search = *reinterpret_cast<Search*>(lParam);
+        wchar_t className[64] = {};
+        GetClassNameW(other, className, 64);
+        const bool formatWindow = wcscmp(className, RegionShotFormatWindow::kClassName) == 0 ||
+                                  wcscmp(className, ScanShotFormatWindow::kClassName) == 0;
+        RECT place{};
+        if (other != search.window && formatWindow && IsWindowVisible(other) && GetWindowRect(other, &place) &&
+            place.left == search.corner.x && place.top == search.corner.y) {
+          search.found = true;
+        }
+        return !search.found;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
 
 }  // namespace
 
@@ -82,8 +114,14 @@ SIZE FormatWindowSize(DWORD style, int dpi) {
 
 void SizeFormatWindow(HWND window, DWORD style, int dpi) {
   const SIZE size = FormatWindowSize(style, dpi);
-  SetWindowPos(window, nullptr, (GetSystemMetrics(SM_CXSCREEN) - size.cx) / 2,
-               (GetSystemMetrics(SM_CYSCREEN) - size.cy) / 2, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+  POINT corner{(GetSystemMetrics(SM_CXSCREEN) - size.cx) / 2, (GetSystemMetrics(SM_CYSCREEN) - size.cy) / 2};
+  // The other format window may be open there already (a scan-region one when a custom-region shot is
+  // confirmed): this one stands a step right and down, so that both can be seen.
+  if (OtherFormatWindowAt(window, corner)) {
+    corner.x += DpiScale(kCascadeStep, dpi);
+    corner.y += DpiScale(kCascadeStep, dpi);
+  }
+  SetWindowPos(window, nullptr, corner.x, corner.y, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void OnFormatDpiChanged(HWND window, DWORD style, WPARAM wParam, LPARAM lParam, ScopedFont& font) {

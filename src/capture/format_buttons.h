@@ -35,7 +35,8 @@ bool CreateFormatButtons(HWND window, HINSTANCE instance, int dpi, ScopedFont& f
 void PlaceFormatButtons(HWND window, int dpi);
 // The outer size of a window of that style with the client size of the DPI.
 SIZE FormatWindowSize(DWORD style, int dpi);
-// Gives the window its client size for the DPI and centres it on the screen.
+// Gives the window its client size for the DPI and centres it on the screen, or a step right and down
+// of another format window already there.
 void SizeFormatWindow(HWND window, DWORD style, int dpi);
 // A format window's WM_DPICHANGED: the buttons get their places and font for the new DPI, the window
 // its size for it at the place the system suggests.

@@ -190,6 +190,26 @@ std::vector<ToolWindow> HandOverRows() {
 }
 std::string RowName(const ::testing::TestParamInfo<ToolWindow>& info) { return info.param.name; }
 
+// The two format windows open at the centre of the screen; a custom-region one confirmed while the
+// scan-region one is open stands a step right and down of it, so that both can be seen.
+using FormatWindowPlaceTest = ToolWindowTest;
+TEST_F(FormatWindowPlaceTest, ASecondFormatWindowStandsBesideTheFirst) {
+  PostMessageW(program_.Main().HotkeyHost()->Hwnd(), HotkeyHostWindow::kPressMessage, 6, 0);
+  ASSERT_TRUE(testing::PumpUntil([] { return FindWindowW(ScanShotFormatWindow::kClassName, nullptr) != nullptr; }));
+  const RECT scan = testing::WindowRect(FindWindowW(ScanShotFormatWindow::kClassName, nullptr));
+  EXPECT_EQ(scan.left, (1920 - (scan.right - scan.left)) / 2);
+  EXPECT_EQ(scan.top, (1080 - (scan.bottom - scan.top)) / 2);
+  RECT region{};
+  testing::WhenShown shown(RegionShotFormatWindow::kClassName, [&](HWND window) {
+    region = testing::WindowRect(window);
+    SendMessageW(window, WM_CLOSE, 0, 0);
+  });
+  OpenRegionShotFormat(program_);
+  ASSERT_TRUE(testing::PumpUntil([] { return testing::WhenShown::Ran(); }));
+  EXPECT_EQ(region.left - scan.left, 32);
+  EXPECT_EQ(region.top - scan.top, 32);
+}
+
 INSTANTIATE_TEST_SUITE_P(ToolWindows, ToolWindowTest, ::testing::ValuesIn(kToolWindows), RowName);
 INSTANTIATE_TEST_SUITE_P(ToolWindows, ToolWindowHandOverTest, ::testing::ValuesIn(HandOverRows()), RowName);
 
