@@ -220,7 +220,7 @@ void SuiteWindow::RunOpeningSequence() {
 
 void SuiteWindow::LoadListRequest() {
   ProgramState& state = program_.State();
-  SetCaption(SuiteFileCaption(state.listRequestName));
+  SetFileCaption(SuiteFileCaption(""), state.listRequestName);
   const Preset preset = ReadPresetForEditing(program_.Settings(), state.listRequestPath);
   WriteSliders(PositionsWithPreset(positions_, preset));
   SetBackgroundTransparent(false);
@@ -374,7 +374,7 @@ void SuiteWindow::ShowChosenBackdrop(BackdropWindow& backdrop) {
 void SuiteWindow::OpenPreset() {
   const std::optional<std::string> chosen = dialogs_.chooseFile(hwnd_, PresetDialog::kOpen);
   if (!chosen) return;
-  SetCaption(SuiteFileCaption(*chosen));
+  SetFileCaption(SuiteFileCaption(""), *chosen);
   const Preset stored = ReadPreset(program_.Settings(), *chosen);
   if (debugArea_) {
     DrawCanvas& canvas = debugArea_->Canvas();
@@ -398,7 +398,7 @@ void SuiteWindow::Save() {
   }
   if (!currentFile_.empty()) {
     const bool saved = WritePreset(program_.Settings(), currentFile_, preset);
-    if (saved) SetCaption(SuiteFileCaption(currentFile_));
+    if (saved) SetFileCaption(SuiteFileCaption(""), currentFile_);
     Report(saved);
     return;
   }
@@ -407,7 +407,7 @@ void SuiteWindow::Save() {
   const bool saved = WritePreset(program_.Settings(), *chosen, preset);
   if (saved) {
     currentFile_ = *chosen;
-    SetCaption(SuiteFileCaption(currentFile_));
+    SetFileCaption(SuiteFileCaption(""), currentFile_);
   }
   Report(saved);
 }
@@ -418,7 +418,7 @@ void SuiteWindow::SaveAs() {
   const bool saved = WritePreset(program_.Settings(), *chosen, PresetFromPositions(positions_));
   if (saved) {
     currentFile_ = *chosen;
-    SetCaption(SuiteSaveAsCaption(currentFile_));
+    SetFileCaption(SuiteSaveAsCaption(""), currentFile_);
     program_.State().suiteEditsListPreset = false;
   }
   Report(saved);
@@ -434,6 +434,11 @@ void SuiteWindow::ShowHelp(bool settings) {
 }
 
 void SuiteWindow::SetCaption(const std::string& caption) { SetWindowTextGbk(hwnd_, caption); }
+
+// The file by its exact name: one that GBK cannot hold shows as the user chose it, not by its alias.
+void SuiteWindow::SetFileCaption(const std::string& prefix, const std::string& file) {
+  SetWindowTextW(hwnd_, (ToWide(prefix) + WidePath(file)).c_str());
+}
 
 void SuiteWindow::Close() {
   SetTrayItemsEnabled(true);

@@ -119,6 +119,7 @@ class SuiteWindow : public WindowBase<SuiteWindow> {
   void PickColour(SuiteControl picker);
   void DrawPicker(const DRAWITEMSTRUCT& item);
   void SetCaption(const std::string& caption);
+  void SetFileCaption(const std::string& prefix, const std::string& file);
   void Report(bool saved);
   void ShowHelp(bool settings);
   void OnDestroy();

@@ -9,6 +9,7 @@ from harness import Program, list_filled, pixel, screen_image, wait_for
 
 EFFECT_LIST_ID = 107  # the main window's control id of the effect list
 SUITE_CLOSE_BUTTON_ID = 202
+SUITE_SAVE_AS_BUTTON_ID = 204
 HIDDEN_POSITION = 28888  # where the hide-main-window action puts the main window
 # Horizontal lines only: a shape simple enough for Wine to colour-key on screen.
 SIMPLE_PRESET = ("[Scantype]\r\nLinetype=1\r\n[Linetype]\r\nPixelsize=1\r\n[Scanlinecolor]\r\nColorR=200\r\n"
@@ -131,3 +132,54 @@ def case_preview_or_edit_opens_the_suite_and_closing_brings_the_start_screen_bac
     finally:
         program.kill()
 
+
+
+def click_suite_button(program, control_id):
+    """Clicks a button of the suite once the suite is laid out."""
+    def laid_out():
+        suite = probe_title(program, "^" + SUITE_CAPTION)
+        button = next((c for c in (suite or {"children": []})["children"] if c["id"] == control_id), None)
+        return (suite, button) if button else None
+    found = wait_for(laid_out, 5.0)
+    assert found, f"no suite button {control_id}"
+    time.sleep(0.5)
+    suite, button = laid_out()
+    move_to(suite["client"][0] + (button["rect"][0] + button["rect"][2]) // 2,
+            suite["client"][1] + (button["rect"][1] + button["rect"][3]) // 2)
+    xdotool("click", 1)
+
+
+def case_save_as_takes_a_name_typed_in_hangul(build_dir, work_root):
+    program = Program(build_dir, work_root, "suite_save_as_hangul")
+    program.write("\\Config\\Config.ini", "[Config]\r\nFirst=1\r\nSetP=C\r\nGetC=0\r\nGetP=0\r\nGetD=0\r\n"
+                  "W=740\r\nH=514\r\nL=50\r\nT=50\r\nTC=12\r\n")
+    for name in PRESETS:
+        program.write("\\Effect\\C\\" + name, SIMPLE_PRESET)
+    program.start()
+    try:
+        assert program.window_ids(), "the main window did not appear"
+        suite = open_suite_from_list(program)
+        assert suite, "the suite did not open"
+        click_suite_button(program, SUITE_SAVE_AS_BUTTON_ID)
+        dialog = wait_for(lambda: (lambda d: d if d and d["visible"] else None)(program.probe("--class", "#32770")),
+                          10.0)
+        assert dialog and dialog["visible"], f"no save dialog: {dialog}"
+        time.sleep(1.0)
+        # The first character typed through a keyboard mapping of xdotool's own can be lost while Wine
+        # takes the new mapping in: a first one is typed and wiped before the name.
+        xdotool("type", "--delay", "80", "한")
+        time.sleep(0.5)
+        xdotool("key", "shift+Home", "BackSpace")
+        xdotool("type", "--delay", "80", "한글")
+        time.sleep(0.5)
+        xdotool("key", "Return")
+        saved = program.path("\\한글.ini")
+        assert wait_for(lambda: os.path.exists(saved), 10.0), f"nothing saved: {os.listdir(program.dir)}"
+        with open(saved, "rb") as f:
+            assert f.read() == SIMPLE_PRESET.encode(), "the preset was not saved whole"
+        # The caption names the file as it was typed.
+        suite = wait_for(lambda: (lambda s: s if s and s["caption"].endswith("\\한글.ini") else None)(
+            program.probe("--class", "CorvantaSuiteWindow")), 5.0)
+        assert suite, f"caption: {program.probe('--class', 'CorvantaSuiteWindow')['caption']}"
+    finally:
+        program.kill()
