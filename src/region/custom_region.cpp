@@ -233,28 +233,29 @@ void CustomRegion::OnCloseRequested() {
   if (TakesInput()) program_.Modes().RegionAbandoned();
 }
 
-SelectionInput CustomRegion::OnSelectionMessage(UINT message, WPARAM wParam, HWND window) {
+std::optional<LRESULT> CustomRegion::OnSelectionMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_RBUTTONDOWN:
     case WM_RBUTTONUP:
       Discard();
-      return SelectionInput::kHandled;
+      return 0;
     case WM_KEYDOWN:
       OnKeyPressed(wParam);
-      return SelectionInput::kHandled;
+      return 0;
     case WM_SYSKEYDOWN:
       OnKeyPressed(wParam);
-      return SelectionInput::kPassOn;
+      return DefWindowProcW(window, message, wParam, lParam);
     case WM_KEYUP:
       OnKeyReleased(wParam, window);
-      return SelectionInput::kHandled;
+      return 0;
     case WM_SYSKEYUP:
-      return OnKeyReleased(wParam, window) ? SelectionInput::kHandled : SelectionInput::kPassOn;
+      if (OnKeyReleased(wParam, window)) return 0;
+      return DefWindowProcW(window, message, wParam, lParam);
     case WM_CLOSE:
       OnCloseRequested();
-      return SelectionInput::kHandled;
+      return 0;
     default:
-      return SelectionInput::kNotHandled;
+      return std::nullopt;
   }
 }
 

@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "region/region_selection.h"
@@ -20,13 +21,6 @@ class Program;
 class RegionSelectWindow;
 class RegionWindow;
 class Screenshots;
-
-// How a selection window goes on with a message that CustomRegion::OnSelectionMessage saw.
-enum class SelectionInput {
-  kNotHandled,  // the window handles it itself
-  kHandled,     // the window returns 0
-  kPassOn,      // a system key: the window passes it on to its default handling as well
-};
 
 class CustomRegion {
  public:
@@ -68,8 +62,9 @@ class CustomRegion {
   bool OnKeyReleased(WPARAM virtualKey, HWND keyWindow);
   void OnCloseRequested();
   void OnWindowDestroyed();
-  // The input both windows take alike: the right button discards, the keys above, a close request.
-  SelectionInput OnSelectionMessage(UINT message, WPARAM wParam, HWND window);
+  // The input both windows take alike: the right button discards, the keys above, a close request. The
+  // message's result when it is one of them (a system key also has its default handling).
+  std::optional<LRESULT> OnSelectionMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
   bool IsOpen() const;
   bool TakesInput() const { return IsOpen() && inputEnabled_; }

@@ -39,14 +39,7 @@ Rect RegionWindow::Bounds() const {
 }
 
 LRESULT RegionWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (owner_.OnSelectionMessage(message, wParam, hwnd_)) {
-    case SelectionInput::kHandled:
-      return 0;
-    case SelectionInput::kPassOn:
-      return DefaultHandling(message, wParam, lParam);
-    case SelectionInput::kNotHandled:
-      break;
-  }
+  if (const auto result = owner_.OnSelectionMessage(hwnd_, message, wParam, lParam)) return *result;
   switch (message) {
     case WM_ERASEBKGND: {
       ScopedBrush brush(CreateSolidBrush(kRegionSurfaceBackground));
