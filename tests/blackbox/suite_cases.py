@@ -80,12 +80,18 @@ def open_suite_from_list(program):
     return wait_for(lambda: probe_title(program, "^" + SUITE_CAPTION), 10.0)
 
 
-def case_preview_or_edit_opens_the_suite_and_closing_brings_the_start_screen_back(build_dir, work_root):
-    program = Program(build_dir, work_root, "suite_list_preset")
+def program_with_presets(build_dir, work_root, name):
+    """A program folder in custom mode, its list holding the simple preset three times."""
+    program = Program(build_dir, work_root, name)
     program.write("\\Config\\Config.ini", "[Config]\r\nFirst=1\r\nSetP=C\r\nGetC=0\r\nGetP=0\r\nGetD=0\r\n"
                   "W=740\r\nH=514\r\nL=50\r\nT=50\r\nTC=12\r\n")
     for name in PRESETS:
         program.write("\\Effect\\C\\" + name, SIMPLE_PRESET)
+    return program
+
+
+def case_preview_or_edit_opens_the_suite_and_closing_brings_the_start_screen_back(build_dir, work_root):
+    program = program_with_presets(build_dir, work_root, "suite_list_preset")
     # The only backdrop, so the random pick on opening: twice as wide as high, fitted into the debug area.
     program.write("\\BG\\wide.bmp", bmp_file(40, 20, PICTURE_COLOUR))
     program.start()
@@ -150,11 +156,7 @@ def click_suite_button(program, control_id):
 
 
 def case_save_as_takes_a_name_typed_in_hangul(build_dir, work_root):
-    program = Program(build_dir, work_root, "suite_save_as_hangul")
-    program.write("\\Config\\Config.ini", "[Config]\r\nFirst=1\r\nSetP=C\r\nGetC=0\r\nGetP=0\r\nGetD=0\r\n"
-                  "W=740\r\nH=514\r\nL=50\r\nT=50\r\nTC=12\r\n")
-    for name in PRESETS:
-        program.write("\\Effect\\C\\" + name, SIMPLE_PRESET)
+    program = program_with_presets(build_dir, work_root, "suite_save_as_hangul")
     program.start()
     try:
         assert program.window_ids(), "the main window did not appear"
