@@ -162,7 +162,7 @@ def main():
         *timed_table(read(directory, "lock.txt")),
         "",
         "The same on a 3840 x 2160 screen, where the prepared memory covers the 4K region (on the 1920 x 1080 "
-        "screen above it covers the screen only, and the 4K lock draws into fresh memory):",
+        "screen above it covers the screen only, so every 4K lock there draws into fresh memory):",
         "",
         *timed_table(read(directory, "lock-4k.txt")),
         "",
