@@ -124,7 +124,8 @@ if build win64; then
   wine_gtest_layer wine-dpi144 wine_run_dpi144 '*Dpi144*.*'
   timeout 1200 python3 tests/blackbox/run_blackbox.py build/win64 </dev/null >"$log_dir/blackbox.log" 2>&1
   bb_status=$?
-  grep -E '^\[ (PASS|FAIL) \]' "$log_dir/blackbox.log" | grep FAIL
+  # Each failed case with the error it ended on, so that a short excerpt of the output still says why.
+  grep -E '^\[ FAIL \]|^[A-Za-z.]*(Error|Exception)\b' "$log_dir/blackbox.log" | head -40
   bb_passed=$(grep -c '^\[ PASS \]' "$log_dir/blackbox.log"); bb_failed=$(grep -c '^\[ FAIL \]' "$log_dir/blackbox.log")
   if [ "$bb_status" -ne 0 ] && [ "$bb_failed" -eq 0 ]; then bb_failed=1; tail -20 "$log_dir/blackbox.log"; fi
   echo "== blackbox: $bb_passed passed, $bb_failed failed"

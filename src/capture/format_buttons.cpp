@@ -36,29 +36,30 @@ constexpr ButtonLayout kButtons[] = {
     {kPngFormatButton, "储存为PNG", 172, 72, ImageFormat::kPng},
 };
 
+struct FormatWindowSearch {
+  HWND window;
+  POINT corner;
+  bool found = false;
+};
+
+BOOL CALLBACK FindFormatWindowAt(HWND other, LPARAM lParam) {
+  auto& search = *reinterpret_cast<FormatWindowSearch*>(lParam);
+  wchar_t className[64] = {};
+  GetClassNameW(other, className, 64);
+  const bool formatWindow = wcscmp(className, RegionShotFormatWindow::kClassName) == 0 ||
+                            wcscmp(className, ScanShotFormatWindow::kClassName) == 0;
+  RECT place{};
+  if (other != search.window && formatWindow && IsWindowVisible(other) && GetWindowRect(other, &place) &&
+      place.left == search.corner.x && place.top == search.corner.y) {
+    search.found = true;
+  }
+  return !search.found;
+}
+
 // Another visible format window of this thread whose top-left corner is at the point.
 bool OtherFormatWindowAt(HWND window, POINT corner) {
-  struct Search {
-    HWND window;
-    POINT corner;
-    bool found = false;
-  } search{window, corner};
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND other, LPARAM lParam) -> BOOL {
-        auto& search = *reinterpret_cast<Search*>(lParam);
-        wchar_t className[64] = {};
-        GetClassNameW(other, className, 64);
-        const bool formatWindow = wcscmp(className, RegionShotFormatWindow::kClassName) == 0 ||
-                                  wcscmp(className, ScanShotFormatWindow::kClassName) == 0;
-        RECT place{};
-        if (other != search.window && formatWindow && IsWindowVisible(other) && GetWindowRect(other, &place) &&
-            place.left == search.corner.x && place.top == search.corner.y) {
-          search.found = true;
-        }
-        return !search.found;
-      },
-      reinterpret_cast<LPARAM>(&search));
+  FormatWindowSearch search{window, corner};
+  EnumThreadWindows(GetCurrentThreadId(), FindFormatWindowAt, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
 
