@@ -6,6 +6,7 @@
 #include <string>
 
 #include "fuzz/fuzz_check.h"
+#include "fuzz/ini_fuzz_write.h"
 #include "settings/ini_text.h"
 #include "shared/iconv_ini_codec.h"
 
@@ -69,10 +70,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static const testing::IconvIniCodec codec;
   FuzzedDataProvider in(data, size);
   const std::string_view mark = kMarks[in.ConsumeIntegralInRange<size_t>(0, 2)];
-  const std::string section = in.ConsumeRandomLengthString(10);
-  const std::string key = in.ConsumeRandomLengthString(10);
-  const std::string value = in.ConsumeRandomLengthString(20);
-  const size_t buffer = in.ConsumeIntegralInRange<size_t>(0, 40);
+  const IniWrite w = ConsumeIniWrite(in, 10, 20);
+  const auto& [section, key, value, buffer] = w;
   const std::string file = std::string(mark) + in.ConsumeRemainingBytesAsString();
 
   const std::string cut = ReadIniFileValue(file, section, key, buffer, codec);
@@ -90,9 +89,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::u16string wide = codec.ToUtf16(value, IniEncoding::kGbk);
     if (codec.FromUtf16(wide, IniEncoding::kGbk) != value) return 0;
   }
-  FUZZ_CHECK(ReadIniFileValue(written, section, key, SIZE_MAX, codec) == WithoutQuotes(TrimIniBlanks(value)));
-  std::string again = written;
-  FUZZ_CHECK(!WriteIniFileValue(again, section, key, value, codec));
-  FUZZ_CHECK(again == written);
+  CheckWriteSettles(
+      written, w,
+      [&](const std::string& text) { return ReadIniFileValue(text, w.section, w.key, SIZE_MAX, codec); },
+      [&](std::string& text) { return WriteIniFileValue(text, w.section, w.key, w.value, codec); });
   return 0;
 }

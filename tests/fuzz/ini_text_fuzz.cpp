@@ -6,6 +6,7 @@
 #include <string>
 
 #include "fuzz/fuzz_check.h"
+#include "fuzz/ini_fuzz_write.h"
 #include "settings/ini_text.h"
 
 namespace corvanta::fuzz {
@@ -107,10 +108,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace corvanta;
   using namespace corvanta::fuzz;
   FuzzedDataProvider in(data, size);
-  const std::string section = in.ConsumeRandomLengthString(12);
-  const std::string key = in.ConsumeRandomLengthString(12);
-  const std::string value = in.ConsumeRandomLengthString(24);
-  const size_t buffer = in.ConsumeIntegralInRange<size_t>(0, 40);
+  const IniWrite w = ConsumeIniWrite(in, 12, 24);
+  const auto& [section, key, value, buffer] = w;
   const std::string text = in.ConsumeRemainingBytesAsString();
 
   const std::string whole = ReadIniValue(text, section, key, kWholeValue);
@@ -127,10 +126,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FUZZ_CHECK(changed || written == text);
   FUZZ_CHECK(OtherLinesKept(text, written));
   if (!WritableNames(section, key, value)) return 0;
-  FUZZ_CHECK(ReadIniValue(written, section, key, kWholeValue) == WithoutQuotes(TrimIniBlanks(value)));
-  std::string again = written;
-  FUZZ_CHECK(!WriteIniValue(again, section, key, value));
-  FUZZ_CHECK(again == written);
+  CheckWriteSettles(
+      written, w, [&](const std::string& text) { return ReadIniValue(text, w.section, w.key, kWholeValue); },
+      [&](std::string& text) { return WriteIniValue(text, w.section, w.key, w.value); });
   const std::string target = FoldedName(TrimIniBlanks(section)) + '\n' + FoldedName(TrimIniBlanks(key));
   for (const Lookup& l : lookups) {
     if (FoldedName(l.section) + '\n' + FoldedName(l.key) == target) continue;
