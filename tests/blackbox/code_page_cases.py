@@ -57,7 +57,8 @@ def case_start_screen_reads_right_on_code_pages_936_and_1252(build_dir, work_roo
         program.start()
         try:
             assert program.window_ids(), f"code page {code_page}: the main window did not appear"
-            probe = program.wait_for_probe(list_filled, 15.0)
+            # The list fills and the caption follows the enabled preset a moment after the window appears.
+            probe = program.wait_for_probe(lambda p: list_filled(p) and not text_errors(p, names), 15.0)
             assert probe, f"code page {code_page}: no main window to read"
             shot = os.path.join(work_root, f"start-screen-cp{code_page}-full.png")
             settled_screenshot(shot, probe["window"])

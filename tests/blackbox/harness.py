@@ -6,6 +6,7 @@ import json
 import os
 import shutil
 import subprocess
+import sys
 import time
 
 WINE64 = "/usr/lib/wine/wine64"
@@ -99,7 +100,12 @@ class Program:
         last = [None]
 
         def check():
-            last[0] = self.probe()
+            # A read of a window that is still filling can come back torn; the next poll reads it again.
+            try:
+                last[0] = self.probe()
+            except (ValueError, subprocess.TimeoutExpired) as error:
+                print(f"probe read again after: {error!r}", file=sys.stderr, flush=True)
+                return False
             return last[0] is not None and condition(last[0])
         wait_for(check, seconds, interval=0.3)
         return last[0]
