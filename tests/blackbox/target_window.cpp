@@ -66,38 +66,43 @@ LRESULT CALLBACK PaintProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
   return DefWindowProcA(hwnd, message, wParam, lParam);
 }
 
-int Paint(int x, int y, int w, int h, DWORD extraStyle) {
+// A window class of PaintProc with the arrow cursor, and the stock brush as background unless it is
+// NULL_BRUSH; returns its name.
+const char* RegisterPaintClass(const char* name, int stockBrush = NULL_BRUSH) {
   WNDCLASSA wc{};
   wc.lpfnWndProc = PaintProc;
   wc.hInstance = GetModuleHandleA(nullptr);
-  wc.lpszClassName = "CorvantaBlackboxTarget";
+  wc.lpszClassName = name;
   wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+  if (stockBrush != NULL_BRUSH) wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(stockBrush));
   RegisterClassA(&wc);
-  // Never activated: without a window manager, Wine would raise an activated window above the overlay
-  // in the X stacking order although the overlay stays topmost for Windows.
-  CreateWindowExA(WS_EX_NOACTIVATE | extraStyle, wc.lpszClassName, "corvanta-target", WS_POPUP | WS_VISIBLE, x, y, w,
-                  h, nullptr, nullptr, wc.hInstance, nullptr);
+  return name;
+}
+
+int RunMessages() {
   MSG message;
   while (GetMessageA(&message, nullptr, 0, 0) > 0) DispatchMessageA(&message);
   return 0;
 }
 
+int Paint(int x, int y, int w, int h, DWORD extraStyle) {
+  const char* className = RegisterPaintClass("CorvantaBlackboxTarget");
+  // Never activated: without a window manager, Wine would raise an activated window above the overlay
+  // in the X stacking order although the overlay stays topmost for Windows.
+  CreateWindowExA(WS_EX_NOACTIVATE | extraStyle, className, "corvanta-target", WS_POPUP | WS_VISIBLE, x, y, w, h,
+                  nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+  return RunMessages();
+}
+
 int Framed(int x, int y, int w, int h) {
-  WNDCLASSA wc{};
-  wc.lpfnWndProc = PaintProc;
-  wc.hInstance = GetModuleHandleA(nullptr);
-  wc.lpszClassName = "CorvantaBlackboxFramed";
-  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  RegisterClassA(&wc);
-  HWND frame = CreateWindowExA(WS_EX_NOACTIVATE, wc.lpszClassName, "corvanta-framed",
-                               WS_OVERLAPPEDWINDOW | WS_VISIBLE, x, y, w, h, nullptr, nullptr, wc.hInstance, nullptr);
+  const char* className = RegisterPaintClass("CorvantaBlackboxFramed");
+  HWND frame = CreateWindowExA(WS_EX_NOACTIVATE, className, "corvanta-framed", WS_OVERLAPPEDWINDOW | WS_VISIBLE, x,
+                               y, w, h, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
   RECT client{};
   GetClientRect(frame, &client);
-  CreateWindowExA(0, wc.lpszClassName, "corvanta-child", WS_CHILD | WS_VISIBLE, 0, 0, client.right / 2,
-                  client.bottom, frame, nullptr, wc.hInstance, nullptr);
-  MSG message;
-  while (GetMessageA(&message, nullptr, 0, 0) > 0) DispatchMessageA(&message);
-  return 0;
+  CreateWindowExA(0, className, "corvanta-child", WS_CHILD | WS_VISIBLE, 0, 0, client.right / 2, client.bottom, frame,
+                  nullptr, GetModuleHandleA(nullptr), nullptr);
+  return RunMessages();
 }
 
 int Place(const char* title, int x, int y, int w, int h) {
@@ -126,21 +131,14 @@ int Where(const char* title) {
 }
 
 int Keys(int modifiers, int virtualKey) {
-  WNDCLASSA wc{};
-  wc.lpfnWndProc = PaintProc;
-  wc.hInstance = GetModuleHandleA(nullptr);
-  wc.lpszClassName = "CorvantaBlackboxKeys";
-  wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-  RegisterClassA(&wc);
-  HWND hwnd = CreateWindowExA(0, wc.lpszClassName, "corvanta-keys", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 1500, 700,
-                              300, 200, nullptr, nullptr, wc.hInstance, nullptr);
+  const char* className = RegisterPaintClass("CorvantaBlackboxKeys", WHITE_BRUSH);
+  HWND hwnd = CreateWindowExA(0, className, "corvanta-keys", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 1500, 700,
+                              300, 200, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
   if (virtualKey != 0) {
     puts(RegisterHotKey(hwnd, 1, static_cast<UINT>(modifiers), static_cast<UINT>(virtualKey)) ? "held" : "refused");
     fflush(stdout);
   }
-  MSG message;
-  while (GetMessageA(&message, nullptr, 0, 0) > 0) DispatchMessageA(&message);
-  return 0;
+  return RunMessages();
 }
 
 int Locate(int controlId) {
