@@ -431,6 +431,7 @@ class World {
     if (w.formatOpen != (v.selection == Selection::kShotFormat)) return "the format window and the mode disagree";
     if (w.formatOpen && !w.surfaceOpen) return "the format window outlived the selection";
     if (w.formatOpen && v.locked != shotStartLocked_) return "the overlay changed behind the format window";
+    if (w.formatOpen && w.selectionInput) return "the selection windows take input behind the format window";
     if (v.locked == LockedState::kLocked && v.selection == Selection::kNone) {
       const bool hiddenWithItsWindow = v.following && !w.attachedShown;
       if ((!w.mainShown && !hiddenWithItsWindow) || !w.layered || !w.clickThrough || w.mainEnabled ||
@@ -509,7 +510,9 @@ class World {
   }
 
  private:
-  bool SelectionTakesInput() const { return windows_.surfaceOpen && windows_.selectionInput && !windows_.formatOpen; }
+  // The format window is modal for the main window only: the selection windows take input unless they
+  // were told not to.
+  bool SelectionTakesInput() const { return windows_.surfaceOpen && windows_.selectionInput; }
 
   // What the region windows do with a key: the rules of RegionKeyReleased over the dragged rectangle.
   void SelectionKey(int key, bool onRegionWindow) {
