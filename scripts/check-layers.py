@@ -84,6 +84,28 @@ def cycles(edges):
     return sorted(groups)
 
 
+def shortest_loop(group, edges):
+    """One shortest loop of includes within the group, through an include that runs against the layers
+    where there is one: the folder pairs in order."""
+    inside = sorted((a, b) for a, b in edges if a in group and b in group)
+    upward = [(a, b) for a, b in inside if layer_problem(a, b)]
+    first, second = (upward or inside)[0]
+    # Breadth first from the included folder back to the including one; the group guarantees a way.
+    came_from, frontier = {second: None}, [second]
+    while first not in came_from:
+        reached = []
+        for a, b in inside:
+            if a in frontier and b not in came_from:
+                came_from[b] = a
+                reached.append(b)
+        frontier = reached
+    path, node = [], first
+    while came_from[node] is not None:
+        path.append((came_from[node], node))
+        node = came_from[node]
+    return [(first, second)] + path[::-1]
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--src", default=str(pathlib.Path(__file__).resolve().parent.parent / "src"))
@@ -96,9 +118,9 @@ def main():
         if message:
             problems.append(f"{path.relative_to(src.parent)}:{number}: {message}")
     for group in cycles(edges):
-        sites = [f"{a}/ -> {b}/ at {path.relative_to(src.parent)}:{number}"
-                 for (a, b), (path, number) in sorted(edges.items()) if a in group and b in group]
-        problems.append(f"cycle between folders {', '.join(g + '/' for g in group)}: " + "; ".join(sites))
+        sites = [f"{a}/ -> {b}/ at {edges[(a, b)][0].relative_to(src.parent)}:{edges[(a, b)][1]}"
+                 for a, b in shortest_loop(group, edges)]
+        problems.append(f"cycle between folders {', '.join(g + '/' for g in group)}, for example: " + "; ".join(sites))
     for problem in problems:
         print(problem)
     failed = 1 if problems else 0

@@ -101,6 +101,7 @@ source_check() {
 }
 source_check wide-text scripts/check-wide-text.sh
 source_check layers python3 scripts/check-layers.py
+source_check layers-check python3 tests/scripts/check_layers_test.py
 source_check performance-report python3 tests/scripts/performance_report_test.py
 
 # libFuzzer over the readers of outside input in the portable library: one pass per target.
