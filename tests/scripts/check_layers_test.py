@@ -1,11 +1,12 @@
 """The include check of src/ fails on an include against the layers, naming the file and line, and names a
 loop of folders that include one another."""
-import io
 import pathlib
 import subprocess
 import sys
 import tempfile
 import unittest
+
+from unittest_layer import run_layer
 
 CHECK = pathlib.Path(__file__).resolve().parent.parent.parent / "scripts" / "check-layers.py"
 
@@ -49,10 +50,4 @@ class CheckLayersTest(unittest.TestCase):
 
 
 if __name__ == "__main__":
-    output = io.StringIO()
-    result = unittest.main(exit=False, testRunner=unittest.TextTestRunner(stream=output)).result
-    failed = len(result.failures) + len(result.errors)
-    if failed:
-        print(output.getvalue())
-    print(f"== layers-check: {result.testsRun - failed} passed, {failed} failed")
-    sys.exit(1 if failed else 0)
+    sys.exit(run_layer("layers-check"))

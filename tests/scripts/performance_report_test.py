@@ -1,12 +1,12 @@
 """The performance report reads the benchmarks' printed lines: a change of their form must not leave the
 report with empty tables."""
-import io
 import os
 import sys
 import unittest
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "scripts"))
 import performance_report as report  # noqa: E402
+from unittest_layer import run_layer  # noqa: E402
 
 
 class ReportTest(unittest.TestCase):
@@ -46,10 +46,4 @@ class ReportTest(unittest.TestCase):
 
 
 if __name__ == "__main__":
-    output = io.StringIO()
-    result = unittest.main(exit=False, testRunner=unittest.TextTestRunner(stream=output)).result
-    failed = len(result.failures) + len(result.errors)
-    if failed:
-        print(output.getvalue())
-    print(f"== performance-report: {result.testsRun - failed} passed, {failed} failed")
-    sys.exit(1 if failed else 0)
+    sys.exit(run_layer("performance-report"))
