@@ -14,6 +14,7 @@ Prints each offending include as "file:line: message" and one line "== layers: N
 """
 
 import argparse
+import collections
 import pathlib
 import re
 import sys
@@ -90,20 +91,21 @@ def shortest_loop(group, edges):
     inside = sorted((a, b) for a, b in edges if a in group and b in group)
     upward = [(a, b) for a, b in inside if layer_problem(a, b)]
     first, second = (upward or inside)[0]
-    # Breadth first from the included folder back to the including one; the group guarantees a way.
-    came_from, frontier = {second: None}, [second]
-    while first not in came_from:
-        reached = []
+    # Breadth first from the included folder back to the including one; within the group there is a way.
+    parent = {second: None}
+    queue = collections.deque([second])
+    while first not in parent:
+        node = queue.popleft()
         for a, b in inside:
-            if a in frontier and b not in came_from:
-                came_from[b] = a
-                reached.append(b)
-        frontier = reached
-    path, node = [], first
-    while came_from[node] is not None:
-        path.append((came_from[node], node))
-        node = came_from[node]
-    return [(first, second)] + path[::-1]
+            if a == node and b not in parent:
+                parent[b] = node
+                queue.append(b)
+    way = []
+    node = first
+    while parent[node] is not None:
+        way.append((parent[node], node))
+        node = parent[node]
+    return [(first, second)] + way[::-1]
 
 
 def main():
@@ -118,8 +120,10 @@ def main():
         if message:
             problems.append(f"{path.relative_to(src.parent)}:{number}: {message}")
     for group in cycles(edges):
-        sites = [f"{a}/ -> {b}/ at {edges[(a, b)][0].relative_to(src.parent)}:{edges[(a, b)][1]}"
-                 for a, b in shortest_loop(group, edges)]
+        sites = []
+        for a, b in shortest_loop(group, edges):
+            path, number = edges[(a, b)]
+            sites.append(f"{a}/ -> {b}/ at {path.relative_to(src.parent)}:{number}")
         problems.append(f"cycle between folders {', '.join(g + '/' for g in group)}, for example: " + "; ".join(sites))
     for problem in problems:
         print(problem)
